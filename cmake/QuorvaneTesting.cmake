@@ -1,0 +1,36 @@
+# quorvane_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# One Qt Test executable per unit. GUI tests run on the offscreen platform
+# and are left out of the widget-free build.
+function(quorvane_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  if(T_GUI AND QUORVANE_CORE_ONLY)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test quorvane_test_support ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "QT_QPA_PLATFORM=offscreen;QUORVANE_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}.config")
+  if(T_GUI)
+    set_tests_properties(${name} PROPERTIES LABELS "gui" ENVIRONMENT "${env}")
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS "core" ENVIRONMENT "${env}")
+  endif()
+endfunction()
+
+# quorvane_layer_library(<target> [DEPENDS <targets...>]): a layer library
+# made of every .cpp of the calling folder. Layers of the core link Qt Core
+# and lower layers only, so that a widget include fails to compile there.
+function(quorvane_layer_library target)
+  cmake_parse_arguments(L "" "" "DEPENDS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(srcs)
+    add_library(${target} STATIC ${srcs} ${hdrs})
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC Qt6::Core ${L_DEPENDS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE Qt6::Core ${L_DEPENDS})
+  endif()
+endfunction()

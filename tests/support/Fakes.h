@@ -1,0 +1,135 @@
+#pragma once
+
+// Fakes of the seams: they record what the code under test did and answer
+// its questions from queues the test fills.
+
+#include "IConfiguracoes.h"
+#include "ILinhaStatus.h"
+#include "IMensagens.h"
+#include "IRelogio.h"
+#include "ISinalSonoro.h"
+
+#include <QHash>
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+#include <functional>
+
+struct MensagemRegistrada
+{
+    enum class Tipo { Aviso, Informacao, SimNao, SimNaoCancela, Erro } tipo;
+    QString texto;
+};
+
+class MensagensFalsas : public IMensagens
+{
+public:
+    QList<MensagemRegistrada> registro;
+    QQueue<bool> respostasSimNao;            // default Yes
+    QQueue<Resposta> respostasSimNaoCancela; // default Cancel
+    // Runs when a box is shown, as if the user acted while it was open.
+    std::function<void(const MensagemRegistrada &)> aoMostrar;
+
+    void aviso(const QString &texto) override { anota(MensagemRegistrada::Tipo::Aviso, texto); }
+    void informacao(const QString &texto) override { anota(MensagemRegistrada::Tipo::Informacao, texto); }
+    void erro(const QString &texto) override { anota(MensagemRegistrada::Tipo::Erro, texto); }
+    bool simNao(const QString &texto) override
+    {
+        anota(MensagemRegistrada::Tipo::SimNao, texto);
+        return respostasSimNao.isEmpty() ? true : respostasSimNao.dequeue();
+    }
+    Resposta simNaoCancela(const QString &texto) override
+    {
+        anota(MensagemRegistrada::Tipo::SimNaoCancela, texto);
+        return respostasSimNaoCancela.isEmpty() ? Resposta::Cancela : respostasSimNaoCancela.dequeue();
+    }
+
+    QStringList textos() const
+    {
+        QStringList t;
+        for (const auto &m : registro)
+            t << m.texto;
+        return t;
+    }
+
+private:
+    void anota(MensagemRegistrada::Tipo tipo, const QString &texto)
+    {
+        registro.append({tipo, texto});
+        if (aoMostrar)
+            aoMostrar(registro.last());
+    }
+};
+
+// Virtual time: sleeping advances it at once. processaMensagens() runs the
+// hook the test set, as if window events arrived during a wait.
+class RelogioVirtual : public IRelogio
+{
+public:
+    int64_t agora = 1000;
+    int64_t totalDormido = 0;
+    int mensagensProcessadas = 0;
+    std::function<void()> aoProcessarMensagens;
+    std::function<void(int64_t)> aoAvancar;  // called after each advance
+
+    int64_t tickCount() const override { return agora; }
+    void dorme(int ms) override { avanca(ms); }
+    void processaMensagens() override
+    {
+        ++mensagensProcessadas;
+        if (aoProcessarMensagens)
+            aoProcessarMensagens();
+    }
+    void avanca(int64_t ms)
+    {
+        agora += ms;
+        totalDormido += ms;
+        if (aoAvancar)
+            aoAvancar(agora);
+    }
+};
+
+class SinalFalso : public ISinalSonoro
+{
+public:
+    int bips = 0;
+    QList<int64_t> instantes;  // when each beep sounded, if a clock is given
+    const IRelogio *relogio = nullptr;
+    void bip() override
+    {
+        ++bips;
+        if (relogio)
+            instantes.append(relogio->tickCount());
+    }
+};
+
+class LinhaStatusFalsa : public ILinhaStatus
+{
+public:
+    QString texto;
+    Cor cor = Cor::Preto;
+    QStringList historico;  // every text written, in order
+    int repinturas = 0;
+    void defineTexto(const QString &t) override
+    {
+        texto = t;
+        historico.append(t);
+    }
+    void defineCor(Cor c) override { cor = c; }
+    void repinta() override { ++repinturas; }
+};
+
+class ConfiguracoesMemoria : public IConfiguracoes
+{
+public:
+    QHash<QString, QString> valores;  // "SECAO/CHAVE" -> value
+    QString le(const QString &secao, const QString &chave, const QString &padrao) const override
+    {
+        return valores.value(secao + u'/' + chave, padrao);
+    }
+    void grava(const QString &secao, const QString &chave, const QString &valor) override
+    {
+        valores.insert(secao + u'/' + chave, valor);
+    }
+};
