@@ -2,6 +2,7 @@
 
 #include "Ambiente.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -21,7 +22,10 @@ class TMSComm;
 //
 // Blocks are fixed-size byte arrays owned by the caller (std::array, so the
 // size is checked when compiling). A read command fills its block only as
-// far as the reply went; on false its content is undefined.
+// far as the reply went; on false its content is undefined. Overloads take
+// QByteArray, as the block decoders of device/ do: a read resizes the array
+// to the block's size; a write needs exactly the block's size (32 bytes for
+// the configuration record) and refuses any other without touching the port.
 //
 // While a command waits it lets the application process its window
 // messages, so a window event may run nested inside it. Such an event may
@@ -84,6 +88,20 @@ public:
     bool LeNaoVolateis(BytesNaoVolateis &bloco);                // 05h
     bool FimAquisicoes();                                       // 06h
     bool LeCalibracao(BytesCalibracao &bloco);                  // 65h
+
+    bool EnviaConfiguracao(const QByteArray &registro);
+    bool LeConfiguracao(QByteArray &bloco);
+    bool LePagina(QByteArray &bloco, quint8 pagina);
+    bool LeLeituras(QByteArray &bloco);
+    bool EscreveNaoVolateis(const QByteArray &bloco);
+    bool LeNaoVolateis(QByteArray &bloco);
+    bool LeCalibracao(QByteArray &bloco);
+
+    template <std::size_t N>
+    static QByteArray ComoQByteArray(const std::array<quint8, N> &bloco)
+    {
+        return QByteArray(reinterpret_cast<const char *>(bloco.data()), qsizetype(N));
+    }
 
     // True while a command runs (including the waits in which window
     // messages are processed).
