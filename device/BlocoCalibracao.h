@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "RotinasSensor.h"
+
 #include <array>
 #include <cstdint>
 
@@ -16,7 +18,7 @@ struct BlocoCalibracao
 
     // W0 to W11: six (zero, span) pairs, read as signed values by their
     // users; W12: the cold-junction offset, unsigned.
-    std::array<uint16_t, NumeroCoeficientes> Coeficientes {};
+    PalavrasCalibracao Coeficientes {};
     int Modelo = 0;
     uint32_t NumeroSerie = 0;
     std::array<uint8_t, 4> NaoInterpretados {};  // bytes 31 to 34

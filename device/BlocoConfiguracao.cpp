@@ -1,6 +1,7 @@
 #include "BlocoConfiguracao.h"
 
 #include "Bytes.h"
+#include "RotinasSensor.h"
 
 #include <cmath>
 
@@ -171,12 +172,7 @@ void BlocoConfiguracao::defineDecimais(int decimais1, int decimais2)
 
 int BlocoConfiguracao::bytesPorAquisicao() const
 {
-    // Both channels: 4 bytes; one channel: its two count bytes and the
-    // cold-junction byte of a thermocouple.
-    if (Sensor1 >= 128 && Sensor2 >= 128)
-        return 4;
-    const bool termopar = (Sensor1 >= 128 && Sensor1 <= 135) || (Sensor2 >= 128 && Sensor2 <= 135);
-    return termopar ? 3 : 2;
+    return TamanhoAquisicao(Sensor1, Sensor2);
 }
 
 int BlocoConfiguracao::bytesMemoria() const
