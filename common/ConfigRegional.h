@@ -17,6 +17,10 @@ struct ConfigRegional
     QStringList diasCurtos;   // 7 names, Sunday first ("dom")
     QStringList diasLongos;   // 7 names ("domingo")
     QString formatoHoraLonga = QStringLiteral("hh:nn:ss");
+    // The other formats, in the same pattern language as FormataDataHora.
+    QString formatoHoraCurta = QStringLiteral("hh:nn");
+    QString formatoDataCurta = QStringLiteral("dd/mm/yyyy");
+    QString formatoDataLonga = QStringLiteral("dddd, d' de 'mmmm' de 'yyyy");
 
     // Portuguese (Brazil): "," decimal, "/" and ":" separators.
     static ConfigRegional portuguesBrasil();
