@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Catalogo;
+struct ConfigRegional;
+class TAquisicao;
+
+// The text of the general-parameters view: the logger's identity, each
+// channel's settings and the acquisition's times, one line per entry of
+// the list. Also the first part of the text export.
+QStringList Atualiza_Informacoes(const TAquisicao &aquisicao, const Catalogo &catalogo,
+                                 const ConfigRegional &regional);
+
+// An interval in seconds as hours, minutes and seconds: " 1h  2min  5seg"
+// style, each number at least two characters wide, zero parts left out.
+QString Formata_Intervalo(double segundos, const Catalogo &catalogo);
