@@ -116,7 +116,7 @@ QByteArray TarvekSimulado::configuracaoEm(int64_t instanteMs) const
     bloco[13] = char(agora.time().hour());
     bloco[14] = char(agora.time().minute());
     bloco[15] = char(agora.time().second());
-    gravaBE16(bloco, 21, std::min(int(m_memoria.size()), 0xFFFF));
+    gravaBE16(bloco, 21, m_memoriaDeclarada > 0 ? m_memoriaDeclarada : int(m_memoria.size()));
     gravaBE24(bloco, 27, desdeUltima(instanteMs));
     return bloco;
 }

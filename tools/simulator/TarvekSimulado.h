@@ -71,6 +71,9 @@ public:
     QByteArray memoria() const { return m_memoria; }
     void defineMemoria(const QByteArray &imagem);
     int tamanhoMemoria() const { return m_memoria.size(); }
+    // The size the configuration block reports (bytes 21 to 22); 0 or
+    // less: the size of the memory.
+    void defineMemoriaDeclarada(int bytes) { m_memoriaDeclarada = bytes; }
 
     // The logger's clock reads `relogio` at `instanteMs` and runs from there;
     // the time since the latest acquisition likewise (in half seconds).
@@ -135,6 +138,7 @@ private:
     QByteArray m_naoVolatil;
     QByteArray m_leituras;
     QByteArray m_memoria;
+    int m_memoriaDeclarada = 0;
     std::function<QByteArray(const QDateTime &)> m_geradorLeituras;
 
     QDateTime m_relogioBase;
