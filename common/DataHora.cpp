@@ -4,7 +4,9 @@
 
 namespace {
 
-const QDate kOrigem(1899, 12, 30);
+// Julian day of 1899-12-30 (a constant, so that values can be built during
+// static initialisation too).
+constexpr qint64 kOrigem = 2415019;
 constexpr qint64 kMsPorDia = 86400000;
 // 0001-01-01 and 9999-12-31 in days since 1899-12-30.
 constexpr double kPrimeiroDia = -693593.0;
@@ -35,7 +37,7 @@ std::optional<TDateTime> codificaData(int ano, int mes, int dia)
 {
     if (ano < 1 || ano > 9999 || !QDate::isValid(ano, mes, dia))
         return std::nullopt;
-    return double(kOrigem.daysTo(QDate(ano, mes, dia)));
+    return double(QDate(ano, mes, dia).toJulianDay() - kOrigem);
 }
 
 std::optional<TDateTime> codificaHora(int hora, int minuto, int segundo, int milissegundo)
@@ -72,7 +74,7 @@ CamposDataHora decodifica(TDateTime valor)
     qint64 dias = 0;
     qint64 ms = 0;
     divide(valor, dias, ms);
-    const QDate data = kOrigem.addDays(dias);
+    const QDate data = QDate::fromJulianDay(kOrigem + dias);
     CamposDataHora c;
     c.ano = data.year();
     c.mes = data.month();
@@ -87,7 +89,7 @@ CamposDataHora decodifica(TDateTime valor)
 
 TDateTime deQDate(const QDate &data)
 {
-    return data.isValid() ? double(kOrigem.daysTo(data)) : 0.0;
+    return data.isValid() ? double(data.toJulianDay() - kOrigem) : 0.0;
 }
 
 TDateTime deQDateTime(const QDateTime &dataHora)
