@@ -1,0 +1,308 @@
+// The simulated Tarvek at the level of the line: bytes in with their
+// instants, bytes out as the clock passes.
+
+#include "TarvekSimulado.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray bytes(std::initializer_list<int> lista)
+{
+    QByteArray b;
+    for (int x : lista)
+        b.append(char(x));
+    return b;
+}
+
+uint8_t soma(const QByteArray &b)
+{
+    uint8_t s = 0;
+    for (char c : b)
+        s = uint8_t(s + uint8_t(c));
+    return s;
+}
+
+// Sends the bytes 10 ms apart from `instante` and collects everything the
+// logger answers within `espera` ms after the last.
+QByteArray troca(TarvekSimulado &t, const QByteArray &enviados, int64_t &instante, int espera = 200)
+{
+    for (char c : enviados) {
+        t.recebe(QByteArray(1, c), instante);
+        instante += 10;
+    }
+    instante += espera;
+    return t.transmite(instante);
+}
+
+QByteArray sequencia(int n, int inicio)
+{
+    QByteArray b(n, '\0');
+    for (int i = 0; i < n; ++i)
+        b[i] = char((inicio + i) & 0xFF);
+    return b;
+}
+
+TarvekSimulado tarvekDeTeste()
+{
+    TarvekSimulado t;
+    QByteArray cfg(32, '\0');
+    cfg[0] = char(0x81);
+    cfg[23] = 0x01;  // 300 acquisitions
+    cfg[24] = 0x2C;
+    t.defineConfiguracao(cfg);
+    t.defineCalibracao(sequencia(37, 100));
+    t.defineNaoVolatil(sequencia(123, 7));
+    t.defineLeituras(sequencia(11, 40));
+    QByteArray memoria(32768, '\0');
+    for (int i = 0; i < memoria.size(); ++i)
+        memoria[i] = char((i * 7 + i / 2048) & 0xFF);
+    t.defineMemoria(memoria);
+    t.defineRelogio(QDateTime(QDate(2026, 12, 7), QTime(9, 30, 0)), 0);
+    t.defineDesdeUltima(10);
+    return t;
+}
+
+} // namespace
+
+class tst_TarvekSimulado : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void respondeAsTrocas_data();
+    void respondeAsTrocas();
+    void paginasServemAMemoria_data();
+    void paginasServemAMemoria();
+    void relogioEContadorAvancamComOTempo();
+    void configuracaoRecebidaAcertaRelogioEZeraContadores();
+    void naoVolateisRecebidosSaoGuardados();
+    void escritaInterrompidaEhDescartada();
+    void falhasEstragamAsTrocasVisadas_data();
+    void falhasEstragamAsTrocasVisadas();
+    void silencioDuraAteALinhaSossegar();
+    void cadenciaDe19200Baud();
+    void memoriaDeclaradaSubstituiOTamanho();
+};
+
+void tst_TarvekSimulado::respondeAsTrocas_data()
+{
+    QTest::addColumn<QByteArray>("enviados");
+    QTest::addColumn<QByteArray>("esperado");
+    const TarvekSimulado t = tarvekDeTeste();
+    const QByteArray cal = t.calibracao();
+    const QByteArray nv = t.naoVolatil();
+    const QByteArray lei = t.leituras();
+
+    QTest::newRow("activation answers F0h after its echo") << bytes({0x08}) << bytes({0x08, 0xF0});
+    QTest::newRow("a command without activation is only echoed") << bytes({0x65}) << bytes({0x65});
+    QTest::newRow("an unknown command after activation is only echoed")
+        << bytes({0x08, 0x42}) << bytes({0x08, 0xF0, 0x42});
+    QTest::newRow("calibration block and its checksum")
+        << bytes({0x08, 0x65}) << bytes({0x08, 0xF0, 0x65}) + cal + char(soma(cal));
+    QTest::newRow("non-volatile block and its checksum")
+        << bytes({0x08, 0x05}) << bytes({0x08, 0xF0, 0x05}) + nv + char(soma(nv));
+    QTest::newRow("current readings and their checksum")
+        << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03}) + lei + char(soma(lei));
+    QTest::newRow("stop answers F0h") << bytes({0x08, 0x06}) << bytes({0x08, 0xF0, 0x06, 0xF0});
+    QTest::newRow("each command needs its own activation")
+        << bytes({0x08, 0x06, 0x06}) << bytes({0x08, 0xF0, 0x06, 0xF0, 0x06});
+}
+
+void tst_TarvekSimulado::respondeAsTrocas()
+{
+    QFETCH(QByteArray, enviados);
+    QFETCH(QByteArray, esperado);
+    TarvekSimulado t = tarvekDeTeste();
+    int64_t instante = 1000;
+    QCOMPARE(troca(t, enviados, instante).toHex(' '), esperado.toHex(' '));
+    QCOMPARE(t.aquisicoesEncerradas(), enviados.contains(char(0x06)));
+}
+
+void tst_TarvekSimulado::paginasServemAMemoria_data()
+{
+    QTest::addColumn<int>("tamanho");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<int>("bytesDaMemoria");
+
+    QTest::newRow("first page") << 32768 << 0 << 2048;
+    QTest::newRow("last page of a full memory") << 32768 << 15 << 2048;
+    QTest::newRow("a page past the memory reads FFh") << 32768 << 16 << 0;
+    QTest::newRow("a page that runs past a short memory") << 3000 << 1 << 952;
+}
+
+void tst_TarvekSimulado::paginasServemAMemoria()
+{
+    QFETCH(int, tamanho);
+    QFETCH(int, pagina);
+    QFETCH(int, bytesDaMemoria);
+    TarvekSimulado t = tarvekDeTeste();
+    t.defineMemoria(t.memoria().left(tamanho));
+    int64_t instante = 0;
+    const QByteArray r = troca(t, bytes({0x08, 0x02, pagina}), instante, 300);
+    QCOMPARE(r.size(), 2 + 2 + 2048 + 1);
+    const QByteArray dados = r.mid(4, 2048);
+    QCOMPARE(dados.left(bytesDaMemoria), t.memoria().mid(pagina * 2048, bytesDaMemoria));
+    QCOMPARE(dados.mid(bytesDaMemoria), QByteArray(2048 - bytesDaMemoria, char(0xFF)));
+    QCOMPARE(uint8_t(r.back()), soma(dados));
+}
+
+void tst_TarvekSimulado::relogioEContadorAvancamComOTempo()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    int64_t instante = 0;
+    const QByteArray antes = troca(t, bytes({0x08, 0x01}), instante).mid(3, 32);
+    instante += 61'000;
+    const QByteArray depois = troca(t, bytes({0x08, 0x01}), instante).mid(3, 32);
+    QCOMPARE(antes.mid(10, 6).toHex(' '), QByteArray("1c 0c 07 09 1e 00"));
+    QCOMPARE(depois.mid(10, 6).toHex(' '), QByteArray("1c 0c 07 09 1f 01"));
+    // Half seconds since the latest acquisition: 10 at the start.
+    QCOMPARE(antes.mid(27, 3).toHex(), QByteArray("00000a"));
+    QCOMPARE(depois.mid(27, 3).toHex(), QByteArray("000084"));
+    QCOMPARE(depois.mid(21, 2).toHex(), QByteArray("8000"));
+    QCOMPARE(depois.mid(23, 2).toHex(), QByteArray("012c"));
+}
+
+void tst_TarvekSimulado::configuracaoRecebidaAcertaRelogioEZeraContadores()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    t.defineAquisicoesEncerradas(true);
+    QByteArray dados = sequencia(21, 0x30);
+    const QByteArray relogio = bytes({29, 2, 28, 23, 59, 50});  // 2027-02-28 23:59:50
+    dados.replace(10, 6, relogio);
+    int64_t instante = 0;
+    const QByteArray r = troca(t, bytes({0x08, 0x00}) + dados, instante, 300);
+    QCOMPARE(r, bytes({0x08, 0xF0, 0x00}) + dados + char(soma(dados)));
+    QCOMPARE(t.configuracao().left(21), dados);
+    QCOMPARE(t.configuracoesRecebidas(), 1);
+    QVERIFY(!t.aquisicoesEncerradas());
+    instante += 15'000;
+    const QByteArray lido = troca(t, bytes({0x08, 0x01}), instante).mid(3, 32);
+    QCOMPARE(lido.left(10), dados.left(10));
+    QCOMPARE(lido.mid(10, 6).toHex(' '), QByteArray("1d 03 01 00 00 05"));  // the clock went on
+    QCOMPARE(lido.mid(23, 4).toHex(), QByteArray("00000000"));
+}
+
+void tst_TarvekSimulado::naoVolateisRecebidosSaoGuardados()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    const QByteArray dados = sequencia(123, 200);
+    int64_t instante = 0;
+    const QByteArray r = troca(t, bytes({0x08, 0x04}) + dados, instante, 1000);
+    QCOMPARE(uint8_t(r.back()), soma(dados));
+    QCOMPARE(r.size(), 2 + 1 + 123 + 1);
+    QCOMPARE(t.naoVolatil(), dados);
+    QCOMPARE(t.naoVolateisRecebidos(), 1);
+}
+
+void tst_TarvekSimulado::escritaInterrompidaEhDescartada()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    const QByteArray antes = t.naoVolatil();
+    int64_t instante = 0;
+    troca(t, bytes({0x08, 0x04}) + sequencia(60, 1), instante, 2000);
+    // After the silence a new exchange starts clean.
+    const QByteArray r = troca(t, bytes({0x08, 0x05}), instante, 1000);
+    QCOMPARE(t.naoVolatil(), antes);
+    QCOMPARE(r, bytes({0x08, 0xF0, 0x05}) + antes + char(soma(antes)));
+}
+
+void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<int>("alvo");
+    QTest::addColumn<QByteArray>("enviados");
+    QTest::addColumn<QByteArray>("esperado");
+    using T = FalhaSimulada::Tipo;
+    const QByteArray lei = tarvekDeTeste().leituras();
+    const char cs = char(soma(lei));
+
+    QTest::newRow("silence on every exchange") << int(T::Silencio) << FalhaSimulada::QualquerTroca
+                                               << bytes({0x08, 0x03}) << QByteArray();
+    QTest::newRow("silence on commands leaves the activation")
+        << int(T::Silencio) << FalhaSimulada::QualquerComando << bytes({0x08, 0x03}) << bytes({0x08, 0xF0});
+    QTest::newRow("lost echo of the command")
+        << int(T::EcoPerdido) << FalhaSimulada::QualquerComando << bytes({0x08, 0x03})
+        << bytes({0x08, 0xF0}) + lei + cs;
+    QTest::newRow("wrong echo of the command")
+        << int(T::EcoErrado) << int(0x03) << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03 ^ 0x5A}) + lei + cs;
+    QTest::newRow("wrong checksum") << int(T::ChecksumErrado) << FalhaSimulada::QualquerComando
+                                    << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03}) + lei + char(cs + 1);
+    QTest::newRow("a wrong activation reply") << int(T::AckErrado) << int(0x08) << bytes({0x08})
+                                              << bytes({0x08, 0x0F});
+    QTest::newRow("a wrong stop reply") << int(T::AckErrado) << FalhaSimulada::QualquerComando
+                                        << bytes({0x08, 0x06}) << bytes({0x08, 0xF0, 0x06, 0x0F});
+    QTest::newRow("surplus bytes") << int(T::BytesExcedentes) << FalhaSimulada::QualquerComando
+                                   << bytes({0x08, 0x06}) << bytes({0x08, 0xF0, 0x06, 0xF0, 0x55});
+    QTest::newRow("a slow reply leaves only the echo in time")
+        << int(T::RespostaLenta) << FalhaSimulada::QualquerComando << bytes({0x08, 0x03})
+        << bytes({0x08, 0xF0, 0x03});
+    QTest::newRow("a fault aimed at another command does nothing")
+        << int(T::ChecksumErrado) << int(0x65) << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03}) + lei + cs;
+}
+
+void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas()
+{
+    QFETCH(int, tipo);
+    QFETCH(int, alvo);
+    QFETCH(QByteArray, enviados);
+    QFETCH(QByteArray, esperado);
+    TarvekSimulado t = tarvekDeTeste();
+    FalhaSimulada f;
+    f.tipo = FalhaSimulada::Tipo(tipo);
+    f.alvo = alvo;
+    f.vezes = 1;
+    t.injetaFalha(f);
+    int64_t instante = 0;
+    QCOMPARE(troca(t, enviados, instante, 700).toHex(' '), esperado.toHex(' '));
+    // Spent on its one exchange (or never used), the fault leaves the next
+    // exchange alone.
+    t.transmite(instante + 10'000);
+    instante += 10'000;
+    const QByteArray lei = t.leituras();
+    QCOMPARE(troca(t, bytes({0x08, 0x03}), instante, 700).toHex(' '),
+             (bytes({0x08, 0xF0, 0x03}) + lei + char(soma(lei))).toHex(' '));
+}
+
+void tst_TarvekSimulado::silencioDuraAteALinhaSossegar()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    FalhaSimulada f;
+    f.tipo = FalhaSimulada::Tipo::Silencio;
+    f.alvo = TarvekSimulado::CmdLePagina;
+    f.vezes = 1;
+    t.injetaFalha(f);
+    int64_t instante = 0;
+    // The page number 1 must not be taken for the command 01h.
+    QCOMPARE(troca(t, bytes({0x08, 0x02, 0x01}), instante, 300), bytes({0x08, 0xF0}));
+    QCOMPARE(troca(t, bytes({0x08, 0x01}), instante).size(), 3 + 32 + 1);
+}
+
+void tst_TarvekSimulado::cadenciaDe19200Baud()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    t.defineCadencia(true);
+    int64_t instante = 0;
+    troca(t, bytes({0x08}), instante);
+    t.recebe(bytes({0x02}), instante);
+    t.recebe(bytes({0x00}), instante + 6);
+    // 2051 bytes of 11 bits at 19200 baud take about 1175 ms.
+    const int64_t inicio = instante + 6;
+    const int ate1100 = int(t.transmite(inicio + 1100).size());
+    QVERIFY2(ate1100 > 1850 && ate1100 < 1950, qPrintable(QString::number(ate1100)));
+    const int resto = int(t.transmite(inicio + 1200).size());
+    QCOMPARE(ate1100 + resto, 2051);
+    QCOMPARE(t.pendentes(), 0);
+}
+
+void tst_TarvekSimulado::memoriaDeclaradaSubstituiOTamanho()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    t.defineMemoria(QByteArray(8192, '\0'));
+    QCOMPARE(t.configuracaoEm(0).mid(21, 2).toHex(), QByteArray("2000"));
+    t.defineMemoriaDeclarada(40000);
+    QCOMPARE(t.configuracaoEm(0).mid(21, 2).toHex(), QByteArray("9c40"));
+}
+
+QTEST_GUILESS_MAIN(tst_TarvekSimulado)
+#include "tst_TarvekSimulado.moc"
