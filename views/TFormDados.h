@@ -1,0 +1,55 @@
+#pragma once
+
+#include "TFormInform.h"
+
+class ModeloLeituras;
+class QListView;
+
+// The readings list of a graph: a heading panel over a list with the column
+// heading and one line per entry. Lines are made as they are shown.
+class TFormDados : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFormDados(const Ambiente &ambiente, QWidget *parent = nullptr);
+
+    // Creates the view for a graph: caption nome + " - Lista", filled from
+    // the document, placed and shown.
+    static TFormDados *Abre_Dados(const QString &nome, const ContextoVista &contexto);
+    // Brings the view forward, or opens it again with the graph window's
+    // caption when the user has closed it.
+    static void MostraLeituras(QPointer<TFormDados> &vista, const QString &nomeGrafico,
+                               const ContextoVista &contexto);
+
+    void Atualiza_Dados(std::shared_ptr<const TAquisicao> aquisicao);
+    // Line k of the list (0 the heading), and how many there are.
+    QString linha(int k) const;
+    int quantidadeLinhas() const;
+    // The readings part of the export: appends the title, the column
+    // heading and the lines primeira to ultima (1 the first entry) to the
+    // file; a failure shows the view's save error.
+    bool Grava_Arquivo(const QString &caminho, int primeira, int ultima);
+
+    int tag() const { return m_tag; }
+    void setTag(int numeroGrafico) { m_tag = numeroGrafico; }
+
+    QLabel *PanelDados() const { return m_panel; }
+    QListView *ListBoxDados() const { return m_lista; }
+
+signals:
+    void ativada(int numeroGrafico);
+
+protected:
+    bool event(QEvent *evento) override;
+
+private:
+    void ligaSubJanela();
+
+    const Ambiente &m_ambiente;
+    QLabel *m_panel;
+    QListView *m_lista;
+    ModeloLeituras *m_modelo = nullptr;
+    QString m_erroGravacao;
+    int m_tag = 0;
+    bool m_ligada = false;
+};
