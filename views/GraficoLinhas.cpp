@@ -1,0 +1,635 @@
+#include "GraficoLinhas.h"
+
+#include "CamadaCruz.h"
+#include "EscolhaRotulos.h"
+#include "FormataDataHora.h"
+#include "FormatoNumero.h"
+#include "MarcadorTempo.h"
+#include "MarcadorValores.h"
+#include "SerieLinhas.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPicture>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kPixelsMinimosZoom = 16;
+constexpr double kUmSegundo = 1.0 / 86400.0;
+
+int indice(EixoGrafico eixo)
+{
+    return int(eixo);
+}
+
+QFont fonteRotulos()
+{
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(11);
+    return f;
+}
+
+}  // namespace
+
+GraficoLinhas::GraficoLinhas(QWidget *pai)
+    : QCustomPlot(pai)
+{
+    setBackground(Qt::white);
+    // Fast lines: no antialiasing of the series.
+    setNotAntialiasedElements(QCP::aePlottables);
+    setAutoAddPlottableToLegend(false);
+
+    QFont fonteTitulo(QStringLiteral("Arial"));
+    fonteTitulo.setPixelSize(19);
+    plotLayout()->setAutoMargins(QCP::msNone);
+    plotLayout()->insertRow(0);
+    m_titulo = new QCPTextElement(this, QString(), fonteTitulo);
+    m_titulo->setTextColor(Qt::black);
+    plotLayout()->addElement(0, 0, m_titulo);
+    plotLayout()->insertRow(1);
+    axisRect()->insetLayout()->take(legend);
+    plotLayout()->addElement(1, 0, legend);
+    legend->setVisible(true);
+    legend->setFillOrder(QCPLegend::foColumnsFirst);
+    legend->setWrap(8);
+    legend->setBrush(QColor(192, 192, 192));
+    legend->setFont(fonteRotulos());
+    legend->setMargins(QMargins(4, 2, 4, 2));
+    plotLayout()->setRowStretchFactor(0, 0.001);
+    plotLayout()->setRowStretchFactor(1, 0.001);
+    plotLayout()->setRowSpacing(2);
+
+    auto texto = [this](double v) { return textoRotulo(EixoGrafico::Inferior, v); };
+    m_marcadorTempo.reset(new MarcadorTempo(xAxis, [this] { return serieDosRotulos(); }, texto));
+    xAxis->setTicker(m_marcadorTempo);
+    m_marcadorEsquerdo.reset(new MarcadorValores);
+    m_marcadorDireito.reset(new MarcadorValores);
+    yAxis->setTicker(m_marcadorEsquerdo);
+    yAxis2->setTicker(m_marcadorDireito);
+    for (QCPAxis *a : {xAxis, yAxis, yAxis2, xAxis2}) {
+        a->setTickLabelFont(fonteRotulos());
+        a->setLabelFont(fonteRotulos());
+        a->setSubTicks(false);
+    }
+    yAxis2->setVisible(true);
+    yAxis2->setTickLabels(true);
+    // The top axis only carries a title.
+    xAxis2->setTicks(false);
+    xAxis2->setTickLabels(false);
+    xAxis2->setBasePen(Qt::NoPen);
+    xAxis2->setVisible(false);
+    xAxis2->grid()->setVisible(false);
+    defineRegional(m_regional);
+
+    addLayer(QStringLiteral("cruz"), nullptr, QCustomPlot::limAbove);
+    m_layerCruz = layer(QStringLiteral("cruz"));
+    m_layerCruz->setMode(QCPLayer::lmBuffered);
+    m_camada = new CamadaCruz(this, axisRect());
+    m_camada->setLayer(m_layerCruz);
+    m_camada->defineFundo(Qt::white);
+
+    connect(this, &QCustomPlot::beforeReplot, this, &GraficoLinhas::preparaDesenho);
+}
+
+GraficoLinhas::~GraficoLinhas() = default;
+
+// ---- series -------------------------------------------------------------
+
+SerieLinhas *GraficoLinhas::adicionaSerie(EixoGrafico vertical, const QColor &cor, const QString &titulo,
+                                          EixoGrafico horizontal, bool naLegenda)
+{
+    auto *g = addGraph(eixoQcp(horizontal), eixoQcp(vertical));
+    g->setPen(QPen(cor, 1));
+    g->setName(titulo);
+    if (naLegenda)
+        g->addToLegend();
+    m_series.push_back(std::make_unique<SerieLinhas>(g, horizontal, vertical));
+    replot(rpQueuedReplot);
+    return m_series.back().get();
+}
+
+void GraficoLinhas::removeSerie(SerieLinhas *serie)
+{
+    auto it = std::find_if(m_series.begin(), m_series.end(), [serie](const auto &s) { return s.get() == serie; });
+    if (it == m_series.end())
+        return;
+    QCPGraph *g = (*it)->grafico();
+    m_series.erase(it);
+    removeGraph(g);
+    replot(rpQueuedReplot);
+}
+
+const SerieLinhas *GraficoLinhas::serieDosRotulos() const
+{
+    for (const auto &s : m_series) {
+        if (s->eixoHorizontal() == EixoGrafico::Inferior && s->visivel() && s->temRotulos() && s->quantidade() > 0)
+            return s.get();
+    }
+    return nullptr;
+}
+
+// ---- scales -------------------------------------------------------------
+
+QCPAxis *GraficoLinhas::eixoQcp(EixoGrafico eixo) const
+{
+    switch (eixo) {
+    case EixoGrafico::Esquerdo:
+        return yAxis;
+    case EixoGrafico::Direito:
+        return yAxis2;
+    case EixoGrafico::Inferior:
+        return xAxis;
+    case EixoGrafico::Superior:
+        return xAxis2;
+    }
+    return xAxis;
+}
+
+void GraficoLinhas::faixaDosDados(EixoGrafico eixo, bool &achou, double &menor, double &maior) const
+{
+    achou = false;
+    for (const auto &s : m_series) {
+        if (!s->visivel())
+            continue;
+        double a = 0;
+        double b = 0;
+        bool tem = false;
+        if (s->eixoHorizontal() == eixo)
+            tem = s->faixaX(a, b);
+        else if (s->eixoVertical() == eixo)
+            tem = s->faixaY(a, b);
+        if (!tem)
+            continue;
+        menor = achou ? std::min(menor, a) : a;
+        maior = achou ? std::max(maior, b) : b;
+        achou = true;
+    }
+}
+
+void GraficoLinhas::aplicaFaixaQcp(EixoGrafico eixo, double minimo, double maximo) const
+{
+    // The drawing needs some width; a scale from a value to itself is kept
+    // as it is and only drawn a little wider.
+    if (!(maximo > minimo)) {
+        const double folga = std::max(1e-9, std::abs(minimo) * 1e-9);
+        minimo -= folga;
+        maximo = minimo + 2 * folga;
+    }
+    eixoQcp(eixo)->setRange(minimo, maximo);
+}
+
+void GraficoLinhas::aplicaEscalas() const
+{
+    for (EixoGrafico e : {EixoGrafico::Esquerdo, EixoGrafico::Direito, EixoGrafico::Inferior, EixoGrafico::Superior}) {
+        EscalaEixo &escala = m_escalas[size_t(indice(e))];
+        if (escala.automatico()) {
+            bool achou = false;
+            double menor = 0;
+            double maior = 0;
+            faixaDosDados(e, achou, menor, maior);
+            double mi = 0;
+            double ma = 0;
+            const bool tempo = e == EixoGrafico::Inferior || e == EixoGrafico::Superior;
+            FaixaAutomatica(achou, menor, maior, tempo ? kUmSegundo : 1.0, mi, ma);
+            escala.defineFaixaAutomatica(mi, ma);
+        }
+        aplicaFaixaQcp(e, escala.minimo(), escala.maximo());
+    }
+}
+
+bool GraficoLinhas::automatico(EixoGrafico eixo) const
+{
+    return m_escalas[size_t(indice(eixo))].automatico();
+}
+
+void GraficoLinhas::defineAutomatico(EixoGrafico eixo, bool automatico)
+{
+    aplicaEscalas();
+    m_escalas[size_t(indice(eixo))].defineAutomatico(automatico);
+    aplicaEscalas();
+    replot(rpQueuedReplot);
+}
+
+EscalaEixo GraficoLinhas::escala(EixoGrafico eixo) const
+{
+    aplicaEscalas();
+    return m_escalas[size_t(indice(eixo))];
+}
+
+double GraficoLinhas::minimo(EixoGrafico eixo) const
+{
+    return escala(eixo).minimo();
+}
+
+double GraficoLinhas::maximo(EixoGrafico eixo) const
+{
+    return escala(eixo).maximo();
+}
+
+bool GraficoLinhas::defineMinimo(EixoGrafico eixo, double valor)
+{
+    aplicaEscalas();
+    const bool ok = m_escalas[size_t(indice(eixo))].defineMinimo(valor);
+    if (ok) {
+        aplicaEscalas();
+        replot(rpQueuedReplot);
+    }
+    return ok;
+}
+
+bool GraficoLinhas::defineMaximo(EixoGrafico eixo, double valor)
+{
+    aplicaEscalas();
+    const bool ok = m_escalas[size_t(indice(eixo))].defineMaximo(valor);
+    if (ok) {
+        aplicaEscalas();
+        replot(rpQueuedReplot);
+    }
+    return ok;
+}
+
+bool GraficoLinhas::defineFaixa(EixoGrafico eixo, double minimo, double maximo)
+{
+    aplicaEscalas();
+    const bool ok = m_escalas[size_t(indice(eixo))].defineFaixa(minimo, maximo);
+    aplicaEscalas();
+    replot(rpQueuedReplot);
+    return ok;
+}
+
+// ---- axis texts -----------------------------------------------------------
+
+void GraficoLinhas::defineTituloEixo(EixoGrafico eixo, const QString &titulo)
+{
+    eixoQcp(eixo)->setLabel(titulo);
+    replot(rpQueuedReplot);
+}
+
+QString GraficoLinhas::tituloEixo(EixoGrafico eixo) const
+{
+    return eixoQcp(eixo)->label();
+}
+
+void GraficoLinhas::defineFormatoValor(EixoGrafico eixo, const QString &padrao)
+{
+    if (eixo == EixoGrafico::Esquerdo)
+        m_marcadorEsquerdo->definePadrao(padrao);
+    else if (eixo == EixoGrafico::Direito)
+        m_marcadorDireito->definePadrao(padrao);
+    replot(rpQueuedReplot);
+}
+
+QString GraficoLinhas::formatoValor(EixoGrafico eixo) const
+{
+    if (eixo == EixoGrafico::Esquerdo)
+        return m_marcadorEsquerdo->padrao();
+    if (eixo == EixoGrafico::Direito)
+        return m_marcadorDireito->padrao();
+    return QString();
+}
+
+QString GraficoLinhas::textoRotulo(EixoGrafico eixo, double valor) const
+{
+    switch (eixo) {
+    case EixoGrafico::Esquerdo:
+        return m_marcadorEsquerdo->texto(valor);
+    case EixoGrafico::Direito:
+        return m_marcadorDireito->texto(valor);
+    case EixoGrafico::Inferior:
+    case EixoGrafico::Superior:
+        break;
+    }
+    return FormataDataHora(m_formatoDataHora, valor, m_regional);
+}
+
+void GraficoLinhas::defineEspacoRotulos(EixoGrafico eixo, int pixels)
+{
+    m_espacos[size_t(indice(eixo))] = pixels;
+    if (eixo == EixoGrafico::Inferior)
+        m_marcadorTempo->defineEspaco(pixels);
+    replot(rpQueuedReplot);
+}
+
+int GraficoLinhas::espacoRotulos(EixoGrafico eixo) const
+{
+    return m_espacos[size_t(indice(eixo))];
+}
+
+void GraficoLinhas::defineRegional(const ConfigRegional &regional)
+{
+    m_regional = regional;
+    const QChar milhar = FormatoNumero::separadorMilharPara(regional.separadorDecimal);
+    m_marcadorEsquerdo->defineSeparadores(regional.separadorDecimal, milhar);
+    m_marcadorDireito->defineSeparadores(regional.separadorDecimal, milhar);
+}
+
+// ---- geometry -------------------------------------------------------------
+
+double GraficoLinhas::valorNoPixel(EixoGrafico eixo, double pixel) const
+{
+    aplicaEscalas();
+    return eixoQcp(eixo)->pixelToCoord(pixel);
+}
+
+double GraficoLinhas::pixelDoValor(EixoGrafico eixo, double valor) const
+{
+    aplicaEscalas();
+    return eixoQcp(eixo)->coordToPixel(valor);
+}
+
+QRect GraficoLinhas::areaGrafico() const
+{
+    return axisRect()->rect();
+}
+
+void GraficoLinhas::defineEixoVisivel(EixoGrafico eixo, bool visivel)
+{
+    eixoQcp(eixo)->setVisible(visivel);
+    replot(rpQueuedReplot);
+}
+
+bool GraficoLinhas::eixoVisivel(EixoGrafico eixo) const
+{
+    return eixoQcp(eixo)->visible();
+}
+
+void GraficoLinhas::defineGrade(EixoGrafico eixo, bool visivel)
+{
+    eixoQcp(eixo)->grid()->setVisible(visivel);
+    replot(rpQueuedReplot);
+}
+
+bool GraficoLinhas::grade(EixoGrafico eixo) const
+{
+    return eixoQcp(eixo)->grid()->visible();
+}
+
+void GraficoLinhas::defineTitulo(const QString &titulo)
+{
+    m_titulo->setText(titulo);
+    replot(rpQueuedReplot);
+}
+
+QString GraficoLinhas::titulo() const
+{
+    return m_titulo->text();
+}
+
+void GraficoLinhas::defineLegendaVisivel(bool visivel)
+{
+    legend->setVisible(visivel);
+    replot(rpQueuedReplot);
+}
+
+bool GraficoLinhas::legendaVisivel() const
+{
+    return legend->visible();
+}
+
+void GraficoLinhas::defineMargens(int esquerda, int topo, int direita, int base)
+{
+    m_margens = QMargins(esquerda, topo, direita, base);
+    replot(rpQueuedReplot);
+}
+
+void GraficoLinhas::preparaDesenho()
+{
+    if (m_animando)
+        return;
+    aplicaEscalas();
+    const int w = viewport().width();
+    const int h = viewport().height();
+    plotLayout()->setMargins(QMargins(w * m_margens.left() / 100, h * m_margens.top() / 100,
+                                      w * m_margens.right() / 100, h * m_margens.bottom() / 100));
+    const double altura = QFontMetricsF(yAxis->tickLabelFont()).height();
+    const double comprimento = std::max(axisRect()->height(), h / 2);
+    m_marcadorEsquerdo->setTickCount(
+        EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Esquerdo)));
+    m_marcadorDireito->setTickCount(
+        EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Direito)));
+}
+
+void GraficoLinhas::redesenha()
+{
+    replot(rpImmediateRefresh);
+}
+
+// ---- zoom -----------------------------------------------------------------
+
+void GraficoLinhas::guardaEscalas()
+{
+    if (m_zoomAtivo)
+        return;
+    aplicaEscalas();
+    m_guardadas = m_escalas;
+    m_zoomAtivo = true;
+}
+
+void GraficoLinhas::animaAte(const std::array<EscalaEixo, 4> &alvo)
+{
+    aplicaEscalas();
+    const std::array<EscalaEixo, 4> origem = m_escalas;
+    for (int passo = 1; passo < m_passosAnimacao; ++passo) {
+        const double f = double(passo) / m_passosAnimacao;
+        for (size_t i = 0; i < alvo.size(); ++i) {
+            const double mi = origem[i].minimo() + (alvo[i].minimo() - origem[i].minimo()) * f;
+            const double ma = origem[i].maximo() + (alvo[i].maximo() - origem[i].maximo()) * f;
+            aplicaFaixaQcp(EixoGrafico(i), mi, ma);
+        }
+        // The intermediate frames go straight to the screen; the scales
+        // themselves change once, below.
+        m_animando = true;
+        replot(rpImmediateRefresh);
+        m_animando = false;
+    }
+    m_escalas = alvo;
+    aplicaEscalas();
+}
+
+void GraficoLinhas::zoomRetangulo(const QRect &retangulo)
+{
+    const QRect r = retangulo.normalized();
+    guardaEscalas();
+    std::array<EscalaEixo, 4> alvo = m_escalas;
+    auto faixa = [&](EixoGrafico e, double p1, double p2) {
+        const double a = valorNoPixel(e, p1);
+        const double b = valorNoPixel(e, p2);
+        EscalaEixo &s = alvo[size_t(indice(e))];
+        s.defineAutomatico(false);
+        s.defineFaixa(std::min(a, b), std::max(a, b));
+    };
+    faixa(EixoGrafico::Inferior, r.left(), r.right());
+    faixa(EixoGrafico::Esquerdo, r.bottom(), r.top());
+    faixa(EixoGrafico::Direito, r.bottom(), r.top());
+    animaAte(alvo);
+    replot(rpQueuedReplot);
+    emit zoomFeito();
+}
+
+void GraficoLinhas::desfazZoom()
+{
+    if (m_zoomAtivo) {
+        m_zoomAtivo = false;
+        animaAte(m_guardadas);
+    }
+    replot(rpQueuedReplot);
+    emit zoomDesfeito();
+}
+
+void GraficoLinhas::rolaVertical(int deslocamento)
+{
+    for (EixoGrafico e : {EixoGrafico::Esquerdo, EixoGrafico::Direito}) {
+        const EscalaEixo &antes = m_escalasNoArrasto[size_t(indice(e))];
+        const double porPixel = (antes.maximo() - antes.minimo()) / std::max(1, axisRect()->height());
+        const double d = deslocamento * porPixel;
+        EscalaEixo &s = m_escalas[size_t(indice(e))];
+        s.defineAutomatico(false);
+        s.defineFaixa(antes.minimo() + d, antes.maximo() + d);
+    }
+    aplicaEscalas();
+    replot(rpImmediateRefresh);
+    emit rolou();
+}
+
+// ---- cross-hair -----------------------------------------------------------
+
+void GraficoLinhas::defineCruz(QPoint posicao)
+{
+    m_camada->defineCruz(posicao);
+    m_layerCruz->replot();
+}
+
+void GraficoLinhas::escondeCruz()
+{
+    if (!m_camada->temCruz())
+        return;
+    m_camada->escondeCruz();
+    m_layerCruz->replot();
+}
+
+bool GraficoLinhas::temCruz() const
+{
+    return m_camada->temCruz();
+}
+
+QPoint GraficoLinhas::cruz() const
+{
+    return m_camada->cruz();
+}
+
+void GraficoLinhas::defineCorCruz(const QColor &cor)
+{
+    m_camada->defineCor(cor);
+}
+
+QColor GraficoLinhas::corCruz() const
+{
+    return m_camada->cor();
+}
+
+// ---- mouse ----------------------------------------------------------------
+
+void GraficoLinhas::mousePressEvent(QMouseEvent *evento)
+{
+    QCustomPlot::mousePressEvent(evento);
+    m_inicioArrasto = evento->pos();
+    m_moveu = false;
+    m_arrasto = Arrasto::Nenhum;
+    if (!areaGrafico().contains(evento->pos()))
+        return;
+    if (evento->button() == Qt::LeftButton && m_permiteZoom) {
+        m_arrasto = Arrasto::Zoom;
+    } else if (evento->button() == Qt::RightButton && m_permiteRolagem) {
+        aplicaEscalas();
+        m_escalasNoArrasto = m_escalas;
+        m_arrasto = Arrasto::Rolagem;
+    }
+}
+
+void GraficoLinhas::mouseMoveEvent(QMouseEvent *evento)
+{
+    QCustomPlot::mouseMoveEvent(evento);
+    if (m_arrasto == Arrasto::Nenhum)
+        return;
+    const QPoint d = evento->pos() - m_inicioArrasto;
+    if (!m_moveu && std::abs(d.x()) < 3 && std::abs(d.y()) < 3)
+        return;
+    m_moveu = true;
+    if (m_arrasto == Arrasto::Zoom) {
+        m_camada->defineRetangulo(QRect(m_inicioArrasto, evento->pos()).normalized());
+        m_layerCruz->replot();
+    } else {
+        rolaVertical(d.y());
+    }
+}
+
+void GraficoLinhas::mouseReleaseEvent(QMouseEvent *evento)
+{
+    QCustomPlot::mouseReleaseEvent(evento);
+    const Arrasto arrasto = m_arrasto;
+    m_arrasto = Arrasto::Nenhum;
+    if (arrasto == Arrasto::Zoom) {
+        m_camada->escondeRetangulo();
+        m_layerCruz->replot();
+        const QPoint d = evento->pos() - m_inicioArrasto;
+        if (std::abs(d.x()) >= kPixelsMinimosZoom || std::abs(d.y()) >= kPixelsMinimosZoom) {
+            // Down and to the right zooms; any other way undoes the zoom.
+            if (d.x() > 0 && d.y() > 0)
+                zoomRetangulo(QRect(m_inicioArrasto, evento->pos()));
+            else
+                desfazZoom();
+            return;
+        }
+    }
+    if (!m_moveu)
+        emit clicado();
+}
+
+void GraficoLinhas::mouseDoubleClickEvent(QMouseEvent *evento)
+{
+    QCustomPlot::mouseDoubleClickEvent(evento);
+    emit duploClique();
+}
+
+// ---- output ---------------------------------------------------------------
+
+void GraficoLinhas::desenha(QPainter &pintor, const QRectF &alvo)
+{
+    const int w = width() > 0 ? width() : int(alvo.width());
+    const int h = height() > 0 ? height() : int(alvo.height());
+    if (w <= 0 || h <= 0)
+        return;
+    preparaDesenho();
+    const bool cruz = m_layerCruz->visible();
+    m_layerCruz->setVisible(false);
+    QPicture figura;
+    {
+        QCPPainter p(&figura);
+        p.setMode(QCPPainter::pmVectorized);
+        toPainter(&p, w, h);
+    }
+    m_layerCruz->setVisible(cruz);
+    pintor.save();
+    pintor.translate(alvo.topLeft());
+    pintor.scale(alvo.width() / w, alvo.height() / h);
+    pintor.drawPicture(0, 0, figura);
+    pintor.restore();
+}
+
+QPixmap GraficoLinhas::imagem()
+{
+    preparaDesenho();
+    const bool cruz = m_layerCruz->visible();
+    m_layerCruz->setVisible(false);
+    const QPixmap r = toPixmap(width(), height());
+    m_layerCruz->setVisible(cruz);
+    replot(rpQueuedReplot);
+    return r;
+}
+
+void GraficoLinhas::copiaParaAreaTransferencia()
+{
+    QGuiApplication::clipboard()->setPixmap(imagem());
+}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "ConfigRegional.h"
+#include "EscalaEixo.h"
+
+#include <qcustomplot.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class CamadaCruz;
+class MarcadorTempo;
+class MarcadorValores;
+class SerieLinhas;
+
+// The line chart of the graph, merged-graph and monitor windows: a title,
+// a legend at the top, value axes left and right, a time axis at the bottom
+// and a top axis that only carries a title (a formula's result). Each axis
+// scales automatically or between a fixed minimum and maximum; the chart
+// zooms to a dragged rectangle (dragging leftwards undoes it), pans
+// vertically with the right button, draws a cross-hair on a layer of its
+// own, and renders itself to a painter or a bitmap.
+class GraficoLinhas : public QCustomPlot
+{
+    Q_OBJECT
+public:
+    explicit GraficoLinhas(QWidget *pai = nullptr);
+    ~GraficoLinhas() override;
+
+    // Series, in the order they were added. The chart owns them.
+    SerieLinhas *adicionaSerie(EixoGrafico vertical, const QColor &cor, const QString &titulo,
+                               EixoGrafico horizontal = EixoGrafico::Inferior, bool naLegenda = true);
+    void removeSerie(SerieLinhas *serie);
+    int quantasSeries() const { return int(m_series.size()); }
+    SerieLinhas *serie(int i) const { return m_series[size_t(i)].get(); }
+    // The series whose labels the time axis shows: the first shown series
+    // on that axis that carries labels.
+    const SerieLinhas *serieDosRotulos() const;
+
+    // Scales. A refused limit returns false and changes nothing.
+    bool automatico(EixoGrafico eixo) const;
+    void defineAutomatico(EixoGrafico eixo, bool automatico);
+    double minimo(EixoGrafico eixo) const;
+    double maximo(EixoGrafico eixo) const;
+    bool defineMinimo(EixoGrafico eixo, double valor);
+    bool defineMaximo(EixoGrafico eixo, double valor);
+    bool defineFaixa(EixoGrafico eixo, double minimo, double maximo);
+    EscalaEixo escala(EixoGrafico eixo) const;
+
+    // Axis texts.
+    void defineTituloEixo(EixoGrafico eixo, const QString &titulo);
+    QString tituloEixo(EixoGrafico eixo) const;
+    void defineFormatoValor(EixoGrafico eixo, const QString &padrao);
+    QString formatoValor(EixoGrafico eixo) const;
+    // The time axis's date-time pattern ("dd/mm/yyyy hh:nn:ss").
+    void defineFormatoDataHora(const QString &padrao) { m_formatoDataHora = padrao; }
+    QString formatoDataHora() const { return m_formatoDataHora; }
+    // The axis's label text for a value: the date-time pattern on the time
+    // axis, the number pattern on the others.
+    QString textoRotulo(EixoGrafico eixo, double valor) const;
+    void defineEspacoRotulos(EixoGrafico eixo, int pixels);
+    int espacoRotulos(EixoGrafico eixo) const;
+    void defineRegional(const ConfigRegional &regional);
+
+    // The value on an axis at a pixel of the widget, and back.
+    double valorNoPixel(EixoGrafico eixo, double pixel) const;
+    double pixelDoValor(EixoGrafico eixo, double valor) const;
+    // The plot area, in pixels of the widget.
+    QRect areaGrafico() const;
+
+    void defineEixoVisivel(EixoGrafico eixo, bool visivel);
+    bool eixoVisivel(EixoGrafico eixo) const;
+    void defineGrade(EixoGrafico eixo, bool visivel);
+    bool grade(EixoGrafico eixo) const;
+
+    void defineTitulo(const QString &titulo);
+    QString titulo() const;
+    void defineLegendaVisivel(bool visivel);
+    bool legendaVisivel() const;
+    // Margins in percent of the chart's width (left, right) and height.
+    void defineMargens(int esquerda, int topo, int direita, int base);
+    QMargins margens() const { return m_margens; }
+
+    // Zoom and panning.
+    void definePermiteZoom(bool permite) { m_permiteZoom = permite; }
+    void definePermiteRolagem(bool permite) { m_permiteRolagem = permite; }
+    void definePassosAnimacao(int passos) { m_passosAnimacao = qMax(1, passos); }
+    // Notes every axis's scale unless a zoom is already in force; the
+    // undo puts them back. Steps of zoom made from outside call it first.
+    void guardaEscalas();
+    bool zoomAtivo() const { return m_zoomAtivo; }
+    // Zooms every axis to a rectangle of widget pixels; raises zoomFeito.
+    void zoomRetangulo(const QRect &retangulo);
+    // Puts every axis back as it was before the first zoom; raises
+    // zoomDesfeito.
+    void desfazZoom();
+
+    // The cross-hair, on its own layer.
+    void defineCruz(QPoint posicao);
+    void escondeCruz();
+    bool temCruz() const;
+    QPoint cruz() const;
+    void defineCorCruz(const QColor &cor);
+    QColor corCruz() const;
+    CamadaCruz *camadaCruz() const { return m_camada; }
+
+    // Draws the scales it takes from the data and replots.
+    void redesenha();
+    // The whole chart into a rectangle of any painter, as vectors.
+    void desenha(QPainter &pintor, const QRectF &alvo);
+    // The chart as a bitmap of its own size, without the cross-hair.
+    QPixmap imagem();
+    void copiaParaAreaTransferencia();
+
+signals:
+    void zoomFeito();
+    void zoomDesfeito();
+    void rolou();
+    void clicado();
+    void duploClique();
+
+protected:
+    void mousePressEvent(QMouseEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+    void mouseDoubleClickEvent(QMouseEvent *evento) override;
+
+private:
+    QCPAxis *eixoQcp(EixoGrafico eixo) const;
+    void aplicaEscalas() const;
+    void faixaDosDados(EixoGrafico eixo, bool &achou, double &menor, double &maior) const;
+    void preparaDesenho();
+    void aplicaFaixaQcp(EixoGrafico eixo, double minimo, double maximo) const;
+    void animaAte(const std::array<EscalaEixo, 4> &alvo);
+    void rolaVertical(int deslocamento);
+
+    std::vector<std::unique_ptr<SerieLinhas>> m_series;
+    mutable std::array<EscalaEixo, 4> m_escalas;
+    std::array<EscalaEixo, 4> m_guardadas;
+    bool m_zoomAtivo = false;
+    bool m_permiteZoom = true;
+    bool m_permiteRolagem = true;
+    int m_passosAnimacao = 1;
+    bool m_animando = false;
+    QString m_formatoDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
+    ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
+    QMargins m_margens;
+    std::array<int, 4> m_espacos = {20, 20, 15, 20};
+
+    QCPTextElement *m_titulo = nullptr;
+    CamadaCruz *m_camada = nullptr;
+    QCPLayer *m_layerCruz = nullptr;
+    QSharedPointer<MarcadorTempo> m_marcadorTempo;
+    QSharedPointer<MarcadorValores> m_marcadorEsquerdo;
+    QSharedPointer<MarcadorValores> m_marcadorDireito;
+
+    // Mouse drags.
+    enum class Arrasto { Nenhum, Zoom, Rolagem } m_arrasto = Arrasto::Nenhum;
+    QPoint m_inicioArrasto;
+    bool m_moveu = false;
+    std::array<EscalaEixo, 4> m_escalasNoArrasto;
+};
