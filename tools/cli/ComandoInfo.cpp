@@ -1,0 +1,89 @@
+#include "ComandoInfo.h"
+
+#include "BlocoCalibracao.h"
+#include "BlocoConfiguracao.h"
+#include "BlocoNaoVolatil.h"
+#include "FichaTarvek.h"
+#include "OpcoesLinha.h"
+#include "SessaoTarvek.h"
+#include "TDatalogger.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace {
+
+int executaInfo(const QStringList &argumentos, Console &console)
+{
+    OpcoesLinha opcoes(argumentos);
+    const QString porta = opcoes.valor(QStringLiteral("porta"));
+    const QString descricao = opcoes.valor(QStringLiteral("descricao"));
+    const bool json = opcoes.sinal(QStringLiteral("json"));
+    const bool verboso = opcoes.sinal(QStringLiteral("verboso"));
+    QString problema = opcoes.erro();
+    if (problema.isEmpty() && !opcoes.sobras().isEmpty())
+        problema = QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
+    if (problema.isEmpty() && porta.isEmpty())
+        problema = QStringLiteral("informe --porta");
+    if (problema.isEmpty() && !SessaoTarvek::portaValida(porta))
+        problema = QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
+    if (!problema.isEmpty()) {
+        console.erros << "quorvane-cli info: " << problema << Qt::endl;
+        return Saida::Uso;
+    }
+
+    SessaoTarvek sessao(console, verboso);
+    if (!sessao.abre(porta, descricao))
+        return Saida::Falha;
+    QByteArray configuracao, naoVolatil, calibracao;
+    if (!sessao.link().LeConfiguracao(configuracao)) {
+        sessao.falhou(sessao.catalogo().texto(136));
+        return Saida::Falha;
+    }
+    if (!sessao.link().LeNaoVolateis(naoVolatil)) {
+        sessao.falhou(sessao.catalogo().texto(137));
+        return Saida::Falha;
+    }
+    if (!sessao.link().LeCalibracao(calibracao)) {
+        sessao.falhou(sessao.catalogo().texto(146));
+        return Saida::Falha;
+    }
+
+    const FichaTarvek ficha(BlocoConfiguracao::decodifica(configuracao), BlocoNaoVolatil::decodifica(naoVolatil),
+                            BlocoCalibracao::decodifica(calibracao), sessao.catalogo());
+    if (json)
+        console.saida << QString::fromUtf8(QJsonDocument(ficha.json()).toJson(QJsonDocument::Indented));
+    else
+        console.saida << ficha.texto();
+    console.saida.flush();
+    return Saida::Sucesso;
+}
+
+} // namespace
+
+Comando ComandoInfo()
+{
+    Comando c;
+    c.nome = QStringLiteral("info");
+    c.resumo = QStringLiteral("lê e mostra os parâmetros do Tarvek");
+    c.uso = QStringLiteral("info --porta <1-4 | dispositivo | simulador> [--json] [--descricao <cenário | arquivo.json>] "
+                           "[--verboso]");
+    c.ajuda = QStringLiteral(
+        "Lê do Tarvek os blocos de configuração, de não-voláteis e de calibração e mostra\n"
+        "cada campo decodificado (sensores, intervalo, parada, relógio, memória, bateria,\n"
+        "textos, limites, offsets, data da troca de bateria, calibração, número de série e\n"
+        "firmware) e as grandezas derivadas (bytes por aquisição, capacidade, carga).\n"
+        "\n"
+        "  --porta <p>       1 a 4: a porta serial COM1 a COM4; um caminho (/dev/ttyUSB0):\n"
+        "                    esse dispositivo serial; simulador: um Tarvek simulado\n"
+        "  --descricao <d>   com --porta simulador: um cenário do simulador pelo nome\n"
+        "                    (padrao, termopar, pt100, ...) ou um arquivo de descrição JSON\n"
+        "  --json            mostra o mesmo em JSON; campos com interpretação trazem\n"
+        "                    {\"valor\": bruto, \"texto\": interpretação}\n"
+        "  --verboso         mostra as mensagens da linha de status durante a comunicação\n"
+        "\n"
+        "Saída 0 quando leu tudo; 1 quando a porta não abriu ou um comando falhou (o erro\n"
+        "da comunicação e a mensagem da operação vão para stderr); 2 para uso incorreto.");
+    c.executa = executaInfo;
+    return c;
+}

@@ -1,0 +1,99 @@
+#include "SessaoTarvek.h"
+
+#include "CenariosTarvek.h"
+#include "TDatalogger.h"
+#include "TMSComm.h"
+#include "TMSCommRoteador.h"
+#include "TMSCommSerial.h"
+#include "TMSCommSimulado.h"
+#include "TarvekSimulado.h"
+
+#include <QDateTime>
+#include <QTextStream>
+
+SessaoTarvek::SessaoTarvek(Console &console, bool eco)
+    : m_console(console)
+    , m_mensagens(console.erros)
+    , m_status(console.erros, eco)
+    , m_regional(ConfigRegional::portuguesBrasil())
+{
+    m_ambiente.mensagens = &m_mensagens;
+    m_ambiente.relogio = &m_relogio;
+    m_ambiente.sinal = &m_sinal;
+    m_ambiente.configuracoes = &m_configuracoes;
+    m_ambiente.catalogo = &m_catalogo;
+    m_ambiente.regional = &m_regional;
+    m_link = std::make_unique<TDatalogger>(m_ambiente);
+}
+
+SessaoTarvek::~SessaoTarvek()
+{
+    if (m_comm && m_comm->PortOpen())
+        m_link->FechaComunicacao();
+}
+
+bool SessaoTarvek::portaValida(const QString &porta)
+{
+    bool ehNumero = false;
+    const int numero = porta.toInt(&ehNumero);
+    if (ehNumero)
+        return numero >= TMSCommRoteador::PrimeiraPorta && numero <= TMSCommRoteador::UltimaPorta;
+    return !porta.trimmed().isEmpty();
+}
+
+bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
+{
+    if (!portaValida(porta)) {
+        m_console.erros << "quorvane-cli: a porta deve ser 1 a 4, um dispositivo serial ou simulador"
+                        << Qt::endl;
+        return false;
+    }
+    bool ehNumero = false;
+    int numero = porta.toInt(&ehNumero);
+    if (porta == QLatin1String("simulador")) {
+        numero = 1;
+        m_comm = criaSimulador(descricaoSimulador);
+    } else if (ehNumero) {
+        // The port numbers map to devices as the program maps them (the
+        // section PORTAS of the settings file), the simulator included.
+        m_comm = std::make_unique<TMSCommRoteador>(
+            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); });
+    } else {
+        numero = 1;
+        m_comm = std::make_unique<TMSCommSerial>(porta);
+    }
+    if (!m_comm)
+        return false;
+    if (!m_link->AbreComunicacao(numero, m_comm.get(), &m_status)) {
+        if (!m_comm->erro().isEmpty())
+            m_console.erros << m_comm->erro() << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)
+{
+    // A scenario of the simulator by name, or a description file.
+    QString erro;
+    const QString nome = descricao.isEmpty() ? CenariosTarvek::Padrao : descricao;
+    const auto lida = CenariosTarvek::nomes().contains(nome) ? CenariosTarvek::descricao(nome, &erro)
+                                                              : CenariosTarvek::arquivo(descricao, &erro);
+    if (!lida) {
+        m_console.erros << "quorvane-cli: simulador: " << erro << Qt::endl;
+        return nullptr;
+    }
+    auto tarvek = CenariosTarvek::criaTarvek(*lida, m_relogio.tickCount(), QDateTime::currentDateTime(), &erro);
+    if (!tarvek) {
+        m_console.erros << "quorvane-cli: simulador: " << erro << Qt::endl;
+        return nullptr;
+    }
+    return std::make_unique<TMSCommSimulado>(std::move(tarvek), m_relogio);
+}
+
+void SessaoTarvek::falhou(const QString &mensagem)
+{
+    if (!m_status.ultimoErro().isEmpty())
+        m_console.erros << m_status.ultimoErro() << Qt::endl;
+    m_console.erros << mensagem << Qt::endl;
+}
