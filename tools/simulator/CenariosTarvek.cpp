@@ -1,5 +1,7 @@
 #include "CenariosTarvek.h"
 
+#include "IRelogio.h"
+#include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
 
 #include <QDir>
@@ -58,6 +60,32 @@ std::unique_ptr<TarvekSimulado> criaTarvek(const DescricaoTarvek &descricao, int
     if (!descricao.aplica(*tarvek, instanteMs, agora, erro))
         return nullptr;
     return tarvek;
+}
+
+std::optional<DescricaoTarvek> escolhe(const QString &cenarioOuArquivo, QString *erro)
+{
+    if (cenarioOuArquivo.endsWith(u".json", Qt::CaseInsensitive))
+        return arquivo(cenarioOuArquivo, erro);
+    return descricao(cenarioOuArquivo.isEmpty() ? Padrao : cenarioOuArquivo, erro);
+}
+
+std::function<std::unique_ptr<TMSComm>()> fabricaPorta(IRelogio &relogio, const QString &cenarioOuArquivo)
+{
+    auto tarvek = std::make_shared<std::shared_ptr<TarvekSimulado>>();
+    return [&relogio, cenarioOuArquivo, tarvek]() -> std::unique_ptr<TMSComm> {
+        QString erro;
+        if (!*tarvek) {
+            const std::optional<DescricaoTarvek> d = escolhe(cenarioOuArquivo, &erro);
+            std::unique_ptr<TarvekSimulado> novo =
+                d ? criaTarvek(*d, relogio.tickCount(), QDateTime::currentDateTime(), &erro) : nullptr;
+            *tarvek = std::move(novo);
+        }
+        if (*tarvek)
+            return std::make_unique<TMSCommSimulado>(*tarvek, relogio);
+        auto recusa = std::make_unique<TMSCommSimulado>(std::make_shared<TarvekSimulado>(), relogio);
+        recusa->defineFalhaAbertura(QStringLiteral("simulador: %1").arg(erro));
+        return recusa;
+    };
 }
 
 } // namespace CenariosTarvek

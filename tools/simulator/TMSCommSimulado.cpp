@@ -9,7 +9,7 @@ TMSCommSimulado::TMSCommSimulado(TarvekSimulado &tarvek, IRelogio &relogio)
 {
 }
 
-TMSCommSimulado::TMSCommSimulado(std::unique_ptr<TarvekSimulado> tarvek, IRelogio &relogio)
+TMSCommSimulado::TMSCommSimulado(std::shared_ptr<TarvekSimulado> tarvek, IRelogio &relogio)
     : m_dono(std::move(tarvek))
     , m_tarvek(m_dono.get())
     , m_relogio(relogio)

@@ -19,8 +19,9 @@ class TMSCommSimulado : public TMSComm
 public:
     // The logger is not owned.
     TMSCommSimulado(TarvekSimulado &tarvek, IRelogio &relogio);
-    // The logger is owned.
-    TMSCommSimulado(std::unique_ptr<TarvekSimulado> tarvek, IRelogio &relogio);
+    // The logger is shared: it outlives the port, so that what it was sent
+    // survives a close and a new opening.
+    TMSCommSimulado(std::shared_ptr<TarvekSimulado> tarvek, IRelogio &relogio);
     ~TMSCommSimulado() override;
 
     TarvekSimulado &tarvek() { return *m_tarvek; }
@@ -51,7 +52,7 @@ private:
     void recolhe();
     bool linhaCompativel() const;
 
-    std::unique_ptr<TarvekSimulado> m_dono;
+    std::shared_ptr<TarvekSimulado> m_dono;
     TarvekSimulado *m_tarvek;
     IRelogio &m_relogio;
     int m_porta = 1;
