@@ -25,3 +25,7 @@ struct ConfigRegional;
 //   "..." '...'  literal text
 // Any other character is copied as it is.
 QString FormataDataHora(QStringView padrao, TDateTime valor, const ConfigRegional &regional);
+inline QString FormataDataHora(const QString &padrao, TDateTime valor, const ConfigRegional &regional)
+{
+    return FormataDataHora(QStringView(padrao), valor, regional);
+}
