@@ -60,6 +60,15 @@ QString formatoDoQt(const QString &qt)
     return saida.trimmed();
 }
 
+// Short names as the system's regional settings give them: "jan", not the
+// "jan." of the Unicode locale data.
+QString semPonto(QString nome)
+{
+    if (nome.endsWith(u'.'))
+        nome.chop(1);
+    return nome;
+}
+
 QStringList lista(std::initializer_list<const char16_t *> nomes)
 {
     QStringList l;
@@ -94,12 +103,12 @@ ConfigRegional ConfigRegional::doSistema()
     r.separadorData = primeiroSeparador(local.dateFormat(QLocale::ShortFormat), u'/');
     r.separadorHora = primeiroSeparador(local.timeFormat(QLocale::ShortFormat), u':');
     for (int mes = 1; mes <= 12; ++mes) {
-        r.mesesCurtos << local.monthName(mes, QLocale::ShortFormat);
+        r.mesesCurtos << semPonto(local.monthName(mes, QLocale::ShortFormat));
         r.mesesLongos << local.monthName(mes, QLocale::LongFormat);
     }
     // Qt counts the week from Monday (1) to Sunday (7).
     for (int dia : {7, 1, 2, 3, 4, 5, 6}) {
-        r.diasCurtos << local.dayName(dia, QLocale::ShortFormat);
+        r.diasCurtos << semPonto(local.dayName(dia, QLocale::ShortFormat));
         r.diasLongos << local.dayName(dia, QLocale::LongFormat);
     }
     r.formatoHoraLonga = formatoDoQt(local.timeFormat(QLocale::LongFormat));
