@@ -7,6 +7,7 @@
 #include "IMensagens.h"
 #include "LeitorLinhas.h"
 #include "NumeracaoGraficos.h"
+#include "TextoDecimal.h"
 #include "Windows1252.h"
 
 #include <QFile>
@@ -45,21 +46,12 @@ void linhaTexto(QByteArray &saida, const QString &texto)
     linha(saida, std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
-// "%.2f" with the given decimal separator. A value that rounds to zero is
-// written without a sign.
+// "%.2f" with the given decimal separator.
 void linhaValor(QByteArray &saida, double valor, char separador)
 {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed, 2);
-    if (r.ec != std::errc()) {
-        linha(saida, "0.00");
-        return;
-    }
-    r.ptr[-3] = separador;
-    std::string_view t(buf, size_t(r.ptr - buf));
-    if (t.size() == 5 && t[0] == '-' && t[1] == '0' && t[3] == '0' && t[4] == '0')
-        t.remove_prefix(1);
-    linha(saida, t);
+    char buf[TextoDecimal::TamanhoBuffer];
+    const int n = TextoDecimal::fixo(buf, sizeof buf, valor, 2, separador);
+    linha(saida, std::string_view(buf, size_t(n)));
 }
 
 void doisDigitos(char *p, int v)

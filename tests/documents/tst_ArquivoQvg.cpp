@@ -176,6 +176,9 @@ void tst_ArquivoQvg::valorComDuasCasas_data()
     QTest::newRow("comma") << 23.456 << QChar(u',') << "23,46";
     QTest::newRow("dot") << 23.456 << QChar(u'.') << "23.46";
     QTest::newRow("three decimals cut to two") << 1.234 << QChar(u',') << "1,23";
+    QTest::newRow("a half rounds away from zero") << 1.125 << QChar(u',') << "1,13";
+    QTest::newRow("a negative half too") << -2.375 << QChar(u',') << "-2,38";
+    QTest::newRow("below a half rounds down") << 2.674 << QChar(u',') << "2,67";
     QTest::newRow("negative") << -7.5 << QChar(u',') << "-7,50";
     QTest::newRow("tiny negative has no sign") << -0.001 << QChar(u',') << "0,00";
     QTest::newRow("whole number") << 1370.0 << QChar(u',') << "1370,00";

@@ -1,23 +1,10 @@
 #include "TextoNumero.h"
 
-#include <charconv>
-#include <cmath>
-#include <string_view>
+#include "TextoDecimal.h"
 
 namespace {
 
 constexpr int kSensorPt100 = 8;
-
-QString semSinalNoZero(std::string_view t)
-{
-    bool zero = true;
-    for (char c : t)
-        if (c >= '1' && c <= '9')
-            zero = false;
-    if (zero && !t.empty() && t.front() == '-')
-        t.remove_prefix(1);
-    return QString::fromLatin1(t.data(), qsizetype(t.size()));
-}
 
 } // namespace
 
@@ -25,33 +12,19 @@ namespace TextoNumero {
 
 QString fixo(double valor, int casas, QChar separador)
 {
-    char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed, casas);
-    if (r.ec != std::errc())
-        return QString();
-    QString t = semSinalNoZero(std::string_view(buf, size_t(r.ptr - buf)));
-    if (casas > 0)
-        t[t.size() - casas - 1] = separador;
+    char buf[TextoDecimal::TamanhoBuffer];
+    const int n = TextoDecimal::fixo(buf, sizeof buf, valor, casas, '.');
+    QString t = QString::fromLatin1(buf, n);
+    if (casas > 0 && n > casas)
+        t[n - casas - 1] = separador;
     return t;
 }
 
 QString geral(double valor, QChar separador)
 {
-    if (valor == 0.0 || !std::isfinite(valor))
-        return QStringLiteral("0");
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::general, 15);
-    QString t = QString::fromLatin1(buf, qsizetype(r.ptr - buf));
-    // "1.5e+20" is written 1.5E20, "1e-07" 1E-7.
-    const qsizetype e = t.indexOf(u'e');
-    if (e >= 0) {
-        QString expoente = t.mid(e + 1);
-        const bool negativo = expoente.startsWith(u'-');
-        expoente.remove(0, 1);
-        while (expoente.size() > 1 && expoente.startsWith(u'0'))
-            expoente.remove(0, 1);
-        t = t.left(e) + u'E' + (negativo ? QStringLiteral("-") : QString()) + expoente;
-    }
+    const int n = TextoDecimal::geral(buf, sizeof buf, valor, '.');
+    QString t = QString::fromLatin1(buf, n);
     t.replace(u'.', separador);
     return t;
 }
