@@ -29,7 +29,7 @@ constexpr quint8 CmdLeCalibracao = 0x65;
 
 constexpr int Tentativas = 3;
 constexpr int PrazoAtivacao = 8000;  // ms of retries before errors are shown
-constexpr int PrazoPagina = 3000;    // ms for a page reply to arrive
+constexpr int PrazoPagina = 3000;  // ms for a page reply to arrive
 
 constexpr int TextoNaoAbriu = 254;
 constexpr int TextoConfiguracao = 255;
@@ -40,13 +40,20 @@ constexpr int TextoTentando = 258;
 int TextoDoErro(int codigo)
 {
     switch (codigo) {
-    case TDatalogger::ErroAtivacao: return 259;
-    case TDatalogger::ErroChecksum: return 260;
-    case TDatalogger::ErroTimeoutRecepcao: return 261;
-    case TDatalogger::ErroTimeoutReflexao: return 262;
-    case TDatalogger::ErroReflexao: return 263;
-    case TDatalogger::ErroFlushReflexao: return 264;
-    case TDatalogger::ErroAck: return 265;
+    case TDatalogger::ErroAtivacao:
+        return 259;
+    case TDatalogger::ErroChecksum:
+        return 260;
+    case TDatalogger::ErroTimeoutRecepcao:
+        return 261;
+    case TDatalogger::ErroTimeoutReflexao:
+        return 262;
+    case TDatalogger::ErroReflexao:
+        return 263;
+    case TDatalogger::ErroFlushReflexao:
+        return 264;
+    case TDatalogger::ErroAck:
+        return 265;
     }
     return 0;
 }
@@ -57,17 +64,15 @@ quint8 Soma(const quint8 *bytes, int n)
 }
 
 // Reads into a QByteArray through the fixed-size command.
-template <std::size_t N, typename Leitura>
-bool LeEmQByteArray(QByteArray &destino, Leitura &&le)
+template <std::size_t N, typename Leitura> bool LeEmQByteArray(QByteArray &destino, Leitura &&le)
 {
-    std::array<quint8, N> bloco{};
+    std::array<quint8, N> bloco {};
     const bool ok = le(bloco);
     destino = TDatalogger::ComoQByteArray(bloco);
     return ok;
 }
 
-template <std::size_t N>
-bool CopiaExata(const QByteArray &origem, std::array<quint8, N> &destino)
+template <std::size_t N> bool CopiaExata(const QByteArray &origem, std::array<quint8, N> &destino)
 {
     if (origem.size() != qsizetype(N))
         return false;
@@ -75,13 +80,14 @@ bool CopiaExata(const QByteArray &origem, std::array<quint8, N> &destino)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // Marks the link busy for the lifetime of one command.
 class TDatalogger::Uso
 {
 public:
-    explicit Uso(TDatalogger &link) : m_link(link)
+    explicit Uso(TDatalogger &link)
+        : m_link(link)
     {
         m_link.m_emUso = true;
         if (m_link.aoMudarUso)
@@ -100,7 +106,8 @@ private:
     TDatalogger &m_link;
 };
 
-TDatalogger::TDatalogger(const Ambiente &ambiente) : m_ambiente(ambiente)
+TDatalogger::TDatalogger(const Ambiente &ambiente)
+    : m_ambiente(ambiente)
 {
     Q_ASSERT(m_ambiente.relogio);
 }
@@ -174,9 +181,8 @@ bool TDatalogger::EnviaConfiguracao(const BytesConfiguracao &registro)
     if (m_emUso)
         return false;
     const BytesConfiguracao copia = registro;  // nested events may change the caller's
-    const bool ok = Comando([&] {
-        return TrocaEscrita(CmdEnviaConfiguracao, 6, copia.data(), BytesConfiguracaoEnviados, 300);
-    });
+    const bool ok = Comando(
+        [&] { return TrocaEscrita(CmdEnviaConfiguracao, 6, copia.data(), BytesConfiguracaoEnviados, 300); });
     if (ok)
         MostraTracoConfiguracao(copia.data(), BytesConfiguracaoEnviados);
     return ok;
@@ -239,7 +245,7 @@ bool TDatalogger::LeCalibracao(BytesCalibracao &bloco)
 
 bool TDatalogger::EnviaConfiguracao(const QByteArray &registro)
 {
-    BytesConfiguracao bloco{};
+    BytesConfiguracao bloco {};
     return CopiaExata(registro, bloco) && EnviaConfiguracao(bloco);
 }
 
@@ -260,7 +266,7 @@ bool TDatalogger::LeLeituras(QByteArray &bloco)
 
 bool TDatalogger::EscreveNaoVolateis(const QByteArray &bloco)
 {
-    BytesNaoVolateis b{};
+    BytesNaoVolateis b {};
     return CopiaExata(bloco, b) && EscreveNaoVolateis(b);
 }
 
@@ -331,8 +337,8 @@ bool TDatalogger::TrocaLeitura(quint8 comando, int espera, quint8 *bloco, int n)
 
 // The write commands: the logger echoes every byte and ends with the sum of
 // what it received. Only that last byte is looked at.
-bool TDatalogger::TrocaEscrita(quint8 comando, int esperaComando, const quint8 *dados, int n,
-                               int esperaResposta)
+bool TDatalogger::TrocaEscrita(
+    quint8 comando, int esperaComando, const quint8 *dados, int n, int esperaResposta)
 {
     EnviaByte(comando);
     Espera(esperaComando);
@@ -437,7 +443,7 @@ bool TDatalogger::VerificaChecksum(quint8 esperado)
     if (m_ambiente.mensagens) {
         const QString crlf = QStringLiteral("\r\n");
         m_ambiente.mensagens->aviso(Texto(TextoChecksumEsperado) + QString::number(esperado) + crlf
-                                    + Texto(TextoChecksumRetornado) + QString::number(recebido) + crlf);
+            + Texto(TextoChecksumRetornado) + QString::number(recebido) + crlf);
     }
     return ErroLink(ErroChecksum);
 }
@@ -514,8 +520,8 @@ bool TDatalogger::TracoLigado() const
 {
     if (!m_ambiente.configuracoes)
         return true;
-    return m_ambiente.configuracoes->le(QStringLiteral("COMUNICACAO"), QStringLiteral("DEBUG"),
-                                        QStringLiteral("TRUE"))
+    return m_ambiente.configuracoes->le(
+               QStringLiteral("COMUNICACAO"), QStringLiteral("DEBUG"), QStringLiteral("TRUE"))
         != QLatin1String("FALSE");
 }
 

@@ -66,10 +66,10 @@ public:
     // outlive the link.
     explicit TDatalogger(const Ambiente &ambiente);
 
-    bool MostraErro = true;   // error texts reach the status line
-    bool HouveErro = false;   // an error since the last success
+    bool MostraErro = true;  // error texts reach the status line
+    bool HouveErro = false;  // an error since the last success
     bool PedidoFecha = true;  // a close was asked; activations give up
-    bool Ocioso = true;       // no exchange in progress
+    bool Ocioso = true;  // no exchange in progress
 
     // Binds the link to the port and the status line (neither is owned) and
     // opens the port. On failure shows "Não foi possível abrir porta." and
@@ -81,13 +81,13 @@ public:
 
     // The commands. Each returns true when the whole exchange succeeded.
     bool EnviaConfiguracao(const BytesConfiguracao &registro);  // 00h
-    bool LeConfiguracao(BytesConfiguracao &bloco);              // 01h
-    bool LePagina(BytesPagina &bloco, quint8 pagina);           // 02h
-    bool LeLeituras(BytesLeituras &bloco);                      // 03h
-    bool EscreveNaoVolateis(const BytesNaoVolateis &bloco);     // 04h
-    bool LeNaoVolateis(BytesNaoVolateis &bloco);                // 05h
-    bool FimAquisicoes();                                       // 06h
-    bool LeCalibracao(BytesCalibracao &bloco);                  // 65h
+    bool LeConfiguracao(BytesConfiguracao &bloco);  // 01h
+    bool LePagina(BytesPagina &bloco, quint8 pagina);  // 02h
+    bool LeLeituras(BytesLeituras &bloco);  // 03h
+    bool EscreveNaoVolateis(const BytesNaoVolateis &bloco);  // 04h
+    bool LeNaoVolateis(BytesNaoVolateis &bloco);  // 05h
+    bool FimAquisicoes();  // 06h
+    bool LeCalibracao(BytesCalibracao &bloco);  // 65h
 
     bool EnviaConfiguracao(const QByteArray &registro);
     bool LeConfiguracao(QByteArray &bloco);
@@ -97,8 +97,7 @@ public:
     bool LeNaoVolateis(QByteArray &bloco);
     bool LeCalibracao(QByteArray &bloco);
 
-    template <std::size_t N>
-    static QByteArray ComoQByteArray(const std::array<quint8, N> &bloco)
+    template <std::size_t N> static QByteArray ComoQByteArray(const std::array<quint8, N> &bloco)
     {
         return QByteArray(reinterpret_cast<const char *>(bloco.data()), qsizetype(N));
     }

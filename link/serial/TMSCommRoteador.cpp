@@ -4,7 +4,9 @@
 #include "TMSCommSerial.h"
 
 TMSCommRoteador::TMSCommRoteador(const IConfiguracoes *configuracoes, Fabrica simulador, FabricaSerial serial)
-    : m_configuracoes(configuracoes), m_simulador(std::move(simulador)), m_serial(std::move(serial))
+    : m_configuracoes(configuracoes)
+    , m_simulador(std::move(simulador))
+    , m_serial(std::move(serial))
 {
 }
 
@@ -20,7 +22,7 @@ QString TMSCommRoteador::DestinoPadrao(int porta)
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(porta);
 #else
-    static const char *const padroes[] = {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyUSB1"};
+    static const char *const padroes[] = { "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyUSB1" };
     return QString::fromLatin1(padroes[porta - 1]);
 #endif
 }
@@ -30,8 +32,8 @@ QString TMSCommRoteador::Destino(int porta) const
     const QString padrao = DestinoPadrao(porta);
     if (padrao.isEmpty() || !m_configuracoes)
         return padrao;
-    const QString valor =
-        m_configuracoes->le(QStringLiteral("PORTAS"), QStringLiteral("COM%1").arg(porta), padrao).trimmed();
+    const QString valor
+        = m_configuracoes->le(QStringLiteral("PORTAS"), QStringLiteral("COM%1").arg(porta), padrao).trimmed();
     return valor.isEmpty() ? padrao : valor;
 }
 

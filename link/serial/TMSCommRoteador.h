@@ -26,8 +26,8 @@ public:
     static constexpr int PrimeiraPorta = 1;
     static constexpr int UltimaPorta = 4;
 
-    explicit TMSCommRoteador(const IConfiguracoes *configuracoes, Fabrica simulador = {},
-                             FabricaSerial serial = {});
+    explicit TMSCommRoteador(
+        const IConfiguracoes *configuracoes, Fabrica simulador = {}, FabricaSerial serial = {});
     ~TMSCommRoteador() override;
 
     // The device a port number maps to now ("simulador" for the simulated

@@ -44,9 +44,12 @@ bool paradaDe(const QString &texto, QSerialPort::StopBits &parada)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-TMSCommSerial::TMSCommSerial(const QString &dispositivo) : m_dispositivo(dispositivo) { }
+TMSCommSerial::TMSCommSerial(const QString &dispositivo)
+    : m_dispositivo(dispositivo)
+{
+}
 
 TMSCommSerial::~TMSCommSerial()
 {
@@ -61,8 +64,8 @@ bool TMSCommSerial::aplicaSettings()
     bool bitsOk = false;
     const int baud = partes.value(0).trimmed().toInt(&baudOk);
     const int bits = partes.value(2).trimmed().toInt(&bitsOk);
-    QSerialPort::Parity paridade{};
-    QSerialPort::StopBits parada{};
+    QSerialPort::Parity paridade {};
+    QSerialPort::StopBits parada {};
     if (partes.size() != 4 || !baudOk || baud <= 0 || !bitsOk || bits < 5 || bits > 8
         || !paridadeDe(partes[1], paridade) || !paradaDe(partes[3], parada)) {
         m_erro = QStringLiteral("Invalid line settings \"%1\"").arg(m_settings);

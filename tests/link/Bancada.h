@@ -19,8 +19,8 @@ struct Bancada
     LinhaStatusFalsa status;
     ConfiguracoesMemoria configuracoes;
     Catalogo catalogo;
-    PortaRoteirizada porta{relogio};
-    TarvekRoteirizado tarvek{porta};
+    PortaRoteirizada porta { relogio };
+    TarvekRoteirizado tarvek { porta };
     std::unique_ptr<TDatalogger> link;
 
     Bancada()

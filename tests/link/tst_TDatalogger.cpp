@@ -21,7 +21,7 @@ QString caixaChecksum(int esperado, int retornado)
     return texto(256) + QString::number(esperado) + "\r\n" + texto(257) + QString::number(retornado) + "\r\n";
 }
 
-} // namespace
+}  // namespace
 
 class TestTDatalogger : public QObject
 {
@@ -100,7 +100,7 @@ void TestTDatalogger::replyFaultsFailAttemptsWithTheirText_data()
     QTest::addColumn<QString>("comando");
     QTest::addColumn<bool>("eco");
     QTest::addColumn<QByteArray>("resposta");  // after the echoes; empty: the regular one
-    QTest::addColumn<int>("vezes");            // attempts answered so
+    QTest::addColumn<int>("vezes");  // attempts answered so
     QTest::addColumn<bool>("resultado");
     QTest::addColumn<int>("tentativas");
     QTest::addColumn<QString>("textoFinal");
@@ -118,27 +118,30 @@ void TestTDatalogger::replyFaultsFailAttemptsWithTheirText_data()
 
     QTest::newRow("regular configuration read")
         << "LeConfiguracao" << true << QByteArray() << 0 << true << 1 << QString() << QString() << 0;
-    QTest::newRow("35 bytes waiting: surplus")
-        << "LeConfiguracao" << true << certa + '\x00' << 3 << false << 3 << texto(264) << QString() << falhaApos3;
+    QTest::newRow("35 bytes waiting: surplus") << "LeConfiguracao" << true << certa + '\x00' << 3 << false
+                                               << 3 << texto(264) << QString() << falhaApos3;
     QTest::newRow("33 bytes without echo: checksum agrees")
         << "LeConfiguracao" << false << certa << 1 << true << 1 << QString() << QString() << 0;
     QTest::newRow("33 bytes without checksum: block read one early")
-        << "LeConfiguracao" << true << config << 3 << false << 3 << texto(260) << caixaChecksum(241, 32) << falhaApos3;
-    QTest::newRow("wrong echo")
-        << "LeConfiguracao" << false << '\x02' + certa << 3 << false << 3 << texto(263) << QString() << falhaApos3;
-    QTest::newRow("short reply")
-        << "LeCalibracao" << true << QByteArray(10, '\x01') << 3 << false << 3 << texto(262) << QString() << falhaApos3;
+        << "LeConfiguracao" << true << config << 3 << false << 3 << texto(260) << caixaChecksum(241, 32)
+        << falhaApos3;
+    QTest::newRow("wrong echo") << "LeConfiguracao" << false << '\x02' + certa << 3 << false << 3
+                                << texto(263) << QString() << falhaApos3;
+    QTest::newRow("short reply") << "LeCalibracao" << true << QByteArray(10, '\x01') << 3 << false << 3
+                                 << texto(262) << QString() << falhaApos3;
     QTest::newRow("short non-volatile reply: receive timeout")
-        << "LeNaoVolateis" << true << QByteArray(100, '\x01') << 3 << false << 3 << texto(261) << QString() << falhaApos3;
-    QTest::newRow("stop not acknowledged")
-        << "FimAquisicoes" << true << QByteArray(1, '\x00') << 3 << false << 3 << texto(265) << QString() << falhaApos3;
+        << "LeNaoVolateis" << true << QByteArray(100, '\x01') << 3 << false << 3 << texto(261) << QString()
+        << falhaApos3;
+    QTest::newRow("stop not acknowledged") << "FimAquisicoes" << true << QByteArray(1, '\x00') << 3 << false
+                                           << 3 << texto(265) << QString() << falhaApos3;
     QTest::newRow("stop acknowledged after one miss")
         << "FimAquisicoes" << true << QByteArray(1, '\x00') << 1 << true << 2 << QString() << QString() << 4;
     QTest::newRow("write without checksum byte compares 199")
         << "EscreveNaoVolateis" << false << QByteArray() << 3 << false << 3 << texto(260)
         << caixaChecksum(somaNaoVolateis, 199) << falhaApos3;
     QTest::newRow("page without checksum byte compares 199")
-        << "LePagina" << false << pagina << 3 << false << 3 << texto(260) << caixaChecksum(somaPagina, 199) << falhaApos3;
+        << "LePagina" << false << pagina << 3 << false << 3 << texto(260) << caixaChecksum(somaPagina, 199)
+        << falhaApos3;
 }
 
 void TestTDatalogger::replyFaultsFailAttemptsWithTheirText()
@@ -156,12 +159,12 @@ void TestTDatalogger::replyFaultsFailAttemptsWithTheirText()
     b.tarvek.eco = eco;
     b.tarvek.blocos[0x01] = Bancada::sequencia(32, 1);
     QByteArray bloco;
-    const quint8 cmd = QHash<QString, quint8>{{"LeConfiguracao", 0x01}, {"LeCalibracao", 0x65},
-                                             {"LeNaoVolateis", 0x05}, {"FimAquisicoes", 0x06},
-                                             {"EscreveNaoVolateis", 0x04}, {"LePagina", 0x02}}
-                           .value(comando);
+    const quint8 cmd = QHash<QString, quint8> {
+        { "LeConfiguracao", 0x01 }, { "LeCalibracao", 0x65 }, { "LeNaoVolateis", 0x05 },
+        { "FimAquisicoes", 0x06 }, { "EscreveNaoVolateis", 0x04 }, { "LePagina", 0x02 }
+    }.value(comando);
     for (int i = 0; i < vezes; ++i)
-        b.tarvek.programa(cmd, {resposta});
+        b.tarvek.programa(cmd, { resposta });
     QVERIFY(b.abre());
 
     QCOMPARE(b.executa(comando, bloco), resultado);
@@ -184,7 +187,7 @@ void TestTDatalogger::checksumMismatchRetriesThenRecovers()
     b.tarvek.blocos[0x65] = calibracao;
     QByteArray errada = TarvekRoteirizado::comChecksum(calibracao);
     errada[37] = char(errada[37] + 1);
-    b.tarvek.programa(0x65, {errada});
+    b.tarvek.programa(0x65, { errada });
     int64_t instanteCaixa = -1;
     QString textoNaCaixa;
     b.mensagens.aoMostrar = [&](const MensagemRegistrada &) {
@@ -192,13 +195,13 @@ void TestTDatalogger::checksumMismatchRetriesThenRecovers()
         textoNaCaixa = b.status.texto;
     };
     QVERIFY(b.abre());
-    TDatalogger::BytesCalibracao bloco{};
+    TDatalogger::BytesCalibracao bloco {};
 
     QVERIFY(b.link->LeCalibracao(bloco));
 
     QCOMPARE(TDatalogger::ComoQByteArray(bloco), calibracao);
     const int soma = SomaVerificacao(calibracao);
-    QCOMPARE(b.mensagens.textos(), QStringList{caixaChecksum(soma, (soma + 1) & 0xFF)});
+    QCOMPARE(b.mensagens.textos(), QStringList { caixaChecksum(soma, (soma + 1) & 0xFF) });
     QCOMPARE(textoNaCaixa, QString());  // the error text follows the box
     QVERIFY(b.status.historico.contains(texto(260)));
     QCOMPARE(b.tarvek.vezes(0x08), 2);
@@ -207,7 +210,7 @@ void TestTDatalogger::checksumMismatchRetriesThenRecovers()
     QCOMPARE(b.sinal.bips, 4);
     const int64_t t = b.sinal.instantes[0];
     QVERIFY(t > instanteCaixa);
-    QCOMPARE(b.sinal.instantes, (QList<int64_t>{t, t, t + 150, t + 150}));
+    QCOMPARE(b.sinal.instantes, (QList<int64_t> { t, t, t + 150, t + 150 }));
     QCOMPARE(b.status.texto, QString());
     QVERIFY(!b.link->HouveErro && b.link->Ocioso && b.link->MostraErro);
 }
@@ -222,7 +225,7 @@ void TestTDatalogger::requestsGoOutByteForByteOnTime_data()
     QTest::addColumn<QByteArray>("lido");
 
     auto intervalos = [](int primeiro, int dados) {
-        QList<int> l{200, primeiro};
+        QList<int> l { 200, primeiro };
         for (int i = 1; i < dados; ++i)
             l << 10;
         return l;
@@ -230,19 +233,20 @@ void TestTDatalogger::requestsGoOutByteForByteOnTime_data()
     const QByteArray vazio;
     QTest::newRow("send configuration: 21 of 32 bytes")
         << "EnviaConfiguracao" << '\x00' + Bancada::sequencia(21) << intervalos(6, 21) << vazio;
-    QTest::newRow("read configuration") << "LeConfiguracao" << QByteArray(1, '\x01') << QList<int>{200}
-                                        << Bancada::sequencia(32, 40);
-    QTest::newRow("read page 5") << "LePagina" << QByteArray("\x02\x05", 2) << QList<int>{200, 6}
+    QTest::newRow("read configuration")
+        << "LeConfiguracao" << QByteArray(1, '\x01') << QList<int> { 200 } << Bancada::sequencia(32, 40);
+    QTest::newRow("read page 5") << "LePagina" << QByteArray("\x02\x05", 2) << QList<int> { 200, 6 }
                                  << TarvekRoteirizado::padraoPagina(5);
-    QTest::newRow("read readings") << "LeLeituras" << QByteArray(1, '\x03') << QList<int>{200}
+    QTest::newRow("read readings") << "LeLeituras" << QByteArray(1, '\x03') << QList<int> { 200 }
                                    << Bancada::sequencia(11, 7);
-    QTest::newRow("write non-volatile") << "EscreveNaoVolateis" << '\x04' + Bancada::sequencia(123)
-                                        << intervalos(10, 123) << vazio;
-    QTest::newRow("read non-volatile") << "LeNaoVolateis" << QByteArray(1, '\x05') << QList<int>{200}
-                                       << Bancada::sequencia(123, 200);
-    QTest::newRow("stop acquisitions") << "FimAquisicoes" << QByteArray(1, '\x06') << QList<int>{200} << vazio;
-    QTest::newRow("read calibration") << "LeCalibracao" << QByteArray(1, '\x65') << QList<int>{200}
-                                      << Bancada::sequencia(37, 90);
+    QTest::newRow("write non-volatile")
+        << "EscreveNaoVolateis" << '\x04' + Bancada::sequencia(123) << intervalos(10, 123) << vazio;
+    QTest::newRow("read non-volatile")
+        << "LeNaoVolateis" << QByteArray(1, '\x05') << QList<int> { 200 } << Bancada::sequencia(123, 200);
+    QTest::newRow("stop acquisitions")
+        << "FimAquisicoes" << QByteArray(1, '\x06') << QList<int> { 200 } << vazio;
+    QTest::newRow("read calibration")
+        << "LeCalibracao" << QByteArray(1, '\x65') << QList<int> { 200 } << Bancada::sequencia(37, 90);
 }
 
 void TestTDatalogger::requestsGoOutByteForByteOnTime()
@@ -273,16 +277,16 @@ void TestTDatalogger::requestsGoOutByteForByteOnTime()
 
 void TestTDatalogger::pageWaitRunsNoWindowMessages_data()
 {
-    QTest::addColumn<QByteArray>("antes");     // extra bytes ahead of the reply
+    QTest::addColumn<QByteArray>("antes");  // extra bytes ahead of the reply
     QTest::addColumn<double>("msPorByte");
     QTest::addColumn<bool>("resultado");
-    QTest::addColumn<int>("espera");            // ms without window messages after the page byte
+    QTest::addColumn<int>("espera");  // ms without window messages after the page byte
 
     // Echoes at once; the reply starts 20 ms later. The 2049th byte waiting
     // is reply byte 2047 (index 2046).
     QTest::newRow("reply at line speed") << QByteArray() << 0.57 << true << 20 + 1166;
-    QTest::newRow("surplus bytes dropped from the front") << QByteArray("\x11\x22\x33", 3) << 0.57 << true
-                                                          << 20 + 1166;
+    QTest::newRow("surplus bytes dropped from the front")
+        << QByteArray("\x11\x22\x33", 3) << 0.57 << true << 20 + 1166;
     QTest::newRow("reply too slow: 3 s limit") << QByteArray() << 2.0 << false << 3002;
 }
 
@@ -295,7 +299,7 @@ void TestTDatalogger::pageWaitRunsNoWindowMessages()
     Bancada b;
     b.tarvek.msPorByte = msPorByte;
     const QByteArray pagina = TarvekRoteirizado::padraoPagina(9);
-    b.tarvek.programa(0x02, {antes + TarvekRoteirizado::comChecksum(pagina)});
+    b.tarvek.programa(0x02, { antes + TarvekRoteirizado::comChecksum(pagina) });
     QList<int64_t> mensagens;
     b.relogio.aoProcessarMensagens = [&] { mensagens << b.relogio.agora; };
     QVERIFY(b.abre());
@@ -305,7 +309,8 @@ void TestTDatalogger::pageWaitRunsNoWindowMessages()
 
     const int64_t enviada = b.porta.escritas[2].instante;
     QCOMPARE(b.porta.escritas[2].byte, quint8(9));
-    const auto primeira = std::find_if(mensagens.begin(), mensagens.end(), [&](int64_t t) { return t > enviada; });
+    const auto primeira
+        = std::find_if(mensagens.begin(), mensagens.end(), [&](int64_t t) { return t > enviada; });
     QVERIFY(primeira != mensagens.end());
     // The poll ends on the 2 ms step that sees the bytes; the wait of 250 ms
     // that follows processes messages again from its first step.
@@ -333,12 +338,13 @@ void TestTDatalogger::openingSetsTheLineBeforeOpening()
 
     QCOMPARE(b.link->AbreComunicacao(3, &b.porta, &b.status), !recusa);
 
-    QStringList esperados{"CommPort=3", "Settings=19200,e,8,1", "InputMode=binario", "InBufferSize=4096",
-                          "InputLen=0", "PortOpen=true"};
+    QStringList esperados { "CommPort=3", "Settings=19200,e,8,1", "InputMode=binario", "InBufferSize=4096",
+        "InputLen=0", "PortOpen=true" };
     if (!recusa)
-        esperados << "InBufferCount=0" << "OutBufferCount=0";
+        esperados << "InBufferCount=0"
+                  << "OutBufferCount=0";
     QCOMPARE(b.porta.eventos, esperados);
-    QCOMPARE(b.mensagens.textos(), recusa ? QStringList{texto(254)} : QStringList());
+    QCOMPARE(b.mensagens.textos(), recusa ? QStringList { texto(254) } : QStringList());
     QVERIFY(b.link->MostraErro && !b.link->HouveErro && !b.link->PedidoFecha && b.link->Ocioso);
 }
 
@@ -359,7 +365,7 @@ void TestTDatalogger::closeWaitsForTheExchangeInProgress()
     QFETCH(int, demora);
     Bancada b;
     b.tarvek.estado = estado;
-    b.tarvek.programa(0x01, {QByteArray(33, '\x01'), 400});  // after the read's wait
+    b.tarvek.programa(0x01, { QByteArray(33, '\x01'), 400 });  // after the read's wait
     QVERIFY(b.abre());
     int64_t medida = -1;
     if (quando < 0) {
@@ -376,7 +382,7 @@ void TestTDatalogger::closeWaitsForTheExchangeInProgress()
             b.link->FechaComunicacao();
             medida = b.relogio.agora - t;
         };
-        TDatalogger::BytesConfiguracao bloco{};
+        TDatalogger::BytesConfiguracao bloco {};
         QVERIFY(!b.link->LeConfiguracao(bloco));
         QVERIFY(b.sinal.bips < 72);  // no failure signal
     }
@@ -456,12 +462,12 @@ void TestTDatalogger::secondCommandWhileOneWaitsIsRefused()
         escritasAntes = b.porta.bytesEscritos();
         statusAntes = b.status.historico;
         instanteAntes = b.relogio.agora;
-        TDatalogger::BytesLeituras leituras{};
+        TDatalogger::BytesLeituras leituras {};
         aninhado = b.link->LeLeituras(leituras);
         instanteDepois = b.relogio.agora;
         QCOMPARE(b.status.historico, statusAntes);
     };
-    TDatalogger::BytesConfiguracao bloco{};
+    TDatalogger::BytesConfiguracao bloco {};
 
     QVERIFY(b.link->LeConfiguracao(bloco));
 
@@ -469,12 +475,12 @@ void TestTDatalogger::secondCommandWhileOneWaitsIsRefused()
     QVERIFY(!aninhado);
     QCOMPARE(b.porta.bytesEscritos(), QByteArray("\x08\x01", 2));
     QCOMPARE(escritasAntes, QByteArray("\x08\x01", 2));
-    QCOMPARE(usos, (QList<bool>{true, false}));
+    QCOMPARE(usos, (QList<bool> { true, false }));
     QCOMPARE(instanteDepois, instanteAntes);  // refused at once
     QCOMPARE(b.sinal.bips, 0);
     // Once the first has ended the link takes commands again.
     QVERIFY(!b.link->EmUso());
-    TDatalogger::BytesLeituras leituras{};
+    TDatalogger::BytesLeituras leituras {};
     QVERIFY(b.link->LeLeituras(leituras));
     QCOMPARE(b.tarvek.vezes(0x03), 1);
 }
@@ -483,7 +489,7 @@ void TestTDatalogger::recordChangedDuringSendIsNotSent()
 {
     Bancada b;
     QVERIFY(b.abre());
-    TDatalogger::BytesConfiguracao registro{};
+    TDatalogger::BytesConfiguracao registro {};
     for (int i = 0; i < 32; ++i)
         registro[i] = quint8(i + 1);
     b.relogio.aoProcessarMensagens = [&] { registro.fill(0xEE); };
@@ -525,13 +531,13 @@ void TestTDatalogger::configurationTraceFollowsDebugKey()
     QVERIFY(pasta.isValid());
 
     QVERIFY(b.link->EnviaConfiguracao(registro));
-    const bool gravou = b.link->GravaTracoDebug(reinterpret_cast<const quint8 *>(registro.constData()), 2,
-                                                pasta.path());
+    const bool gravou
+        = b.link->GravaTracoDebug(reinterpret_cast<const quint8 *>(registro.constData()), 2, pasta.path());
 
     QString caixa = texto(255) + "\r\n\n";
     for (int i = 0; i < 21; ++i)
         caixa += TDatalogger::LinhaTraco(i + 1, quint8(registro[i])) + "\r\n";
-    QCOMPARE(b.mensagens.textos(), ligado ? QStringList{caixa} : QStringList());
+    QCOMPARE(b.mensagens.textos(), ligado ? QStringList { caixa } : QStringList());
     if (ligado)
         QCOMPARE(b.mensagens.registro[0].tipo, MensagemRegistrada::Tipo::Informacao);
     QCOMPARE(gravou, ligado);
@@ -549,15 +555,16 @@ void TestTDatalogger::debugFileHoldsOneEntryPerByte()
         QVERIFY(antigo.open(QIODevice::WriteOnly));
         antigo.write(QByteArray(5000, 'x'));
     }
-    const std::array<quint8, 3> bytes{0x0A, 0xFF, 0x00};
+    const std::array<quint8, 3> bytes { 0x0A, 0xFF, 0x00 };
 
     QVERIFY(b.link->GravaTracoDebug(bytes, pasta.path()));
 
     QFile arquivo(caminho);
     QVERIFY(arquivo.open(QIODevice::ReadOnly));
-    QCOMPARE(arquivo.readAll(), QByteArray("Byte 01:      0A     -     010\r\n\r\n"
-                                           "Byte 02:      FF     -     255\r\n\r\n"
-                                           "Byte 03:      00     -     000\r\n\r\n"));
+    QCOMPARE(arquivo.readAll(),
+        QByteArray("Byte 01:      0A     -     010\r\n\r\n"
+                   "Byte 02:      FF     -     255\r\n\r\n"
+                   "Byte 03:      00     -     000\r\n\r\n"));
 }
 
 void TestTDatalogger::textsComeFromTheCatalogueWhenShown()
@@ -573,11 +580,11 @@ void TestTDatalogger::textsComeFromTheCatalogueWhenShown()
     // shows a text.
     b.catalogo.substitui(258, "Trying...");
     b.catalogo.substitui(262, "Echo timeout!");
-    TDatalogger::BytesLeituras bloco{};
+    TDatalogger::BytesLeituras bloco {};
 
     QVERIFY(!b.link->LeLeituras(bloco));
 
-    QCOMPARE(b.mensagens.textos(), QStringList{"Port unavailable."});
+    QCOMPARE(b.mensagens.textos(), QStringList { "Port unavailable." });
     QCOMPARE(b.status.historico.first(), QString("Trying..."));
     QCOMPARE(b.status.texto, QString("Echo timeout!"));
 }

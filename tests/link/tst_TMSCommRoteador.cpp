@@ -12,7 +12,9 @@ namespace {
 class PortaAnotada : public PortaRoteirizada
 {
 public:
-    PortaAnotada(const IRelogio &relogio, QStringList &registro) : PortaRoteirizada(relogio), m_registro(registro)
+    PortaAnotada(const IRelogio &relogio, QStringList &registro)
+        : PortaRoteirizada(relogio)
+        , m_registro(registro)
     {
     }
     ~PortaAnotada() override { m_registro = eventos; }
@@ -31,8 +33,8 @@ struct Montagem
     PortaRoteirizada *ultimo = nullptr;  // gone once the router drops it
     QStringList eventosDescartado;
     bool recusa = false;
-    TMSCommRoteador roteador{&configuracoes, [this] { return cria("simulador"); },
-                             [this](const QString &d) { return cria(d); }};
+    TMSCommRoteador roteador { &configuracoes, [this] { return cria("simulador"); },
+        [this](const QString &d) { return cria(d); } };
 
     std::unique_ptr<TMSComm> cria(const QString &nome)
     {
@@ -52,7 +54,7 @@ struct Montagem
     }
 };
 
-} // namespace
+}  // namespace
 
 class TestTMSCommRoteador : public QObject
 {
@@ -80,10 +82,13 @@ void TestTMSCommRoteador::portNumberMapsThroughTheSettings_data()
     QTest::newRow("COM2 by default") << 2 << QString() << "/dev/ttyS1";
     QTest::newRow("COM3 by default") << 3 << QString() << "/dev/ttyUSB0";
     QTest::newRow("COM4 by default") << 4 << QString() << "/dev/ttyUSB1";
-    QTest::newRow("blank value keeps the default") << 2 << "  " << "/dev/ttyS1";
+    QTest::newRow("blank value keeps the default") << 2 << "  "
+                                                   << "/dev/ttyS1";
 #endif
-    QTest::newRow("device named") << 2 << " /dev/pts/7 " << "/dev/pts/7";
-    QTest::newRow("simulated logger") << 4 << "Simulador" << "Simulador";
+    QTest::newRow("device named") << 2 << " /dev/pts/7 "
+                                  << "/dev/pts/7";
+    QTest::newRow("simulated logger") << 4 << "Simulador"
+                                      << "Simulador";
     QTest::newRow("no port 0") << 0 << "/dev/x" << QString();
     QTest::newRow("no port 5") << 5 << QString() << QString();
 }
@@ -102,7 +107,7 @@ void TestTMSCommRoteador::portNumberMapsThroughTheSettings()
     m.prepara(porta);
     QCOMPARE(m.roteador.setPortOpen(true), !destino.isEmpty());
     const QString esperado = TMSCommRoteador::EhSimulador(destino) ? QStringLiteral("simulador") : destino;
-    QCOMPARE(m.feitos, destino.isEmpty() ? QStringList() : QStringList{esperado});
+    QCOMPARE(m.feitos, destino.isEmpty() ? QStringList() : QStringList { esperado });
     QCOMPARE(m.roteador.erro().isEmpty(), !destino.isEmpty());
 }
 
@@ -122,8 +127,9 @@ void TestTMSCommRoteador::openingGivesTheLineToTheBackendFirst()
 
     QCOMPARE(m.roteador.setPortOpen(true), !recusa);
 
-    QCOMPARE(recusa ? m.eventosDescartado : m.ultimo->eventos, (QStringList{"CommPort=3", "Settings=19200,e,8,1", "InputMode=binario",
-                                             "InBufferSize=4096", "InputLen=0", "PortOpen=true"}));
+    QCOMPARE(recusa ? m.eventosDescartado : m.ultimo->eventos,
+        (QStringList { "CommPort=3", "Settings=19200,e,8,1", "InputMode=binario", "InBufferSize=4096",
+            "InputLen=0", "PortOpen=true" }));
     QCOMPARE(m.roteador.PortOpen(), !recusa);
     QCOMPARE(m.roteador.CommPort(), 3);
     QCOMPARE(m.roteador.backend() == nullptr, recusa);

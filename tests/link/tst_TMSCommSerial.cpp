@@ -37,7 +37,7 @@ void configura(TMSComm &porta, const QString &settings)
     porta.setInputLen(0);
 }
 
-} // namespace
+}  // namespace
 
 class TestTMSCommSerial : public QObject
 {

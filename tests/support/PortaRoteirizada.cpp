@@ -8,9 +8,9 @@
 void PortaRoteirizada::chega(const QByteArray &bytes, int64_t instante, double msPorByte)
 {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const Chegada c{instante + int64_t(std::llround(double(i) * msPorByte)), quint8(bytes[i])};
+        const Chegada c { instante + int64_t(std::llround(double(i) * msPorByte)), quint8(bytes[i]) };
         const auto depois = std::upper_bound(m_pendentes.begin(), m_pendentes.end(), c.instante,
-                                             [](int64_t t, const Chegada &p) { return t < p.instante; });
+            [](int64_t t, const Chegada &p) { return t < p.instante; });
         m_pendentes.insert(depois, c);
     }
 }
@@ -115,7 +115,7 @@ void PortaRoteirizada::Output(const QByteArray &bytes)
             continue;
         }
         const int64_t agora = m_relogio.tickCount();
-        escritas.append({agora, quint8(c)});
+        escritas.append({ agora, quint8(c) });
         if (aoEscrever)
             aoEscrever(quint8(c), agora);
     }
@@ -126,7 +126,8 @@ QByteArray PortaRoteirizada::Input()
     if (!m_aberta)
         return {};
     recolhe();
-    const qsizetype n = m_inputLen <= 0 ? m_recebidos.size() : std::min<qsizetype>(m_inputLen, m_recebidos.size());
+    const qsizetype n
+        = m_inputLen <= 0 ? m_recebidos.size() : std::min<qsizetype>(m_inputLen, m_recebidos.size());
     const QByteArray tomados = m_recebidos.left(n);
     m_recebidos.remove(0, n);
     return tomados;

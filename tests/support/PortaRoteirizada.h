@@ -25,13 +25,16 @@ public:
         quint8 byte;
     };
 
-    explicit PortaRoteirizada(const IRelogio &relogio) : m_relogio(relogio) { }
+    explicit PortaRoteirizada(const IRelogio &relogio)
+        : m_relogio(relogio)
+    {
+    }
 
     // Every property written, in order ("CommPort=1", "PortOpen=true", ...).
     // InputLen is noted only while the port is closed, not at every read.
     QStringList eventos;
-    QList<Escrita> escritas;    // bytes sent while open, with their instant
-    int escritasPerdidas = 0;   // bytes sent while closed
+    QList<Escrita> escritas;  // bytes sent while open, with their instant
+    int escritasPerdidas = 0;  // bytes sent while closed
     int aberturas = 0;
     int fechamentos = 0;
     bool recusaAbertura = false;

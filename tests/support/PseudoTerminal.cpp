@@ -65,7 +65,7 @@ QByteArray PseudoTerminal::le(int n, int ms)
 #ifdef Q_OS_UNIX
     QDeadlineTimer prazo(ms);
     while (m_mestre >= 0 && lidos.size() < n && !prazo.hasExpired()) {
-        pollfd p{m_mestre, POLLIN, 0};
+        pollfd p { m_mestre, POLLIN, 0 };
         if (::poll(&p, 1, int(qMax<qint64>(1, prazo.remainingTime()))) <= 0)
             continue;
         char buf[512];

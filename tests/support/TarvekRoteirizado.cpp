@@ -7,16 +7,21 @@ namespace {
 int parametrosDe(quint8 comando)
 {
     switch (comando) {
-    case 0x00: return 21;
-    case 0x02: return 1;
-    case 0x04: return 123;
-    default: return 0;
+    case 0x00:
+        return 21;
+    case 0x02:
+        return 1;
+    case 0x04:
+        return 123;
+    default:
+        return 0;
     }
 }
 
-} // namespace
+}  // namespace
 
-TarvekRoteirizado::TarvekRoteirizado(PortaRoteirizada &porta) : m_porta(porta)
+TarvekRoteirizado::TarvekRoteirizado(PortaRoteirizada &porta)
+    : m_porta(porta)
 {
     m_porta.aoEscrever = [this](quint8 byte, int64_t instante) { recebe(byte, instante); };
 }
@@ -32,12 +37,18 @@ int TarvekRoteirizado::vezes(quint8 comando) const
 int TarvekRoteirizado::tamanhoBloco(quint8 comando)
 {
     switch (comando) {
-    case 0x01: return 32;
-    case 0x02: return 2048;
-    case 0x03: return 11;
-    case 0x05: return 123;
-    case 0x65: return 37;
-    default: return 0;
+    case 0x01:
+        return 32;
+    case 0x02:
+        return 2048;
+    case 0x03:
+        return 11;
+    case 0x05:
+        return 123;
+    case 0x65:
+        return 37;
+    default:
+        return 0;
     }
 }
 
@@ -104,14 +115,19 @@ QByteArray TarvekRoteirizado::respostaRegular(const QByteArray &requisicao) cons
     const quint8 comando = quint8(requisicao[0]);
     switch (comando) {
     case 0x08:
-    case 0x06: return QByteArray(1, char(0xF0));
+    case 0x06:
+        return QByteArray(1, char(0xF0));
     case 0x00:
-    case 0x04: return comChecksum(requisicao.mid(1)).right(1);
-    case 0x02: return comChecksum(bloco(comando, quint8(requisicao.at(1))));
+    case 0x04:
+        return comChecksum(requisicao.mid(1)).right(1);
+    case 0x02:
+        return comChecksum(bloco(comando, quint8(requisicao.at(1))));
     case 0x01:
     case 0x03:
     case 0x05:
-    case 0x65: return comChecksum(bloco(comando));
-    default: return {};
+    case 0x65:
+        return comChecksum(bloco(comando));
+    default:
+        return {};
     }
 }

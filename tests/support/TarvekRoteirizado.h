@@ -21,14 +21,14 @@ public:
     enum class Estado {
         Ligado,
         Desligado,  // nothing comes back
-        Laco,       // send and receive looped: echoes only
+        Laco,  // send and receive looped: echoes only
     };
 
     struct Resposta
     {
-        QByteArray bytes;          // sent after the echoes
-        int atraso = -1;           // ms after the request; -1: the logger's own
-        double msPorByte = -1;     // -1: the logger's own
+        QByteArray bytes;  // sent after the echoes
+        int atraso = -1;  // ms after the request; -1: the logger's own
+        double msPorByte = -1;  // -1: the logger's own
     };
 
     explicit TarvekRoteirizado(PortaRoteirizada &porta);
@@ -36,7 +36,7 @@ public:
     Estado estado = Estado::Ligado;
     bool eco = true;
     int atrasoResposta = 20;  // ms from the request's last byte to the reply
-    double msPorByte = 0;     // spacing of the reply's bytes
+    double msPorByte = 0;  // spacing of the reply's bytes
 
     // Data of the read commands' regular replies (zeros when not given;
     // for 02h the page number selects QHash blocosPagina, or a pattern).
