@@ -10,10 +10,17 @@ namespace {
 
 using Estendido = long double;
 
-// Every intermediate result is kept as a 48-bit real.
+// Every intermediate result is kept as a 48-bit real. The extended value
+// is rounded to the real's 40 significant bits at once: going through a
+// double first could round twice.
 double real48(Estendido v)
 {
-    return Real48::arredonda(double(v));
+    if (v == 0 || !std::isfinite(v))
+        return Real48::arredonda(double(v));
+    int expoente = 0;
+    const Estendido fracao = std::frexp(v, &expoente);  // 0.5 <= |fracao| < 1
+    const Estendido arredondado = std::ldexp(std::nearbyint(std::ldexp(fracao, 40)), expoente - 40);
+    return Real48::arredonda(double(arredondado));
 }
 
 constexpr Estendido FatorCalibracao = 0.0001L;
