@@ -77,18 +77,18 @@ QStringList lista(std::initializer_list<const char16_t *> nomes)
     return l;
 }
 
-} // namespace
+}  // namespace
 
 ConfigRegional ConfigRegional::portuguesBrasil()
 {
     ConfigRegional r;
-    r.mesesCurtos = lista({u"jan", u"fev", u"mar", u"abr", u"mai", u"jun",
-                     u"jul", u"ago", u"set", u"out", u"nov", u"dez"});
-    r.mesesLongos = lista({u"janeiro", u"fevereiro", u"março",    u"abril",   u"maio",     u"junho",
-                     u"julho",   u"agosto",    u"setembro", u"outubro", u"novembro", u"dezembro"});
-    r.diasCurtos = lista({u"dom", u"seg", u"ter", u"qua", u"qui", u"sex", u"sáb"});
-    r.diasLongos = lista({u"domingo",      u"segunda-feira", u"terça-feira", u"quarta-feira",
-                    u"quinta-feira", u"sexta-feira",   u"sábado"});
+    r.mesesCurtos = lista(
+        { u"jan", u"fev", u"mar", u"abr", u"mai", u"jun", u"jul", u"ago", u"set", u"out", u"nov", u"dez" });
+    r.mesesLongos = lista({ u"janeiro", u"fevereiro", u"março", u"abril", u"maio", u"junho", u"julho",
+        u"agosto", u"setembro", u"outubro", u"novembro", u"dezembro" });
+    r.diasCurtos = lista({ u"dom", u"seg", u"ter", u"qua", u"qui", u"sex", u"sáb" });
+    r.diasLongos = lista({ u"domingo", u"segunda-feira", u"terça-feira", u"quarta-feira", u"quinta-feira",
+        u"sexta-feira", u"sábado" });
     return r;
 }
 
@@ -107,7 +107,7 @@ ConfigRegional ConfigRegional::doSistema()
         r.mesesLongos << local.monthName(mes, QLocale::LongFormat);
     }
     // Qt counts the week from Monday (1) to Sunday (7).
-    for (int dia : {7, 1, 2, 3, 4, 5, 6}) {
+    for (int dia : { 7, 1, 2, 3, 4, 5, 6 }) {
         r.diasCurtos << semPonto(local.dayName(dia, QLocale::ShortFormat));
         r.diasLongos << local.dayName(dia, QLocale::LongFormat);
     }

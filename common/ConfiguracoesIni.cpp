@@ -19,7 +19,7 @@ QString nomeExistente(const QStringList &existentes, const QString &nome)
     return nome;
 }
 
-} // namespace
+}  // namespace
 
 ConfiguracoesIni::ConfiguracoesIni()
     : m_caminho(caminhoPadrao())
@@ -35,7 +35,8 @@ QString ConfiguracoesIni::caminhoPadrao()
 {
     QString pasta = qEnvironmentVariable("QUORVANE_CONFIG_DIR");
     if (pasta.isEmpty())
-        pasta = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Quorvane");
+        pasta = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            + QStringLiteral("/Quorvane");
     return QDir(pasta).filePath(QString::fromLatin1(kNomeArquivo));
 }
 

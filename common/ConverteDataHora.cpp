@@ -32,7 +32,7 @@ std::optional<QList<int>> numeros(QStringView texto, QChar separador, QChar alte
     return valores;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int> ConverteInteiro(QStringView texto)
 {

@@ -29,7 +29,7 @@ TDateTime junta(double dias, double hora)
     return dias < 0 ? dias - hora : dias + hora;
 }
 
-} // namespace
+}  // namespace
 
 namespace DataHora {
 
@@ -48,7 +48,8 @@ std::optional<TDateTime> codificaHora(int hora, int minuto, int segundo, int mil
     return (hora * 3600000 + minuto * 60000 + segundo * 1000 + milissegundo) / MilissegundosPorDia;
 }
 
-std::optional<TDateTime> codifica(int ano, int mes, int dia, int hora, int minuto, int segundo, int milissegundo)
+std::optional<TDateTime> codifica(
+    int ano, int mes, int dia, int hora, int minuto, int segundo, int milissegundo)
 {
     const auto data = codificaData(ano, mes, dia);
     const auto tempo = codificaHora(hora, minuto, segundo, milissegundo);
@@ -138,4 +139,4 @@ TDateTime parteHora(TDateTime valor)
     return ms / MilissegundosPorDia;
 }
 
-} // namespace DataHora
+}  // namespace DataHora

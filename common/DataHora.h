@@ -35,8 +35,8 @@ constexpr int SegundosPorDia = 86400;
 std::optional<TDateTime> codificaData(int ano, int mes, int dia);
 // Nothing unless hours 0-23, minutes and seconds 0-59, ms 0-999.
 std::optional<TDateTime> codificaHora(int hora, int minuto, int segundo, int milissegundo = 0);
-std::optional<TDateTime> codifica(int ano, int mes, int dia, int hora = 0, int minuto = 0, int segundo = 0,
-                                  int milissegundo = 0);
+std::optional<TDateTime> codifica(
+    int ano, int mes, int dia, int hora = 0, int minuto = 0, int segundo = 0, int milissegundo = 0);
 
 // The fields, the time of day rounded to the nearest millisecond.
 CamposDataHora decodifica(TDateTime valor);
@@ -57,4 +57,4 @@ TDateTime agora();
 TDateTime parteData(TDateTime valor);
 TDateTime parteHora(TDateTime valor);
 
-} // namespace DataHora
+}  // namespace DataHora

@@ -12,7 +12,8 @@ class Formatador
 {
 public:
     Formatador(TDateTime valor, const ConfigRegional &regional)
-        : m_campos(DataHora::decodifica(valor)), m_regional(regional)
+        : m_campos(DataHora::decodifica(valor))
+        , m_regional(regional)
     {
     }
 
@@ -143,7 +144,7 @@ void Formatador::dia(int n, int nivel)
     }
 }
 
-} // namespace
+}  // namespace
 
 QString FormataDataHora(QStringView padrao, TDateTime valor, const ConfigRegional &regional)
 {

@@ -19,8 +19,8 @@ TDateTime desloca(qint64 segundos, TDateTime base)
     return segundos < 0 ? base - dias - hora : base + dias + hora;
 }
 
-InstanteRotulado rotulo(const QString &texto, const ConfigRegional &regional, int tamanhoMaximo,
-                        QStringView formatoData)
+InstanteRotulado rotulo(
+    const QString &texto, const ConfigRegional &regional, int tamanhoMaximo, QStringView formatoData)
 {
     InstanteRotulado r;
     r.instante = ConverteDataHora(QStringView(texto).left(19), regional).value_or(0.0);
@@ -42,19 +42,20 @@ struct LinhaRotulo
 };
 
 constexpr LinhaRotulo kLinhas[] = {
-    {60, u"ss", u" s", {u"nn:ss", u"hh:nn:ss", u"dd hh:nn:ss", u"dd/mm hh:nn:ss", u"dd/mm/yyyy hh:nn:ss"},
-     {u" s", u" s", u" s", u" s", u" s"}},
-    {3600, u"nn", u" m", {nullptr, u"hh:nn", u"dd hh:nn", u"dd/mm hh:nn", u"dd/mm/yyyy hh:nn"},
-     {nullptr, u" m", u" m", u"m", u"m"}},
-    {kDia, u"hh", u" h", {nullptr, nullptr, u"dd hh", u"dd/mm hh", u"dd/mm/yyyy hh"},
-     {nullptr, nullptr, u" h", u" h", u" h"}},
-    {kTrintaDias, u"dd", u"", {nullptr, nullptr, nullptr, u"dd/mm", u"dd/mm/yyyy"},
-     {nullptr, nullptr, nullptr, u"", u""}},
-    {kAno, u"mmm", u"", {nullptr, nullptr, nullptr, nullptr, u"mm/yyyy"}, {nullptr, nullptr, nullptr, nullptr, u""}},
-    {0, u"yyyy", u"", {}, {}},
+    { 60, u"ss", u" s", { u"nn:ss", u"hh:nn:ss", u"dd hh:nn:ss", u"dd/mm hh:nn:ss", u"dd/mm/yyyy hh:nn:ss" },
+        { u" s", u" s", u" s", u" s", u" s" } },
+    { 3600, u"nn", u" m", { nullptr, u"hh:nn", u"dd hh:nn", u"dd/mm hh:nn", u"dd/mm/yyyy hh:nn" },
+        { nullptr, u" m", u" m", u"m", u"m" } },
+    { kDia, u"hh", u" h", { nullptr, nullptr, u"dd hh", u"dd/mm hh", u"dd/mm/yyyy hh" },
+        { nullptr, nullptr, u" h", u" h", u" h" } },
+    { kTrintaDias, u"dd", u"", { nullptr, nullptr, nullptr, u"dd/mm", u"dd/mm/yyyy" },
+        { nullptr, nullptr, nullptr, u"", u"" } },
+    { kAno, u"mmm", u"", { nullptr, nullptr, nullptr, nullptr, u"mm/yyyy" },
+        { nullptr, nullptr, nullptr, nullptr, u"" } },
+    { 0, u"yyyy", u"", {}, {} },
 };
 
-} // namespace
+}  // namespace
 
 TDateTime SomaSegundos(int segundos, TDateTime base)
 {
@@ -117,8 +118,8 @@ QString RotuloEixoTempo(TDateTime anterior, TDateTime atual, const ConfigRegiona
         ++linha;
     const CamposDataHora a = DataHora::decodifica(anterior);
     const CamposDataHora b = DataHora::decodifica(atual);
-    const bool difere[5] = {a.minuto != b.minuto, a.hora != b.hora, a.dia != b.dia, a.mes != b.mes,
-                            a.ano != b.ano};
+    const bool difere[5]
+        = { a.minuto != b.minuto, a.hora != b.hora, a.dia != b.dia, a.mes != b.mes, a.ano != b.ano };
     const char16_t *formato = linha->base;
     const char16_t *sufixo = linha->sufixoBase;
     for (int i = 0; i < 5; ++i) {

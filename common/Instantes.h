@@ -31,9 +31,10 @@ struct InstanteRotulado
     QString rotulo;
     TDateTime instante = 0;
 };
-InstanteRotulado RotuloInstante(const QString &texto, const ConfigRegional &regional, int tamanhoMaximo = 255);
-InstanteRotulado RotuloInstanteAno(const QString &texto, const ConfigRegional &regional,
-                                   int tamanhoMaximo = 255);
+InstanteRotulado RotuloInstante(
+    const QString &texto, const ConfigRegional &regional, int tamanhoMaximo = 255);
+InstanteRotulado RotuloInstanteAno(
+    const QString &texto, const ConfigRegional &regional, int tamanhoMaximo = 255);
 
 // The width in characters to which the time-axis labels of a series from
 // inicio to fim are padded: 8, 11, 14 or 19.

@@ -21,7 +21,7 @@ void poeByte(QByteArray &bloco, int posicao, uint8_t valor)
         bloco[posicao] = static_cast<char>(valor);
 }
 
-} // namespace
+}  // namespace
 
 QString TextoDoBloco(const QByteArray &bloco, int primeiro, int ultimo)
 {
@@ -65,7 +65,7 @@ void InverteWords13(QByteArray &bloco)
 Valor24 Separa24(int valor)
 {
     const auto v = static_cast<uint32_t>(valor);
-    return {uint8_t(v >> 16), InverteWord(uint16_t(v & 0xFFFFu))};
+    return { uint8_t(v >> 16), InverteWord(uint16_t(v & 0xFFFFu)) };
 }
 
 int Junta24(uint8_t alto, uint16_t palavra)

@@ -5,15 +5,15 @@
 namespace {
 
 constexpr Faixa kFaixas[] = {
-    {-50, 760},   // J
-    {-90, 1370},  // K
-    {-100, 400},  // T
-    {-35, 720},   // E
-    {-90, 1300},  // N
-    {0, 1760},    // R
-    {0, 1760},    // S
-    {0, 1820},    // B
-    {-200, 320},  // Pt100
+    { -50, 760 },  // J
+    { -90, 1370 },  // K
+    { -100, 400 },  // T
+    { -35, 720 },  // E
+    { -90, 1300 },  // N
+    { 0, 1760 },  // R
+    { 0, 1760 },  // S
+    { 0, 1820 },  // B
+    { -200, 320 },  // Pt100
 };
 
 // Field value (1, 2, 4) of a mode, 0 when the mode is unknown.
@@ -46,7 +46,7 @@ bool paresMilivolts(int a0, int b0, int &a, int &b)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Faixa> FaixaSensor(int codigo)
 {
@@ -77,7 +77,7 @@ uint8_t CodificaModos(int modo1, int modo2)
 int NumeroDeMedidas(int codigo1, int codigo2)
 {
     int n = 0;
-    for (int codigo : {codigo1, codigo2}) {
+    for (int codigo : { codigo1, codigo2 }) {
         if (codigo >= 128)
             ++n;
         if (codigo == CodigoSensor::Pt100)
@@ -97,18 +97,19 @@ int TamanhoAquisicao(int codigo1, int codigo2)
 
 PalavrasCalibracao PalavrasDoBloco(const QByteArray &blocoInvertido)
 {
-    PalavrasCalibracao palavras{};
+    PalavrasCalibracao palavras {};
     for (int i = 0; i < 13; ++i) {
         const int baixo = 2 * i;
         if (baixo + 1 >= blocoInvertido.size())
             break;
-        palavras[i] = uint16_t(uint8_t(blocoInvertido.at(baixo)) | (uint8_t(blocoInvertido.at(baixo + 1)) << 8));
+        palavras[i]
+            = uint16_t(uint8_t(blocoInvertido.at(baixo)) | (uint8_t(blocoInvertido.at(baixo + 1)) << 8));
     }
     return palavras;
 }
 
-bool CoeficientesCalibracao(const PalavrasCalibracao &palavras, int codigo, int canal, int &a, int &b,
-                            uint16_t &w12)
+bool CoeficientesCalibracao(
+    const PalavrasCalibracao &palavras, int codigo, int canal, int &a, int &b, uint16_t &w12)
 {
     w12 = palavras[12];
     if (canal != 1 && canal != 2)
@@ -126,8 +127,8 @@ bool CoeficientesCalibracao(const PalavrasCalibracao &palavras, int codigo, int 
     return false;
 }
 
-bool CoeficientesCalibracao(const QByteArray &blocoInvertido, int codigo, int canal, int &a, int &b,
-                            uint16_t &w12)
+bool CoeficientesCalibracao(
+    const QByteArray &blocoInvertido, int codigo, int canal, int &a, int &b, uint16_t &w12)
 {
     return CoeficientesCalibracao(PalavrasDoBloco(blocoInvertido), codigo, canal, a, b, w12);
 }

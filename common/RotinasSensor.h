@@ -17,14 +17,14 @@ constexpr int TermoparB = 135;
 constexpr int Pt100 = 136;
 constexpr int Corrente4a20mA = 137;
 constexpr int Tensao0a50mV = 138;
-} // namespace CodigoSensor
+}  // namespace CodigoSensor
 
 // Acquisition modes of a channel as documents and dialogs keep them.
 namespace ModoAquisicao {
 constexpr int Media = 0;
 constexpr int Maximo = 1;
 constexpr int Minimo = 2;
-} // namespace ModoAquisicao
+}  // namespace ModoAquisicao
 
 constexpr bool EhTermopar(int codigo)
 {
@@ -74,7 +74,7 @@ PalavrasCalibracao PalavrasDoBloco(const QByteArray &blocoInvertido);
 // unknown code or channel, a and b are left as the caller set them. For
 // code 138 with a zero second word the pair cannot be computed (it would
 // divide by zero): a and b become 0 and the result is false.
-bool CoeficientesCalibracao(const PalavrasCalibracao &palavras, int codigo, int canal, int &a, int &b,
-                            uint16_t &w12);
-bool CoeficientesCalibracao(const QByteArray &blocoInvertido, int codigo, int canal, int &a, int &b,
-                            uint16_t &w12);
+bool CoeficientesCalibracao(
+    const PalavrasCalibracao &palavras, int codigo, int canal, int &a, int &b, uint16_t &w12);
+bool CoeficientesCalibracao(
+    const QByteArray &blocoInvertido, int codigo, int canal, int &a, int &b, uint16_t &w12);

@@ -39,8 +39,8 @@ ConfigRegional regionalDe(const Ambiente &ambiente)
 
 // The characters at the 1-based positions (first, last) joined, plus the
 // suffix, as an integer.
-std::optional<int> digitos(const QString &texto, std::initializer_list<std::pair<int, int>> posicoes,
-                           const QString &sufixo = {})
+std::optional<int> digitos(
+    const QString &texto, std::initializer_list<std::pair<int, int>> posicoes, const QString &sufixo = {})
 {
     QString junto;
     for (const auto &[primeiro, ultimo] : posicoes)
@@ -50,7 +50,7 @@ std::optional<int> digitos(const QString &texto, std::initializer_list<std::pair
 
 std::optional<TDateTime> dataDigitada(const QString &texto, const Ambiente &ambiente)
 {
-    if (!digitos(texto, {{1, 2}, {4, 5}, {7, 10}})) {
+    if (!digitos(texto, { { 1, 2 }, { 4, 5 }, { 7, 10 } })) {
         avisa(ambiente, DataNumerica);
         return std::nullopt;
     }
@@ -60,7 +60,7 @@ std::optional<TDateTime> dataDigitada(const QString &texto, const Ambiente &ambi
     return data;
 }
 
-} // namespace
+}  // namespace
 
 bool ValidaData(const QString &texto, const Ambiente &ambiente)
 {
@@ -79,7 +79,7 @@ bool ValidaDataFutura(const QString &texto, const Ambiente &ambiente, TDateTime 
 
 bool ValidaHora(const QString &texto, const Ambiente &ambiente)
 {
-    if (!digitos(texto, {{1, 2}, {4, 5}, {7, 8}}))
+    if (!digitos(texto, { { 1, 2 }, { 4, 5 }, { 7, 8 } }))
         return avisa(ambiente, HoraNumerica);
     if (!ConverteHora(texto, regionalDe(ambiente)))
         return avisa(ambiente, HoraInvalida);
@@ -88,7 +88,7 @@ bool ValidaHora(const QString &texto, const Ambiente &ambiente)
 
 bool ValidaHoraMinuto(const QString &texto, const Ambiente &ambiente)
 {
-    if (!digitos(texto, {{1, 2}, {4, 5}}, QStringLiteral("00")))
+    if (!digitos(texto, { { 1, 2 }, { 4, 5 } }, QStringLiteral("00")))
         return avisa(ambiente, HoraNumerica);
     if (!ConverteHora(texto, regionalDe(ambiente)))
         return avisa(ambiente, HoraInvalida);
@@ -97,7 +97,7 @@ bool ValidaHoraMinuto(const QString &texto, const Ambiente &ambiente)
 
 bool ValidaIntervalo(const QString &texto, const Ambiente &ambiente)
 {
-    const auto valor = digitos(texto, {{1, 2}, {4, 5}, {7, 8}});
+    const auto valor = digitos(texto, { { 1, 2 }, { 4, 5 }, { 7, 8 } });
     if (!valor)
         return avisa(ambiente, IntervaloNumerico);
     if (*valor == 0)

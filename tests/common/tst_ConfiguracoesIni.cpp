@@ -32,18 +32,20 @@ void escreveArquivo(const QString &caminho, const QByteArray &conteudo)
     f.write(conteudo);
 }
 
-} // namespace
+}  // namespace
 
 void TestConfiguracoesIni::missingFileOrKeyGivesTheDefault()
 {
     QTemporaryDir pasta;
     ConfiguracoesIni ini(pasta.filePath(QStringLiteral("QUORVANE.INI")));
-    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")), QStringLiteral("0"));
+    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")),
+        QStringLiteral("0"));
     QVERIFY(!QFile::exists(ini.caminho()));  // reading creates nothing
     ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("3"));
     QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("DEBUG"), QStringLiteral("TRUE")),
-             QStringLiteral("TRUE"));
-    QCOMPARE(ini.le(QStringLiteral("OUTRA"), QStringLiteral("PORTA"), QStringLiteral("0")), QStringLiteral("0"));
+        QStringLiteral("TRUE"));
+    QCOMPARE(
+        ini.le(QStringLiteral("OUTRA"), QStringLiteral("PORTA"), QStringLiteral("0")), QStringLiteral("0"));
 }
 
 void TestConfiguracoesIni::writtenPortReadsAsPlainLines()
@@ -54,10 +56,10 @@ void TestConfiguracoesIni::writtenPortReadsAsPlainLines()
     ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("4"));
     ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("2"));
     const QStringList linhas = leArquivo(caminho).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(linhas, (QStringList{QStringLiteral("[COMUNICACAO]"), QStringLiteral("PORTA=2")}));
+    QCOMPARE(linhas, (QStringList { QStringLiteral("[COMUNICACAO]"), QStringLiteral("PORTA=2") }));
     // A second object sees what the first wrote.
     QCOMPARE(ConfiguracoesIni(caminho).le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString()),
-             QStringLiteral("2"));
+        QStringLiteral("2"));
 }
 
 void TestConfiguracoesIni::handEditedNamesMatchWithoutCase_data()
@@ -82,7 +84,8 @@ void TestConfiguracoesIni::handEditedNamesMatchWithoutCase()
 
     // Writing replaces the existing key instead of adding a second one.
     ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("1"));
-    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")), QStringLiteral("1"));
+    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")),
+        QStringLiteral("1"));
     QCOMPARE(leArquivo(caminho).count(QStringLiteral("orta="), Qt::CaseInsensitive), 1);
 }
 

@@ -59,17 +59,17 @@ void TestDataHora::decodificaRoundsToTheMillisecond_data()
     QTest::addColumn<QDateTime>("esperado");
     const double dezHoras = *DataHora::codifica(2000, 1, 1, 10, 0, 0);
     QTest::newRow("ten o'clock") << dezHoras << QDateTime(QDate(2000, 1, 1), QTime(10, 0));
-    QTest::newRow("one second later") << dezHoras + 1.0 / 86400 << QDateTime(QDate(2000, 1, 1), QTime(10, 0, 1));
+    QTest::newRow("one second later")
+        << dezHoras + 1.0 / 86400 << QDateTime(QDate(2000, 1, 1), QTime(10, 0, 1));
     QTest::newRow("just under midnight carries into the next day")
         << 36526.0 + (86400000.0 - 0.2) / 86400000.0 << QDateTime(QDate(2000, 1, 2), QTime(0, 0));
     QTest::newRow("milliseconds") << 36526.0 + 1234.0 / 86400000.0
                                   << QDateTime(QDate(2000, 1, 1), QTime(0, 0, 1, 234));
-    QTest::newRow("not a number is the origin") << std::numeric_limits<double>::quiet_NaN()
-                                                << QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+    QTest::newRow("not a number is the origin")
+        << std::numeric_limits<double>::quiet_NaN() << QDateTime(QDate(1899, 12, 30), QTime(0, 0));
     QTest::newRow("huge values stop at year 9999")
         << 1e300 << QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999));
-    QTest::newRow("huge negative values stop at year 1")
-        << -1e300 << QDateTime(QDate(1, 1, 1), QTime(0, 0));
+    QTest::newRow("huge negative values stop at year 1") << -1e300 << QDateTime(QDate(1, 1, 1), QTime(0, 0));
 }
 
 void TestDataHora::decodificaRoundsToTheMillisecond()
@@ -108,7 +108,8 @@ void TestDataHora::formata_data()
     QTest::newRow("two-digit year") << "yy" << false << "00";
     QTest::newRow("milliseconds") << "ss.zzz" << false << "07.030";
     QTest::newRow("long time of the settings") << "tt" << true << "09.05.07";
-    QTest::newRow("quoted literal") << "dddd, d \"de\" mmmm" << false << QString::fromUtf8("terça-feira, 1 de fevereiro");
+    QTest::newRow("quoted literal") << "dddd, d \"de\" mmmm" << false
+                                    << QString::fromUtf8("terça-feira, 1 de fevereiro");
     QTest::newRow("single quotes too") << "d 'de' mmm" << false << "1 de fev";
     QTest::newRow("separators are the regional ones") << "dd/mm/yyyy hh:nn" << true << "01-02-2000 09.05";
     QTest::newRow("quoted separators stay") << "dd\"/\"mm" << true << "01/02";

@@ -41,8 +41,8 @@ void TestEspera::signalIsFourPairsOfBeeps()
     const int64_t inicio = relogio.agora;
     SinalSonoro(sinal, relogio);
     QCOMPARE(sinal.bips, 8);
-    const QList<int64_t> esperado = {inicio,       inicio,       inicio + 150, inicio + 150,
-                                     inicio + 300, inicio + 300, inicio + 450, inicio + 450};
+    const QList<int64_t> esperado = { inicio, inicio, inicio + 150, inicio + 150, inicio + 300, inicio + 300,
+        inicio + 450, inicio + 450 };
     QCOMPARE(sinal.instantes, esperado);
 }
 

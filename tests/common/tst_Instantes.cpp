@@ -37,21 +37,25 @@ QString texto(TDateTime v)
     return FormataDataHora(u"dd/mm/yyyy hh:nn:ss.zzz", v, ConfigRegional::portuguesBrasil());
 }
 
-} // namespace
+}  // namespace
 
 void TestInstantes::somaESubtraiSegundos_data()
 {
     QTest::addColumn<int>("segundos");
     QTest::addColumn<QString>("depois");
     QTest::addColumn<QString>("antes");
-    QTest::newRow("none") << 0 << "01/01/2000 10:00:00.000" << "01/01/2000 10:00:00.000";
-    QTest::newRow("one second") << 1 << "01/01/2000 10:00:01.000" << "01/01/2000 09:59:59.000";
-    QTest::newRow("to midnight") << 50400 << "02/01/2000 00:00:00.000" << "31/12/1999 20:00:00.000";
-    QTest::newRow("one day") << 86400 << "02/01/2000 10:00:00.000" << "31/12/1999 10:00:00.000";
+    QTest::newRow("none") << 0 << "01/01/2000 10:00:00.000"
+                          << "01/01/2000 10:00:00.000";
+    QTest::newRow("one second") << 1 << "01/01/2000 10:00:01.000"
+                                << "01/01/2000 09:59:59.000";
+    QTest::newRow("to midnight") << 50400 << "02/01/2000 00:00:00.000"
+                                 << "31/12/1999 20:00:00.000";
+    QTest::newRow("one day") << 86400 << "02/01/2000 10:00:00.000"
+                             << "31/12/1999 10:00:00.000";
     QTest::newRow("a day, an hour, a minute, a second") << 90061 << "02/01/2000 11:01:01.000"
-                                                       << "31/12/1999 08:58:59.000";
+                                                        << "31/12/1999 08:58:59.000";
     QTest::newRow("a year of half-hour samples") << 17520 * 1800 << "31/12/2000 10:00:00.000"
-                                                << "01/01/1999 10:00:00.000";
+                                                 << "01/01/1999 10:00:00.000";
 }
 
 void TestInstantes::somaESubtraiSegundos()
@@ -84,7 +88,8 @@ void TestInstantes::textoInstante()
 {
     QFETCH(int, meiosSegundos);
     QFETCH(QString, esperado);
-    QCOMPARE(TextoInstante(meiosSegundos, em(2000, 1, 1, 10, 0, 0), ConfigRegional::portuguesBrasil()), esperado);
+    QCOMPARE(
+        TextoInstante(meiosSegundos, em(2000, 1, 1, 10, 0, 0), ConfigRegional::portuguesBrasil()), esperado);
 }
 
 void TestInstantes::rotuloInstante_data()
@@ -95,9 +100,12 @@ void TestInstantes::rotuloInstante_data()
     QTest::addColumn<QString>("rotulo");
     QTest::addColumn<QDateTime>("instante");
     const QDateTime instante(QDate(2000, 1, 1), QTime(10, 0, 1));
-    QTest::newRow("day and month") << "01/01/2000 10:00:01 .5" << false << 255 << "10:00:01 .5 01/01" << instante;
-    QTest::newRow("with the year") << "01/01/2000 10:00:01 .5" << true << 255 << "10:00:01 .5 01/01/00" << instante;
-    QTest::newRow("cut to the caller's length") << "01/01/2000 10:00:01 .5" << false << 8 << "10:00:01" << instante;
+    QTest::newRow("day and month") << "01/01/2000 10:00:01 .5" << false << 255 << "10:00:01 .5 01/01"
+                                   << instante;
+    QTest::newRow("with the year") << "01/01/2000 10:00:01 .5" << true << 255 << "10:00:01 .5 01/01/00"
+                                   << instante;
+    QTest::newRow("cut to the caller's length")
+        << "01/01/2000 10:00:01 .5" << false << 8 << "10:00:01" << instante;
     QTest::newRow("late in the year") << "31/12/1999 23:59:59 .0" << true << 255 << "23:59:59 .0 31/12/99"
                                       << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59));
 }
@@ -110,7 +118,8 @@ void TestInstantes::rotuloInstante()
     QFETCH(QString, rotulo);
     QFETCH(QDateTime, instante);
     const ConfigRegional r = ConfigRegional::portuguesBrasil();
-    const InstanteRotulado lido = comAno ? RotuloInstanteAno(texto, r, tamanho) : RotuloInstante(texto, r, tamanho);
+    const InstanteRotulado lido
+        = comAno ? RotuloInstanteAno(texto, r, tamanho) : RotuloInstante(texto, r, tamanho);
     QCOMPARE(lido.rotulo, rotulo);
     QCOMPARE(DataHora::paraQDateTime(lido.instante), instante);
 }
@@ -141,21 +150,25 @@ void TestInstantes::rotuloEixoTempo_data()
     QTest::addColumn<QDateTime>("anterior");
     QTest::addColumn<QDateTime>("atual");
     QTest::addColumn<QString>("rotulo");
-    auto dt = [](int a, int m, int d, int h, int n, int s) { return QDateTime(QDate(a, m, d), QTime(h, n, s)); };
+    auto dt
+        = [](int a, int m, int d, int h, int n, int s) { return QDateTime(QDate(a, m, d), QTime(h, n, s)); };
     QTest::newRow("seconds") << dt(2000, 1, 1, 10, 0, 40) << dt(2000, 1, 1, 10, 0, 50) << "50 s";
     QTest::newRow("minute turns") << dt(2000, 1, 1, 10, 0, 50) << dt(2000, 1, 1, 10, 1, 0) << "01:00 s";
     QTest::newRow("hour turns") << dt(2000, 1, 1, 10, 59, 50) << dt(2000, 1, 1, 11, 0, 0) << "11:00:00 s";
     QTest::newRow("day turns") << dt(2000, 1, 1, 23, 59, 50) << dt(2000, 1, 2, 0, 0, 0) << "02 00:00:00 s";
-    QTest::newRow("month turns") << dt(2000, 1, 31, 23, 59, 50) << dt(2000, 2, 1, 0, 0, 0) << "01/02 00:00:00 s";
+    QTest::newRow("month turns") << dt(2000, 1, 31, 23, 59, 50) << dt(2000, 2, 1, 0, 0, 0)
+                                 << "01/02 00:00:00 s";
     QTest::newRow("year turns") << dt(1999, 12, 31, 23, 59, 50) << dt(2000, 1, 1, 0, 0, 0)
                                 << "01/01/2000 00:00:00 s";
     QTest::newRow("minutes") << dt(2000, 1, 1, 10, 0, 0) << dt(2000, 1, 1, 10, 5, 0) << "05 m";
-    QTest::newRow("minutes, hour turns") << dt(2000, 1, 1, 10, 55, 0) << dt(2000, 1, 1, 11, 0, 0) << "11:00 m";
-    QTest::newRow("minutes, day turns") << dt(2000, 1, 1, 23, 55, 0) << dt(2000, 1, 2, 0, 0, 0) << "02 00:00 m";
-    QTest::newRow("minutes, month turns: no blank") << dt(2000, 1, 31, 23, 58, 0) << dt(2000, 2, 1, 0, 3, 0)
-                                                    << "01/02 00:03m";
-    QTest::newRow("minutes, year turns: no blank") << dt(1999, 12, 31, 23, 58, 0) << dt(2000, 1, 1, 0, 3, 0)
-                                                   << "01/01/2000 00:03m";
+    QTest::newRow("minutes, hour turns")
+        << dt(2000, 1, 1, 10, 55, 0) << dt(2000, 1, 1, 11, 0, 0) << "11:00 m";
+    QTest::newRow("minutes, day turns")
+        << dt(2000, 1, 1, 23, 55, 0) << dt(2000, 1, 2, 0, 0, 0) << "02 00:00 m";
+    QTest::newRow("minutes, month turns: no blank")
+        << dt(2000, 1, 31, 23, 58, 0) << dt(2000, 2, 1, 0, 3, 0) << "01/02 00:03m";
+    QTest::newRow("minutes, year turns: no blank")
+        << dt(1999, 12, 31, 23, 58, 0) << dt(2000, 1, 1, 0, 3, 0) << "01/01/2000 00:03m";
     QTest::newRow("hours") << dt(2000, 1, 1, 10, 0, 0) << dt(2000, 1, 1, 12, 0, 0) << "12 h";
     QTest::newRow("hours, day turns") << dt(2000, 1, 1, 22, 0, 0) << dt(2000, 1, 2, 0, 0, 0) << "02 00 h";
     QTest::newRow("days") << dt(2000, 1, 1, 0, 0, 0) << dt(2000, 1, 2, 0, 0, 0) << "02";
@@ -173,8 +186,8 @@ void TestInstantes::rotuloEixoTempo()
     QFETCH(QDateTime, atual);
     QFETCH(QString, rotulo);
     QCOMPARE(RotuloEixoTempo(DataHora::deQDateTime(anterior), DataHora::deQDateTime(atual),
-                             ConfigRegional::portuguesBrasil()),
-             rotulo);
+                 ConfigRegional::portuguesBrasil()),
+        rotulo);
 }
 
 void TestInstantes::filtraDigito_data()

@@ -35,8 +35,8 @@ void TestReal48::arredonda_data()
     QTest::newRow("0.1 to the nearest") << 0.1 << std::ldexp(879609302221.0, -43);
     QTest::newRow("-0.1 to the nearest") << -0.1 << -std::ldexp(879609302221.0, -43);
     QTest::newRow("tie goes down to the even significand") << 1.0 + std::ldexp(1.0, -40) << um;
-    QTest::newRow("tie goes up to the even significand") << 1.0 + 3 * std::ldexp(1.0, -40)
-                                                         << 1.0 + std::ldexp(1.0, -38);
+    QTest::newRow("tie goes up to the even significand")
+        << 1.0 + 3 * std::ldexp(1.0, -40) << 1.0 + std::ldexp(1.0, -38);
     QTest::newRow("rounding up carries into the exponent") << 2.0 - std::ldexp(1.0, -45) << 2.0;
     QTest::newRow("too small becomes zero") << std::ldexp(1.0, -140) << 0.0;
     QTest::newRow("too large is clamped") << 1e300 << Real48::maximo();
@@ -55,12 +55,12 @@ void TestReal48::knownBytes_data()
 {
     QTest::addColumn<double>("valor");
     QTest::addColumn<Bytes48>("bytes");
-    QTest::newRow("zero") << 0.0 << Bytes48{0, 0, 0, 0, 0, 0};
-    QTest::newRow("one") << 1.0 << Bytes48{0x81, 0, 0, 0, 0, 0};
-    QTest::newRow("minus one") << -1.0 << Bytes48{0x81, 0, 0, 0, 0, 0x80};
-    QTest::newRow("half") << 0.5 << Bytes48{0x80, 0, 0, 0, 0, 0};
-    QTest::newRow("hundred") << 100.0 << Bytes48{0x87, 0, 0, 0, 0, 0x48};
-    QTest::newRow("minus 1.5") << -1.5 << Bytes48{0x81, 0, 0, 0, 0, 0xC0};
+    QTest::newRow("zero") << 0.0 << Bytes48 { 0, 0, 0, 0, 0, 0 };
+    QTest::newRow("one") << 1.0 << Bytes48 { 0x81, 0, 0, 0, 0, 0 };
+    QTest::newRow("minus one") << -1.0 << Bytes48 { 0x81, 0, 0, 0, 0, 0x80 };
+    QTest::newRow("half") << 0.5 << Bytes48 { 0x80, 0, 0, 0, 0, 0 };
+    QTest::newRow("hundred") << 100.0 << Bytes48 { 0x87, 0, 0, 0, 0, 0x48 };
+    QTest::newRow("minus 1.5") << -1.5 << Bytes48 { 0x81, 0, 0, 0, 0, 0xC0 };
 }
 
 void TestReal48::knownBytes()

@@ -36,8 +36,8 @@ void TestRotinasBytes::textoDoBloco_data()
     QTest::newRow("last before first is empty") << b << 5 << 4 << "";
     QTest::newRow("field past the block is cut") << b << 13 << 40 << "l1";
     QTest::newRow("field wholly past the block") << b << 30 << 40 << "";
-    QTest::newRow("code page characters") << QByteArray("\xC7\xE3o\xB0", 4) << 1 << 4
-                                          << QString::fromUtf8("Ção°");
+    QTest::newRow("code page characters")
+        << QByteArray("\xC7\xE3o\xB0", 4) << 1 << 4 << QString::fromUtf8("Ção°");
 }
 
 void TestRotinasBytes::textoDoBloco()
@@ -58,8 +58,10 @@ void TestRotinasBytes::textoParaBlocoStaysInsideItsField_data()
     QTest::newRow("padded text fills the field") << "ab  " << 3 << 6 << QByteArray("xxab  xx");
     QTest::newRow("longer text is cut to the field") << "abcdef" << 2 << 4 << QByteArray("xabcxxxx");
     QTest::newRow("short text is padded with blanks") << "a" << 1 << 3 << QByteArray("a  xxxxx");
-    QTest::newRow("field past the block writes nothing outside") << "abcd" << 7 << 10 << QByteArray("xxxxxxab");
-    QTest::newRow("code page characters") << QString::fromUtf8("çã") << 1 << 2 << QByteArray("\xE7\xE3xxxxxx");
+    QTest::newRow("field past the block writes nothing outside")
+        << "abcd" << 7 << 10 << QByteArray("xxxxxxab");
+    QTest::newRow("code page characters")
+        << QString::fromUtf8("çã") << 1 << 2 << QByteArray("\xE7\xE3xxxxxx");
 }
 
 void TestRotinasBytes::textoParaBlocoStaysInsideItsField()
@@ -114,7 +116,7 @@ void TestRotinasBytes::wordsAreSwappedOnlyInTheCalibrationWords()
     InverteWords13(curto);
     QCOMPARE(curto, QByteArray("\x02\x01\x03", 3));
 
-    std::array<uint16_t, 13> palavras{};
+    std::array<uint16_t, 13> palavras {};
     palavras[0] = 0x0102;
     palavras[12] = 0xA0B0;
     InverteWords13(palavras);

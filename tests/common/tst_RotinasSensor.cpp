@@ -52,7 +52,7 @@ void TestRotinasSensor::faixaSensor()
     const auto faixa = FaixaSensor(codigo);
     QCOMPARE(faixa.has_value(), temFaixa);
     if (faixa)
-        QCOMPARE(*faixa, (Faixa{baixo, alto}));
+        QCOMPARE(*faixa, (Faixa { baixo, alto }));
     QCOMPARE(EhTermopar(codigo), termopar);
     QCOMPARE(EhTermoparOuPt100(codigo), termoparOuPt100);
 }
@@ -151,7 +151,7 @@ QByteArray blocoRecebido(const Palavras13 &palavras)
     return bloco;
 }
 
-} // namespace
+}  // namespace
 
 void TestRotinasSensor::coeficientesCalibracao_data()
 {
@@ -161,7 +161,7 @@ void TestRotinasSensor::coeficientesCalibracao_data()
     QTest::addColumn<bool>("tomado");
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
-    const Palavras13 w = {100, 10000, -3, 9000, -200, 12000, -5, 9500, 7, 9100, 11, 8800, 0xC350};
+    const Palavras13 w = { 100, 10000, -3, 9000, -200, 12000, -5, 9500, 7, 9100, 11, 8800, 0xC350 };
     QTest::newRow("thermocouple channel 1") << w << 130 << 1 << true << 100 << 10000;
     QTest::newRow("Pt100 channel 1") << w << 136 << 1 << true << -3 << 9000;
     QTest::newRow("4-20mA channel 1") << w << 137 << 1 << true << -200 << 12000;

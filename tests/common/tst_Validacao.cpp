@@ -40,7 +40,7 @@ bool valida(Rotina rotina, const QString &texto, const Ambiente &ambiente)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Rotina)
 
@@ -116,7 +116,7 @@ void TestValidacao::replacedTextsAreShown()
     ambiente.mensagens = &mensagens;
     ambiente.catalogo = &catalogo;
     QVERIFY(!ValidaData(QStringLiteral("30/02/2001"), ambiente));
-    QCOMPARE(mensagens.textos(), QStringList{QStringLiteral("Invalid date.")});
+    QCOMPARE(mensagens.textos(), QStringList { QStringLiteral("Invalid date.") });
 }
 
 void TestValidacao::worksWithoutMessagesOrCatalogue()

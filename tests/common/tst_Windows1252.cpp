@@ -49,7 +49,9 @@ void TestWindows1252::codePoints()
 
 void TestWindows1252::charactersWithoutAByteBecomeQuestionMarks()
 {
-    QCOMPARE(Windows1252::codifica(QString::fromUtf8("°C Ω ☃")), QByteArray("\xB0" "C ? ?"));
+    QCOMPARE(Windows1252::codifica(QString::fromUtf8("°C Ω ☃")),
+        QByteArray("\xB0"
+                   "C ? ?"));
 }
 
 QTEST_GUILESS_MAIN(TestWindows1252)
