@@ -399,6 +399,13 @@ void GraficoLinhas::preparaDesenho()
     if (m_animando)
         return;
     aplicaEscalas();
+    // A value axis is drawn while a shown series uses it.
+    for (EixoGrafico e : {EixoGrafico::Esquerdo, EixoGrafico::Direito}) {
+        const bool usado = std::any_of(m_series.begin(), m_series.end(), [e](const auto &s) {
+            return s->visivel() && s->eixoVertical() == e;
+        });
+        eixoQcp(e)->setVisible(usado);
+    }
     const int w = viewport().width();
     const int h = viewport().height();
     plotLayout()->setMargins(QMargins(w * m_margens.left() / 100, h * m_margens.top() / 100,

@@ -69,6 +69,8 @@ public:
     // The plot area, in pixels of the widget.
     QRect areaGrafico() const;
 
+    // The value axes show while a shown series uses them; this switches
+    // the time axis and the top axis.
     void defineEixoVisivel(EixoGrafico eixo, bool visivel);
     bool eixoVisivel(EixoGrafico eixo) const;
     void defineGrade(EixoGrafico eixo, bool visivel);

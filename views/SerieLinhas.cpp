@@ -29,6 +29,7 @@ bool SerieLinhas::visivel() const
 void SerieLinhas::defineVisivel(bool visivel)
 {
     m_grafico->setVisible(visivel);
+    m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
 }
 
 QColor SerieLinhas::cor() const
@@ -64,6 +65,7 @@ void SerieLinhas::defineDados(const QVector<double> &x, const QVector<double> &y
     m_grafico->setData(x, y, true);
     m_rotulos.clear();
     m_faixaYValida = false;
+    m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void SerieLinhas::defineFonteRotulos(std::function<QString(int)> fonte)

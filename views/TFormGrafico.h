@@ -1,0 +1,138 @@
+#pragma once
+
+#include "Ambiente.h"
+#include "TAquisicao.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class GraficoLinhas;
+class IDialogosArquivo;
+class NumeracaoGraficos;
+class QCheckBox;
+class QLabel;
+class SerieLinhas;
+class TFormDados;
+class TFormInform;
+struct ContextoVista;
+
+// The graph window: one acquisition drawn as a line chart of its channels
+// over time, with a strip of controls beneath. The window owns the
+// document from Seta_Aquisicao until it closes, and opens its two
+// companion views (general parameters and readings list).
+class TFormGrafico : public QWidget
+{
+    Q_OBJECT
+public:
+    // What the window needs of the main window. Nothing here is owned.
+    struct Ligacoes
+    {
+        NumeracaoGraficos *numeracao = nullptr;
+        IDialogosArquivo *dialogos = nullptr;
+        // Puts a companion view in the frame and shows it.
+        std::function<void(QWidget *)> insere;
+        // A companion view was activated: the graph under that number
+        // becomes current.
+        std::function<void(int numeroGrafico)> vistaAtivada;
+    };
+
+    TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
+    ~TFormGrafico() override;
+
+    void Seta_Aquisicao(TAquisicao aquisicao);
+    void Seta_Modo_Arq(bool salvo) { Salvo = salvo; }
+    void Abre_Children(const QString &nome);
+    // Writes the document; the result is the new Salvo.
+    bool Grava_Arquivo(const QString &caminho);
+    bool Grava_Arquivo_Exportar(const QString &caminho);
+    void CopyToClipboard();
+    void MostraInformacoes();
+    void MostraLeituras();
+    // The main window's refresh after its commands: repaint, forget the cross.
+    void FormAtivado();
+    void ZoomIn();
+    void ZoomOut();
+    void UndoZoom();
+
+    // The text of the save question and the file name proposed for saving.
+    QString perguntaSalvar() const;
+    QString nomeParaSalvar() const;
+
+    const TAquisicao &aquisicao() const { return *m_aquisicao; }
+    int numeroGrafico() const { return m_numero; }
+    bool salvo() const { return Salvo; }
+    double escalaMin() const { return EscalaMin; }
+    double escalaMax() const { return EscalaMax; }
+    bool cruzAtiva() const { return CruzAtiva; }
+    int cruzX() const { return CruzX; }
+
+    // Components, named as in the window's layout.
+    GraficoLinhas *TheChart = nullptr;
+    SerieLinhas *Series1 = nullptr;
+    SerieLinhas *Canal1 = nullptr;
+    SerieLinhas *Canal2 = nullptr;  // null once removed (one channel)
+    QCheckBox *CheckBoxGrid = nullptr;
+    QCheckBox *CheckBoxSerie1 = nullptr;
+    QCheckBox *CheckBoxSerie2 = nullptr;
+    QCheckBox *CheckBoxEscala = nullptr;
+    QCheckBox *CheckBoxCross = nullptr;
+    QLabel *Lbl_Aquisicao = nullptr;
+    QLabel *Lbl_data = nullptr;
+
+signals:
+    // Activated or deactivated: it becomes the current graph window.
+    void tornouAtual(TFormGrafico *janela);
+    // Closed: the main window updates its commands.
+    void fechou(TFormGrafico *janela);
+
+protected:
+    bool event(QEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+
+private:
+    void FormCreate();
+    void montaJanela();
+    void FormActivate();
+    void FormDeactivate();
+    bool FormCloseQuery();
+    void FormClose();
+    void DefineLimitesEixos();
+    void VerificaEscala();
+    void CheckBoxSerie1Click();
+    void CheckBoxSerie2Click();
+    void CheckBoxEscalaClick();
+    void CheckBoxGridClick();
+    void CheckBoxCrossClick();
+    void TheChartZoom();
+    void TheChartUndoZoom();
+    void preencheSeries();
+    void preencheSerie(SerieLinhas *serie, int canal, bool primeira);
+    bool defineEscalaCanal(int eixo, int canal);
+    void aplicaPassosZoom(bool aproxima);
+    ContextoVista contexto() const;
+    void ligaSubJanela();
+    QString texto(int numero) const;
+
+    const Ambiente &m_ambiente;
+    Ligacoes m_ligacoes;
+    std::shared_ptr<TAquisicao> m_aquisicao;
+    QPointer<TFormInform> m_inform;
+    QPointer<TFormDados> m_dados;
+    int m_numero = -1;
+    bool m_ligada = false;
+    bool m_fechada = false;
+
+    bool Salvo = false;
+    double EscalaMin = 0;
+    double EscalaMax = 0;
+    int CruzX = -1;
+    int CruzY = 0;
+    bool CruzAtiva = true;
+    QColor CorCruz = QColor(255, 255, 0);
+    double TempoMin = 0;
+    double TempoMax = 0;
+};

@@ -1,0 +1,231 @@
+// The graph window's life in the frame: activation, the companion views,
+// saving, export, copy, the zoom commands and closing.
+#include "TFormGrafico.h"
+
+#include "ArquivoQvg.h"
+#include "Catalogo.h"
+#include "CursorEspera.h"
+#include "ExportacaoTexto.h"
+#include "GraficoLinhas.h"
+#include "IDialogosArquivo.h"
+#include "IMensagens.h"
+#include "NomeArquivoGrafico.h"
+#include "NumeracaoGraficos.h"
+#include "PassosZoom.h"
+#include "TFormDados.h"
+#include "TFormInform.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
+// ---- activation ---------------------------------------------------------
+
+bool TFormGrafico::event(QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::WindowActivate:
+        FormActivate();
+        break;
+    case QEvent::WindowDeactivate:
+        FormDeactivate();
+        break;
+    case QEvent::ParentChange:
+        ligaSubJanela();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(evento);
+}
+
+// Inside a frame, the sub-window is what gets activated.
+void TFormGrafico::ligaSubJanela()
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub || m_ligada)
+        return;
+    m_ligada = true;
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates antes, Qt::WindowStates agora) {
+        const bool ativa = agora.testFlag(Qt::WindowActive);
+        if (ativa != antes.testFlag(Qt::WindowActive))
+            ativa ? FormActivate() : FormDeactivate();
+    });
+}
+
+void TFormGrafico::FormActivate()
+{
+    emit tornouAtual(this);
+    FormAtivado();
+}
+
+void TFormGrafico::FormDeactivate()
+{
+    emit tornouAtual(this);
+    TheChart->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void TFormGrafico::FormAtivado()
+{
+    TheChart->escondeCruz();
+    CruzX = -1;
+    TheChart->replot(QCustomPlot::rpQueuedReplot);
+}
+
+// ---- companion views ----------------------------------------------------------
+
+ContextoVista TFormGrafico::contexto() const
+{
+    ContextoVista c;
+    c.aquisicao = m_aquisicao;
+    c.numeroGrafico = m_numero;
+    c.ambiente = &m_ambiente;
+    c.insere = m_ligacoes.insere;
+    c.aoAtivar = m_ligacoes.vistaAtivada;
+    return c;
+}
+
+void TFormGrafico::Abre_Children(const QString &nome)
+{
+    emit tornouAtual(this);
+    if (m_ligacoes.numeracao)
+        m_numero = m_ligacoes.numeracao->registra(this);
+    const ContextoVista c = contexto();
+    m_inform = TFormInform::Abre_Inform(nome, c);
+    m_dados = TFormDados::Abre_Dados(nome, c);
+}
+
+void TFormGrafico::MostraInformacoes()
+{
+    TFormInform::MostraInformacoes(m_inform, windowTitle(), contexto());
+}
+
+void TFormGrafico::MostraLeituras()
+{
+    TFormDados::MostraLeituras(m_dados, windowTitle(), contexto());
+}
+
+// ---- files and clipboard ------------------------------------------------------
+
+bool TFormGrafico::Grava_Arquivo(const QString &caminho)
+{
+    Salvo = ArquivoQvg::salva(*m_aquisicao, caminho, m_ambiente);
+    return Salvo;
+}
+
+bool TFormGrafico::Grava_Arquivo_Exportar(const QString &caminho)
+{
+    return ExportacaoTexto::exporta(*m_aquisicao, caminho, TheChart->minimo(EixoGrafico::Inferior),
+                                    TheChart->maximo(EixoGrafico::Inferior), m_ambiente);
+}
+
+void TFormGrafico::CopyToClipboard()
+{
+    CursorEspera espera;
+    TheChart->copiaParaAreaTransferencia();
+}
+
+QString TFormGrafico::nomeParaSalvar() const
+{
+    return NomeArquivoGrafico::nomeProposto(windowTitle(), int(texto(227).size()));
+}
+
+QString TFormGrafico::perguntaSalvar() const
+{
+    const QString nome = windowTitle().left(qMax<qsizetype>(0, windowTitle().size() - texto(227).size()));
+    return texto(226) + nome + QStringLiteral("\" ?");
+}
+
+// ---- zoom -------------------------------------------------------------------
+
+void TFormGrafico::aplicaPassosZoom(bool aproxima)
+{
+    CursorEspera espera;
+    TheChart->guardaEscalas();
+    for (const PassoZoom &p : PassosZoom::passos(aproxima, m_aquisicao->NumCanais >= 2)) {
+        const bool aceito = p.minimo ? TheChart->defineMinimo(p.eixo, TheChart->minimo(p.eixo) + p.delta)
+                                     : TheChart->defineMaximo(p.eixo, TheChart->maximo(p.eixo) + p.delta);
+        if (!aceito)
+            break;
+    }
+    CruzX = -2;
+    TheChart->redesenha();
+}
+
+void TFormGrafico::ZoomIn()
+{
+    aplicaPassosZoom(true);
+}
+
+void TFormGrafico::ZoomOut()
+{
+    aplicaPassosZoom(false);
+}
+
+void TFormGrafico::UndoZoom()
+{
+    CursorEspera espera;
+    TheChart->desfazZoom();
+    VerificaEscala();
+}
+
+void TFormGrafico::TheChartZoom()
+{
+    CruzX = -2;
+}
+
+void TFormGrafico::TheChartUndoZoom()
+{
+    CruzX = -2;
+    TheChart->defineAutomatico(EixoGrafico::Inferior, true);
+    TempoMin = TheChart->minimo(EixoGrafico::Inferior);
+    TempoMax = TheChart->maximo(EixoGrafico::Inferior);
+}
+
+// ---- closing --------------------------------------------------------------------
+
+bool TFormGrafico::FormCloseQuery()
+{
+    if (!Salvo) {
+        const auto resposta = m_ambiente.mensagens ? m_ambiente.mensagens->simNaoCancela(perguntaSalvar())
+                                                   : IMensagens::Resposta::Nao;
+        if (resposta == IMensagens::Resposta::Cancela)
+            return false;
+        if (resposta == IMensagens::Resposta::Sim && m_ligacoes.dialogos) {
+            const QString caminho =
+                m_ligacoes.dialogos->salvar(this, texto(270), texto(269), QStringLiteral("qvg"), nomeParaSalvar());
+            if (!caminho.isEmpty())
+                Grava_Arquivo(caminho);
+        }
+    }
+    if (m_ligacoes.numeracao)
+        m_ligacoes.numeracao->ReorganizaVetorGrafico(this);
+    return true;
+}
+
+void TFormGrafico::FormClose()
+{
+    m_fechada = true;
+    for (QWidget *vista : {static_cast<QWidget *>(m_inform.data()), static_cast<QWidget *>(m_dados.data())}) {
+        if (!vista)
+            continue;
+        auto *sub = qobject_cast<QMdiSubWindow *>(vista->parentWidget());
+        sub ? sub->close() : vista->close();
+    }
+    emit fechou(this);
+}
+
+void TFormGrafico::closeEvent(QCloseEvent *evento)
+{
+    if (m_fechada) {
+        evento->accept();
+        return;
+    }
+    if (!FormCloseQuery()) {
+        evento->ignore();
+        return;
+    }
+    FormClose();
+    evento->accept();
+    if (!qobject_cast<QMdiSubWindow *>(parentWidget()))
+        deleteLater();
+}
