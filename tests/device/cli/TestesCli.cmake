@@ -39,3 +39,11 @@ add_test(NAME cli_ajuda
 
 set_tests_properties(cli_info_decodifica_blocos cli_info_json cli_info_falha_mostra_erro_do_link
   cli_uso_incorreto cli_ajuda PROPERTIES LABELS "core;cli" TIMEOUT 90)
+
+# The same through a serial device: the simulator on a pseudo-terminal.
+if(UNIX AND TARGET quorvane-tarvek-sim)
+  add_test(NAME cli_info_pelo_terminal
+    COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/VerificaCliPty.sh $<TARGET_FILE:quorvane-tarvek-sim>
+      $<TARGET_FILE:quorvane-cli> ${info})
+  set_tests_properties(cli_info_pelo_terminal PROPERTIES LABELS "core;cli" TIMEOUT 90)
+endif()
