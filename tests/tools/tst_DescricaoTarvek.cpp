@@ -40,7 +40,7 @@ QList<QByteArray> aquisicoesNaMemoria(const QByteArray &memoria, int inicio, int
     return lista;
 }
 
-} // namespace
+}  // namespace
 
 class tst_DescricaoTarvek : public QObject
 {
@@ -71,33 +71,35 @@ void tst_DescricaoTarvek::descricoesInvalidasDizemPorque_data()
     QTest::newRow("not JSON") << QByteArray("{ modelo: 1 }") << u"JSON inválido"_qs;
     QTest::newRow("not an object") << QByteArray("[]") << u"objeto"_qs;
     QTest::newRow("a misspelt key") << QByteArray(R"({"sensr": 1})") << u"\"sensr\""_qs;
-    QTest::newRow("a misspelt channel key") << QByteArray(R"({"canais": [{"sensor": "K", "ofset": 1}]})")
-                                            << u"\"ofset\""_qs;
-    QTest::newRow("an unknown sensor") << QByteArray(R"({"canais": [{"sensor": "Termopar X"}]})")
-                                       << u"sensor desconhecido"_qs;
+    QTest::newRow("a misspelt channel key")
+        << QByteArray(R"({"canais": [{"sensor": "K", "ofset": 1}]})") << u"\"ofset\""_qs;
+    QTest::newRow("an unknown sensor")
+        << QByteArray(R"({"canais": [{"sensor": "Termopar X"}]})") << u"sensor desconhecido"_qs;
     QTest::newRow("three channels") << QByteArray(R"({"canais": [{}, {}, {}]})") << u"dois canais"_qs;
-    QTest::newRow("a memory too small for acquisitions") << QByteArray(R"({"memoria": 162})") << u"memoria"_qs;
+    QTest::newRow("a memory too small for acquisitions")
+        << QByteArray(R"({"memoria": 162})") << u"memoria"_qs;
     QTest::newRow("a memory larger than the pages") << QByteArray(R"({"memoria": 32769})") << u"memoria"_qs;
-    QTest::newRow("an interval that is no time") << QByteArray(R"({"intervalo": "00:61:00"})")
-                                                 << u"intervalo"_qs;
-    QTest::newRow("an interval below half a second") << QByteArray(R"({"intervalo": 0.3})") << u"intervalo"_qs;
-    QTest::newRow("a block of the wrong size") << QByteArray(R"({"blocos": {"calibracao": "00 01"}})")
-                                               << u"37 bytes"_qs;
-    QTest::newRow("a block that is no hex") << QByteArray(R"({"blocos": {"leituras": "zz"}})")
-                                            << u"hexadecimal"_qs;
+    QTest::newRow("an interval that is no time")
+        << QByteArray(R"({"intervalo": "00:61:00"})") << u"intervalo"_qs;
+    QTest::newRow("an interval below half a second")
+        << QByteArray(R"({"intervalo": 0.3})") << u"intervalo"_qs;
+    QTest::newRow("a block of the wrong size")
+        << QByteArray(R"({"blocos": {"calibracao": "00 01"}})") << u"37 bytes"_qs;
+    QTest::newRow("a block that is no hex")
+        << QByteArray(R"({"blocos": {"leituras": "zz"}})") << u"hexadecimal"_qs;
     QTest::newRow("an unknown fault") << QByteArray(R"({"falhas": [{"tipo": "fumaça"}]})") << u"fumaça"_qs;
     QTest::newRow("a fault at an unknown command")
         << QByteArray(R"({"falhas": [{"tipo": "silencio", "alvo": "LeTudo"}]})") << u"alvo"_qs;
     QTest::newRow("an unknown curve")
         << QByteArray(R"({"canais": [{"sensor": "K", "aquisicoes": {"forma": "quadrada"}}]})") << u"forma"_qs;
     QTest::newRow("firmware not as major.minor") << QByteArray(R"({"firmware": "1.x"})") << u"firmware"_qs;
-    QTest::newRow("four decimal places") << QByteArray(R"({"canais": [{"sensor": "4-20mA", "decimais": 4}]})")
-                                         << u"decimais"_qs;
+    QTest::newRow("four decimal places")
+        << QByteArray(R"({"canais": [{"sensor": "4-20mA", "decimais": 4}]})") << u"decimais"_qs;
     QTest::newRow("an offset beyond a signed byte")
         << QByteArray(R"({"canais": [{"sensor": "K", "offset": 128}]})") << u"offset"_qs;
     QTest::newRow("a clock that is no date") << QByteArray(R"({"relogio": "ontem"})") << u"relogio"_qs;
-    QTest::newRow("a serial number beyond 32 bits") << QByteArray(R"({"numeroSerie": 4294967296})")
-                                                    << u"numeroSerie"_qs;
+    QTest::newRow("a serial number beyond 32 bits")
+        << QByteArray(R"({"numeroSerie": 4294967296})") << u"numeroSerie"_qs;
 }
 
 void tst_DescricaoTarvek::descricoesInvalidasDizemPorque()
@@ -115,26 +117,28 @@ void tst_DescricaoTarvek::camposInterpretados_data()
     QTest::addColumn<QString>("campo");
     QTest::addColumn<int>("esperado");
 
-    QTest::newRow("thermocouple by its full name") << QByteArray(R"({"canais": [{"sensor": "Termopar K"}]})")
-                                                   << u"sensor1"_qs << 129;
-    QTest::newRow("thermocouple by its letter") << QByteArray(R"({"canais": [{}, {"sensor": "b"}]})")
-                                                << u"sensor2"_qs << 135;
-    QTest::newRow("Pt100 in any case") << QByteArray(R"({"canais": [{"sensor": "PT100"}]})") << u"sensor1"_qs
-                                       << 136;
-    QTest::newRow("0-50 mV by code") << QByteArray(R"({"canais": [{"sensor": 138}]})") << u"sensor1"_qs << 138;
+    QTest::newRow("thermocouple by its full name")
+        << QByteArray(R"({"canais": [{"sensor": "Termopar K"}]})") << u"sensor1"_qs << 129;
+    QTest::newRow("thermocouple by its letter")
+        << QByteArray(R"({"canais": [{}, {"sensor": "b"}]})") << u"sensor2"_qs << 135;
+    QTest::newRow("Pt100 in any case")
+        << QByteArray(R"({"canais": [{"sensor": "PT100"}]})") << u"sensor1"_qs << 136;
+    QTest::newRow("0-50 mV by code") << QByteArray(R"({"canais": [{"sensor": 138}]})") << u"sensor1"_qs
+                                     << 138;
     QTest::newRow("no sensor") << QByteArray(R"({"canais": [{"sensor": "Nenhum"}]})") << u"sensor1"_qs << 0;
-    QTest::newRow("interval as a time") << QByteArray(R"({"intervalo": "01:00:00"})") << u"intervalo"_qs << 7199;
+    QTest::newRow("interval as a time")
+        << QByteArray(R"({"intervalo": "01:00:00"})") << u"intervalo"_qs << 7199;
     QTest::newRow("interval in seconds") << QByteArray(R"({"intervalo": 10})") << u"intervalo"_qs << 19;
-    QTest::newRow("half-second mode") << QByteArray(R"({"intervalo": "0,5", "leiturasPorAquisicao": 4})")
-                                      << u"intervalo"_qs << 0;
+    QTest::newRow("half-second mode")
+        << QByteArray(R"({"intervalo": "0,5", "leiturasPorAquisicao": 4})") << u"intervalo"_qs << 0;
     QTest::newRow("half-second mode takes one reading")
         << QByteArray(R"({"intervalo": 0.5, "leiturasPorAquisicao": 4})") << u"leituras"_qs << 1;
     QTest::newRow("circular memory") << QByteArray(R"({"parada": "circular"})") << u"parada"_qs << 0x8000;
     QTest::newRow("stop after n") << QByteArray(R"({"parada": 100})") << u"parada"_qs << 100;
     QTest::newRow("start delay in seconds") << QByteArray(R"({"atrasoInicio": 30})") << u"atraso"_qs << 61;
     QTest::newRow("firmware as text") << QByteArray(R"({"firmware": "1.0"})") << u"firmware"_qs << 0x10;
-    QTest::newRow("mode by name, accented") << QByteArray(R"({"canais": [{"sensor": "K", "modo": "Mínimo"}]})")
-                                            << u"modo1"_qs << 2;
+    QTest::newRow("mode by name, accented")
+        << QByteArray(R"({"canais": [{"sensor": "K", "modo": "Mínimo"}]})") << u"modo1"_qs << 2;
     QTest::newRow("limits of a thermocouple default to its range")
         << QByteArray(R"({"canais": [{"sensor": "J"}]})") << u"limiteSuperior1"_qs << 760;
 }
@@ -146,11 +150,15 @@ void tst_DescricaoTarvek::camposInterpretados()
     QFETCH(int, esperado);
     const DescricaoTarvek d = le(json);
     const QMap<QString, int> campos = {
-        {u"sensor1"_qs, d.canais[0].sensor},     {u"sensor2"_qs, d.canais[1].sensor},
-        {u"intervalo"_qs, d.intervalo},          {u"leituras"_qs, d.leiturasPorAquisicao},
-        {u"parada"_qs, d.parada},                {u"atraso"_qs, d.atrasoInicio},
-        {u"firmware"_qs, d.firmware},            {u"modo1"_qs, d.canais[0].modo},
-        {u"limiteSuperior1"_qs, d.canais[0].limiteSuperior},
+        { u"sensor1"_qs, d.canais[0].sensor },
+        { u"sensor2"_qs, d.canais[1].sensor },
+        { u"intervalo"_qs, d.intervalo },
+        { u"leituras"_qs, d.leiturasPorAquisicao },
+        { u"parada"_qs, d.parada },
+        { u"atraso"_qs, d.atrasoInicio },
+        { u"firmware"_qs, d.firmware },
+        { u"modo1"_qs, d.canais[0].modo },
+        { u"limiteSuperior1"_qs, d.canais[0].limiteSuperior },
     };
     QCOMPARE(campos.value(campo, -999), esperado);
 }
@@ -166,10 +174,11 @@ void tst_DescricaoTarvek::contagemInverteAConversao_data()
     QTest::newRow("T below zero") << QByteArray(R"({"sensor": "T"})") << -50.0 << 0.0;
     QTest::newRow("B, coarse at its low end") << QByteArray(R"({"sensor": "B"})") << 700.0 << 1.0;
     QTest::newRow("K with an offset") << QByteArray(R"({"sensor": "K", "offset": -3})") << 250.0 << 0.0;
-    QTest::newRow("Pt100 with an offset of tenths") << QByteArray(R"({"sensor": "Pt100", "offset": 5})") << 25.3
-                                                    << 0.06;
+    QTest::newRow("Pt100 with an offset of tenths")
+        << QByteArray(R"({"sensor": "Pt100", "offset": 5})") << 25.3 << 0.06;
     QTest::newRow("4-20 mA with one decimal and an offset")
-        << QByteArray(R"({"sensor": "4-20mA", "decimais": 1, "offset": 3, "limites": [0, 1000]})") << 50.3 << 0.0;
+        << QByteArray(R"({"sensor": "4-20mA", "decimais": 1, "offset": 3, "limites": [0, 1000]})") << 50.3
+        << 0.0;
     QTest::newRow("0-50 mV with two decimals")
         << QByteArray(R"({"sensor": "0-50mV", "decimais": 2, "limites": [-100, 900]})") << 4.56 << 0.005;
     QTest::newRow("above the range the count saturates")
@@ -186,9 +195,9 @@ void tst_DescricaoTarvek::contagemInverteAConversao()
     const int contagem = g.contagemPara(0, valor);
     const double obtido = g.valorExibido(0, contagem);
     QVERIFY2(std::abs(obtido - valor) <= tolerancia + 1e-9,
-             qPrintable(QStringLiteral("count %1 shows %2").arg(contagem).arg(obtido)));
+        qPrintable(QStringLiteral("count %1 shows %2").arg(contagem).arg(obtido)));
     // No neighbour count shows a nearer value.
-    for (int vizinho : {contagem - 1, contagem + 1})
+    for (int vizinho : { contagem - 1, contagem + 1 })
         if (vizinho >= 0 && vizinho <= 4095)
             QVERIFY(std::abs(g.valorExibido(0, vizinho) - valor) >= std::abs(obtido - valor) - 1e-9);
 }
@@ -211,9 +220,9 @@ void tst_DescricaoTarvek::memoriaGuardaAsAquisicoes_data()
         << "{" + canais + R"(, "aquisicoes": {"quantidade": 50}})" << 50 << 0 << 0;
     QTest::newRow("a stopping memory keeps the first ones")
         << "{" + canais + R"(, "parada": 209, "aquisicoes": {"quantidade": 300}})" << 209 << 0 << 0;
-    QTest::newRow("a wrapped circular memory keeps the latest")
-        << "{" + canais + R"(, "parada": "circular", "aquisicoes": {"quantidade": 300, "inicioCircular": 500}})"
-        << 209 << 500 << 91;
+    QTest::newRow("a wrapped circular memory keeps the latest") << "{" + canais
+            + R"(, "parada": "circular", "aquisicoes": {"quantidade": 300, "inicioCircular": 500}})"
+                                                                << 209 << 500 << 91;
     QTest::newRow("a wrapped memory written on from address 162")
         << "{" + canais + R"(, "parada": "circular", "aquisicoes": {"quantidade": 300}})" << 209 << 364 << 91;
 }
@@ -288,10 +297,11 @@ void tst_DescricaoTarvek::leiturasAtuaisContinuamACurva()
 void tst_DescricaoTarvek::blocosBrutosPrevalecem()
 {
     const QByteArray leituras = "00 01 02 03 04 05 06 07 08 09 0a";
-    const QByteArray cfg = "81 00 00 00 13 00 00 00 80 00 1c 0c 07 09 1e 00 01 01 02 00 00 40 00 00 07 00 10 00 00 "
-                           "2a 00 05";
+    const QByteArray cfg
+        = "81 00 00 00 13 00 00 00 80 00 1c 0c 07 09 1e 00 01 01 02 00 00 40 00 00 07 00 10 00 00 "
+          "2a 00 05";
     const DescricaoTarvek d = le(R"({"blocos": {"leituras": ")" + leituras + R"(", "configuracao": ")" + cfg
-                                 + R"("}, "memoriaBytes": [{"endereco": 162, "hex": "0a 0b"}]})");
+        + R"("}, "memoriaBytes": [{"endereco": 162, "hex": "0a 0b"}]})");
     TarvekSimulado t;
     QString erro;
     QVERIFY(d.aplica(t, 0, Agora, &erro));

@@ -52,7 +52,7 @@ struct Bancada
     Catalogo catalogo;
     DescricaoTarvek descricao;
     TarvekSimulado tarvek;
-    TMSCommSimulado porta{tarvek, relogio};
+    TMSCommSimulado porta { tarvek, relogio };
     std::unique_ptr<TDatalogger> link;
 
     explicit Bancada(const QByteArray &json = Descricao)
@@ -118,7 +118,8 @@ QMap<QString, QString> campos(Bancada &b)
         c[u"Sensor2"_qs] = QString::number(cfg.Sensor2);
         c[u"Intervalo"_qs] = cfg.textoIntervalo();
         c[u"LeiturasPorAquisicao"_qs] = QString::number(cfg.LeiturasPorAquisicao);
-        c[u"Modos"_qs] = QStringLiteral("%1 %2").arg(ModoDoCanal(cfg.Modos, 1)).arg(ModoDoCanal(cfg.Modos, 2));
+        c[u"Modos"_qs]
+            = QStringLiteral("%1 %2").arg(ModoDoCanal(cfg.Modos, 1)).arg(ModoDoCanal(cfg.Modos, 2));
         c[u"Medidas"_qs] = QString::number(cfg.Medidas);
         c[u"Decimais"_qs] = QStringLiteral("%1 %2").arg(cfg.decimais(1)).arg(cfg.decimais(2));
         c[u"Parada"_qs] = QString::number(cfg.Parada);
@@ -135,10 +136,10 @@ QMap<QString, QString> campos(Bancada &b)
         c[u"Tags"_qs] = nv.Tag1 + u'|' + nv.Tag2;
         c[u"Unidades"_qs] = nv.Unidade1 + u'|' + nv.Unidade2;
         c[u"Limites"_qs] = QStringLiteral("%1 %2 %3 %4")
-                              .arg(nv.LimiteInferior1)
-                              .arg(nv.LimiteSuperior1)
-                              .arg(nv.LimiteInferior2)
-                              .arg(nv.LimiteSuperior2);
+                               .arg(nv.LimiteInferior1)
+                               .arg(nv.LimiteSuperior1)
+                               .arg(nv.LimiteInferior2)
+                               .arg(nv.LimiteSuperior2);
         c[u"Offsets"_qs] = QStringLiteral("%1 %2").arg(nv.Offset1).arg(nv.Offset2);
         c[u"TrocaBateria"_qs] = nv.dataBateria().toString(u"yyyy-MM-dd hh:mm"_qs);
     }
@@ -148,12 +149,15 @@ QMap<QString, QString> campos(Bancada &b)
         c[u"NumeroSerie"_qs] = cal.textoNumeroSerie();
         c[u"Firmware"_qs] = cal.textoFirmware();
         c[u"Reservado35"_qs] = QString::number(cal.Reservado35);
-        c[u"W0W1W12"_qs] = QStringLiteral("%1 %2 %3").arg(cal.coeficiente(0)).arg(cal.coeficiente(1)).arg(cal.offsetJuncaoFria());
+        c[u"W0W1W12"_qs] = QStringLiteral("%1 %2 %3")
+                               .arg(cal.coeficiente(0))
+                               .arg(cal.coeficiente(1))
+                               .arg(cal.offsetJuncaoFria());
     }
     return c;
 }
 
-} // namespace
+}  // namespace
 
 class tst_SimuladorComLink : public QObject
 {
@@ -239,15 +243,17 @@ void tst_SimuladorComLink::paginasTrazemAsAquisicoesDescritas()
         const int i = 162 + 4 * k;
         const QByteArray m = i + 4 <= 2048 ? pagina : b.tarvek.memoria();
         double v1 = 0, v2 = 0;
-        ConverteDoisCanais(v1, v2, true, uint8_t(m[i]), uint8_t(m[i + 1]), uint8_t(m[i + 2]), uint8_t(m[i + 3]),
-                           129, 137, zero1, span1, zero2, span2, w12, 0, 300, 0, 250);
+        ConverteDoisCanais(v1, v2, true, uint8_t(m[i]), uint8_t(m[i + 1]), uint8_t(m[i + 2]),
+            uint8_t(m[i + 3]), 129, 137, zero1, span1, zero2, span2, w12, 0, 300, 0, 250);
         v1 = v1 - 2;
         v2 = (v2 + 3) * 0.1;
         const double t = k * 30.0;
         const double esperado1 = 50 + 30 * std::sin(2 * M_PI * t / 3600);
         const double esperado2 = 2 + 20.0 * k / 699;
-        QVERIFY2(std::abs(v1 - esperado1) <= 0.6, qPrintable(QStringLiteral("%1: %2 %3").arg(k).arg(v1).arg(esperado1)));
-        QVERIFY2(std::abs(v2 - esperado2) <= 0.051, qPrintable(QStringLiteral("%1: %2 %3").arg(k).arg(v2).arg(esperado2)));
+        QVERIFY2(std::abs(v1 - esperado1) <= 0.6,
+            qPrintable(QStringLiteral("%1: %2 %3").arg(k).arg(v1).arg(esperado1)));
+        QVERIFY2(std::abs(v2 - esperado2) <= 0.051,
+            qPrintable(QStringLiteral("%1: %2 %3").arg(k).arg(v2).arg(esperado2)));
     }
 }
 
@@ -266,8 +272,7 @@ void tst_SimuladorComLink::leiturasAtuaisSeguemADescricao()
     CoeficientesCalibracao(c.Coeficientes, 137, 2, zero2, span2, w12);
     const double v2 = (ConverteLeitura(0, 137, zero2, l.LeituraCanal2, span2, w12, 0, 250) + 3) * 0.1;
     QCOMPARE(v2, 12.5);
-    // Channel 1 goes on along its curve: the latest acquisition lies 3 s
-    // back, so the reading is about one sample further.
+    // Channel 1 has no current value of its own: it goes on along its curve.
     QVERIFY(l.LeituraCanal1 > 0 && l.LeituraCanal1 < 4096);
 }
 
@@ -307,7 +312,8 @@ void tst_SimuladorComLink::escritasMudamOTarvek()
         BlocoNaoVolatil nv = BlocoNaoVolatil::decodifica(lido);
         nv.Offset1 = 7;
         nv.defineDataBateria(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
-        const QByteArray novo = nv.atualiza(lido, BlocoNaoVolatil::Campo::Offsets | BlocoNaoVolatil::Campo::DataBateria);
+        const QByteArray novo
+            = nv.atualiza(lido, BlocoNaoVolatil::Campo::Offsets | BlocoNaoVolatil::Campo::DataBateria);
         QVERIFY(b.link->EscreveNaoVolateis(novo));
         QCOMPARE(b.tarvek.naoVolatil(), novo);
         QVERIFY(b.link->LeNaoVolateis(lido));
@@ -329,15 +335,16 @@ void tst_SimuladorComLink::falhasDaoOsErrosDoLink_data()
     QTest::addColumn<QString>("comando");
     QTest::addColumn<bool>("resultado");
     QTest::addColumn<int>("textoErro");  // catalogue number; 0: no error at all
-    QTest::addColumn<int>("avisos");     // checksum boxes
+    QTest::addColumn<int>("avisos");  // checksum boxes
     using T = FalhaSimulada::Tipo;
     const int todas = -1;
     const int comando = FalhaSimulada::QualquerComando;
 
     QTest::newRow("a silent logger times out the echo after the activation's 8 s")
-        << int(T::Silencio) << FalhaSimulada::QualquerTroca << todas << 0 << u"LeConfiguracao"_qs << false << 262 << 0;
-    QTest::newRow("a refused activation") << int(T::AckErrado) << 0x08 << todas << 0 << u"LeCalibracao"_qs
-                                          << false << 259 << 0;
+        << int(T::Silencio) << FalhaSimulada::QualquerTroca << todas << 0 << u"LeConfiguracao"_qs << false
+        << 262 << 0;
+    QTest::newRow("a refused activation")
+        << int(T::AckErrado) << 0x08 << todas << 0 << u"LeCalibracao"_qs << false << 259 << 0;
     QTest::newRow("a silent activation once is retried")
         << int(T::Silencio) << 0x08 << 1 << 0 << u"LeCalibracao"_qs << true << 0 << 0;
     QTest::newRow("a wrong checksum once: box, then a retry that works")
@@ -348,22 +355,22 @@ void tst_SimuladorComLink::falhasDaoOsErrosDoLink_data()
         << int(T::ChecksumErrado) << comando << 1 << 0 << u"LePagina"_qs << true << 260 << 1;
     QTest::newRow("a wrong write checksum once")
         << int(T::ChecksumErrado) << comando << 1 << 0 << u"EscreveNaoVolateis"_qs << true << 260 << 1;
-    QTest::newRow("a wrong echo once") << int(T::EcoErrado) << comando << 1 << 0 << u"LeLeituras"_qs << true
-                                       << 263 << 0;
-    QTest::newRow("a surplus byte once") << int(T::BytesExcedentes) << comando << 1 << 0 << u"LeCalibracao"_qs
-                                         << true << 264 << 0;
+    QTest::newRow("a wrong echo once")
+        << int(T::EcoErrado) << comando << 1 << 0 << u"LeLeituras"_qs << true << 263 << 0;
+    QTest::newRow("a surplus byte once")
+        << int(T::BytesExcedentes) << comando << 1 << 0 << u"LeCalibracao"_qs << true << 264 << 0;
     QTest::newRow("surplus bytes after a page are dropped with the echoes")
         << int(T::BytesExcedentes) << comando << todas << 0 << u"LePagina"_qs << false << 260 << 3;
-    QTest::newRow("a slow reply once") << int(T::RespostaLenta) << comando << 1 << 1500 << u"LeConfiguracao"_qs
-                                       << true << 262 << 0;
-    QTest::newRow("a page slower than its 3 s") << int(T::RespostaLenta) << comando << 1 << 3500
-                                                << u"LePagina"_qs << true << 261 << 0;
-    QTest::newRow("a page within its 3 s") << int(T::RespostaLenta) << comando << 1 << 2500 << u"LePagina"_qs
-                                           << true << 0 << 0;
+    QTest::newRow("a slow reply once")
+        << int(T::RespostaLenta) << comando << 1 << 1500 << u"LeConfiguracao"_qs << true << 262 << 0;
+    QTest::newRow("a page slower than its 3 s")
+        << int(T::RespostaLenta) << comando << 1 << 3500 << u"LePagina"_qs << true << 261 << 0;
+    QTest::newRow("a page within its 3 s")
+        << int(T::RespostaLenta) << comando << 1 << 2500 << u"LePagina"_qs << true << 0 << 0;
     QTest::newRow("a lost command echo passes the echo check")
         << int(T::EcoPerdido) << comando << todas << 0 << u"LeConfiguracao"_qs << true << 0 << 0;
-    QTest::newRow("a wrong stop reply always") << int(T::AckErrado) << comando << todas << 0
-                                               << u"FimAquisicoes"_qs << false << 265 << 0;
+    QTest::newRow("a wrong stop reply always")
+        << int(T::AckErrado) << comando << todas << 0 << u"FimAquisicoes"_qs << false << 265 << 0;
 }
 
 void tst_SimuladorComLink::falhasDaoOsErrosDoLink()
@@ -379,12 +386,14 @@ void tst_SimuladorComLink::falhasDaoOsErrosDoLink()
     Bancada b;
     b.falha(FalhaSimulada::Tipo(tipo), alvo, vezes, atraso);
     QCOMPARE(b.executa(comando), resultado);
-    if (textoErro == 0)
-        QVERIFY2(!b.status.historico.contains(b.catalogo.texto(260)) && b.link->HouveErro == false,
-                 qPrintable(b.status.historico.join(u" / ")));
-    else
+    if (textoErro == 0) {
+        for (int texto = 259; texto <= 265; ++texto)
+            QVERIFY2(!b.status.historico.contains(b.catalogo.texto(texto)),
+                qPrintable(b.status.historico.join(u" / ")));
+    } else {
         QVERIFY2(b.status.historico.contains(b.catalogo.texto(textoErro)),
-                 qPrintable(b.status.historico.join(u" / ")));
+            qPrintable(b.status.historico.join(u" / ")));
+    }
     QCOMPARE(b.mensagens.registro.size(), avisos);
     // After a failure the logger still answers a plain command.
     b.tarvek.limpaFalhas();
@@ -398,7 +407,7 @@ void tst_SimuladorComLink::portaQueNaoAbre()
     b.link->FechaComunicacao();
     b.porta.defineFalhaAbertura(u"ocupada"_qs);
     QVERIFY(!b.link->AbreComunicacao(1, &b.porta, &b.status));
-    QCOMPARE(b.mensagens.textos(), QStringList{b.catalogo.texto(254)});
+    QCOMPARE(b.mensagens.textos(), QStringList { b.catalogo.texto(254) });
 }
 
 QTEST_GUILESS_MAIN(tst_SimuladorComLink)

@@ -50,7 +50,7 @@ struct Simulador
     }
 };
 
-} // namespace
+}  // namespace
 
 class tst_TarvekPty : public QObject
 {
@@ -75,7 +75,7 @@ void tst_TarvekPty::linkLeConfiguracaoEPaginaPeloTerminal()
     QTemporaryDir pasta;
     QVERIFY(pasta.isValid());
     const QString link = pasta.filePath(u"tarvek"_qs);
-    QStringList argumentos{u"--cenario"_qs, u"termopar"_qs, u"--link"_qs, link};
+    QStringList argumentos { u"--cenario"_qs, u"termopar"_qs, u"--link"_qs, link };
     if (cadencia)
         argumentos << u"--pace"_qs;
     Simulador sim;
@@ -130,7 +130,7 @@ void tst_TarvekPty::linkLeConfiguracaoEPaginaPeloTerminal()
 void tst_TarvekPty::cenarioDesconhecidoNaoAbreTerminal()
 {
     Simulador sim;
-    QVERIFY(!sim.inicia({u"--cenario"_qs, u"inexistente"_qs}));
+    QVERIFY(!sim.inicia({ u"--cenario"_qs, u"inexistente"_qs }));
     QVERIFY(sim.processo.state() == QProcess::NotRunning || sim.processo.waitForFinished(5000));
     QCOMPARE(sim.processo.exitCode(), 2);
     QVERIFY(sim.processo.readAllStandardError().contains("inexistente"));

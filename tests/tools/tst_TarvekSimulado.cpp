@@ -63,7 +63,7 @@ TarvekSimulado tarvekDeTeste()
     return t;
 }
 
-} // namespace
+}  // namespace
 
 class tst_TarvekSimulado : public QObject
 {
@@ -94,19 +94,19 @@ void tst_TarvekSimulado::respondeAsTrocas_data()
     const QByteArray nv = t.naoVolatil();
     const QByteArray lei = t.leituras();
 
-    QTest::newRow("activation answers F0h after its echo") << bytes({0x08}) << bytes({0x08, 0xF0});
-    QTest::newRow("a command without activation is only echoed") << bytes({0x65}) << bytes({0x65});
+    QTest::newRow("activation answers F0h after its echo") << bytes({ 0x08 }) << bytes({ 0x08, 0xF0 });
+    QTest::newRow("a command without activation is only echoed") << bytes({ 0x65 }) << bytes({ 0x65 });
     QTest::newRow("an unknown command after activation is only echoed")
-        << bytes({0x08, 0x42}) << bytes({0x08, 0xF0, 0x42});
+        << bytes({ 0x08, 0x42 }) << bytes({ 0x08, 0xF0, 0x42 });
     QTest::newRow("calibration block and its checksum")
-        << bytes({0x08, 0x65}) << bytes({0x08, 0xF0, 0x65}) + cal + char(soma(cal));
+        << bytes({ 0x08, 0x65 }) << bytes({ 0x08, 0xF0, 0x65 }) + cal + char(soma(cal));
     QTest::newRow("non-volatile block and its checksum")
-        << bytes({0x08, 0x05}) << bytes({0x08, 0xF0, 0x05}) + nv + char(soma(nv));
+        << bytes({ 0x08, 0x05 }) << bytes({ 0x08, 0xF0, 0x05 }) + nv + char(soma(nv));
     QTest::newRow("current readings and their checksum")
-        << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03}) + lei + char(soma(lei));
-    QTest::newRow("stop answers F0h") << bytes({0x08, 0x06}) << bytes({0x08, 0xF0, 0x06, 0xF0});
+        << bytes({ 0x08, 0x03 }) << bytes({ 0x08, 0xF0, 0x03 }) + lei + char(soma(lei));
+    QTest::newRow("stop answers F0h") << bytes({ 0x08, 0x06 }) << bytes({ 0x08, 0xF0, 0x06, 0xF0 });
     QTest::newRow("each command needs its own activation")
-        << bytes({0x08, 0x06, 0x06}) << bytes({0x08, 0xF0, 0x06, 0xF0, 0x06});
+        << bytes({ 0x08, 0x06, 0x06 }) << bytes({ 0x08, 0xF0, 0x06, 0xF0, 0x06 });
 }
 
 void tst_TarvekSimulado::respondeAsTrocas()
@@ -139,7 +139,7 @@ void tst_TarvekSimulado::paginasServemAMemoria()
     TarvekSimulado t = tarvekDeTeste();
     t.defineMemoria(t.memoria().left(tamanho));
     int64_t instante = 0;
-    const QByteArray r = troca(t, bytes({0x08, 0x02, pagina}), instante, 300);
+    const QByteArray r = troca(t, bytes({ 0x08, 0x02, pagina }), instante, 300);
     QCOMPARE(r.size(), 2 + 2 + 2048 + 1);
     const QByteArray dados = r.mid(4, 2048);
     QCOMPARE(dados.left(bytesDaMemoria), t.memoria().mid(pagina * 2048, bytesDaMemoria));
@@ -151,9 +151,9 @@ void tst_TarvekSimulado::relogioEContadorAvancamComOTempo()
 {
     TarvekSimulado t = tarvekDeTeste();
     int64_t instante = 0;
-    const QByteArray antes = troca(t, bytes({0x08, 0x01}), instante).mid(3, 32);
+    const QByteArray antes = troca(t, bytes({ 0x08, 0x01 }), instante).mid(3, 32);
     instante += 61'000;
-    const QByteArray depois = troca(t, bytes({0x08, 0x01}), instante).mid(3, 32);
+    const QByteArray depois = troca(t, bytes({ 0x08, 0x01 }), instante).mid(3, 32);
     QCOMPARE(antes.mid(10, 6).toHex(' '), QByteArray("1c 0c 07 09 1e 00"));
     QCOMPARE(depois.mid(10, 6).toHex(' '), QByteArray("1c 0c 07 09 1f 01"));
     // Half seconds since the latest acquisition: 10 at the start.
@@ -168,16 +168,16 @@ void tst_TarvekSimulado::configuracaoRecebidaAcertaRelogioEZeraContadores()
     TarvekSimulado t = tarvekDeTeste();
     t.defineAquisicoesEncerradas(true);
     QByteArray dados = sequencia(21, 0x30);
-    const QByteArray relogio = bytes({29, 2, 28, 23, 59, 50});  // 2027-02-28 23:59:50
+    const QByteArray relogio = bytes({ 29, 2, 28, 23, 59, 50 });  // 2027-02-28 23:59:50
     dados.replace(10, 6, relogio);
     int64_t instante = 0;
-    const QByteArray r = troca(t, bytes({0x08, 0x00}) + dados, instante, 300);
-    QCOMPARE(r, bytes({0x08, 0xF0, 0x00}) + dados + char(soma(dados)));
+    const QByteArray r = troca(t, bytes({ 0x08, 0x00 }) + dados, instante, 300);
+    QCOMPARE(r, bytes({ 0x08, 0xF0, 0x00 }) + dados + char(soma(dados)));
     QCOMPARE(t.configuracao().left(21), dados);
     QCOMPARE(t.configuracoesRecebidas(), 1);
     QVERIFY(!t.aquisicoesEncerradas());
     instante += 15'000;
-    const QByteArray lido = troca(t, bytes({0x08, 0x01}), instante).mid(3, 32);
+    const QByteArray lido = troca(t, bytes({ 0x08, 0x01 }), instante).mid(3, 32);
     QCOMPARE(lido.left(10), dados.left(10));
     QCOMPARE(lido.mid(10, 6).toHex(' '), QByteArray("1d 03 01 00 00 05"));  // the clock went on
     QCOMPARE(lido.mid(23, 4).toHex(), QByteArray("00000000"));
@@ -188,7 +188,7 @@ void tst_TarvekSimulado::naoVolateisRecebidosSaoGuardados()
     TarvekSimulado t = tarvekDeTeste();
     const QByteArray dados = sequencia(123, 200);
     int64_t instante = 0;
-    const QByteArray r = troca(t, bytes({0x08, 0x04}) + dados, instante, 1000);
+    const QByteArray r = troca(t, bytes({ 0x08, 0x04 }) + dados, instante, 1000);
     QCOMPARE(uint8_t(r.back()), soma(dados));
     QCOMPARE(r.size(), 2 + 1 + 123 + 1);
     QCOMPARE(t.naoVolatil(), dados);
@@ -200,11 +200,11 @@ void tst_TarvekSimulado::escritaInterrompidaEhDescartada()
     TarvekSimulado t = tarvekDeTeste();
     const QByteArray antes = t.naoVolatil();
     int64_t instante = 0;
-    troca(t, bytes({0x08, 0x04}) + sequencia(60, 1), instante, 2000);
+    troca(t, bytes({ 0x08, 0x04 }) + sequencia(60, 1), instante, 2000);
     // After the silence a new exchange starts clean.
-    const QByteArray r = troca(t, bytes({0x08, 0x05}), instante, 1000);
+    const QByteArray r = troca(t, bytes({ 0x08, 0x05 }), instante, 1000);
     QCOMPARE(t.naoVolatil(), antes);
-    QCOMPARE(r, bytes({0x08, 0xF0, 0x05}) + antes + char(soma(antes)));
+    QCOMPARE(r, bytes({ 0x08, 0xF0, 0x05 }) + antes + char(soma(antes)));
 }
 
 void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas_data()
@@ -217,28 +217,29 @@ void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas_data()
     const QByteArray lei = tarvekDeTeste().leituras();
     const char cs = char(soma(lei));
 
-    QTest::newRow("silence on every exchange") << int(T::Silencio) << FalhaSimulada::QualquerTroca
-                                               << bytes({0x08, 0x03}) << QByteArray();
+    QTest::newRow("silence on every exchange")
+        << int(T::Silencio) << FalhaSimulada::QualquerTroca << bytes({ 0x08, 0x03 }) << QByteArray();
     QTest::newRow("silence on commands leaves the activation")
-        << int(T::Silencio) << FalhaSimulada::QualquerComando << bytes({0x08, 0x03}) << bytes({0x08, 0xF0});
-    QTest::newRow("lost echo of the command")
-        << int(T::EcoPerdido) << FalhaSimulada::QualquerComando << bytes({0x08, 0x03})
-        << bytes({0x08, 0xF0}) + lei + cs;
-    QTest::newRow("wrong echo of the command")
-        << int(T::EcoErrado) << int(0x03) << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03 ^ 0x5A}) + lei + cs;
+        << int(T::Silencio) << FalhaSimulada::QualquerComando << bytes({ 0x08, 0x03 })
+        << bytes({ 0x08, 0xF0 });
+    QTest::newRow("lost echo of the command") << int(T::EcoPerdido) << FalhaSimulada::QualquerComando
+                                              << bytes({ 0x08, 0x03 }) << bytes({ 0x08, 0xF0 }) + lei + cs;
+    QTest::newRow("wrong echo of the command") << int(T::EcoErrado) << int(0x03) << bytes({ 0x08, 0x03 })
+                                               << bytes({ 0x08, 0xF0, 0x03 ^ 0x5A }) + lei + cs;
     QTest::newRow("wrong checksum") << int(T::ChecksumErrado) << FalhaSimulada::QualquerComando
-                                    << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03}) + lei + char(cs + 1);
-    QTest::newRow("a wrong activation reply") << int(T::AckErrado) << int(0x08) << bytes({0x08})
-                                              << bytes({0x08, 0x0F});
+                                    << bytes({ 0x08, 0x03 })
+                                    << bytes({ 0x08, 0xF0, 0x03 }) + lei + char(cs + 1);
+    QTest::newRow("a wrong activation reply")
+        << int(T::AckErrado) << int(0x08) << bytes({ 0x08 }) << bytes({ 0x08, 0x0F });
     QTest::newRow("a wrong stop reply") << int(T::AckErrado) << FalhaSimulada::QualquerComando
-                                        << bytes({0x08, 0x06}) << bytes({0x08, 0xF0, 0x06, 0x0F});
+                                        << bytes({ 0x08, 0x06 }) << bytes({ 0x08, 0xF0, 0x06, 0x0F });
     QTest::newRow("surplus bytes") << int(T::BytesExcedentes) << FalhaSimulada::QualquerComando
-                                   << bytes({0x08, 0x06}) << bytes({0x08, 0xF0, 0x06, 0xF0, 0x55});
+                                   << bytes({ 0x08, 0x06 }) << bytes({ 0x08, 0xF0, 0x06, 0xF0, 0x55 });
     QTest::newRow("a slow reply leaves only the echo in time")
-        << int(T::RespostaLenta) << FalhaSimulada::QualquerComando << bytes({0x08, 0x03})
-        << bytes({0x08, 0xF0, 0x03});
-    QTest::newRow("a fault aimed at another command does nothing")
-        << int(T::ChecksumErrado) << int(0x65) << bytes({0x08, 0x03}) << bytes({0x08, 0xF0, 0x03}) + lei + cs;
+        << int(T::RespostaLenta) << FalhaSimulada::QualquerComando << bytes({ 0x08, 0x03 })
+        << bytes({ 0x08, 0xF0, 0x03 });
+    QTest::newRow("a fault aimed at another command does nothing") << int(
+        T::ChecksumErrado) << int(0x65) << bytes({ 0x08, 0x03 }) << bytes({ 0x08, 0xF0, 0x03 }) + lei + cs;
 }
 
 void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas()
@@ -260,8 +261,8 @@ void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas()
     t.transmite(instante + 10'000);
     instante += 10'000;
     const QByteArray lei = t.leituras();
-    QCOMPARE(troca(t, bytes({0x08, 0x03}), instante, 700).toHex(' '),
-             (bytes({0x08, 0xF0, 0x03}) + lei + char(soma(lei))).toHex(' '));
+    QCOMPARE(troca(t, bytes({ 0x08, 0x03 }), instante, 700).toHex(' '),
+        (bytes({ 0x08, 0xF0, 0x03 }) + lei + char(soma(lei))).toHex(' '));
 }
 
 void tst_TarvekSimulado::silencioDuraAteALinhaSossegar()
@@ -274,8 +275,8 @@ void tst_TarvekSimulado::silencioDuraAteALinhaSossegar()
     t.injetaFalha(f);
     int64_t instante = 0;
     // The page number 1 must not be taken for the command 01h.
-    QCOMPARE(troca(t, bytes({0x08, 0x02, 0x01}), instante, 300), bytes({0x08, 0xF0}));
-    QCOMPARE(troca(t, bytes({0x08, 0x01}), instante).size(), 3 + 32 + 1);
+    QCOMPARE(troca(t, bytes({ 0x08, 0x02, 0x01 }), instante, 300), bytes({ 0x08, 0xF0 }));
+    QCOMPARE(troca(t, bytes({ 0x08, 0x01 }), instante).size(), 3 + 32 + 1);
 }
 
 void tst_TarvekSimulado::cadenciaDe19200Baud()
@@ -283,9 +284,9 @@ void tst_TarvekSimulado::cadenciaDe19200Baud()
     TarvekSimulado t = tarvekDeTeste();
     t.defineCadencia(true);
     int64_t instante = 0;
-    troca(t, bytes({0x08}), instante);
-    t.recebe(bytes({0x02}), instante);
-    t.recebe(bytes({0x00}), instante + 6);
+    troca(t, bytes({ 0x08 }), instante);
+    t.recebe(bytes({ 0x02 }), instante);
+    t.recebe(bytes({ 0x00 }), instante + 6);
     // 2051 bytes of 11 bits at 19200 baud take about 1175 ms.
     const int64_t inicio = instante + 6;
     const int ate1100 = int(t.transmite(inicio + 1100).size());

@@ -19,8 +19,8 @@ namespace CenariosTarvek {
 QStringList nomes()
 {
     registraCenarios();
-    QStringList n{Padrao};
-    for (const QFileInfo &f : QDir(u":/cenarios"_qs).entryInfoList({u"*.json"_qs}, QDir::Files, QDir::Name))
+    QStringList n { Padrao };
+    for (const QFileInfo &f : QDir(u":/cenarios"_qs).entryInfoList({ u"*.json"_qs }, QDir::Files, QDir::Name))
         n.append(f.completeBaseName());
     return n;
 }
@@ -53,8 +53,8 @@ std::optional<DescricaoTarvek> arquivo(const QString &caminho, QString *erro)
     return d;
 }
 
-std::unique_ptr<TarvekSimulado> criaTarvek(const DescricaoTarvek &descricao, int64_t instanteMs,
-                                           const QDateTime &agora, QString *erro)
+std::unique_ptr<TarvekSimulado> criaTarvek(
+    const DescricaoTarvek &descricao, int64_t instanteMs, const QDateTime &agora, QString *erro)
 {
     auto tarvek = std::make_unique<TarvekSimulado>();
     if (!descricao.aplica(*tarvek, instanteMs, agora, erro))
@@ -76,8 +76,8 @@ std::function<std::unique_ptr<TMSComm>()> fabricaPorta(IRelogio &relogio, const 
         QString erro;
         if (!*tarvek) {
             const std::optional<DescricaoTarvek> d = escolhe(cenarioOuArquivo, &erro);
-            std::unique_ptr<TarvekSimulado> novo =
-                d ? criaTarvek(*d, relogio.tickCount(), QDateTime::currentDateTime(), &erro) : nullptr;
+            std::unique_ptr<TarvekSimulado> novo
+                = d ? criaTarvek(*d, relogio.tickCount(), QDateTime::currentDateTime(), &erro) : nullptr;
             *tarvek = std::move(novo);
         }
         if (*tarvek)
@@ -88,4 +88,4 @@ std::function<std::unique_ptr<TMSComm>()> fabricaPorta(IRelogio &relogio, const 
     };
 }
 
-} // namespace CenariosTarvek
+}  // namespace CenariosTarvek

@@ -27,8 +27,8 @@ std::optional<DescricaoTarvek> arquivo(const QString &caminho, QString *erro);
 
 // A logger loaded with a description, its clock reading the description's
 // time (or `agora`) at `instanteMs` of the caller's clock.
-std::unique_ptr<TarvekSimulado> criaTarvek(const DescricaoTarvek &descricao, int64_t instanteMs,
-                                           const QDateTime &agora, QString *erro);
+std::unique_ptr<TarvekSimulado> criaTarvek(
+    const DescricaoTarvek &descricao, int64_t instanteMs, const QDateTime &agora, QString *erro);
 
 // A description by name: a file when it ends in ".json", else a scenario;
 // empty gives "padrao".
@@ -38,6 +38,7 @@ std::optional<DescricaoTarvek> escolhe(const QString &cenarioOuArquivo, QString 
 // opening from the description and kept for the later ones, behind a port
 // that runs on the given clock. When the description cannot be loaded the
 // port refuses to open and gives the reason.
-std::function<std::unique_ptr<TMSComm>()> fabricaPorta(IRelogio &relogio, const QString &cenarioOuArquivo = {});
+std::function<std::unique_ptr<TMSComm>()> fabricaPorta(
+    IRelogio &relogio, const QString &cenarioOuArquivo = {});
 
-} // namespace CenariosTarvek
+}  // namespace CenariosTarvek

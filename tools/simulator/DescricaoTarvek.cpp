@@ -16,14 +16,17 @@
 std::optional<double> FormaOnda::valor(int k, int n, double t) const
 {
     switch (tipo) {
-    case Tipo::Nenhuma: return std::nullopt;
-    case Tipo::Constante: return minimo;
+    case Tipo::Nenhuma:
+        return std::nullopt;
+    case Tipo::Constante:
+        return minimo;
     case Tipo::Seno: {
         const double meio = (minimo + maximo) / 2;
         const double amplitude = (maximo - minimo) / 2;
         return meio + amplitude * std::sin(2 * M_PI * (t + fase) / (periodo > 0 ? periodo : 1));
     }
-    case Tipo::Rampa: return n <= 1 ? minimo : minimo + (maximo - minimo) * k / (n - 1);
+    case Tipo::Rampa:
+        return n <= 1 ? minimo : minimo + (maximo - minimo) * k / (n - 1);
     case Tipo::Valores:
     case Tipo::Contagens:
         if (lista.isEmpty() || k < 0)
@@ -150,10 +153,10 @@ QByteArray blocoNaoVolatil(const DescricaoTarvek &d)
     return n.atualiza(base, C::Textos | C::Limites | C::Offsets | C::DataBateria);
 }
 
-} // namespace
+}  // namespace
 
-bool DescricaoTarvek::aplica(TarvekSimulado &tarvek, int64_t instanteMs, const QDateTime &agora,
-                             QString *erro) const
+bool DescricaoTarvek::aplica(
+    TarvekSimulado &tarvek, int64_t instanteMs, const QDateTime &agora, QString *erro) const
 {
     if (memoria <= TarvekSimulado::InicioAreaAquisicoes || memoria > TarvekSimulado::MemoriaMaxima) {
         if (erro)

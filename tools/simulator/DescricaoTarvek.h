@@ -22,10 +22,10 @@ struct FormaOnda
 {
     enum class Tipo { Nenhuma, Constante, Seno, Rampa, Valores, Contagens };
     Tipo tipo = Tipo::Nenhuma;
-    double minimo = 0;   // Seno: lowest value; Rampa: first; Constante: the value
-    double maximo = 0;   // Seno: highest value; Rampa: last
+    double minimo = 0;  // Seno: lowest value; Rampa: first; Constante: the value
+    double maximo = 0;  // Seno: highest value; Rampa: last
     double periodo = 3600;  // Seno: seconds per cycle
-    double fase = 0;        // Seno: seconds into the cycle at the first acquisition
+    double fase = 0;  // Seno: seconds into the cycle at the first acquisition
     // Valores and Contagens repeat when shorter than the acquisitions; a
     // missing entry (JSON null) is an acquisition without a reading.
     QList<std::optional<double>> lista;
@@ -38,7 +38,7 @@ struct FormaOnda
 struct CanalDescrito
 {
     int sensor = 0;  // sensor code; below 128 no sensor
-    int modo = 0;    // 0 average, 1 maximum, 2 minimum
+    int modo = 0;  // 0 average, 1 maximum, 2 minimum
     int decimais = 0;
     QString tag;
     QString unidade;
@@ -79,12 +79,12 @@ struct DescricaoTarvek
     int atrasoInicio = 0;  // stored code
     int parada = 0x8000;
     // Six (zero, span) pairs and the cold-junction offset, in host order.
-    PalavrasCalibracao coeficientes {0, 10000, 0, 10000, 0, 10000, 0, 10000, 0, 10000, 0, 10000, 0};
+    PalavrasCalibracao coeficientes { 0, 10000, 0, 10000, 0, 10000, 0, 10000, 0, 10000, 0, 10000, 0 };
     std::array<uint8_t, 4> naoInterpretados {};
     int reservado35 = 0;
     std::array<CanalDescrito, 2> canais;
     int juncaoFria = 122;  // raw cold-junction reading (about 25 degrees)
-    int quantidade = 0;    // acquisitions made
+    int quantidade = 0;  // acquisitions made
     std::optional<int> inicioCircular;
     int desdeUltima = 0;  // half seconds since the latest acquisition
     QDateTime trocaBateria;

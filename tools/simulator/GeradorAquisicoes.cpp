@@ -18,7 +18,7 @@ double fatorOffset(int sensor)
     return sensor == CodigoSensor::Pt100 ? 0.1 : 1.0;
 }
 
-} // namespace
+}  // namespace
 
 GeradorAquisicoes::GeradorAquisicoes(const DescricaoTarvek &descricao)
     : m_d(descricao)
@@ -44,8 +44,7 @@ double GeradorAquisicoes::valorExibido(int canal, int contagem) const
 {
     const CanalDescrito &c = m_d.canais[canal];
     const double convertido = ConverteLeitura(juncaoFriaDoCanal(canal), c.sensor, m_zero[canal], contagem,
-                                              m_span[canal], m_offsetJuncaoFria, c.limiteInferior,
-                                              c.limiteSuperior);
+        m_span[canal], m_offsetJuncaoFria, c.limiteInferior, c.limiteSuperior);
     return (convertido + c.offset * fatorOffset(c.sensor)) * std::pow(10.0, -c.decimais);
 }
 
@@ -64,7 +63,8 @@ int GeradorAquisicoes::contagemPara(int canal, double valor) const
     }
     if (baixo > ContagemMaxima)
         return ContagemMaxima;
-    if (baixo > 0 && std::abs(valorExibido(canal, baixo - 1) - valor) <= std::abs(valorExibido(canal, baixo) - valor))
+    if (baixo > 0
+        && std::abs(valorExibido(canal, baixo - 1) - valor) <= std::abs(valorExibido(canal, baixo) - valor))
         return baixo - 1;
     return baixo;
 }
@@ -118,8 +118,8 @@ GeradorAquisicoes::Memoria GeradorAquisicoes::geraMemoria() const
 {
     Memoria m;
     m.imagem = QByteArray(m_d.memoria, char(0xFF));
-    m.imagem.replace(0, TarvekSimulado::InicioAreaAquisicoes,
-                     QByteArray(TarvekSimulado::InicioAreaAquisicoes, '\0'));
+    m.imagem.replace(
+        0, TarvekSimulado::InicioAreaAquisicoes, QByteArray(TarvekSimulado::InicioAreaAquisicoes, '\0'));
     const int a = m_d.bytesPorAquisicao();
     const int area = m_d.memoria - TarvekSimulado::InicioAreaAquisicoes;
     const int capacidade = m_d.capacidade();
@@ -148,7 +148,7 @@ QByteArray GeradorAquisicoes::leiturasEm(const QDateTime &relogio, const QDateTi
     const double t = std::max(0, m_d.quantidade - 1) * periodo + ultima.msecsTo(relogio) / 1000.0;
     const int k = periodo > 0 ? int(t / periodo) : 0;
     BlocoLeituras l;
-    int *leitura[2] = {&l.LeituraCanal1, &l.LeituraCanal2};
+    int *leitura[2] = { &l.LeituraCanal1, &l.LeituraCanal2 };
     for (int c = 0; c < 2; ++c) {
         const CanalDescrito &canal = m_d.canais[c];
         if (!canal.habilitado())

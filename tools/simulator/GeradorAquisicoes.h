@@ -14,7 +14,7 @@ public:
     struct Memoria
     {
         QByteArray imagem;
-        int efetuadas = 0;       // acquisitions kept, as the counter reports them
+        int efetuadas = 0;  // acquisitions kept, as the counter reports them
         int inicioCircular = 0;  // of the oldest, within the acquisition area
     };
 
@@ -38,7 +38,7 @@ private:
     int juncaoFriaDoCanal(int canal) const;
 
     const DescricaoTarvek &m_d;
-    int m_zero[2] = {0, 0};
-    int m_span[2] = {0, 0};
+    int m_zero[2] = { 0, 0 };
+    int m_span[2] = { 0, 0 };
     int m_offsetJuncaoFria = 0;
 };

@@ -10,7 +10,8 @@
 
 namespace {
 
-const QStringList SensoresTermopar = {u"J"_qs, u"K"_qs, u"T"_qs, u"E"_qs, u"N"_qs, u"R"_qs, u"S"_qs, u"B"_qs};
+const QStringList SensoresTermopar
+    = { u"J"_qs, u"K"_qs, u"T"_qs, u"E"_qs, u"N"_qs, u"R"_qs, u"S"_qs, u"B"_qs };
 
 QString semAcentos(QString s)
 {
@@ -44,17 +45,17 @@ std::optional<int> alvoFalha(const QJsonValue &v)
         return (b >= 0 && b <= 255) ? std::optional<int>(b) : std::nullopt;
     }
     static const QList<QPair<QString, int>> nomes = {
-        {u"qualquercomando"_qs, FalhaSimulada::QualquerComando},
-        {u"tudo"_qs, FalhaSimulada::QualquerTroca},
-        {u"ativacao"_qs, TarvekSimulado::Ativacao},
-        {u"enviaconfiguracao"_qs, TarvekSimulado::CmdEnviaConfiguracao},
-        {u"leconfiguracao"_qs, TarvekSimulado::CmdLeConfiguracao},
-        {u"lepagina"_qs, TarvekSimulado::CmdLePagina},
-        {u"leleituras"_qs, TarvekSimulado::CmdLeLeituras},
-        {u"escrevenaovolateis"_qs, TarvekSimulado::CmdEscreveNaoVolateis},
-        {u"lenaovolateis"_qs, TarvekSimulado::CmdLeNaoVolateis},
-        {u"fimaquisicoes"_qs, TarvekSimulado::CmdFimAquisicoes},
-        {u"lecalibracao"_qs, TarvekSimulado::CmdLeCalibracao},
+        { u"qualquercomando"_qs, FalhaSimulada::QualquerComando },
+        { u"tudo"_qs, FalhaSimulada::QualquerTroca },
+        { u"ativacao"_qs, TarvekSimulado::Ativacao },
+        { u"enviaconfiguracao"_qs, TarvekSimulado::CmdEnviaConfiguracao },
+        { u"leconfiguracao"_qs, TarvekSimulado::CmdLeConfiguracao },
+        { u"lepagina"_qs, TarvekSimulado::CmdLePagina },
+        { u"leleituras"_qs, TarvekSimulado::CmdLeLeituras },
+        { u"escrevenaovolateis"_qs, TarvekSimulado::CmdEscreveNaoVolateis },
+        { u"lenaovolateis"_qs, TarvekSimulado::CmdLeNaoVolateis },
+        { u"fimaquisicoes"_qs, TarvekSimulado::CmdFimAquisicoes },
+        { u"lecalibracao"_qs, TarvekSimulado::CmdLeCalibracao },
     };
     const QString s = semAcentos(v.toString());
     for (const auto &[nome, alvo] : nomes)
@@ -67,10 +68,13 @@ std::optional<FalhaSimulada::Tipo> tipoFalha(const QString &nome)
 {
     using T = FalhaSimulada::Tipo;
     static const QList<QPair<QString, T>> nomes = {
-        {u"silencio"_qs, T::Silencio},           {u"ecoperdido"_qs, T::EcoPerdido},
-        {u"ecoerrado"_qs, T::EcoErrado},         {u"checksumerrado"_qs, T::ChecksumErrado},
-        {u"ackerrado"_qs, T::AckErrado},         {u"bytesexcedentes"_qs, T::BytesExcedentes},
-        {u"respostalenta"_qs, T::RespostaLenta},
+        { u"silencio"_qs, T::Silencio },
+        { u"ecoperdido"_qs, T::EcoPerdido },
+        { u"ecoerrado"_qs, T::EcoErrado },
+        { u"checksumerrado"_qs, T::ChecksumErrado },
+        { u"ackerrado"_qs, T::AckErrado },
+        { u"bytesexcedentes"_qs, T::BytesExcedentes },
+        { u"respostalenta"_qs, T::RespostaLenta },
     };
     const QString s = semAcentos(nome);
     for (const auto &[n, t] : nomes)
@@ -79,7 +83,7 @@ std::optional<FalhaSimulada::Tipo> tipoFalha(const QString &nome)
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 LeitorDescricao::LeitorDescricao(const QByteArray &json)
     : m_json(json)
@@ -108,13 +112,32 @@ std::optional<DescricaoTarvek> LeitorDescricao::le(QString *erro)
 bool LeitorDescricao::leRaiz(const QJsonObject &o)
 {
     static const QStringList chaves = {
-        u"nome"_qs,        u"comentario"_qs,    u"modelo"_qs,          u"numeroSerie"_qs,
-        u"firmware"_qs,    u"memoria"_qs,       u"memoriaDeclarada"_qs, u"relogio"_qs,
-        u"bateria"_qs,     u"titulo"_qs,        u"intervalo"_qs,       u"leiturasPorAquisicao"_qs,
-        u"atrasoInicio"_qs, u"parada"_qs,       u"calibracao"_qs,      u"canais"_qs,
-        u"juncaoFria"_qs,  u"aquisicoes"_qs,    u"trocaBateria"_qs,    u"naoVolatilReservado"_qs,
-        u"encerradas"_qs,  u"memoriaBytes"_qs,  u"blocos"_qs,          u"falhas"_qs,
-        u"cadencia"_qs,    u"latencia"_qs,
+        u"nome"_qs,
+        u"comentario"_qs,
+        u"modelo"_qs,
+        u"numeroSerie"_qs,
+        u"firmware"_qs,
+        u"memoria"_qs,
+        u"memoriaDeclarada"_qs,
+        u"relogio"_qs,
+        u"bateria"_qs,
+        u"titulo"_qs,
+        u"intervalo"_qs,
+        u"leiturasPorAquisicao"_qs,
+        u"atrasoInicio"_qs,
+        u"parada"_qs,
+        u"calibracao"_qs,
+        u"canais"_qs,
+        u"juncaoFria"_qs,
+        u"aquisicoes"_qs,
+        u"trocaBateria"_qs,
+        u"naoVolatilReservado"_qs,
+        u"encerradas"_qs,
+        u"memoriaBytes"_qs,
+        u"blocos"_qs,
+        u"falhas"_qs,
+        u"cadencia"_qs,
+        u"latencia"_qs,
     };
     if (!chavesConhecidas(o, chaves, u"descrição"_qs))
         return false;
@@ -153,7 +176,7 @@ bool LeitorDescricao::leIdentidade(const QJsonObject &o)
         return false;
     }
     if (!inteiro(o, u"memoria"_qs, m_d.memoria, TarvekSimulado::InicioAreaAquisicoes + 1,
-                 TarvekSimulado::MemoriaMaxima))
+            TarvekSimulado::MemoriaMaxima))
         return false;
     if (o.contains(u"memoriaDeclarada")) {
         int declarada = 0;
@@ -171,10 +194,12 @@ bool LeitorDescricao::leIdentidade(const QJsonObject &o)
             return false;
         m_d.relogio = r;
     }
-    if (o.contains(u"trocaBateria") && !dataHora(o.value(u"trocaBateria"), m_d.trocaBateria, u"trocaBateria"_qs))
+    if (o.contains(u"trocaBateria")
+        && !dataHora(o.value(u"trocaBateria"), m_d.trocaBateria, u"trocaBateria"_qs))
         return false;
     const QJsonObject cal = o.value(u"calibracao").toObject();
-    if (!chavesConhecidas(cal, {u"coeficientes"_qs, u"naoInterpretados"_qs, u"reservado35"_qs}, u"calibracao"_qs))
+    if (!chavesConhecidas(
+            cal, { u"coeficientes"_qs, u"naoInterpretados"_qs, u"reservado35"_qs }, u"calibracao"_qs))
         return false;
     if (cal.contains(u"coeficientes")) {
         const QJsonArray w = cal.value(u"coeficientes").toArray();
@@ -231,8 +256,8 @@ bool LeitorDescricao::leConfiguracao(const QJsonObject &o)
 bool LeitorDescricao::leAquisicoes(const QJsonObject &raiz)
 {
     const QJsonObject o = raiz.value(u"aquisicoes").toObject();
-    if (!chavesConhecidas(o, {u"quantidade"_qs, u"inicioCircular"_qs, u"desdeUltima"_qs, u"efetuadas"_qs},
-                          u"aquisicoes"_qs))
+    if (!chavesConhecidas(o, { u"quantidade"_qs, u"inicioCircular"_qs, u"desdeUltima"_qs, u"efetuadas"_qs },
+            u"aquisicoes"_qs))
         return false;
     if (!inteiro(o, u"quantidade"_qs, m_d.quantidade, 0, 10000000)
         || !inteiro(o, u"desdeUltima"_qs, m_d.desdeUltima, 0, 0xFFFFFF))
@@ -256,9 +281,8 @@ bool LeitorDescricao::leCanal(const QJsonValue &v, CanalDescrito &c, int numero)
 {
     const QString onde = QStringLiteral("canal %1").arg(numero);
     const QJsonObject o = v.toObject();
-    static const QStringList chaves = {u"sensor"_qs,  u"modo"_qs,   u"decimais"_qs,   u"tag"_qs,
-                                       u"unidade"_qs, u"limites"_qs, u"offset"_qs,   u"aquisicoes"_qs,
-                                       u"leituraAtual"_qs, u"contagemAtual"_qs};
+    static const QStringList chaves = { u"sensor"_qs, u"modo"_qs, u"decimais"_qs, u"tag"_qs, u"unidade"_qs,
+        u"limites"_qs, u"offset"_qs, u"aquisicoes"_qs, u"leituraAtual"_qs, u"contagemAtual"_qs };
     if (!v.isObject())
         return falhou(onde + QStringLiteral(": esperado um objeto"));
     if (!chavesConhecidas(o, chaves, onde))
@@ -300,7 +324,7 @@ bool LeitorDescricao::leCanal(const QJsonValue &v, CanalDescrito &c, int numero)
     if (c.habilitado()) {
         // Without a curve a channel holds the middle of its converter.
         c.aquisicoes.tipo = FormaOnda::Tipo::Contagens;
-        c.aquisicoes.lista = {2048.0};
+        c.aquisicoes.lista = { 2048.0 };
     }
     return true;
 }
@@ -309,9 +333,8 @@ bool LeitorDescricao::leForma(const QJsonValue &v, FormaOnda &f, const QString &
 {
     const QString onde = canal + QStringLiteral(".aquisicoes");
     const QJsonObject o = v.toObject();
-    static const QStringList chaves = {u"forma"_qs,   u"valor"_qs, u"minimo"_qs, u"maximo"_qs, u"periodo"_qs,
-                                       u"fase"_qs,    u"de"_qs,    u"ate"_qs,    u"valores"_qs,
-                                       u"contagens"_qs};
+    static const QStringList chaves = { u"forma"_qs, u"valor"_qs, u"minimo"_qs, u"maximo"_qs, u"periodo"_qs,
+        u"fase"_qs, u"de"_qs, u"ate"_qs, u"valores"_qs, u"contagens"_qs };
     if (!chavesConhecidas(o, chaves, onde))
         return false;
     const QString forma = semAcentos(o.value(u"forma").toString());
@@ -341,7 +364,8 @@ bool LeitorDescricao::leForma(const QJsonValue &v, FormaOnda &f, const QString &
         f.minimo = o.value(u"de").toDouble();
         f.maximo = o.value(u"ate").toDouble();
     } else {
-        return falhou(onde + QStringLiteral(": forma \"constante\", \"seno\", \"rampa\", ou valores/contagens"));
+        return falhou(
+            onde + QStringLiteral(": forma \"constante\", \"seno\", \"rampa\", ou valores/contagens"));
     }
     return true;
 }
@@ -360,13 +384,13 @@ bool LeitorDescricao::leBrutos(const QJsonObject &o)
     }
     const QJsonObject blocos = o.value(u"blocos").toObject();
     const QList<QPair<QString, int>> tamanhos = {
-        {u"configuracao"_qs, TarvekSimulado::TamanhoConfiguracao},
-        {u"calibracao"_qs, TarvekSimulado::TamanhoCalibracao},
-        {u"naoVolatil"_qs, TarvekSimulado::TamanhoNaoVolatil},
-        {u"leituras"_qs, TarvekSimulado::TamanhoLeituras},
+        { u"configuracao"_qs, TarvekSimulado::TamanhoConfiguracao },
+        { u"calibracao"_qs, TarvekSimulado::TamanhoCalibracao },
+        { u"naoVolatil"_qs, TarvekSimulado::TamanhoNaoVolatil },
+        { u"leituras"_qs, TarvekSimulado::TamanhoLeituras },
     };
-    if (!chavesConhecidas(blocos, {u"configuracao"_qs, u"calibracao"_qs, u"naoVolatil"_qs, u"leituras"_qs},
-                          u"blocos"_qs))
+    if (!chavesConhecidas(
+            blocos, { u"configuracao"_qs, u"calibracao"_qs, u"naoVolatil"_qs, u"leituras"_qs }, u"blocos"_qs))
         return false;
     for (const auto &[nome, tamanho] : tamanhos) {
         if (!blocos.contains(nome))
@@ -375,7 +399,8 @@ bool LeitorDescricao::leBrutos(const QJsonObject &o)
         if (!hex(blocos.value(nome), b, u"blocos."_qs + nome))
             return false;
         if (b.size() != tamanho)
-            return falhou(QStringLiteral("blocos.%1 deve ter %2 bytes, tem %3").arg(nome).arg(tamanho).arg(b.size()));
+            return falhou(
+                QStringLiteral("blocos.%1 deve ter %2 bytes, tem %3").arg(nome).arg(tamanho).arg(b.size()));
         m_d.blocos.insert(nome, b);
     }
     return true;
@@ -400,8 +425,9 @@ std::optional<FalhaSimulada> LeitorDescricao::falha(const QJsonValue &v, QString
     const std::optional<int> alvo = alvoFalha(o.value(u"alvo"));
     if (!tipo || !alvo) {
         if (erro)
-            *erro = !tipo ? QStringLiteral("falha de tipo desconhecido \"%1\"").arg(o.value(u"tipo").toString())
-                          : QStringLiteral("falha com alvo desconhecido");
+            *erro = !tipo
+                ? QStringLiteral("falha de tipo desconhecido \"%1\"").arg(o.value(u"tipo").toString())
+                : QStringLiteral("falha com alvo desconhecido");
         return std::nullopt;
     }
     FalhaSimulada f;
@@ -465,7 +491,8 @@ bool LeitorDescricao::chavesConhecidas(const QJsonObject &o, const QStringList &
     return true;
 }
 
-bool LeitorDescricao::inteiro(const QJsonObject &o, const QString &chave, int &destino, int minimo, int maximo)
+bool LeitorDescricao::inteiro(
+    const QJsonObject &o, const QString &chave, int &destino, int minimo, int maximo)
 {
     if (!o.contains(chave))
         return true;

@@ -216,13 +216,27 @@ void TarvekSimulado::iniciaTroca(uint8_t byte, int64_t instanteUs)
         if (f.vezes > 0)
             --f.vezes;
         switch (f.tipo) {
-        case T::Silencio: silencio = true; break;
-        case T::EcoPerdido: m_troca.ecoPerdido = true; break;
-        case T::EcoErrado: m_troca.ecoErrado = true; break;
-        case T::ChecksumErrado: m_troca.checksumErrado = true; break;
-        case T::AckErrado: m_troca.ackErrado = true; break;
-        case T::BytesExcedentes: m_troca.excedentes += f.excedentes; break;
-        case T::RespostaLenta: m_troca.atrasoMs += f.atrasoMs; break;
+        case T::Silencio:
+            silencio = true;
+            break;
+        case T::EcoPerdido:
+            m_troca.ecoPerdido = true;
+            break;
+        case T::EcoErrado:
+            m_troca.ecoErrado = true;
+            break;
+        case T::ChecksumErrado:
+            m_troca.checksumErrado = true;
+            break;
+        case T::AckErrado:
+            m_troca.ackErrado = true;
+            break;
+        case T::BytesExcedentes:
+            m_troca.excedentes += f.excedentes;
+            break;
+        case T::RespostaLenta:
+            m_troca.atrasoMs += f.atrasoMs;
+            break;
         }
     }
     if (silencio) {
@@ -249,20 +263,29 @@ void TarvekSimulado::atendeComando(uint8_t comando, int64_t instanteUs)
         m_dados.clear();
         m_dadosEsperados = comando == CmdEnviaConfiguracao ? TamanhoConfiguracaoEscrita : TamanhoNaoVolatil;
         break;
-    case CmdLeConfiguracao: respondeBloco(configuracaoEm(instanteMs), instanteUs); break;
-    case CmdLePagina: m_estado = Estado::EsperandoPagina; break;
-    case CmdLeLeituras:
-        respondeBloco(m_geradorLeituras ? ajusta(m_geradorLeituras(relogio(instanteMs)), TamanhoLeituras)
-                                        : m_leituras,
-                      instanteUs);
+    case CmdLeConfiguracao:
+        respondeBloco(configuracaoEm(instanteMs), instanteUs);
         break;
-    case CmdLeNaoVolateis: respondeBloco(m_naoVolatil, instanteUs); break;
+    case CmdLePagina:
+        m_estado = Estado::EsperandoPagina;
+        break;
+    case CmdLeLeituras:
+        respondeBloco(
+            m_geradorLeituras ? ajusta(m_geradorLeituras(relogio(instanteMs)), TamanhoLeituras) : m_leituras,
+            instanteUs);
+        break;
+    case CmdLeNaoVolateis:
+        respondeBloco(m_naoVolatil, instanteUs);
+        break;
     case CmdFimAquisicoes:
         m_encerradas = true;
         respondeAck(instanteUs);
         break;
-    case CmdLeCalibracao: respondeBloco(m_calibracao, instanteUs); break;
-    default: break;
+    case CmdLeCalibracao:
+        respondeBloco(m_calibracao, instanteUs);
+        break;
+    default:
+        break;
     }
 }
 
@@ -272,8 +295,8 @@ void TarvekSimulado::completaEscrita(int64_t instanteUs)
     const int64_t instanteMs = instanteUs / 1000;
     if (m_comando == CmdEnviaConfiguracao) {
         m_configuracao.replace(0, TamanhoConfiguracaoEscrita, m_dados);
-        const QDate data{1998 + uint8_t(m_dados[10]), uint8_t(m_dados[11]), uint8_t(m_dados[12])};
-        const QTime hora{uint8_t(m_dados[13]), uint8_t(m_dados[14]), uint8_t(m_dados[15])};
+        const QDate data { 1998 + uint8_t(m_dados[10]), uint8_t(m_dados[11]), uint8_t(m_dados[12]) };
+        const QTime hora { uint8_t(m_dados[13]), uint8_t(m_dados[14]), uint8_t(m_dados[15]) };
         if (data.isValid() && hora.isValid())
             defineRelogio(QDateTime(data, hora), instanteMs);
         // A new configuration starts a new acquisition: the memory counts
@@ -330,7 +353,7 @@ void TarvekSimulado::agenda(uint8_t byte, int64_t prontoUs)
     if (m_ritmado)
         instanteUs += MicrossegundosPorByte;
     m_saidaLivreUs = instanteUs;
-    m_saida.push_back({instanteUs, byte});
+    m_saida.push_back({ instanteUs, byte });
 }
 
 QByteArray TarvekSimulado::pagina(int numero) const

@@ -91,7 +91,7 @@ public:
 
     // Line behaviour.
     void defineCadencia(bool ritmado) { m_ritmado = ritmado; }  // 19200 baud pacing
-    void defineLatencia(int ms) { m_latenciaMs = ms; }          // before each reply
+    void defineLatencia(int ms) { m_latenciaMs = ms; }  // before each reply
     void injetaFalha(const FalhaSimulada &falha) { m_falhas.append(falha); }
     void limpaFalhas() { m_falhas.clear(); }
     const QList<FalhaSimulada> &falhas() const { return m_falhas; }

@@ -67,7 +67,8 @@ void anota(bool ligado, const char *sentido, const QByteArray &bytes, qint64 ins
 {
     if (!ligado || bytes.isEmpty())
         return;
-    std::fprintf(stderr, "%9.3f %s %s\n", instanteMs / 1000.0, sentido, bytes.toHex(' ').toUpper().constData());
+    std::fprintf(
+        stderr, "%9.3f %s %s\n", instanteMs / 1000.0, sentido, bytes.toHex(' ').toUpper().constData());
     std::fflush(stderr);
 }
 
@@ -82,7 +83,7 @@ void serve(Terminal &t, TarvekSimulado &tarvek, const QElapsedTimer &relogio, bo
             espera = 5;
         else if (proxima >= 0)
             espera = int(std::clamp<qint64>(proxima - relogio.elapsed(), 0, 100));
-        pollfd p {t.mestre, short(POLLIN | (pendente.isEmpty() ? 0 : POLLOUT)), 0};
+        pollfd p { t.mestre, short(POLLIN | (pendente.isEmpty() ? 0 : POLLOUT)), 0 };
         const int r = ::poll(&p, 1, espera);
         if (r < 0 && errno != EINTR)
             break;
@@ -106,7 +107,7 @@ void serve(Terminal &t, TarvekSimulado &tarvek, const QElapsedTimer &relogio, bo
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -116,13 +117,16 @@ int main(int argc, char *argv[])
     linha.setApplicationDescription(
         u"Simula um Tarvek num pseudo-terminal e escreve o caminho do dispositivo na saída padrão."_qs);
     linha.addHelpOption();
-    const QCommandLineOption descricao(u"descricao"_qs, u"Descrição do registrador em JSON."_qs, u"arquivo"_qs);
+    const QCommandLineOption descricao(
+        u"descricao"_qs, u"Descrição do registrador em JSON."_qs, u"arquivo"_qs);
     const QCommandLineOption cenario(u"cenario"_qs, u"Cenário embutido (veja --cenarios)."_qs, u"nome"_qs);
     const QCommandLineOption cenarios(u"cenarios"_qs, u"Lista os cenários embutidos e sai."_qs);
-    const QCommandLineOption ligacao(u"link"_qs, u"Cria um link simbólico para o terminal."_qs, u"caminho"_qs);
-    const QCommandLineOption registro(u"log"_qs, u"Registra na saída de erros os bytes nos dois sentidos."_qs);
+    const QCommandLineOption ligacao(
+        u"link"_qs, u"Cria um link simbólico para o terminal."_qs, u"caminho"_qs);
+    const QCommandLineOption registro(
+        u"log"_qs, u"Registra na saída de erros os bytes nos dois sentidos."_qs);
     const QCommandLineOption cadencia(u"pace"_qs, u"Ritmo de 19200 baud, 8E1 (0,573 ms por byte)."_qs);
-    linha.addOptions({descricao, cenario, cenarios, ligacao, registro, cadencia});
+    linha.addOptions({ descricao, cenario, cenarios, ligacao, registro, cadencia });
     linha.process(app);
 
     if (linha.isSet(cenarios)) {
@@ -130,15 +134,15 @@ int main(int argc, char *argv[])
         return 0;
     }
     QString erro;
-    const std::optional<DescricaoTarvek> d =
-        linha.isSet(descricao) ? CenariosTarvek::arquivo(linha.value(descricao), &erro)
-                               : CenariosTarvek::descricao(linha.value(cenario).isEmpty() ? CenariosTarvek::Padrao
-                                                                                          : linha.value(cenario),
-                                                           &erro);
+    const std::optional<DescricaoTarvek> d = linha.isSet(descricao)
+        ? CenariosTarvek::arquivo(linha.value(descricao), &erro)
+        : CenariosTarvek::descricao(
+            linha.value(cenario).isEmpty() ? CenariosTarvek::Padrao : linha.value(cenario), &erro);
     QElapsedTimer relogio;
     relogio.start();
-    std::unique_ptr<TarvekSimulado> tarvek =
-        d ? CenariosTarvek::criaTarvek(*d, relogio.elapsed(), QDateTime::currentDateTime(), &erro) : nullptr;
+    std::unique_ptr<TarvekSimulado> tarvek = d
+        ? CenariosTarvek::criaTarvek(*d, relogio.elapsed(), QDateTime::currentDateTime(), &erro)
+        : nullptr;
     if (!tarvek) {
         std::fprintf(stderr, "quorvane-tarvek-sim: %s\n", qPrintable(erro));
         return 2;
