@@ -1,0 +1,231 @@
+// The line-chart component: scales from the data and refused limits, the
+// zoom rectangle and its undo, vertical panning, the time-axis labels, the
+// cross-hair layer and the output to a painter.
+#include "CamadaCruz.h"
+#include "GraficoLinhas.h"
+#include "SerieLinhas.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_GraficoLinhas : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void escalaAutomaticaSegueDados_data();
+    void escalaAutomaticaSegueDados();
+    void limiteRecusadoNaoMudaEixo_data();
+    void limiteRecusadoNaoMudaEixo();
+    void zoomRetanguloEDesfazRestauramTudo();
+    void arrastoParaEsquerdaDesfazZoom();
+    void rolagemSoVertical();
+    void rotulosDoTempoAoMenos15PixelsApart_data();
+    void rotulosDoTempoAoMenos15PixelsApart();
+    void textoRotuloPorEixo();
+    void cruzNaoRedesenhaGrafico();
+    void desenhaEmPintorEImagem();
+
+private:
+    GraficoLinhas *m_g = nullptr;
+    SerieLinhas *m_s1 = nullptr;
+    SerieLinhas *m_s2 = nullptr;
+};
+
+void tst_GraficoLinhas::init()
+{
+    m_g = new GraficoLinhas;
+    m_g->resize(800, 500);
+    m_s1 = m_g->adicionaSerie(EixoGrafico::Esquerdo, Qt::red, QStringLiteral("A"));
+    m_s2 = m_g->adicionaSerie(EixoGrafico::Direito, Qt::blue, QStringLiteral("B"));
+    for (int i = 0; i < 100; ++i) {
+        m_s1->adiciona(36526.0 + i / 1440.0, 10 + i, QStringLiteral("r%1").arg(i));
+        m_s2->adiciona(36526.0 + i / 1440.0, -5 - i);
+    }
+    m_g->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_g));
+    m_g->redesenha();
+}
+
+void tst_GraficoLinhas::cleanup()
+{
+    delete m_g;
+    m_g = nullptr;
+}
+
+void tst_GraficoLinhas::escalaAutomaticaSegueDados_data()
+{
+    QTest::addColumn<int>("eixo");
+    QTest::addColumn<double>("minimo");
+    QTest::addColumn<double>("maximo");
+    QTest::newRow("left") << int(EixoGrafico::Esquerdo) << 10.0 << 109.0;
+    QTest::newRow("right") << int(EixoGrafico::Direito) << -104.0 << -5.0;
+    QTest::newRow("time") << int(EixoGrafico::Inferior) << 36526.0 << 36526.0 + 99 / 1440.0;
+}
+
+void tst_GraficoLinhas::escalaAutomaticaSegueDados()
+{
+    QFETCH(int, eixo);
+    QFETCH(double, minimo);
+    QFETCH(double, maximo);
+    QVERIFY(m_g->automatico(EixoGrafico(eixo)));
+    QCOMPARE(m_g->minimo(EixoGrafico(eixo)), minimo);
+    QCOMPARE(m_g->maximo(EixoGrafico(eixo)), maximo);
+}
+
+void tst_GraficoLinhas::limiteRecusadoNaoMudaEixo_data()
+{
+    QTest::addColumn<bool>("minimo");
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<bool>("aceito");
+    QTest::newRow("minimum above the data's maximum") << true << 200.0 << false;
+    QTest::newRow("maximum below the data's minimum") << false << 0.0 << false;
+    QTest::newRow("minimum inside") << true << 50.0 << true;
+}
+
+void tst_GraficoLinhas::limiteRecusadoNaoMudaEixo()
+{
+    QFETCH(bool, minimo);
+    QFETCH(double, valor);
+    QFETCH(bool, aceito);
+    const bool r = minimo ? m_g->defineMinimo(EixoGrafico::Esquerdo, valor)
+                          : m_g->defineMaximo(EixoGrafico::Esquerdo, valor);
+    QCOMPARE(r, aceito);
+    QCOMPARE(m_g->automatico(EixoGrafico::Esquerdo), !aceito);
+    QCOMPARE(m_g->minimo(EixoGrafico::Esquerdo), aceito ? valor : 10.0);
+    QCOMPARE(m_g->maximo(EixoGrafico::Esquerdo), 109.0);
+}
+
+void tst_GraficoLinhas::zoomRetanguloEDesfazRestauramTudo()
+{
+    QVERIFY(m_g->defineFaixa(EixoGrafico::Esquerdo, 0, 200));
+    const EscalaEixo esquerdo = m_g->escala(EixoGrafico::Esquerdo);
+    const EscalaEixo direito = m_g->escala(EixoGrafico::Direito);
+    const EscalaEixo tempo = m_g->escala(EixoGrafico::Inferior);
+    QSignalSpy zoom(m_g, &GraficoLinhas::zoomFeito);
+    QSignalSpy desfeito(m_g, &GraficoLinhas::zoomDesfeito);
+    const QRect a = m_g->areaGrafico();
+    const QPoint de = a.topLeft() + QPoint(a.width() / 4, a.height() / 4);
+    const QPoint ate = a.topLeft() + QPoint(a.width() / 2, a.height() / 2);
+    QTest::mousePress(m_g, Qt::LeftButton, {}, de);
+    QTest::mouseMove(m_g, ate);
+    QTest::mouseRelease(m_g, Qt::LeftButton, {}, ate);
+    QCOMPARE(zoom.count(), 1);
+    QVERIFY(m_g->zoomAtivo());
+    QVERIFY(!m_g->automatico(EixoGrafico::Inferior));
+    QVERIFY(m_g->minimo(EixoGrafico::Esquerdo) > 0 && m_g->maximo(EixoGrafico::Esquerdo) < 200);
+    QVERIFY(m_g->minimo(EixoGrafico::Inferior) > tempo.minimo());
+    // A second zoom, then the undo goes back to before the first.
+    m_g->zoomRetangulo(QRect(de, ate));
+    m_g->desfazZoom();
+    QCOMPARE(desfeito.count(), 1);
+    QVERIFY(!m_g->zoomAtivo());
+    QCOMPARE(m_g->escala(EixoGrafico::Esquerdo), esquerdo);
+    QCOMPARE(m_g->escala(EixoGrafico::Direito), direito);
+    QCOMPARE(m_g->escala(EixoGrafico::Inferior), tempo);
+}
+
+void tst_GraficoLinhas::arrastoParaEsquerdaDesfazZoom()
+{
+    const EscalaEixo tempo = m_g->escala(EixoGrafico::Inferior);
+    m_g->zoomRetangulo(m_g->areaGrafico().adjusted(100, 50, -100, -50));
+    QSignalSpy desfeito(m_g, &GraficoLinhas::zoomDesfeito);
+    const QPoint c = m_g->areaGrafico().center();
+    QTest::mousePress(m_g, Qt::LeftButton, {}, c);
+    QTest::mouseMove(m_g, c - QPoint(60, 0));
+    QTest::mouseRelease(m_g, Qt::LeftButton, {}, c - QPoint(60, 0));
+    QCOMPARE(desfeito.count(), 1);
+    QCOMPARE(m_g->escala(EixoGrafico::Inferior), tempo);
+}
+
+void tst_GraficoLinhas::rolagemSoVertical()
+{
+    const EscalaEixo tempo = m_g->escala(EixoGrafico::Inferior);
+    const double esquerdo = m_g->minimo(EixoGrafico::Esquerdo);
+    QSignalSpy rolou(m_g, &GraficoLinhas::rolou);
+    const QPoint c = m_g->areaGrafico().center();
+    QTest::mousePress(m_g, Qt::RightButton, {}, c);
+    QTest::mouseMove(m_g, c + QPoint(80, 40));
+    QTest::mouseRelease(m_g, Qt::RightButton, {}, c + QPoint(80, 40));
+    QVERIFY(rolou.count() >= 1);
+    QCOMPARE(m_g->escala(EixoGrafico::Inferior), tempo);
+    // Dragging down moves the data down: the scale moves up.
+    QVERIFY(m_g->minimo(EixoGrafico::Esquerdo) > esquerdo);
+}
+
+void tst_GraficoLinhas::rotulosDoTempoAoMenos15PixelsApart_data()
+{
+    QTest::addColumn<int>("largura");
+    QTest::newRow("wide chart") << 1200;
+    QTest::newRow("narrow chart") << 300;
+}
+
+void tst_GraficoLinhas::rotulosDoTempoAoMenos15PixelsApart()
+{
+    QFETCH(int, largura);
+    m_g->resize(largura, 400);
+    m_g->redesenha();
+    m_g->redesenha();
+    const QVector<double> marcas = m_g->xAxis->tickVector();
+    const QVector<QString> textos = m_g->xAxis->tickVectorLabels();
+    QVERIFY(marcas.size() >= 2);
+    QCOMPARE(marcas.size(), textos.size());
+    const QFontMetricsF fm(m_g->xAxis->tickLabelFont());
+    for (int i = 1; i < marcas.size(); ++i) {
+        const double fimAnterior = m_g->pixelDoValor(EixoGrafico::Inferior, marcas[i - 1])
+                                   + fm.horizontalAdvance(textos[i - 1]) / 2;
+        const double inicio = m_g->pixelDoValor(EixoGrafico::Inferior, marcas[i]) - fm.horizontalAdvance(textos[i]) / 2;
+        QVERIFY2(inicio - fimAnterior >= 15 - 1e-6, qPrintable(textos[i]));
+        QVERIFY(textos[i].startsWith(u'r'));  // the points' own labels
+    }
+}
+
+void tst_GraficoLinhas::textoRotuloPorEixo()
+{
+    m_g->defineFormatoValor(EixoGrafico::Esquerdo, QStringLiteral("###,#000.0"));
+    QCOMPARE(m_g->textoRotulo(EixoGrafico::Esquerdo, 1234.56), QStringLiteral("1.234,6"));
+    QCOMPARE(m_g->textoRotulo(EixoGrafico::Direito, 7.4), QStringLiteral("7"));
+    QCOMPARE(m_g->textoRotulo(EixoGrafico::Inferior, 36526.0 + 0.5 + 1.0 / 86400),
+             QStringLiteral("01/01/2000 12:00:01"));
+}
+
+void tst_GraficoLinhas::cruzNaoRedesenhaGrafico()
+{
+    QSignalSpy replots(m_g, &QCustomPlot::beforeReplot);
+    const QRect a = m_g->areaGrafico();
+    for (int i = 0; i < 20; ++i)
+        m_g->defineCruz(a.topLeft() + QPoint(10 + i * 5, 10 + i * 3));
+    QVERIFY(m_g->temCruz());
+    QCOMPARE(m_g->cruz(), a.topLeft() + QPoint(105, 67));
+    QCoreApplication::processEvents();
+    QCOMPARE(replots.count(), 0);
+    // Yellow over the white background shows as blue, as an exclusive-or.
+    QCOMPARE(m_g->camadaCruz()->corVisivel(), QColor(0, 0, 255));
+    m_g->escondeCruz();
+    QVERIFY(!m_g->temCruz());
+}
+
+void tst_GraficoLinhas::desenhaEmPintorEImagem()
+{
+    m_g->defineCruz(m_g->areaGrafico().center());
+    QImage folha(1600, 1000, QImage::Format_RGB32);
+    folha.fill(Qt::white);
+    {
+        QPainter p(&folha);
+        m_g->desenha(p, QRectF(0, 0, 1600, 1000));
+    }
+    // The red series lies somewhere on the page.
+    bool vermelho = false;
+    for (int y = 0; y < folha.height() && !vermelho; y += 2)
+        for (int x = 0; x < folha.width() && !vermelho; ++x)
+            vermelho = folha.pixel(x, y) == qRgb(255, 0, 0);
+    QVERIFY(vermelho);
+    const QPixmap imagem = m_g->imagem();
+    QCOMPARE(imagem.size(), m_g->size());
+    // The cross stays on screen after the picture.
+    QVERIFY(m_g->temCruz());
+}
+
+QTEST_MAIN(tst_GraficoLinhas)
+#include "tst_GraficoLinhas.moc"

@@ -1,0 +1,327 @@
+// The graph window: building the graph from one- and two-channel
+// documents, the axis limits and the single scale, the channel boxes and
+// margins, the save question, the save name and closing.
+#include "Catalogo.h"
+#include "ConfigRegional.h"
+#include "DataHora.h"
+#include "DialogosArquivoFalsos.h"
+#include "Fakes.h"
+#include "GraficoLinhas.h"
+#include "NumeracaoGraficos.h"
+#include "SerieLinhas.h"
+#include "TFormGrafico.h"
+
+#include <QCheckBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Temp (°C, 1 decimal, 4-20 mA limits 0..1000) and Umid (%, 0 decimals,
+// limits 20..80); values inside both ranges.
+TAquisicao documento(int canais, bool soCanal2 = false)
+{
+    TAquisicao a;
+    a.Titulo = QStringLiteral("Forno");
+    a.NumCanais = canais;
+    a.SensorCanal1 = soCanal2 ? -1 : 9;
+    a.SensorCanal2 = canais == 2 || soCanal2 ? 10 : -1;
+    a.NomeCanal1 = QStringLiteral("Temp");
+    a.UnidadeCanal1 = QStringLiteral("°C");
+    a.NomeCanal2 = QStringLiteral("Umid");
+    a.UnidadeCanal2 = QStringLiteral("%");
+    a.DecimaisCanal1 = 1;
+    a.DecimaisCanal2 = 0;
+    a.LimInfCanal1 = 0;
+    a.LimSupCanal1 = 1000;
+    a.LimInfCanal2 = 20;
+    a.LimSupCanal2 = 80;
+    a.defineIntervalo(10);
+    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
+    for (int i = 0; i < 50; ++i)
+        a.adicionaLeitura(soCanal2 ? 0.0 : 20.0 + i, 30.0 + i / 2.0);
+    return a;
+}
+
+}  // namespace
+
+class tst_TFormGrafico : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void umCanalGravadoNoCanal2_data();
+    void umCanalGravadoNoCanal2();
+    void escalaUnica_data();
+    void escalaUnica();
+    void limiteRecusadoVoltaAoAutomatico();
+    void margensDasCaixasDeCanal_data();
+    void margensDasCaixasDeCanal();
+    void eixoDeTempoComRotulosETitulo_data();
+    void eixoDeTempoComRotulosETitulo();
+    void perguntaAoFechar_data();
+    void perguntaAoFechar();
+    void simECancelarDialogoFechaSemSalvar();
+    void simESalvarGravaArquivo();
+    void nomeParaSalvarSemSufixoNemProibidos_data();
+    void nomeParaSalvarSemSufixoNemProibidos();
+
+private:
+    TFormGrafico *cria(TAquisicao a, const QString &nome = QStringLiteral("Forno"));
+
+    Catalogo m_catalogo;
+    ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
+    MensagensFalsas m_mensagens;
+    DialogosArquivoFalsos m_dialogos;
+    NumeracaoGraficos m_numeracao;
+    Ambiente m_ambiente;
+    QPointer<TFormGrafico> m_janela;
+};
+
+void tst_TFormGrafico::init()
+{
+    m_mensagens = MensagensFalsas();
+    m_dialogos = DialogosArquivoFalsos();
+    m_ambiente.catalogo = &m_catalogo;
+    m_ambiente.regional = &m_regional;
+    m_ambiente.mensagens = &m_mensagens;
+}
+
+void tst_TFormGrafico::cleanup()
+{
+    delete m_janela.data();
+}
+
+TFormGrafico *tst_TFormGrafico::cria(TAquisicao a, const QString &nome)
+{
+    TFormGrafico::Ligacoes l;
+    l.numeracao = &m_numeracao;
+    l.dialogos = &m_dialogos;
+    m_janela = new TFormGrafico(m_ambiente, l);
+    m_janela->setWindowTitle(nome + m_catalogo.texto(227));
+    m_janela->resize(900, 600);
+    m_janela->Seta_Aquisicao(std::move(a));
+    m_janela->show();
+    return m_janela;
+}
+
+void tst_TFormGrafico::umCanalGravadoNoCanal2_data()
+{
+    QTest::addColumn<QString>("nomeCanal2");
+    QTest::addColumn<QString>("tituloSerie");
+    QTest::newRow("named") << "Umid" << "Umid";
+    QTest::newRow("unnamed takes the default") << "" << "Canal 2";
+}
+
+void tst_TFormGrafico::umCanalGravadoNoCanal2()
+{
+    QFETCH(QString, nomeCanal2);
+    QFETCH(QString, tituloSerie);
+    TAquisicao a = documento(1, true);
+    a.NomeCanal2 = nomeCanal2;
+    TFormGrafico *j = cria(a);
+    QVERIFY(!j->Canal2);
+    QCOMPARE(j->TheChart->quantasSeries(), 2);  // Series1 and the single series
+    QCOMPARE(j->Canal1->eixoVertical(), EixoGrafico::Esquerdo);
+    QCOMPARE(j->Canal1->titulo(), tituloSerie);
+    QCOMPARE(j->Canal1->quantidade(), 50);
+    QCOMPARE(j->Canal1->y(3), 31.5);  // channel 2's value
+    QCOMPARE(j->TheChart->tituloEixo(EixoGrafico::Esquerdo), nomeCanal2 + QStringLiteral(" (% )"));
+    // Scaled by channel 2's limits and decimals...
+    QCOMPARE(j->TheChart->minimo(EixoGrafico::Esquerdo), 20.0);
+    QCOMPARE(j->TheChart->maximo(EixoGrafico::Esquerdo), 80.0);
+    // ...while the left axis's pattern follows channel 1's decimals.
+    QCOMPARE(j->TheChart->formatoValor(EixoGrafico::Esquerdo), QStringLiteral("###,#000.0"));
+    QVERIFY(!j->CheckBoxSerie1->isVisible());
+    QVERIFY(j->CheckBoxSerie2->isVisible());
+    j->CheckBoxSerie2->click();
+    QVERIFY(!j->Canal1->visivel());
+    j->CheckBoxSerie2->click();
+    QVERIFY(j->Canal1->visivel());
+}
+
+void tst_TFormGrafico::escalaUnica_data()
+{
+    QTest::addColumn<int>("canais");
+    QTest::addColumn<QList<double>>("antes");   // left min/max, right min/max
+    QTest::addColumn<QList<double>>("marcada");
+    QTest::newRow("two channels share the widest range")
+        << 2 << QList<double>{0, 100, 20, 80} << QList<double>{0, 100, 0, 100};
+    QTest::newRow("one channel: no effect") << 1 << QList<double>{0, 100} << QList<double>{0, 100};
+}
+
+void tst_TFormGrafico::escalaUnica()
+{
+    QFETCH(int, canais);
+    QFETCH(QList<double>, antes);
+    QFETCH(QList<double>, marcada);
+    TFormGrafico *j = cria(documento(canais));
+    auto faixas = [&] {
+        QList<double> r{j->TheChart->minimo(EixoGrafico::Esquerdo), j->TheChart->maximo(EixoGrafico::Esquerdo)};
+        if (canais == 2)
+            r << j->TheChart->minimo(EixoGrafico::Direito) << j->TheChart->maximo(EixoGrafico::Direito);
+        return r;
+    };
+    QCOMPARE(faixas(), antes);
+    j->CheckBoxEscala->click();
+    QCOMPARE(faixas(), marcada);
+    j->CheckBoxEscala->click();
+    QCOMPARE(faixas(), antes);
+}
+
+void tst_TFormGrafico::limiteRecusadoVoltaAoAutomatico()
+{
+    // Channel 1's range 100..200 lies wholly above its data (20..69): the
+    // new minimum is above the present maximum, so the chart refuses it
+    // and both value axes scale automatically.
+    TAquisicao a = documento(2);
+    a.LimInfCanal1 = 1000;
+    a.LimSupCanal1 = 2000;
+    TFormGrafico *j = cria(a);
+    QVERIFY(j->TheChart->automatico(EixoGrafico::Esquerdo));
+    QVERIFY(j->TheChart->automatico(EixoGrafico::Direito));
+    QCOMPARE(j->TheChart->minimo(EixoGrafico::Esquerdo), 20.0);
+    QCOMPARE(j->TheChart->maximo(EixoGrafico::Esquerdo), 69.0);
+}
+
+void tst_TFormGrafico::margensDasCaixasDeCanal_data()
+{
+    QTest::addColumn<int>("caixa");
+    QTest::addColumn<int>("margemMarcada");
+    QTest::addColumn<int>("margemDesmarcada");
+    QTest::newRow("channel 1: left margin 4 to 8") << 1 << 4 << 8;
+    QTest::newRow("channel 2: right margin 3 to 5") << 2 << 3 << 5;
+}
+
+void tst_TFormGrafico::margensDasCaixasDeCanal()
+{
+    QFETCH(int, caixa);
+    QFETCH(int, margemMarcada);
+    QFETCH(int, margemDesmarcada);
+    TFormGrafico *j = cria(documento(2));
+    QCheckBox *box = caixa == 1 ? j->CheckBoxSerie1 : j->CheckBoxSerie2;
+    SerieLinhas *serie = caixa == 1 ? j->Canal1 : j->Canal2;
+    auto margem = [&] { return caixa == 1 ? j->TheChart->margens().left() : j->TheChart->margens().right(); };
+    QCOMPARE(box->text(), (caixa == 1 ? QStringLiteral("Temp") : QStringLiteral("Umid")) + QStringLiteral(": "));
+    QCOMPARE(margem(), margemMarcada);
+    box->click();
+    QVERIFY(!serie->visivel());
+    QCOMPARE(margem(), margemDesmarcada);
+    box->click();
+    QVERIFY(serie->visivel());
+    QCOMPARE(margem(), margemMarcada);
+}
+
+void tst_TFormGrafico::eixoDeTempoComRotulosETitulo_data()
+{
+    QTest::addColumn<double>("intervalo");
+    QTest::addColumn<int>("i");
+    QTest::addColumn<QString>("rotulo1");
+    QTest::addColumn<QString>("rotulo2");
+    QTest::addColumn<int>("segundosX");  // x of entry i after Inicio
+    QTest::newRow("first entry") << 10.0 << 0 << "10:00:00  01/01/00" << "10:00:00" << 0;
+    QTest::newRow("later entry padded") << 10.0 << 6 << "10:01:00  01/01" << "01:00 s " << 60;
+    QTest::newRow("half-second first") << 0.0 << 0 << "10:00:00 .0 01/01/00" << "10:00:00 .0 01/01" << 0;
+    QTest::newRow("half-second fourth entry spread 120 s") << 0.0 << 3 << "10:00:01 .5 01/01" << "10:00:01 .5 01/01"
+                                                           << 360;
+}
+
+void tst_TFormGrafico::eixoDeTempoComRotulosETitulo()
+{
+    QFETCH(double, intervalo);
+    QFETCH(int, i);
+    QFETCH(QString, rotulo1);
+    QFETCH(QString, rotulo2);
+    QFETCH(int, segundosX);
+    TAquisicao a = documento(2);
+    a.defineIntervalo(intervalo);
+    TFormGrafico *j = cria(a);
+    QCOMPARE(j->Canal1->rotulo(i), rotulo1);
+    QCOMPARE(j->Canal2->rotulo(i), rotulo2);
+    QCOMPARE(qRound((j->Canal1->x(i) - a.Inicio) * 86400), segundosX);
+    const QString ultima = intervalo == 0 ? QStringLiteral("01/01/2000 10:00:24 .5") : QStringLiteral("01/01/2000 10:08:10");
+    QCOMPARE(j->TheChart->tituloEixo(EixoGrafico::Inferior),
+             QStringLiteral("Primeira aquisição: 01/01/2000 10:00:00   Última aquisição: ") + ultima);
+}
+
+void tst_TFormGrafico::perguntaAoFechar_data()
+{
+    QTest::addColumn<bool>("doArquivo");
+    QTest::addColumn<int>("resposta");
+    QTest::addColumn<bool>("fecha");
+    QTest::addColumn<int>("perguntas");
+    QTest::newRow("opened from a file: no question") << true << int(IMensagens::Resposta::Cancela) << true << 0;
+    QTest::newRow("collected, Cancel keeps it open") << false << int(IMensagens::Resposta::Cancela) << false << 1;
+    QTest::newRow("collected, No closes") << false << int(IMensagens::Resposta::Nao) << true << 1;
+}
+
+void tst_TFormGrafico::perguntaAoFechar()
+{
+    QFETCH(bool, doArquivo);
+    QFETCH(int, resposta);
+    QFETCH(bool, fecha);
+    QFETCH(int, perguntas);
+    TFormGrafico *j = cria(documento(2));
+    j->Seta_Modo_Arq(doArquivo);
+    m_mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta(resposta));
+    QCOMPARE(j->close(), fecha);
+    QCOMPARE(m_mensagens.registro.size(), perguntas);
+    if (perguntas) {
+        QCOMPARE(m_mensagens.registro[0].tipo, MensagemRegistrada::Tipo::SimNaoCancela);
+        QCOMPARE(m_mensagens.registro[0].texto, QStringLiteral("Deseja salvar o gráfico \"Forno\" ?"));
+    }
+    QVERIFY(m_dialogos.pedidos.isEmpty());
+}
+
+void tst_TFormGrafico::simECancelarDialogoFechaSemSalvar()
+{
+    TFormGrafico *j = cria(documento(2));
+    j->Abre_Children(QStringLiteral("Forno"));
+    const int numero = j->numeroGrafico();
+    QCOMPARE(m_numeracao.grafico(numero), j);
+    m_mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
+    QSignalSpy fechou(j, &TFormGrafico::fechou);
+    QVERIFY(j->close());
+    QCOMPARE(m_dialogos.pedidos.size(), 1);
+    QVERIFY(m_dialogos.pedidos[0].salvar);
+    QCOMPARE(m_dialogos.pedidos[0].extensaoPadrao, QStringLiteral("qvg"));
+    QCOMPARE(m_dialogos.pedidos[0].titulo, QStringLiteral("Salvar Arquivo Quorvane"));
+    QVERIFY(!j->salvo());
+    QCOMPARE(fechou.count(), 1);
+    // Its entry in the table is emptied.
+    QCOMPARE(m_numeracao.grafico(numero), nullptr);
+}
+
+void tst_TFormGrafico::simESalvarGravaArquivo()
+{
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("forno.qvg"));
+    TFormGrafico *j = cria(documento(2));
+    m_mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
+    m_dialogos.respostasSalvar.enqueue(caminho);
+    QVERIFY(j->close());
+    QVERIFY(QFile::exists(caminho));
+    QVERIFY(j->salvo());
+}
+
+void tst_TFormGrafico::nomeParaSalvarSemSufixoNemProibidos_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("proposto");
+    QTest::newRow("slash and colon") << "Forno 1/2: teste" << "Forno 1_2_ teste";
+    QTest::newRow("every forbidden character") << "a\\b/c:d*e?f\"g<h>i|j" << "a_b_c_d_e_f_g_h_i_j";
+    QTest::newRow("plain name") << "Forno" << "Forno";
+}
+
+void tst_TFormGrafico::nomeParaSalvarSemSufixoNemProibidos()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, proposto);
+    TFormGrafico *j = cria(documento(1), nome);
+    QCOMPARE(j->nomeParaSalvar(), proposto);
+    j->Seta_Modo_Arq(true);
+}
+
+QTEST_MAIN(tst_TFormGrafico)
+#include "tst_TFormGrafico.moc"
