@@ -14,7 +14,7 @@ enum Posicao {
     PosFirmware = 36,
 };
 
-} // namespace
+}  // namespace
 
 BlocoCalibracao BlocoCalibracao::decodifica(const QByteArray &b)
 {

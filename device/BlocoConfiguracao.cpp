@@ -34,7 +34,7 @@ enum Posicao {
     PosBateria = 30,
 };
 
-} // namespace
+}  // namespace
 
 BlocoConfiguracao BlocoConfiguracao::decodifica(const QByteArray &b)
 {
@@ -88,7 +88,7 @@ void escreveEnviados(QByteArray &b, const BlocoConfiguracao &c)
     poe8(b, PosReservado, c.Reservado);
 }
 
-} // namespace
+}  // namespace
 
 QByteArray BlocoConfiguracao::codifica(const QDateTime &instante) const
 {

@@ -19,9 +19,9 @@ struct BlocoConfiguracao
 
     int Sensor1 = 0;
     int Sensor2 = 0;
-    int Intervalo = 0;     // half seconds between readings, minus 1
+    int Intervalo = 0;  // half seconds between readings, minus 1
     int AtrasoInicio = 0;  // 0 at once, else seconds x 2 + 1
-    int Parada = 0;        // bit 15: never stop; else acquisitions until stop
+    int Parada = 0;  // bit 15: never stop; else acquisitions until stop
     int Ano = 1998;
     int Mes = 1;
     int Dia = 1;
@@ -38,7 +38,7 @@ struct BlocoConfiguracao
     int AquisicoesEfetuadas = 0;
     int InicioCircular = 0;
     int DesdeUltima = 0;  // half seconds since the latest acquisition
-    int Bateria = 0;      // consumption counter, 0 (new) to 65535
+    int Bateria = 0;  // consumption counter, 0 (new) to 65535
 
     static BlocoConfiguracao decodifica(const QByteArray &bloco);
     // Bytes 0 to 20 as they are sent, with the clock set from relogio.
@@ -69,7 +69,7 @@ struct BlocoConfiguracao
     // Derived quantities shared by the device operations.
     int bytesPorAquisicao() const;
     int bytesMemoria() const;  // the acquisition area, Memoria - 162
-    int capacidade() const;    // acquisitions the memory holds
+    int capacidade() const;  // acquisitions the memory holds
     int cargaBateria() const;  // remaining charge in percent
 
     bool operator==(const BlocoConfiguracao &) const = default;

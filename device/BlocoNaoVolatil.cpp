@@ -51,7 +51,7 @@ void escreveTexto(QByteArray &b, int posicao, int largura, const QString &texto)
     b.replace(posicao, largura, campo);
 }
 
-} // namespace
+}  // namespace
 
 BlocoNaoVolatil BlocoNaoVolatil::decodifica(const QByteArray &b)
 {

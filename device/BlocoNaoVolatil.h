@@ -19,9 +19,9 @@ struct BlocoNaoVolatil
     static constexpr int LarguraUnidade = 8;
 
     enum class Campo {
-        Textos = 0x1,       // bytes 0 to 65
-        Limites = 0x2,      // bytes 66 to 73
-        Offsets = 0x4,      // bytes 74 and 75
+        Textos = 0x1,  // bytes 0 to 65
+        Limites = 0x2,  // bytes 66 to 73
+        Offsets = 0x4,  // bytes 74 and 75
         DataBateria = 0x8,  // bytes 118 to 122
     };
     Q_DECLARE_FLAGS(Campos, Campo)

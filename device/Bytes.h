@@ -72,4 +72,4 @@ inline void poeLe16(QByteArray &b, int i, int v)
     poe8(b, i + 1, v >> 8);
 }
 
-} // namespace Bytes
+}  // namespace Bytes

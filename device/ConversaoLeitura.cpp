@@ -31,7 +31,7 @@ constexpr int ContagemMaxima = 4095;
 bool inicioDeTrecho(int trecho)
 {
     using namespace Trecho;
-    for (int t : {J, K, T, E, N, R, S, B, Pt100, JuncaoFria, Linear})
+    for (int t : { J, K, T, E, N, R, S, B, Pt100, JuncaoFria, Linear })
         if (t == trecho)
             return true;
     return false;
@@ -46,7 +46,7 @@ double compensacaoJuncaoFria(int juncaoFria, int codigo, int offsetJuncaoFria)
     return real48(Estendido(GanhoJuncaoFria(codigo)) * t * FatorJuncaoFria);
 }
 
-} // namespace
+}  // namespace
 
 double Lineariza(int trecho, double x, int codigo)
 {
@@ -65,7 +65,7 @@ double Lineariza(int trecho, double x, int codigo)
 }
 
 double ConverteLeitura(int juncaoFria, int codigo, int zero, double bruto, int span, int offsetJuncaoFria,
-                       int inferior, int superior)
+    int inferior, int superior)
 {
     const int trecho = TrechoDoSensor(codigo);
     if (trecho < 0)
@@ -85,19 +85,19 @@ double ConverteLeitura(int juncaoFria, int codigo, int zero, double bruto, int s
 }
 
 double ConverteCanal(uint8_t alto, uint8_t baixo, int codigo, int zero, int span, int offsetJuncaoFria,
-                     int inferior, int superior)
+    int inferior, int superior)
 {
     const int bruto = SemLeitura(alto, baixo) ? 0 : ContagemDosBytes(alto, baixo);
     return ConverteLeitura(0, codigo, zero, bruto, span, offsetJuncaoFria, inferior, superior);
 }
 
 double ConverteCanalCJ(uint8_t alto, uint8_t baixo, uint8_t juncaoFria, int codigo, int zero, int span,
-                       int offsetJuncaoFria, int inferior, int superior)
+    int offsetJuncaoFria, int inferior, int superior)
 {
     if (SemLeitura(alto, baixo))
         return 0.0;
-    return ConverteLeitura(juncaoFria, codigo, zero, ContagemDosBytes(alto, baixo), span, offsetJuncaoFria,
-                           inferior, superior);
+    return ConverteLeitura(
+        juncaoFria, codigo, zero, ContagemDosBytes(alto, baixo), span, offsetJuncaoFria, inferior, superior);
 }
 
 int JuncaoFriaDoisCanais(uint8_t b0, uint8_t b2)
@@ -106,15 +106,14 @@ int JuncaoFriaDoisCanais(uint8_t b0, uint8_t b2)
 }
 
 void ConverteDoisCanais(double &valor1, double &valor2, bool usaJuncaoFria, uint8_t b0, uint8_t b1,
-                        uint8_t b2, uint8_t b3, int codigo1, int codigo2, int zero1, int span1, int zero2,
-                        int span2, int offsetJuncaoFria, int inferior1, int superior1, int inferior2,
-                        int superior2)
+    uint8_t b2, uint8_t b3, int codigo1, int codigo2, int zero1, int span1, int zero2, int span2,
+    int offsetJuncaoFria, int inferior1, int superior1, int inferior2, int superior2)
 {
     const int juncaoFria = usaJuncaoFria ? JuncaoFriaDoisCanais(b0, b2) : 0;
     valor1 = SemLeitura(b0, b1) ? 0.0
                                 : ConverteLeitura(juncaoFria, codigo1, zero1, ContagemDosBytes(b0, b1), span1,
-                                                  offsetJuncaoFria, inferior1, superior1);
+                                    offsetJuncaoFria, inferior1, superior1);
     valor2 = SemLeitura(b2, b3) ? 0.0
                                 : ConverteLeitura(juncaoFria, codigo2, zero2, ContagemDosBytes(b2, b3), span2,
-                                                  offsetJuncaoFria, inferior2, superior2);
+                                    offsetJuncaoFria, inferior2, superior2);
 }

@@ -16,7 +16,7 @@
 // One raw count (0 to 4095) of a sensor code (128 to 138); the cold
 // junction is used by thermocouples only. A code without a table gives 0.
 double ConverteLeitura(int juncaoFria, int codigo, int zero, double bruto, int span, int offsetJuncaoFria,
-                       int inferior, int superior);
+    int inferior, int superior);
 
 // The table lookup of x in the run that starts at index trecho (Trecho::).
 // Beyond the run's last bound the result is the high end of the sensor's
@@ -27,21 +27,20 @@ double Lineariza(int trecho, double x, int codigo);
 // One channel stored in 2 bytes (the count's high nibble, then its low
 // byte). FF FF is converted as the count 0.
 double ConverteCanal(uint8_t alto, uint8_t baixo, int codigo, int zero, int span, int offsetJuncaoFria,
-                     int inferior, int superior);
+    int inferior, int superior);
 
 // One thermocouple channel stored in 3 bytes with its cold junction.
 // FF FF gives 0, unconverted.
 double ConverteCanalCJ(uint8_t alto, uint8_t baixo, uint8_t juncaoFria, int codigo, int zero, int span,
-                       int offsetJuncaoFria, int inferior, int superior);
+    int offsetJuncaoFria, int inferior, int superior);
 
 // Both channels stored in 4 bytes: the cold junction split into the high
 // nibbles of bytes 0 and 2, each count in the low nibble of its first byte
 // and the whole second byte. A channel stored as FF FF gives 0. Without
 // usaJuncaoFria the cold junction is taken as 0.
 void ConverteDoisCanais(double &valor1, double &valor2, bool usaJuncaoFria, uint8_t b0, uint8_t b1,
-                        uint8_t b2, uint8_t b3, int codigo1, int codigo2, int zero1, int span1, int zero2,
-                        int span2, int offsetJuncaoFria, int inferior1, int superior1, int inferior2,
-                        int superior2);
+    uint8_t b2, uint8_t b3, int codigo1, int codigo2, int zero1, int span1, int zero2, int span2,
+    int offsetJuncaoFria, int inferior1, int superior1, int inferior2, int superior2);
 
 // The pieces of a 4-byte acquisition.
 int JuncaoFriaDoisCanais(uint8_t b0, uint8_t b2);

@@ -6,6 +6,7 @@ namespace {
 
 // The values as written, each segment an upper bound in counts, a slope
 // and an intercept; every run closes with the end mark.
+// clang-format off
 constexpr double Valores[TamanhoTabelaLinearizacao] = {
     // J: starts at 0
     379, 0.29844129, -103.199455,
@@ -141,8 +142,9 @@ constexpr double Valores[TamanhoTabelaLinearizacao] = {
     // Cold-junction gains of J, K, T, E, N, R, S, B
     55214, 43133, 44043, 65535, 28785, 6533, 6548, 179,
 };
+// clang-format on
 
-} // namespace
+}  // namespace
 
 const std::array<double, TamanhoTabelaLinearizacao> &TabelaLinearizacao()
 {
@@ -158,8 +160,8 @@ const std::array<double, TamanhoTabelaLinearizacao> &TabelaLinearizacao()
 
 int TrechoDoSensor(int codigo)
 {
-    static constexpr int inicios[] = {Trecho::J, Trecho::K,  Trecho::T,     Trecho::E,      Trecho::N, Trecho::R,
-                                      Trecho::S, Trecho::B,  Trecho::Pt100, Trecho::Linear, Trecho::Linear};
+    static constexpr int inicios[] = { Trecho::J, Trecho::K, Trecho::T, Trecho::E, Trecho::N, Trecho::R,
+        Trecho::S, Trecho::B, Trecho::Pt100, Trecho::Linear, Trecho::Linear };
     if (codigo < 128 || codigo > 138)
         return -1;
     return inicios[codigo - 128];

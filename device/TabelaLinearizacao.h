@@ -25,7 +25,7 @@ constexpr int B = 229;
 constexpr int Pt100 = 290;
 constexpr int JuncaoFria = 324;
 constexpr int Linear = 334;
-} // namespace Trecho
+}  // namespace Trecho
 
 const std::array<double, TamanhoTabelaLinearizacao> &TabelaLinearizacao();
 

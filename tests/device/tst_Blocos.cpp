@@ -30,7 +30,7 @@ QByteArray naoVolatilPadrao()
     return b;
 }
 
-} // namespace
+}  // namespace
 
 class tst_Blocos : public QObject
 {
@@ -148,8 +148,8 @@ void tst_Blocos::configuracaoEnviadaLevaOsCamposNoLugar()
     c.Modos = 0x0A;
     c.Medidas = 4;
     c.PontoDecimal = 0xF6;  // bits 4 to 7 are not sent
-    c.Reservado = 9;        // always sent as 0
-    c.Memoria = 32768;      // never sent
+    c.Reservado = 9;  // always sent as 0
+    c.Memoria = 32768;  // never sent
     const QByteArray b = c.codifica(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 58)));
     QCOMPARE(b, hex("8188123456ABCDEF80001C0C07173B3A0A0A040600"));
     const QByteArray registro = c.codificaRegistro(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 58)));
@@ -266,8 +266,8 @@ void tst_Blocos::limitesEOffsets()
     QByteArray b(BlocoNaoVolatil::Tamanho, ' ');
     b.replace(posicao, bytes.size(), bytes);
     auto n = BlocoNaoVolatil::decodifica(b);
-    const int campos[] = {n.LimiteInferior1, n.LimiteSuperior1, n.LimiteInferior2,
-                          n.LimiteSuperior2, n.Offset1,         n.Offset2};
+    const int campos[] = { n.LimiteInferior1, n.LimiteSuperior1, n.LimiteInferior2, n.LimiteSuperior2,
+        n.Offset1, n.Offset2 };
     const int indice = posicao < 74 ? (posicao - 66) / 2 : posicao - 74 + 4;
     QCOMPARE(campos[indice], valor);
     // And back: a block of blanks with only this field written.
@@ -280,8 +280,13 @@ void tst_Blocos::textosAparadosEmWindows1252()
     QByteArray b(BlocoNaoVolatil::Tamanho, ' ');
     b.replace(0, 30, QByteArray("  Caldeira n\xBA 2  \t          "));
     b.replace(30, 10, QByteArray("Entrada   "));
-    b.replace(40, 10, QByteArray("\0\0Sa\xED" "da\0\0\0\0", 10));
-    b.replace(50, 8, QByteArray("\xB0" "C      "));
+    b.replace(40, 10,
+        QByteArray("\0\0Sa\xED"
+                   "da\0\0\0\0",
+            10));
+    b.replace(50, 8,
+        QByteArray("\xB0"
+                   "C      "));
     b.replace(58, 8, QByteArray("%       "));
     const auto n = BlocoNaoVolatil::decodifica(b);
     QCOMPARE(n.Titulo, QStringLiteral("Caldeira nº 2"));
@@ -303,7 +308,9 @@ void tst_Blocos::textosCodificadosCortadosECompletados()
     QCOMPARE(b.left(30), QByteArray("Um t\xEDtulo bem mais longo que t"));
     QCOMPARE(b.mid(30, 10), QByteArray("T1        "));
     QCOMPARE(b.mid(40, 10), QByteArray(10, ' '));
-    QCOMPARE(b.mid(50, 8), QByteArray("\xB0" "C      "));
+    QCOMPARE(b.mid(50, 8),
+        QByteArray("\xB0"
+                   "C      "));
     QCOMPARE(b.mid(58, 8), QByteArray("kgf/cm\xB2x"));
     QCOMPARE(b.mid(66), naoVolatilPadrao().mid(66));
 }
@@ -316,8 +323,7 @@ void tst_Blocos::atualizaSoOsCamposPedidos_data()
     QTest::addColumn<int>("fim");  // the bytes that may change, [inicio, fim)
     QTest::newRow("battery date keeps 0 to 117") << BlocoNaoVolatil::Campos(C::DataBateria) << 118 << 123;
     QTest::newRow("offsets keep all but 74 and 75") << BlocoNaoVolatil::Campos(C::Offsets) << 74 << 76;
-    QTest::newRow("editor fields keep 76 to 122")
-        << (C::Textos | C::Limites | C::Offsets) << 0 << 76;
+    QTest::newRow("editor fields keep 76 to 122") << (C::Textos | C::Limites | C::Offsets) << 0 << 76;
     QTest::newRow("nothing chosen keeps everything") << BlocoNaoVolatil::Campos() << 0 << 0;
 }
 
@@ -411,8 +417,8 @@ void tst_Blocos::firmware()
 void tst_Blocos::coeficientesEmOrdemDoHospedeiro()
 {
     QByteArray b(BlocoCalibracao::Tamanho, '\0');
-    b.replace(0, 4, hex("FF9C2710"));   // W0 -100, W1 10000
-    b.replace(24, 3, hex("012C04"));    // W12 300, model 4
+    b.replace(0, 4, hex("FF9C2710"));  // W0 -100, W1 10000
+    b.replace(24, 3, hex("012C04"));  // W12 300, model 4
     const auto c = BlocoCalibracao::decodifica(b);
     QCOMPARE(c.coeficiente(0), -100);
     QCOMPARE(c.coeficiente(1), 10000);
@@ -427,7 +433,7 @@ void tst_Blocos::calibracaoIdaEVolta()
         c.Coeficientes[i] = uint16_t(0x1001 * (i + 1) + 0x80);
     c.Modelo = 3;
     c.NumeroSerie = 0x0102A0B0;
-    c.NaoInterpretados = {1, 2, 3, 4};
+    c.NaoInterpretados = { 1, 2, 3, 4 };
     c.Reservado35 = 0xEE;
     c.Firmware = 0x21;
     const QByteArray b = c.codifica();
@@ -442,7 +448,7 @@ void tst_Blocos::leiturasComSinal()
     QCOMPARE(l.LeituraCanal1, -2);
     QCOMPARE(l.LeituraCanal2, 0x0A12);
     QCOMPARE(l.JuncaoFria, 0x53);
-    QCOMPARE(l.NaoInterpretados, (std::array<uint16_t, 3> {1, 2, 3}));
+    QCOMPARE(l.NaoInterpretados, (std::array<uint16_t, 3> { 1, 2, 3 }));
     QCOMPARE(l.codifica(), hex("FFFE0A1253000100020003"));
 }
 

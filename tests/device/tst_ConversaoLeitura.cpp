@@ -12,7 +12,7 @@ namespace {
 constexpr int Zero = 0;
 constexpr int Span = 10000;
 
-} // namespace
+}  // namespace
 
 class tst_ConversaoLeitura : public QObject
 {
@@ -40,9 +40,9 @@ void tst_ConversaoLeitura::tabelaTemOsTrechosNoLugar()
 {
     const auto &t = TabelaLinearizacao();
     // Each run: whole segments and the end mark right after its last one.
-    const int inicios[] = {Trecho::J, Trecho::K, Trecho::T, Trecho::E, Trecho::N, Trecho::R,
-                           Trecho::S, Trecho::B, Trecho::Pt100, Trecho::JuncaoFria, Trecho::Linear};
-    const int segmentos[] = {6, 11, 11, 7, 10, 15, 14, 20, 11, 3, 1};
+    const int inicios[] = { Trecho::J, Trecho::K, Trecho::T, Trecho::E, Trecho::N, Trecho::R, Trecho::S,
+        Trecho::B, Trecho::Pt100, Trecho::JuncaoFria, Trecho::Linear };
+    const int segmentos[] = { 6, 11, 11, 7, 10, 15, 14, 20, 11, 3, 1 };
     for (int r = 0; r < 11; ++r) {
         const int fim = inicios[r] + 3 * segmentos[r];
         QCOMPARE(t[fim], FimTrecho);
@@ -85,12 +85,13 @@ void tst_ConversaoLeitura::converteLeitura_data()
     QTest::newRow("K full scale") << 129 << Zero << 4095.0 << 0 << 0 << 0 << 1326.0;
     QTest::newRow("Pt100 keeps its fraction") << 136 << Zero << 1000.0 << 0 << 0 << 0 << -83.881786;
     QTest::newRow("Pt100 full scale") << 136 << Zero << 4095.0 << 0 << 0 << 0 << 320.0000165;
-    QTest::newRow("0-50 mV beyond the identity segment") << 138 << Zero << 5000.0 << 0 << -100 << 900 << 900.0;
-    QTest::newRow("negative calibrated value is the low limit") << 137 << -100 << 50.0 << 0 << 200 << 1000
-                                                                 << 200.0;
+    QTest::newRow("0-50 mV beyond the identity segment")
+        << 138 << Zero << 5000.0 << 0 << -100 << 900 << 900.0;
+    QTest::newRow("negative calibrated value is the low limit")
+        << 137 << -100 << 50.0 << 0 << 200 << 1000 << 200.0;
     QTest::newRow("0-50 mV zero count is the low limit") << 138 << Zero << 0.0 << 0 << -100 << 900 << -100.0;
-    QTest::newRow("4-20 mA full scale is the high limit") << 137 << Zero << 4095.0 << 0 << -2000 << 9999
-                                                           << 9999.0;
+    QTest::newRow("4-20 mA full scale is the high limit")
+        << 137 << Zero << 4095.0 << 0 << -2000 << 9999 << 9999.0;
 }
 
 void tst_ConversaoLeitura::converteLeitura()
@@ -108,7 +109,7 @@ void tst_ConversaoLeitura::converteLeitura()
 
 void tst_ConversaoLeitura::resultadoEhReal48()
 {
-    for (double bruto : {0.0, 1.0, 311.0, 1000.0, 2047.0, 4095.0}) {
+    for (double bruto : { 0.0, 1.0, 311.0, 1000.0, 2047.0, 4095.0 }) {
         const double v = ConverteLeitura(0, 136, 7, bruto, 9999, 0, 0, 0);
         QCOMPARE(Real48::arredonda(v), v);
     }
@@ -126,13 +127,15 @@ void tst_ConversaoLeitura::lineariza_data()
         << Trecho::J << 379.0 << 128 << Real48::arredonda(379 * 0.29844129 - 103.199455);
     QTest::newRow("just above a bound takes the next segment")
         << Trecho::J << 379.5 << 128 << Real48::arredonda(379.5 * 0.27625095 - 94.782609);
-    QTest::newRow("last segment of T") << Trecho::T << 1773.0 << 130 << Real48::arredonda(1773 * 0.23800774 - 21.905537);
+    QTest::newRow("last segment of T")
+        << Trecho::T << 1773.0 << 130 << Real48::arredonda(1773 * 0.23800774 - 21.905537);
     QTest::newRow("beyond T gives its range end") << Trecho::T << 1773.5 << 130 << 400.0;
     QTest::newRow("cold junction beyond its run gives the thermocouple's end")
         << Trecho::JuncaoFria << 2779.0 << 133 << 1760.0;
     QTest::newRow("beyond Pt100") << Trecho::Pt100 << 4096.0 << 136 << 320.0;
     QTest::newRow("beyond the linear run is 4095") << Trecho::Linear << 4095.5 << 137 << 4095.0;
-    QTest::newRow("B first segment") << Trecho::B << 354.0 << 135 << Real48::arredonda(354 * 9.13354701 - 3055);
+    QTest::newRow("B first segment") << Trecho::B << 354.0 << 135
+                                     << Real48::arredonda(354 * 9.13354701 - 3055);
 }
 
 void tst_ConversaoLeitura::lineariza()
@@ -186,8 +189,8 @@ void tst_ConversaoLeitura::semLeitura()
         v = ConverteCanalCJ(0xFF, 0xFF, 0x10, 128, Zero, Span, 0, 0, 0);
     } else {
         double outro = -1;
-        ConverteDoisCanais(v, outro, true, 0xFF, 0xFF, 0x0F, 0xFF, 136, 137, Zero, Span, Zero, Span, 0, 0, 0, 0,
-                           4095);
+        ConverteDoisCanais(
+            v, outro, true, 0xFF, 0xFF, 0x0F, 0xFF, 136, 137, Zero, Span, Zero, Span, 0, 0, 0, 0, 4095);
         // The other channel is converted: 0F FF is the count 4095.
         QCOMPARE(outro, 4095.0);
     }
@@ -202,11 +205,12 @@ void tst_ConversaoLeitura::doisCanaisSeparaOsBytes()
     // Linear channels over 0 to 4095 show the counts themselves; the
     // thermocouple on channel 1 shows the cold junction 83 is used.
     double v1 = 0, v2 = 0;
-    ConverteDoisCanais(v1, v2, false, 0x5A, 0x12, 0x3B, 0x34, 137, 138, Zero, Span, Zero, Span, 0, 0, 4095, 0,
-                       4095);
+    ConverteDoisCanais(
+        v1, v2, false, 0x5A, 0x12, 0x3B, 0x34, 137, 138, Zero, Span, Zero, Span, 0, 0, 4095, 0, 4095);
     QCOMPARE(v1, 2578.0);
     QCOMPARE(v2, 2868.0);
-    ConverteDoisCanais(v1, v2, true, 0x5A, 0x12, 0x3B, 0x34, 128, 137, Zero, Span, Zero, Span, 0, 0, 0, 0, 4095);
+    ConverteDoisCanais(
+        v1, v2, true, 0x5A, 0x12, 0x3B, 0x34, 128, 137, Zero, Span, Zero, Span, 0, 0, 0, 0, 4095);
     QCOMPARE(v1, ConverteLeitura(83, 128, Zero, 2578, Span, 0, 0, 0));
     QVERIFY(v1 != ConverteLeitura(0, 128, Zero, 2578, Span, 0, 0, 0));
     QCOMPARE(v2, 2868.0);
@@ -215,7 +219,8 @@ void tst_ConversaoLeitura::doisCanaisSeparaOsBytes()
 void tst_ConversaoLeitura::doisCanaisSemJuncaoFria()
 {
     double v1 = 0, v2 = 0;
-    ConverteDoisCanais(v1, v2, false, 0x5A, 0x12, 0x3B, 0x34, 128, 129, Zero, Span, Zero, Span, 0, 0, 0, 0, 0);
+    ConverteDoisCanais(
+        v1, v2, false, 0x5A, 0x12, 0x3B, 0x34, 128, 129, Zero, Span, Zero, Span, 0, 0, 0, 0, 0);
     QCOMPARE(v1, ConverteLeitura(0, 128, Zero, 2578, Span, 0, 0, 0));
     QCOMPARE(v2, ConverteLeitura(0, 129, Zero, 2868, Span, 0, 0, 0));
 }
@@ -224,12 +229,12 @@ void tst_ConversaoLeitura::canalCJUsaAJuncaoFria()
 {
     // The high nibble of the first byte is not part of the count.
     QCOMPARE(ConverteCanalCJ(0xF3, 0xE8, 40, 128, Zero, Span, 0, 0, 0),
-             ConverteLeitura(40, 128, Zero, 1000, Span, 0, 0, 0));
+        ConverteLeitura(40, 128, Zero, 1000, Span, 0, 0, 0));
     QCOMPARE(ConverteCanal(0xA3, 0xE8, 136, Zero, Span, 0, 0, 0),
-             ConverteLeitura(0, 136, Zero, 1000, Span, 0, 0, 0));
+        ConverteLeitura(0, 136, Zero, 1000, Span, 0, 0, 0));
     // A cold junction of 40 against 0 changes a J reading.
     QVERIFY(ConverteCanalCJ(0x03, 0xE8, 40, 128, Zero, Span, 0, 0, 0)
-            != ConverteCanalCJ(0x03, 0xE8, 0, 128, Zero, Span, 0, 0, 0));
+        != ConverteCanalCJ(0x03, 0xE8, 0, 128, Zero, Span, 0, 0, 0));
 }
 
 void tst_ConversaoLeitura::codigoSemTabelaNaoConverte()

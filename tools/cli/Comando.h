@@ -21,8 +21,8 @@ struct Comando
 {
     QString nome;
     QString resumo;  // one line for the list of commands
-    QString uso;     // "info --porta <porta> [--json]"
-    QString ajuda;   // the options and what the command does, several lines
+    QString uso;  // "info --porta <porta> [--json]"
+    QString ajuda;  // the options and what the command does, several lines
     // Takes the arguments after the command's name; returns the exit code.
     std::function<int(const QStringList &argumentos, Console &console)> executa;
 };
@@ -31,5 +31,5 @@ struct Comando
 namespace Saida {
 constexpr int Sucesso = 0;
 constexpr int Falha = 1;  // the operation failed (link, file)
-constexpr int Uso = 2;    // the command line is wrong
-} // namespace Saida
+constexpr int Uso = 2;  // the command line is wrong
+}  // namespace Saida

@@ -49,8 +49,8 @@ int executaInfo(const QStringList &argumentos, Console &console)
         return Saida::Falha;
     }
 
-    const FichaTarvek ficha(BlocoConfiguracao::decodifica(configuracao), BlocoNaoVolatil::decodifica(naoVolatil),
-                            BlocoCalibracao::decodifica(calibracao), sessao.catalogo());
+    const FichaTarvek ficha(BlocoConfiguracao::decodifica(configuracao),
+        BlocoNaoVolatil::decodifica(naoVolatil), BlocoCalibracao::decodifica(calibracao), sessao.catalogo());
     if (json)
         console.saida << QString::fromUtf8(QJsonDocument(ficha.json()).toJson(QJsonDocument::Indented));
     else
@@ -59,15 +59,16 @@ int executaInfo(const QStringList &argumentos, Console &console)
     return Saida::Sucesso;
 }
 
-} // namespace
+}  // namespace
 
 Comando ComandoInfo()
 {
     Comando c;
     c.nome = QStringLiteral("info");
     c.resumo = QStringLiteral("lê e mostra os parâmetros do Tarvek");
-    c.uso = QStringLiteral("info --porta <1-4 | dispositivo | simulador> [--json] [--descricao <cenário | arquivo.json>] "
-                           "[--verboso]");
+    c.uso = QStringLiteral(
+        "info --porta <1-4 | dispositivo | simulador> [--json] [--descricao <cenário | arquivo.json>] "
+        "[--verboso]");
     c.ajuda = QStringLiteral(
         "Lê do Tarvek os blocos de configuração, de não-voláteis e de calibração e mostra\n"
         "cada campo decodificado (sensores, intervalo, parada, relógio, memória, bateria,\n"

@@ -33,7 +33,7 @@ QString comDecimais(int contagem, int decimais)
 
 QString mascaraDecimal(int decimais)
 {
-    static const char *const mascaras[] = {"0000", "000,0", "00,00", "0,000"};
+    static const char *const mascaras[] = { "0000", "000,0", "00,00", "0,000" };
     return QString::fromLatin1(mascaras[decimais & 3]);
 }
 
@@ -52,10 +52,10 @@ QString textoMeiosSegundos(int meios)
     return QStringLiteral("%1%2 s").arg(meios / 2).arg(meios % 2 ? QStringLiteral(",5") : QString());
 }
 
-} // namespace
+}  // namespace
 
 FichaTarvek::FichaTarvek(const BlocoConfiguracao &configuracao, const BlocoNaoVolatil &naoVolatil,
-                         const BlocoCalibracao &calibracao, const Catalogo &catalogo)
+    const BlocoCalibracao &calibracao, const Catalogo &catalogo)
     : m_catalogo(catalogo)
 {
     m_secoes << secaoConfiguracao(configuracao) << secaoNaoVolatil(naoVolatil, configuracao)
@@ -73,41 +73,43 @@ QString FichaTarvek::nomeSensor(int codigo) const
 
 QString FichaTarvek::nomeModo(int modo) const
 {
-    const int textos[] = {TextoMedia, TextoMaximo, TextoMinimo};
+    const int textos[] = { TextoMedia, TextoMaximo, TextoMinimo };
     return m_catalogo.texto(textos[modo >= 0 && modo <= 2 ? modo : 0]);
 }
 
 FichaTarvek::Secao FichaTarvek::secaoConfiguracao(const BlocoConfiguracao &c) const
 {
-    Secao s {QStringLiteral("configuracao"), QStringLiteral("Configuração"), {}};
-    s.campos << Campo {QStringLiteral("Sensor1"), c.Sensor1, nomeSensor(c.Sensor1)}
-             << Campo {QStringLiteral("Sensor2"), c.Sensor2, nomeSensor(c.Sensor2)}
-             << Campo {QStringLiteral("Intervalo"), c.Intervalo, c.textoIntervalo()}
-             << Campo {QStringLiteral("AtrasoInicio"), c.AtrasoInicio,
-                       c.AtrasoInicio == 0 ? QStringLiteral("início imediato")
-                                           : QStringLiteral("início após %1 s").arg((c.AtrasoInicio - 1) / 2)}
-             << Campo {QStringLiteral("Parada"), c.Parada,
-                       c.nuncaPara() ? QStringLiteral("nunca para (memória circular)")
-                                     : QStringLiteral("para após %1 aquisições").arg(c.Parada)}
-             << Campo {QStringLiteral("Ano"), c.Ano, {}} << Campo {QStringLiteral("Mes"), c.Mes, {}}
-             << Campo {QStringLiteral("Dia"), c.Dia, {}} << Campo {QStringLiteral("Hora"), c.Hora, {}}
-             << Campo {QStringLiteral("Minuto"), c.Minuto, {}} << Campo {QStringLiteral("Segundo"), c.Segundo, {}}
-             << Campo {QStringLiteral("Relogio"), dataHora(c.relogio()),
-                       textoDataHora(c.relogio(), QStringLiteral("dd/MM/yyyy hh:mm:ss"))}
-             << Campo {QStringLiteral("LeiturasPorAquisicao"), c.LeiturasPorAquisicao, {}}
-             << Campo {QStringLiteral("Modos"), c.Modos,
-                       QStringLiteral("canal 1: %1, canal 2: %2")
-                           .arg(nomeModo(ModoDoCanal(uint8_t(c.Modos), 1)), nomeModo(ModoDoCanal(uint8_t(c.Modos), 2)))}
-             << Campo {QStringLiteral("Medidas"), c.Medidas, {}}
-             << Campo {QStringLiteral("PontoDecimal"), c.PontoDecimal,
-                       QStringLiteral("canal 1: %1, canal 2: %2")
-                           .arg(mascaraDecimal(c.decimais(1)), mascaraDecimal(c.decimais(2)))}
-             << Campo {QStringLiteral("Reservado"), c.Reservado, {}}
-             << Campo {QStringLiteral("Memoria"), c.Memoria, {}}
-             << Campo {QStringLiteral("AquisicoesEfetuadas"), c.AquisicoesEfetuadas, {}}
-             << Campo {QStringLiteral("InicioCircular"), c.InicioCircular, {}}
-             << Campo {QStringLiteral("DesdeUltima"), c.DesdeUltima, textoMeiosSegundos(c.DesdeUltima)}
-             << Campo {QStringLiteral("Bateria"), c.Bateria, {}};
+    Secao s { QStringLiteral("configuracao"), QStringLiteral("Configuração"), {} };
+    s.campos << Campo { QStringLiteral("Sensor1"), c.Sensor1, nomeSensor(c.Sensor1) }
+             << Campo { QStringLiteral("Sensor2"), c.Sensor2, nomeSensor(c.Sensor2) }
+             << Campo { QStringLiteral("Intervalo"), c.Intervalo, c.textoIntervalo() }
+             << Campo { QStringLiteral("AtrasoInicio"), c.AtrasoInicio,
+                    c.AtrasoInicio == 0 ? QStringLiteral("início imediato")
+                                        : QStringLiteral("início após %1 s").arg((c.AtrasoInicio - 1) / 2) }
+             << Campo { QStringLiteral("Parada"), c.Parada,
+                    c.nuncaPara() ? QStringLiteral("nunca para (memória circular)")
+                                  : QStringLiteral("para após %1 aquisições").arg(c.Parada) }
+             << Campo { QStringLiteral("Ano"), c.Ano, {} } << Campo { QStringLiteral("Mes"), c.Mes, {} }
+             << Campo { QStringLiteral("Dia"), c.Dia, {} } << Campo { QStringLiteral("Hora"), c.Hora, {} }
+             << Campo { QStringLiteral("Minuto"), c.Minuto, {} }
+             << Campo { QStringLiteral("Segundo"), c.Segundo, {} }
+             << Campo { QStringLiteral("Relogio"), dataHora(c.relogio()),
+                    textoDataHora(c.relogio(), QStringLiteral("dd/MM/yyyy hh:mm:ss")) }
+             << Campo { QStringLiteral("LeiturasPorAquisicao"), c.LeiturasPorAquisicao, {} }
+             << Campo { QStringLiteral("Modos"), c.Modos,
+                    QStringLiteral("canal 1: %1, canal 2: %2")
+                        .arg(nomeModo(ModoDoCanal(uint8_t(c.Modos), 1)),
+                            nomeModo(ModoDoCanal(uint8_t(c.Modos), 2))) }
+             << Campo { QStringLiteral("Medidas"), c.Medidas, {} }
+             << Campo { QStringLiteral("PontoDecimal"), c.PontoDecimal,
+                    QStringLiteral("canal 1: %1, canal 2: %2")
+                        .arg(mascaraDecimal(c.decimais(1)), mascaraDecimal(c.decimais(2))) }
+             << Campo { QStringLiteral("Reservado"), c.Reservado, {} }
+             << Campo { QStringLiteral("Memoria"), c.Memoria, {} }
+             << Campo { QStringLiteral("AquisicoesEfetuadas"), c.AquisicoesEfetuadas, {} }
+             << Campo { QStringLiteral("InicioCircular"), c.InicioCircular, {} }
+             << Campo { QStringLiteral("DesdeUltima"), c.DesdeUltima, textoMeiosSegundos(c.DesdeUltima) }
+             << Campo { QStringLiteral("Bateria"), c.Bateria, {} };
     return s;
 }
 
@@ -115,47 +117,51 @@ FichaTarvek::Secao FichaTarvek::secaoNaoVolatil(const BlocoNaoVolatil &n, const 
 {
     const int d1 = c.decimais(1);
     const int d2 = c.decimais(2);
-    Secao s {QStringLiteral("naoVolatil"), QStringLiteral("Não-voláteis"), {}};
-    s.campos << Campo {QStringLiteral("Titulo"), n.Titulo, {}} << Campo {QStringLiteral("Tag1"), n.Tag1, {}}
-             << Campo {QStringLiteral("Tag2"), n.Tag2, {}} << Campo {QStringLiteral("Unidade1"), n.Unidade1, {}}
-             << Campo {QStringLiteral("Unidade2"), n.Unidade2, {}}
-             << Campo {QStringLiteral("LimiteInferior1"), n.LimiteInferior1, comDecimais(n.LimiteInferior1, d1)}
-             << Campo {QStringLiteral("LimiteSuperior1"), n.LimiteSuperior1, comDecimais(n.LimiteSuperior1, d1)}
-             << Campo {QStringLiteral("LimiteInferior2"), n.LimiteInferior2, comDecimais(n.LimiteInferior2, d2)}
-             << Campo {QStringLiteral("LimiteSuperior2"), n.LimiteSuperior2, comDecimais(n.LimiteSuperior2, d2)}
-             << Campo {QStringLiteral("Offset1"), n.Offset1, {}} << Campo {QStringLiteral("Offset2"), n.Offset2, {}}
-             << Campo {QStringLiteral("HoraBateria"), n.HoraBateria, {}}
-             << Campo {QStringLiteral("MinutoBateria"), n.MinutoBateria, {}}
-             << Campo {QStringLiteral("DiaBateria"), n.DiaBateria, {}}
-             << Campo {QStringLiteral("MesBateria"), n.MesBateria, {}}
-             << Campo {QStringLiteral("AnoBateria"), n.AnoBateria, {}}
-             << Campo {QStringLiteral("DataBateria"), dataHora(n.dataBateria()),
-                       textoDataHora(n.dataBateria(), QStringLiteral("dd/MM/yyyy hh:mm"))};
+    Secao s { QStringLiteral("naoVolatil"), QStringLiteral("Não-voláteis"), {} };
+    s.campos
+        << Campo { QStringLiteral("Titulo"), n.Titulo, {} } << Campo { QStringLiteral("Tag1"), n.Tag1, {} }
+        << Campo { QStringLiteral("Tag2"), n.Tag2, {} }
+        << Campo { QStringLiteral("Unidade1"), n.Unidade1, {} }
+        << Campo { QStringLiteral("Unidade2"), n.Unidade2, {} }
+        << Campo { QStringLiteral("LimiteInferior1"), n.LimiteInferior1, comDecimais(n.LimiteInferior1, d1) }
+        << Campo { QStringLiteral("LimiteSuperior1"), n.LimiteSuperior1, comDecimais(n.LimiteSuperior1, d1) }
+        << Campo { QStringLiteral("LimiteInferior2"), n.LimiteInferior2, comDecimais(n.LimiteInferior2, d2) }
+        << Campo { QStringLiteral("LimiteSuperior2"), n.LimiteSuperior2, comDecimais(n.LimiteSuperior2, d2) }
+        << Campo { QStringLiteral("Offset1"), n.Offset1, {} }
+        << Campo { QStringLiteral("Offset2"), n.Offset2, {} }
+        << Campo { QStringLiteral("HoraBateria"), n.HoraBateria, {} }
+        << Campo { QStringLiteral("MinutoBateria"), n.MinutoBateria, {} }
+        << Campo { QStringLiteral("DiaBateria"), n.DiaBateria, {} }
+        << Campo { QStringLiteral("MesBateria"), n.MesBateria, {} }
+        << Campo { QStringLiteral("AnoBateria"), n.AnoBateria, {} }
+        << Campo { QStringLiteral("DataBateria"), dataHora(n.dataBateria()),
+               textoDataHora(n.dataBateria(), QStringLiteral("dd/MM/yyyy hh:mm")) };
     return s;
 }
 
 FichaTarvek::Secao FichaTarvek::secaoCalibracao(const BlocoCalibracao &k) const
 {
-    Secao s {QStringLiteral("calibracao"), QStringLiteral("Calibração"), {}};
+    Secao s { QStringLiteral("calibracao"), QStringLiteral("Calibração"), {} };
     for (int i = 0; i < BlocoCalibracao::NumeroCoeficientes; ++i) {
         const int valor = i < 12 ? k.coeficiente(i) : k.offsetJuncaoFria();
-        s.campos << Campo {QStringLiteral("W%1").arg(i), valor, {}};
+        s.campos << Campo { QStringLiteral("W%1").arg(i), valor, {} };
     }
-    s.campos << Campo {QStringLiteral("Modelo"), k.Modelo, {}}
-             << Campo {QStringLiteral("NumeroSerie"), qint64(k.NumeroSerie), k.textoNumeroSerie()}
-             << Campo {QStringLiteral("Reservado35"), k.Reservado35, {}}
-             << Campo {QStringLiteral("Firmware"), k.Firmware, k.textoFirmware()};
+    s.campos << Campo { QStringLiteral("Modelo"), k.Modelo, {} }
+             << Campo { QStringLiteral("NumeroSerie"), qint64(k.NumeroSerie), k.textoNumeroSerie() }
+             << Campo { QStringLiteral("Reservado35"), k.Reservado35, {} }
+             << Campo { QStringLiteral("Firmware"), k.Firmware, k.textoFirmware() };
     return s;
 }
 
 FichaTarvek::Secao FichaTarvek::secaoDerivados(const BlocoConfiguracao &c, const BlocoCalibracao &k) const
 {
-    Secao s {QStringLiteral("derivados"), QStringLiteral("Derivados"), {}};
-    s.campos << Campo {QStringLiteral("BytesPorAquisicao"), c.bytesPorAquisicao(), {}}
-             << Campo {QStringLiteral("Capacidade"), c.capacidade(), {}}
-             << Campo {QStringLiteral("BytesMemoria"), c.bytesMemoria(), {}}
-             << Campo {QStringLiteral("CargaBateria"), c.cargaBateria(), QStringLiteral("%1%").arg(c.cargaBateria())}
-             << Campo {QStringLiteral("MaximoLeiturasPorAquisicao"), k.maximoLeiturasPorAquisicao(), {}};
+    Secao s { QStringLiteral("derivados"), QStringLiteral("Derivados"), {} };
+    s.campos << Campo { QStringLiteral("BytesPorAquisicao"), c.bytesPorAquisicao(), {} }
+             << Campo { QStringLiteral("Capacidade"), c.capacidade(), {} }
+             << Campo { QStringLiteral("BytesMemoria"), c.bytesMemoria(), {} }
+             << Campo { QStringLiteral("CargaBateria"), c.cargaBateria(),
+                    QStringLiteral("%1%").arg(c.cargaBateria()) }
+             << Campo { QStringLiteral("MaximoLeiturasPorAquisicao"), k.maximoLeiturasPorAquisicao(), {} };
     return s;
 }
 
@@ -168,7 +174,7 @@ QString FichaTarvek::texto() const
         t += s.titulo + u'\n';
         for (const Campo &c : s.campos) {
             QString valor = c.valor.isString() ? QStringLiteral("\"%1\"").arg(c.valor.toString())
-                          : c.valor.isNull()   ? QStringLiteral("-")
+                : c.valor.isNull()             ? QStringLiteral("-")
                                                : QString::number(c.valor.toDouble(), 'f', 0);
             // A date is shown by its text alone.
             if (c.valor.isString() && !c.texto.isEmpty())
@@ -187,9 +193,10 @@ QJsonObject FichaTarvek::json() const
     for (const Secao &s : m_secoes) {
         QJsonObject o;
         for (const Campo &c : s.campos)
-            o.insert(c.nome, c.texto.isEmpty() ? c.valor
-                                                : QJsonObject {{QStringLiteral("valor"), c.valor},
-                                                               {QStringLiteral("texto"), c.texto}});
+            o.insert(c.nome,
+                c.texto.isEmpty() ? c.valor
+                                  : QJsonObject { { QStringLiteral("valor"), c.valor },
+                                      { QStringLiteral("texto"), c.texto } });
         raiz.insert(s.chave, o);
     }
     return raiz;

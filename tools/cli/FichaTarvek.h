@@ -24,13 +24,13 @@ public:
     };
     struct Secao
     {
-        QString chave;   // JSON key
+        QString chave;  // JSON key
         QString titulo;  // heading of the text form
         QList<Campo> campos;
     };
 
     FichaTarvek(const BlocoConfiguracao &configuracao, const BlocoNaoVolatil &naoVolatil,
-                const BlocoCalibracao &calibracao, const Catalogo &catalogo);
+        const BlocoCalibracao &calibracao, const Catalogo &catalogo);
 
     const QList<Secao> &secoes() const { return m_secoes; }
     // One heading per block, then one line per field: name, value and

@@ -10,7 +10,10 @@
 class OpcoesLinha
 {
 public:
-    explicit OpcoesLinha(const QStringList &argumentos) : m_argumentos(argumentos) { }
+    explicit OpcoesLinha(const QStringList &argumentos)
+        : m_argumentos(argumentos)
+    {
+    }
 
     // The value of --nome; empty when absent. A missing value is an error.
     QString valor(const QString &nome);

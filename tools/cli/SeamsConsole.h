@@ -15,7 +15,10 @@
 class MensagensConsole : public IMensagens
 {
 public:
-    explicit MensagensConsole(QTextStream &erros) : m_erros(erros) { }
+    explicit MensagensConsole(QTextStream &erros)
+        : m_erros(erros)
+    {
+    }
 
     void aviso(const QString &texto) override;
     void informacao(const QString &texto) override;
@@ -32,7 +35,11 @@ class LinhaStatusConsole : public ILinhaStatus
 {
 public:
     // With eco, every text written to the status line is also shown.
-    LinhaStatusConsole(QTextStream &erros, bool eco) : m_erros(erros), m_eco(eco) { }
+    LinhaStatusConsole(QTextStream &erros, bool eco)
+        : m_erros(erros)
+        , m_eco(eco)
+    {
+    }
 
     void defineTexto(const QString &texto) override;
     void defineCor(Cor cor) override;

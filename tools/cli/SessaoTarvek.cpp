@@ -78,12 +78,13 @@ std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)
     QString erro;
     const QString nome = descricao.isEmpty() ? CenariosTarvek::Padrao : descricao;
     const auto lida = CenariosTarvek::nomes().contains(nome) ? CenariosTarvek::descricao(nome, &erro)
-                                                              : CenariosTarvek::arquivo(descricao, &erro);
+                                                             : CenariosTarvek::arquivo(descricao, &erro);
     if (!lida) {
         m_console.erros << "quorvane-cli: simulador: " << erro << Qt::endl;
         return nullptr;
     }
-    auto tarvek = CenariosTarvek::criaTarvek(*lida, m_relogio.tickCount(), QDateTime::currentDateTime(), &erro);
+    auto tarvek
+        = CenariosTarvek::criaTarvek(*lida, m_relogio.tickCount(), QDateTime::currentDateTime(), &erro);
     if (!tarvek) {
         m_console.erros << "quorvane-cli: simulador: " << erro << Qt::endl;
         return nullptr;

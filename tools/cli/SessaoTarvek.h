@@ -2,10 +2,10 @@
 
 #include "Ambiente.h"
 #include "Catalogo.h"
+#include "Comando.h"
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
 #include "RelogioQt.h"
-#include "Comando.h"
 #include "SeamsConsole.h"
 
 #include <QString>

@@ -2,8 +2,8 @@
 // Each sub-command lives in its own file and is registered below with one
 // line.
 
-#include "ComandoInfo.h"
 #include "Comando.h"
+#include "ComandoInfo.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -43,7 +43,7 @@ const Comando *procura(const QList<Comando> &lista, const QString &nome)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSAO));
     QTextStream saida(stdout);
     QTextStream erros(stderr);
-    Console console {saida, erros};
+    Console console { saida, erros };
 
     const QList<Comando> lista = comandos();
     QStringList argumentos = app.arguments().mid(1);
