@@ -1,9 +1,9 @@
 #pragma once
 
+#include "RotinasSensor.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "RotinasSensor.h"
 
 #include <array>
 #include <cstdint>
