@@ -3,6 +3,8 @@
 // line.
 
 #include "Comando.h"
+#include "ComandoAbrir.h"
+#include "ComandoExportar.h"
 #include "ComandoInfo.h"
 
 #include <QCoreApplication>
@@ -16,6 +18,8 @@ QList<Comando> comandos()
 {
     return {
         ComandoInfo(),
+        ComandoAbrir(),
+        ComandoExportar(),
     };
 }
 

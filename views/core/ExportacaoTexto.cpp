@@ -83,11 +83,22 @@ bool gravaLeituras(const QString &caminho, const LinhasLeituras &linhas, const C
     return ok && arquivo.flush();
 }
 
+Faixa tudo(const TAquisicao &aquisicao)
+{
+    return {1, aquisicao.NumLeituras()};
+}
+
 bool exporta(const TAquisicao &aquisicao, const QString &caminho, double minimo, double maximo,
              const Ambiente &ambiente)
 {
+    return exportaFaixa(aquisicao, caminho, faixa(aquisicao, minimo, maximo), ambiente);
+}
+
+bool exportaFaixa(const TAquisicao &aquisicao, const QString &caminho, Faixa f, const Ambiente &ambiente)
+{
     const Catalogo &cat = *ambiente.catalogo;
-    const Faixa f = faixa(aquisicao, minimo, maximo);
+    f.primeira = std::max(1, f.primeira);
+    f.ultima = std::min(aquisicao.NumLeituras(), f.ultima);
     bool ok = true;
     if (!gravaInformacoes(caminho, Atualiza_Informacoes(aquisicao, cat, *ambiente.regional))) {
         ambiente.mensagens->aviso(cat.texto(171, u"FormInform"));

@@ -34,5 +34,10 @@ bool gravaLeituras(const QString &caminho, const LinhasLeituras &linhas, const C
 // the messages seam. Returns true when both parts were written.
 bool exporta(const TAquisicao &aquisicao, const QString &caminho, double minimo, double maximo,
              const Ambiente &ambiente);
+// The same for given lines of the readings list (the whole recording:
+// 1 to NumLeituras).
+bool exportaFaixa(const TAquisicao &aquisicao, const QString &caminho, Faixa faixa, const Ambiente &ambiente);
+// The lines of every entry.
+Faixa tudo(const TAquisicao &aquisicao);
 
 } // namespace ExportacaoTexto

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "Comando.h"
+
+// quorvane-cli exportar: writes the text export of a whole acquisition file.
+Comando ComandoExportar();
