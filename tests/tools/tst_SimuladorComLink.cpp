@@ -306,6 +306,14 @@ void tst_SimuladorComLink::escritasMudamOTarvek()
         QCOMPARE(volta.Sensor1, 136);
         QCOMPARE(volta.AquisicoesEfetuadas, 0);
         QVERIFY(relogio.secsTo(volta.relogio()) >= 0 && relogio.secsTo(volta.relogio()) <= 2);
+        // The logger acquires on: one acquisition every 5 x 60 s, a Pt100
+        // channel alone in 2 bytes from the start of the area.
+        b.relogio.avanca(2 * 300'000);
+        QVERIFY(b.link->LeConfiguracao(lido));
+        QCOMPARE(BlocoConfiguracao::decodifica(lido).AquisicoesEfetuadas, 2);
+        QByteArray pagina;
+        QVERIFY(b.link->LePagina(pagina, 0));
+        QVERIFY(uint8_t(pagina[162]) <= 0x0F && uint8_t(pagina[164]) <= 0x0F);
     } else if (comando == u"EscreveNaoVolateis") {
         QByteArray lido;
         QVERIFY(b.link->LeNaoVolateis(lido));

@@ -83,6 +83,9 @@ private slots:
     void silencioDuraAteALinhaSossegar();
     void cadenciaDe19200Baud();
     void memoriaDeclaradaSubstituiOTamanho();
+    void aquisicaoContinua_data();
+    void aquisicaoContinua();
+    void novaConfiguracaoEsperaOAtraso();
 };
 
 void tst_TarvekSimulado::respondeAsTrocas_data()
@@ -303,6 +306,86 @@ void tst_TarvekSimulado::memoriaDeclaradaSubstituiOTamanho()
     QCOMPARE(t.configuracaoEm(0).mid(21, 2).toHex(), QByteArray("2000"));
     t.defineMemoriaDeclarada(40000);
     QCOMPARE(t.configuracaoEm(0).mid(21, 2).toHex(), QByteArray("9c40"));
+}
+
+void tst_TarvekSimulado::aquisicaoContinua_data()
+{
+    QTest::addColumn<int>("memoria");
+    QTest::addColumn<int>("parada");
+    QTest::addColumn<int>("jaFeitas");
+    QTest::addColumn<bool>("encerradas");
+    QTest::addColumn<int>("segundos");
+    QTest::addColumn<int>("efetuadas");
+    QTest::addColumn<int>("inicio");
+    QTest::addColumn<int>("desdeUltima");
+    QTest::addColumn<QByteArray>("area");  // the first bytes of the acquisition area
+
+    // One 4-20 mA channel (2 bytes), every 10 s, counts 0x100 + k.
+    QTest::newRow("one acquisition per period")
+        << 1000 << 0x8000 << 0 << false << 35 << 3 << 0 << 10 << QByteArray("010001010102ffff");
+    QTest::newRow("after those already held")
+        << 1000 << 0x8000 << 2 << false << 12 << 3 << 0 << 4 << QByteArray("ffffffff0100ffff");
+    QTest::newRow("the stop count ends them")
+        << 1000 << 2 << 0 << false << 35 << 2 << 0 << 30 << QByteArray("01000101ffffffff");
+    QTest::newRow("stopped acquisitions make none")
+        << 1000 << 0x8000 << 0 << true << 35 << 0 << 0 << 70 << QByteArray("ffffffffffffffff");
+    QTest::newRow("a full memory that stops")
+        << 170 << 100 << 4 << false << 35 << 4 << 0 << 70 << QByteArray("ffffffffffffffff");
+    QTest::newRow("a full circular memory overwrites the oldest")
+        << 170 << 0x8000 << 4 << false << 25 << 4 << 4 << 10 << QByteArray("01000101ffffffff");
+}
+
+void tst_TarvekSimulado::aquisicaoContinua()
+{
+    QFETCH(int, memoria);
+    QFETCH(int, parada);
+    QFETCH(int, jaFeitas);
+    QFETCH(bool, encerradas);
+    QFETCH(int, segundos);
+    QFETCH(int, efetuadas);
+    QFETCH(int, inicio);
+    QFETCH(int, desdeUltima);
+    QFETCH(QByteArray, area);
+    TarvekSimulado t;
+    QByteArray cfg(32, '\0');
+    cfg[0] = char(137);
+    cfg[4] = 19;
+    cfg[8] = char(parada >> 8);
+    cfg[9] = char(parada & 0xFF);
+    cfg[16] = 1;
+    cfg[24] = char(jaFeitas);
+    t.defineConfiguracao(cfg);
+    t.defineMemoria(QByteArray(memoria, char(0xFF)));
+    t.defineAquisicoesEncerradas(encerradas);
+    t.defineRelogio(QDateTime(QDate(2026, 12, 7), QTime(9, 30)), 0);
+    t.defineAquisicaoContinua([](int k) { return std::array<int, 2> { 0x100 + k, -1 }; }, 0, 0);
+    t.acompanha(segundos * 1000);
+    const QByteArray c = t.configuracaoEm(segundos * 1000);
+    QCOMPARE((uint8_t(c[23]) << 8) | uint8_t(c[24]), efetuadas);
+    QCOMPARE((uint8_t(c[25]) << 8) | uint8_t(c[26]), inicio);
+    QCOMPARE(int(uint8_t(c[29])), desdeUltima);
+    QCOMPARE(t.memoria().mid(162, 8).toHex(), area);
+}
+
+void tst_TarvekSimulado::novaConfiguracaoEsperaOAtraso()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    t.defineAquisicaoContinua([](int) { return std::array<int, 2> { 0x234, -1 }; }, 0, 0x77);
+    QByteArray dados(21, '\0');
+    dados[0] = char(0x81);  // thermocouple K alone: 3 bytes
+    dados[4] = 1;  // one reading a second
+    dados[7] = 21;  // start after 10 s
+    dados[8] = char(0x80);
+    dados[16] = 1;
+    dados.replace(10, 6, bytes({ 28, 12, 7, 10, 0, 0 }));
+    int64_t instante = 0;
+    troca(t, bytes({ 0x08, 0x00 }) + dados, instante, 300);
+    const int64_t escrita = instante;
+    t.acompanha(escrita + 10'500);
+    QCOMPARE(t.configuracaoEm(escrita + 10'500).mid(23, 2).toHex(), QByteArray("0000"));
+    t.acompanha(escrita + 12'600);
+    QCOMPARE(t.configuracaoEm(escrita + 12'600).mid(23, 2).toHex(), QByteArray("0002"));
+    QCOMPARE(t.memoria().mid(162, 6).toHex(' '), QByteArray("02 34 77 02 34 77"));
 }
 
 QTEST_GUILESS_MAIN(tst_TarvekSimulado)

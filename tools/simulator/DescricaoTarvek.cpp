@@ -194,6 +194,13 @@ bool DescricaoTarvek::aplica(
             return GeradorAquisicoes(*copia).leiturasEm(agoraNoTarvek, ultima);
         });
     }
+    tarvek.defineAquisicaoContinua(
+        [copia = std::make_shared<DescricaoTarvek>(*this)](int k) {
+            const GeradorAquisicoes g(*copia);
+            const int n = std::max(copia->quantidade, k + 1);
+            return std::array<int, 2> { g.contagemDaAquisicao(0, k, n), g.contagemDaAquisicao(1, k, n) };
+        },
+        quantidade, juncaoFria);
     tarvek.defineAquisicoesEncerradas(encerradas);
     tarvek.limpaFalhas();
     for (const FalhaSimulada &f : falhas)

@@ -82,7 +82,7 @@ int GeradorAquisicoes::contagemDaAquisicao(int canal, int k, int n) const
     return contagemPara(canal, *v);
 }
 
-QByteArray GeradorAquisicoes::empacota(int contagem1, int contagem2) const
+QByteArray GeradorAquisicoes::empacota(int sensor1, int sensor2, int contagem1, int contagem2, int juncaoFria)
 {
     auto poe = [](QByteArray &b, int contagem) {
         if (contagem < 0) {
@@ -93,13 +93,10 @@ QByteArray GeradorAquisicoes::empacota(int contagem1, int contagem2) const
             b.append(char(contagem & 0xFF));
         }
     };
-    const int s1 = m_d.canais[0].sensor;
-    const int s2 = m_d.canais[1].sensor;
-    const bool termopar = EhTermopar(s1) || EhTermopar(s2);
+    const bool termopar = EhTermopar(sensor1) || EhTermopar(sensor2);
     QByteArray b;
-    if (m_d.canais[0].habilitado() && m_d.canais[1].habilitado()) {
-        // The cold junction travels in the high nibbles of bytes 0 and 2.
-        const int jf = termopar ? m_d.juncaoFria : 0;
+    if (sensor1 >= 128 && sensor2 >= 128) {
+        const int jf = termopar ? juncaoFria : 0;
         poe(b, contagem1);
         poe(b, contagem2);
         if (contagem1 >= 0)
@@ -108,9 +105,9 @@ QByteArray GeradorAquisicoes::empacota(int contagem1, int contagem2) const
             b[2] = char(uint8_t(b[2]) | ((jf & 0x0F) << 4));
         return b;
     }
-    poe(b, m_d.canais[0].habilitado() ? contagem1 : contagem2);
+    poe(b, sensor1 >= 128 ? contagem1 : contagem2);
     if (termopar)
-        b.append(char(m_d.juncaoFria));
+        b.append(char(juncaoFria));
     return b;
 }
 
@@ -134,7 +131,8 @@ GeradorAquisicoes::Memoria GeradorAquisicoes::geraMemoria() const
     m.inicioCircular = m_d.inicioCircular.value_or(int((int64_t(primeira) * a) % area)) % area;
     for (int j = 0; j < mantidas; ++j) {
         const int k = primeira + j;
-        const QByteArray b = empacota(contagemDaAquisicao(0, k, n), contagemDaAquisicao(1, k, n));
+        const QByteArray b = empacota(m_d.canais[0].sensor, m_d.canais[1].sensor,
+            contagemDaAquisicao(0, k, n), contagemDaAquisicao(1, k, n), m_d.juncaoFria);
         const int64_t inicio = m.inicioCircular + int64_t(j) * a;
         for (int i = 0; i < b.size(); ++i)
             m.imagem[TarvekSimulado::InicioAreaAquisicoes + int((inicio + i) % area)] = b[i];

@@ -33,8 +33,13 @@ public:
     // The raw count of a channel's acquisition k of n, -1 when none.
     int contagemDaAquisicao(int canal, int k, int n) const;
 
+    // One acquisition as the logger stores it for the two sensor codes:
+    // 4 bytes for two channels with the cold junction in the high nibbles,
+    // else the one channel's 2 bytes and, for a thermocouple, the cold
+    // junction. A count of -1 is stored as FF FF.
+    static QByteArray empacota(int sensor1, int sensor2, int contagem1, int contagem2, int juncaoFria);
+
 private:
-    QByteArray empacota(int contagem1, int contagem2) const;
     int juncaoFriaDoCanal(int canal) const;
 
     const DescricaoTarvek &m_d;

@@ -1,5 +1,8 @@
 #include "TarvekSimulado.h"
 
+#include "GeradorAquisicoes.h"
+#include "RotinasSensor.h"
+
 #include <algorithm>
 
 namespace {
@@ -88,7 +91,7 @@ void TarvekSimulado::defineRelogio(const QDateTime &relogio, int64_t instanteMs)
 {
     // Re-basing the clock must not disturb the time since the latest
     // acquisition, which counts from the same origin.
-    m_desdeUltimaBase = desdeUltima(instanteMs);
+    m_desdeUltimaBase = desdeUltimaBruto(instanteMs);
     // The logger's clock knows no time zone or summer time: it is kept as
     // a plain date and time that runs evenly.
     m_relogioBase = QDateTime(relogio.date(), relogio.time(), Qt::UTC);
@@ -100,10 +103,67 @@ QDateTime TarvekSimulado::relogio(int64_t instanteMs) const
     return m_relogioBase.addMSecs(instanteMs - m_instanteBaseMs);
 }
 
+int64_t TarvekSimulado::desdeUltimaBruto(int64_t instanteMs) const
+{
+    return m_desdeUltimaBase + std::max<int64_t>(0, instanteMs - m_instanteBaseMs) / 500;
+}
+
 int TarvekSimulado::desdeUltima(int64_t instanteMs) const
 {
-    const int64_t meios = m_desdeUltimaBase + std::max<int64_t>(0, instanteMs - m_instanteBaseMs) / 500;
-    return int(std::min<int64_t>(meios, 0xFFFFFF));
+    return int(std::clamp<int64_t>(desdeUltimaBruto(instanteMs), 0, 0xFFFFFF));
+}
+
+void TarvekSimulado::defineAquisicaoContinua(GeradorContagens gerador, int primeira, int juncaoFria)
+{
+    m_gerador = std::move(gerador);
+    m_proximaAquisicao = primeira;
+    m_juncaoFria = juncaoFria;
+}
+
+void TarvekSimulado::acompanha(int64_t instanteMs)
+{
+    const int s1 = uint8_t(m_configuracao[0]);
+    const int s2 = uint8_t(m_configuracao[1]);
+    if (!m_gerador || m_encerradas || (s1 < 128 && s2 < 128))
+        return;
+    const int intervalo
+        = (uint8_t(m_configuracao[2]) << 16) | (uint8_t(m_configuracao[3]) << 8) | uint8_t(m_configuracao[4]);
+    const int64_t periodo = int64_t(intervalo + 1) * std::max(1, int(uint8_t(m_configuracao[16])));
+    // A long pause makes at most one memory's worth again.
+    int64_t devidas = std::min<int64_t>(desdeUltimaBruto(instanteMs) / periodo, MemoriaMaxima);
+    for (; devidas > 0; --devidas) {
+        if (!gravaAquisicao())
+            return;
+        m_desdeUltimaBase -= periodo;
+    }
+}
+
+bool TarvekSimulado::gravaAquisicao()
+{
+    const int s1 = uint8_t(m_configuracao[0]);
+    const int s2 = uint8_t(m_configuracao[1]);
+    const int a = TamanhoAquisicao(s1, s2);
+    const int area = int(m_memoria.size()) - InicioAreaAquisicoes;
+    const int capacidade = area > 0 ? area / a : 0;
+    const int parada = (uint8_t(m_configuracao[8]) << 8) | uint8_t(m_configuracao[9]);
+    int efetuadas = (uint8_t(m_configuracao[23]) << 8) | uint8_t(m_configuracao[24]);
+    int inicio = (uint8_t(m_configuracao[25]) << 8) | uint8_t(m_configuracao[26]);
+    const bool circular = (parada & 0x8000) != 0;
+    if (capacidade == 0 || (!circular && (efetuadas >= parada || efetuadas >= capacidade)))
+        return false;
+    const std::array<int, 2> c = m_gerador(m_proximaAquisicao++);
+    const QByteArray bytes = GeradorAquisicoes::empacota(s1, s2, c[0], c[1], m_juncaoFria);
+    const int posicao = int((inicio + int64_t(std::min(efetuadas, capacidade)) * a) % area);
+    for (int i = 0; i < bytes.size(); ++i)
+        m_memoria[InicioAreaAquisicoes + (posicao + i) % area] = bytes[i];
+    // Full and circular: the oldest is gone, the next one is now the oldest.
+    if (efetuadas >= capacidade)
+        inicio = (inicio + a) % area;
+    else
+        ++efetuadas;
+    gravaBE16(m_configuracao, 23, efetuadas);
+    gravaBE16(m_configuracao, 25, inicio);
+    return true;
 }
 
 QByteArray TarvekSimulado::configuracaoEm(int64_t instanteMs) const
@@ -153,6 +213,7 @@ int64_t TarvekSimulado::proximaTransmissao() const
 
 void TarvekSimulado::recebeByte(uint8_t byte, int64_t instanteUs)
 {
+    acompanha(instanteUs / 1000);
     const int64_t silencioMs = (instanteUs - m_ultimoByteUs) / 1000;
     m_ultimoByteUs = instanteUs;
     switch (m_estado) {
@@ -303,7 +364,10 @@ void TarvekSimulado::completaEscrita(int64_t instanteUs)
         // begin again and the logger is running.
         gravaBE16(m_configuracao, 23, 0);
         gravaBE16(m_configuracao, 25, 0);
-        m_desdeUltimaBase = 0;
+        // The first acquisition comes one period after the start, and the
+        // start waits for the delay (stored as seconds x 2 + 1).
+        const int atraso = (uint8_t(m_dados[5]) << 16) | (uint8_t(m_dados[6]) << 8) | uint8_t(m_dados[7]);
+        m_desdeUltimaBase = atraso > 0 ? -(atraso - 1) : 0;
         m_instanteBaseMs = instanteMs;
         m_encerradas = false;
         ++m_configuracoesRecebidas;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -79,10 +80,23 @@ public:
     // the time since the latest acquisition likewise (in half seconds).
     void defineRelogio(const QDateTime &relogio, int64_t instanteMs);
     void defineDesdeUltima(int meiosSegundos) { m_desdeUltimaBase = meiosSegundos; }
+    // Makes the acquisitions that are due by then (done on every byte
+    // received; tests may call it to look at the memory).
+    void acompanha(int64_t instanteMs);
     QDateTime relogio(int64_t instanteMs) const;
     int desdeUltima(int64_t instanteMs) const;
     // The configuration block as it would be sent at that instant.
     QByteArray configuracaoEm(int64_t instanteMs) const;
+
+    // Optional: while it runs the logger goes on acquiring. Every interval
+    // times the readings per acquisition it stores the raw counts that the
+    // generator gives for acquisition k (counted on from `primeira`; -1
+    // stores FF FF), packed for its current sensors, after the ones it
+    // holds. A circular memory then overwrites the oldest; otherwise it
+    // stops when the memory is full or the stop count is reached. A new
+    // configuration starts again from an empty memory after its delay.
+    using GeradorContagens = std::function<std::array<int, 2>(int k)>;
+    void defineAquisicaoContinua(GeradorContagens gerador, int primeira, int juncaoFria);
 
     bool aquisicoesEncerradas() const { return m_encerradas; }
     void defineAquisicoesEncerradas(bool encerradas) { m_encerradas = encerradas; }
@@ -132,6 +146,8 @@ private:
     void agenda(uint8_t byte, int64_t prontoUs);
     void ecoa(uint8_t byte, int64_t instanteUs, bool inicioDeTroca);
     QByteArray pagina(int numero) const;
+    int64_t desdeUltimaBruto(int64_t instanteMs) const;
+    bool gravaAquisicao();
 
     QByteArray m_configuracao;
     QByteArray m_calibracao;
@@ -143,7 +159,10 @@ private:
 
     QDateTime m_relogioBase;
     int64_t m_instanteBaseMs = 0;
-    int m_desdeUltimaBase = 0;
+    int64_t m_desdeUltimaBase = 0;  // negative while a start delay runs
+    GeradorContagens m_gerador;
+    int m_proximaAquisicao = 0;
+    int m_juncaoFria = 0;
     bool m_encerradas = false;
     int m_configuracoesRecebidas = 0;
     int m_naoVolateisRecebidos = 0;
