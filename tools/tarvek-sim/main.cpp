@@ -72,9 +72,42 @@ void anota(bool ligado, const char *sentido, const QByteArray &bytes, qint64 ins
     std::fflush(stderr);
 }
 
+// The bytes of one direction, logged in lines of up to 32.
+class Registro
+{
+public:
+    Registro(bool ligado, const QElapsedTimer &relogio)
+        : m_ligado(ligado)
+        , m_relogio(relogio)
+    {
+    }
+    void recebidos(const QByteArray &bytes)
+    {
+        descarrega();
+        anota(m_ligado, "->", bytes, m_relogio.elapsed());
+    }
+    void enviados(const QByteArray &bytes, bool ultimos)
+    {
+        m_saida.append(bytes);
+        if (m_saida.size() >= 32 || ultimos)
+            descarrega();
+    }
+
+private:
+    void descarrega()
+    {
+        anota(m_ligado, "<-", m_saida, m_relogio.elapsed());
+        m_saida.clear();
+    }
+    bool m_ligado;
+    const QElapsedTimer &m_relogio;
+    QByteArray m_saida;
+};
+
 // Serves the logger until a signal asks to stop.
 void serve(Terminal &t, TarvekSimulado &tarvek, const QElapsedTimer &relogio, bool registra)
 {
+    Registro registro(registra, relogio);
     QByteArray pendente;  // answers the terminal could not take yet
     while (!g_sair) {
         const qint64 proxima = tarvek.proximaTransmissao();
@@ -92,12 +125,12 @@ void serve(Terminal &t, TarvekSimulado &tarvek, const QElapsedTimer &relogio, bo
             const ssize_t n = ::read(t.mestre, buffer, sizeof buffer);
             if (n > 0) {
                 const QByteArray recebidos(buffer, n);
-                anota(registra, "->", recebidos, relogio.elapsed());
+                registro.recebidos(recebidos);
                 tarvek.recebe(recebidos, relogio.elapsed());
             }
         }
         const QByteArray saida = tarvek.transmite(relogio.elapsed());
-        anota(registra, "<-", saida, relogio.elapsed());
+        registro.enviados(saida, tarvek.pendentes() == 0);
         pendente.append(saida);
         if (!pendente.isEmpty()) {
             const ssize_t n = ::write(t.mestre, pendente.constData(), size_t(pendente.size()));
