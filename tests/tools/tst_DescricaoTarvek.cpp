@@ -97,6 +97,8 @@ void tst_DescricaoTarvek::descricoesInvalidasDizemPorque_data()
         << QByteArray(R"({"canais": [{"sensor": "4-20mA", "decimais": 4}]})") << u"decimais"_qs;
     QTest::newRow("an offset beyond a signed byte")
         << QByteArray(R"({"canais": [{"sensor": "K", "offset": 128}]})") << u"offset"_qs;
+    QTest::newRow("a limit beyond 16 bits")
+        << QByteArray(R"({"canais": [{"sensor": "K", "limites": [0, 40000]}]})") << u"limites"_qs;
     QTest::newRow("a clock that is no date") << QByteArray(R"({"relogio": "ontem"})") << u"relogio"_qs;
     QTest::newRow("a serial number beyond 32 bits")
         << QByteArray(R"({"numeroSerie": 4294967296})") << u"numeroSerie"_qs;

@@ -56,12 +56,15 @@ struct Bancada
     std::unique_ptr<TDatalogger> link;
 
     explicit Bancada(const QByteArray &json = Descricao)
+        : Bancada(interpreta(json))
+    {
+    }
+    explicit Bancada(const DescricaoTarvek &d)
+        : descricao(d)
     {
         QString erro;
-        descricao = DescricaoTarvek::interpreta(json, &erro).value_or(DescricaoTarvek());
-        if (!erro.isEmpty())
+        if (!descricao.aplica(tarvek, relogio.tickCount(), Agora, &erro))
             qFatal("%s", qPrintable(erro));
-        descricao.aplica(tarvek, relogio.tickCount(), Agora, &erro);
         configuracoes.grava(u"COMUNICACAO"_qs, u"DEBUG"_qs, u"FALSE"_qs);
         Ambiente ambiente;
         ambiente.mensagens = &mensagens;
@@ -72,6 +75,15 @@ struct Bancada
         link = std::make_unique<TDatalogger>(ambiente);
         if (!link->AbreComunicacao(1, &porta, &status))
             qFatal("port did not open");
+    }
+
+    static DescricaoTarvek interpreta(const QByteArray &json)
+    {
+        QString erro;
+        const std::optional<DescricaoTarvek> d = DescricaoTarvek::interpreta(json, &erro);
+        if (!d)
+            qFatal("%s", qPrintable(erro));
+        return *d;
     }
 
     void falha(FalhaSimulada::Tipo tipo, int alvo, int vezes, int atrasoMs = 1500)
@@ -167,6 +179,7 @@ private slots:
     void leiturasDecodificamADescricao_data();
     void leiturasDecodificamADescricao();
     void paginasTrazemAsAquisicoesDescritas();
+    void memoriaCircularLidaComoNaColeta();
     void leiturasAtuaisSeguemADescricao();
     void escritasMudamOTarvek_data();
     void escritasMudamOTarvek();
@@ -255,6 +268,53 @@ void tst_SimuladorComLink::paginasTrazemAsAquisicoesDescritas()
         QVERIFY2(std::abs(v2 - esperado2) <= 0.051,
             qPrintable(QStringLiteral("%1: %2 %3").arg(k).arg(v2).arg(esperado2)));
     }
+}
+
+void tst_SimuladorComLink::memoriaCircularLidaComoNaColeta()
+{
+    QString erro;
+    const std::optional<DescricaoTarvek> d = CenariosTarvek::descricao(u"circular"_qs, &erro);
+    QVERIFY2(d, qPrintable(erro));
+    Bancada b(*d);
+    QByteArray bloco;
+    QVERIFY(b.link->LeConfiguracao(bloco));
+    const BlocoConfiguracao cfg = BlocoConfiguracao::decodifica(bloco);
+    QVERIFY(b.link->LeCalibracao(bloco));
+    const BlocoCalibracao cal = BlocoCalibracao::decodifica(bloco);
+    QByteArray memoria;
+    for (int p = 0; p < cfg.Memoria / 2048; ++p) {
+        QVERIFY(b.link->LePagina(bloco, quint8(p)));
+        memoria += bloco;
+    }
+    int zero1 = 0, span1 = 0, zero2 = 0, span2 = 0;
+    uint16_t w12 = 0;
+    CoeficientesCalibracao(cal.Coeficientes, cfg.Sensor1, 1, zero1, span1, w12);
+    CoeficientesCalibracao(cal.Coeficientes, cfg.Sensor2, 2, zero2, span2, w12);
+    // The walk of a collection: from the oldest, 4 bytes each, wrapping to
+    // address 162 inside an acquisition and between them.
+    const int a = 4;
+    const int n = cfg.AquisicoesEfetuadas;
+    QCOMPARE(n, cfg.capacidade());
+    const int sobra = cfg.bytesMemoria() - n * a;
+    auto m = [&](int i) { return uint8_t(memoria[i < cfg.Memoria ? i : i - cfg.Memoria + 162]); };
+    int i = cfg.InicioCircular + 162;
+    bool deuAVolta = false;
+    for (int j = 0; j < n; ++j) {
+        double v1 = 0, v2 = 0;
+        ConverteDoisCanais(v1, v2, true, m(i), m(i + 1), m(i + 2), m(i + 3), cfg.Sensor1, cfg.Sensor2, zero1,
+            span1, zero2, span2, w12, 0, 300, -50, 150);
+        const double t = (5000 - n + j) * 60.0;
+        const double esperado1 = 140 + 40 * std::sin(2 * M_PI * t / 21600);
+        const double esperado2 = 37.75 + 7.75 * std::sin(2 * M_PI * t / 43200);
+        QVERIFY2(std::abs(v1 - esperado1) <= 0.6 && std::abs(v2 - esperado2) <= 0.07,
+            qPrintable(QStringLiteral("%1 at %2: %3 %4").arg(j).arg(i).arg(v1).arg(v2)));
+        i += a;
+        if (i >= cfg.Memoria) {
+            i = sobra == 0 ? 162 : 162 + a - sobra;
+            deuAVolta = true;
+        }
+    }
+    QVERIFY(deuAVolta);
 }
 
 void tst_SimuladorComLink::leiturasAtuaisSeguemADescricao()

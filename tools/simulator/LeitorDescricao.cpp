@@ -306,8 +306,9 @@ bool LeitorDescricao::leCanal(const QJsonValue &v, CanalDescrito &c, int numero)
     c.limiteSuperior = faixa ? faixa->alto : 1000;
     if (o.contains(u"limites")) {
         const QJsonArray l = o.value(u"limites").toArray();
-        if (l.size() != 2 || !l.at(0).isDouble() || !l.at(1).isDouble())
-            return falhou(onde + QStringLiteral(": limites [inferior, superior]"));
+        if (l.size() != 2 || !l.at(0).isDouble() || !l.at(1).isDouble() || l.at(0).toDouble() < -32768
+            || l.at(1).toDouble() > 32767)
+            return falhou(onde + QStringLiteral(": limites [inferior, superior], inteiros de 16 bits"));
         c.limiteInferior = l.at(0).toInt();
         c.limiteSuperior = l.at(1).toInt();
     }
