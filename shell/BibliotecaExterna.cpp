@@ -1,0 +1,26 @@
+#include "BibliotecaExterna.h"
+
+#include <QDir>
+
+BibliotecaExterna::BibliotecaExterna(const QString &nome, const QString &pastaPrograma)
+{
+    if (!pastaPrograma.isEmpty()) {
+        m_biblioteca.setFileName(QDir(pastaPrograma).filePath(nome));
+        m_carregada = m_biblioteca.load();
+    }
+    if (!m_carregada) {
+        m_biblioteca.setFileName(nome);
+        m_carregada = m_biblioteca.load();
+    }
+}
+
+BibliotecaExterna::~BibliotecaExterna()
+{
+    if (m_carregada)
+        m_biblioteca.unload();
+}
+
+QFunctionPointer BibliotecaExterna::funcao(const char *nome)
+{
+    return m_carregada ? m_biblioteca.resolve(nome) : nullptr;
+}

@@ -1,0 +1,8 @@
+#include "SinalSonoroQt.h"
+
+#include <QApplication>
+
+void SinalSonoroQt::bip()
+{
+    QApplication::beep();
+}

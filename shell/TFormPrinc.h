@@ -1,0 +1,219 @@
+#pragma once
+
+#include "Ambiente.h"
+#include "NumeracaoGraficos.h"
+#include "TAquisicao.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class Catalogo;
+class IDialogosArquivo;
+class JanelaAjuda;
+class LinhaStatus;
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+class QToolButton;
+class TDatalogger;
+class TFormSplash;
+class TMSComm;
+
+// The main window: a multiple-document frame with the menus, the speed
+// buttons and the status line. It owns the logger link, opens the chosen
+// port and keeps the device commands enabled only while one is open, and
+// enables every other command after the child windows (UpdateMenuItems).
+//
+// Its code is split by subject:
+//   TFormPrinc.cpp          creation, first show, close, catalogue, enabling
+//   TFormPrincMenus.cpp     menus, speed buttons, status line
+//   TFormPrincPorta.cpp     the "&Porta" menu and the settings file
+//   TFormPrincJanela.cpp    the "&Janela" commands, help and about
+//   TFormPrincTarvek.cpp    the device commands
+//   TFormPrincArquivo.cpp   the file and view commands (open, save, copy,
+//                           export, graph, readings, general parameters)
+//   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, merge,
+//                           print
+class TFormPrinc : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The environment's pointers and the port must outlive the window. The
+    // catalogue is the one of the environment, which the window applies the
+    // language library to. pastaPrograma is where the optional libraries
+    // are looked for first (the program's folder).
+    TFormPrinc(const Ambiente &ambiente, Catalogo &catalogo, TMSComm &porta, const QString &pastaPrograma,
+               QWidget *parent = nullptr);
+    ~TFormPrinc() override;
+
+    // Port state: -1 none open, 1 to 4 being opened, 0 open.
+    int EstadoPorta = -1;
+    // Whether the formula library was found when the window was first shown.
+    bool FormulaDisponivel = false;
+
+    TDatalogger &Datalogger() { return *m_datalogger; }
+    const Ambiente &ambiente() const { return m_ambiente; }
+    QMdiArea *mdiArea() const { return m_mdi; }
+    LinhaStatus *EditStatus() const { return m_editStatus; }
+
+    // The current graph window and the current merged window: the last one
+    // of each kind that was activated. The windows set them themselves.
+    QWidget *GraficoAtual() const { return m_graficoAtual; }
+    QWidget *JuncaoAtual() const { return m_juncaoAtual; }
+    void defineGraficoAtual(QWidget *janela) { m_graficoAtual = janela; }
+    void defineJuncaoAtual(QWidget *janela) { m_juncaoAtual = janela; }
+
+    // Titles and filters of the open and export dialogs, given at first show.
+    QString FiltroAbrir, TituloAbrir, FiltroExportar, TituloExportar;
+
+    // The enabling rules of every command but the device ones.
+    void UpdateMenuItems();
+    // After a device window or the about box: the active graph or merged
+    // window refreshes its cursor state.
+    void AtualizaCruzMouse();
+    // Opens the help at a keyword ("Tarvek_Meral", ...).
+    void MostraAjuda(const QString &palavraChave);
+
+    // Graph windows (TFormPrincArquivo.cpp): a new one for a document, with
+    // the name as its caption before " - Gráfico"; opening an acquisition
+    // file into one; the window-number table.
+    void NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo);
+    void Abrir_Grafico(const QString &caminho);
+    NumeracaoGraficos &numeracaoGraficos() { return m_numeracaoGraficos; }
+    // The open and save dialogs (Qt's unless a test gives its own).
+    void defineDialogos(IDialogosArquivo *dialogos) { m_dialogos = dialogos; }
+    IDialogosArquivo &dialogos();
+    // Puts a child window in the frame and shows it.
+    void insereFilha(QWidget *filha);
+
+    // Port selection, as the items "COM&1" to "COM&4" do.
+    void SelecionaPorta(int n);
+
+    // The graph windows that are open (G of the enabling rules) and whether
+    // at least two are (the merge command).
+    bool VerificaGraficos() const;
+    bool VerificaGraficosAbertos() const;
+
+    // Handlers of the menu items and speed buttons (public so that the
+    // windows and the tests can run a command as the user does).
+    void ItemAbrirClick();
+    void ItemSalvarClick();
+    void ItemConfigImpClick();
+    void ItemImprimirClick();
+    void ItemExportarClick();
+    void ItemSairClick();
+    void ItemCopiarClick();
+    void ItemGraficoClick();
+    void ItemFaixaZoomClick();
+    void ItemFormulaClick();
+    void ItemZoomMaisClick();
+    void ItemZoomMenosClick();
+    void ItemZoom100Click();
+    void ItemDadosClick();
+    void ItemParametrosGeraisClick();
+    void ItemJuncaoClick();
+    void ItemBateriaClick();
+    void ItemColetarDadosClick();
+    void ItemConfigurarClick();
+    void ItemMonitorarClick();
+    void ItemPararClick();
+    void SpeedButtonPararClick();
+    void ItemAjusteOffsetClick();
+    void ItemCom1Click() { SelecionaPorta(1); }
+    void ItemCOM2Click() { SelecionaPorta(2); }
+    void ItemCOM3Click() { SelecionaPorta(3); }
+    void ItemCOM4Click() { SelecionaPorta(4); }
+    void ItemCascataClick();
+    void ItemOrganizarIconesClick();
+    void ItemVerticalmenteClick();
+    void ItemHorizontalmenteClick();
+    void ItemRestaurarClick();
+    void ItemMinimizarClick();
+    void ItemFecharTodasClick();
+    void ItemConteudoClick();
+    void ItemSobreClick();
+
+protected:
+    void showEvent(QShowEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    // TFormPrinc.cpp
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Language();
+    void VerificaFormulas();
+    bool LePortaInicial(int *porta);
+    void TimerSplashTimer();
+    // Enables or disables a menu item and its speed button together.
+    void habilita(const char *nomeItem, bool ativo);
+    void aplicaUsoDoLink(bool emUso);
+
+    // TFormPrincMenus.cpp
+    void criaMenus();
+    void criaMenuArquivo();
+    void criaMenuVisualizar();
+    void criaMenuTarvek();
+    void criaMenuPorta();
+    void criaMenuJanela();
+    void criaMenuAjuda();
+    void criaBarraBotoes();
+    void criaLinhaStatus();
+    QAction *item(QMenu *menu, const char *nome, int texto, void (TFormPrinc::*acao)());
+    QToolButton *botao(const char *nome, const char *item, const char *icone, int dica,
+                       void (TFormPrinc::*acao)());
+    void listaJanelas();
+
+    // TFormPrincPorta.cpp
+    bool AbrePorta();
+    void DesabilitaPortas();
+    void HabilitaBotoesComunicacao();
+    void DesabilitaBotoesComunicacao();
+    void marcaPorta(int n);
+
+    // TFormPrincJanela.cpp
+    void ladoALado(bool vertical);
+    QMdiSubWindow *filhaAtiva() const;
+
+    Ambiente m_ambiente;
+    Catalogo &m_catalogo;
+    TMSComm &m_porta;
+    QString m_pastaPrograma;
+    std::unique_ptr<TDatalogger> m_datalogger;
+
+    QMdiArea *m_mdi = nullptr;
+    LinhaStatus *m_editStatus = nullptr;
+    QTimer *m_timerSplash = nullptr;
+    QMenu *m_menuPropriedades = nullptr;
+    QMenu *m_menuJanela = nullptr;
+    QPointer<TFormSplash> m_splash;
+    QPointer<JanelaAjuda> m_ajuda;
+    QPointer<QWidget> m_graficoAtual;
+    QPointer<QWidget> m_juncaoAtual;
+    struct Comando
+    {
+        QAction *item = nullptr;
+        QToolButton *botao = nullptr;
+    };
+    QHash<QByteArray, Comando> m_comandos;  // by the item's name
+    // Every caption and hint with its text number, in layout order.
+    QList<QPair<QAction *, int>> m_legendas;
+    QList<QPair<QToolButton *, int>> m_dicas;
+    bool m_mostrada = false;
+    bool m_comunicacaoHabilitada = false;
+    // Graph windows (TFormPrincArquivo.cpp).
+    NumeracaoGraficos m_numeracaoGraficos;
+    IDialogosArquivo *m_dialogos = nullptr;
+    std::shared_ptr<IDialogosArquivo> m_dialogosQt;
+};

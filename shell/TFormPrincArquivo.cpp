@@ -1,0 +1,186 @@
+// The file and view commands of the main window: open, save, export, copy,
+// graph, readings and general parameters, the new graph window for a
+// document and the refresh of the active graph's cursor. The enabling rules
+// are in TFormPrinc.cpp.
+#include "TFormPrinc.h"
+
+#include "ArquivoQvg.h"
+#include "Catalogo.h"
+#include "CursorEspera.h"
+#include "DialogosArquivoQt.h"
+#include "IMensagens.h"
+#include "JanelaFilha.h"
+#include "NomeArquivoGrafico.h"
+#include "TFormGrafico.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+namespace {
+
+TFormGrafico *comoGrafico(QWidget *janela)
+{
+    return qobject_cast<TFormGrafico *>(janela);
+}
+
+// The frame's sub-window of a child (the child itself without a frame).
+QWidget *moldura(QWidget *filha)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(filha->parentWidget());
+    return sub ? static_cast<QWidget *>(sub) : filha;
+}
+
+}  // namespace
+
+IDialogosArquivo &TFormPrinc::dialogos()
+{
+    if (!m_dialogos) {
+        m_dialogosQt = std::make_shared<DialogosArquivoQt>();
+        m_dialogos = m_dialogosQt.get();
+    }
+    return *m_dialogos;
+}
+
+void TFormPrinc::insereFilha(QWidget *filha)
+{
+    QMdiSubWindow *sub = m_mdi->addSubWindow(filha);
+    sub->setWindowIcon(windowIcon());
+    sub->show();
+}
+
+void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo)
+{
+    TFormGrafico::Ligacoes ligacoes;
+    ligacoes.numeracao = &m_numeracaoGraficos;
+    ligacoes.dialogos = &dialogos();
+    ligacoes.insere = [this](QWidget *vista) { insereFilha(vista); };
+    ligacoes.vistaAtivada = [this](int numero) {
+        if (QObject *g = m_numeracaoGraficos.grafico(numero))
+            defineGraficoAtual(qobject_cast<QWidget *>(g));
+    };
+    auto *grafico = new TFormGrafico(m_ambiente, ligacoes);
+    connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) { defineGraficoAtual(g); });
+    connect(grafico, &TFormGrafico::fechou, this,
+        [this] { QTimer::singleShot(0, this, &TFormPrinc::UpdateMenuItems); });
+    grafico->setWindowTitle(nome + m_catalogo.texto(227));
+    grafico->resize(m_mdi->viewport()->size() * 3 / 4);
+    grafico->Seta_Aquisicao(std::move(aquisicao));
+    grafico->Seta_Modo_Arq(doArquivo);
+    insereFilha(grafico);
+    grafico->Abre_Children(nome);
+    UpdateMenuItems();
+}
+
+void TFormPrinc::Abrir_Grafico(const QString &caminho)
+{
+    const Catalogo &cat = m_catalogo;
+    if (m_numeracaoGraficos.esgotado()) {
+        m_ambiente.mensagens->aviso(cat.texto(236));
+        return;
+    }
+    ArquivoQvg::Resultado lido;
+    {
+        CursorEspera espera;
+        lido = ArquivoQvg::leArquivo(caminho, *m_ambiente.regional);
+    }
+    if (lido.erro == ArquivoQvg::Erro::ArquivoNaoExiste) {
+        m_ambiente.mensagens->aviso(cat.texto(235));
+        return;
+    }
+    if (lido.erro == ArquivoQvg::Erro::FormatoInvalido) {
+        m_ambiente.mensagens->aviso(cat.texto(234));
+        return;
+    }
+    CursorEspera espera;
+    NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(lido.aquisicao), true);
+}
+
+void TFormPrinc::ItemAbrirClick()
+{
+    const QString filtro = FiltroAbrir.isEmpty() ? m_catalogo.texto(267) : FiltroAbrir;
+    const QString titulo = TituloAbrir.isEmpty() ? m_catalogo.texto(268) : TituloAbrir;
+    const IDialogosArquivo::Escolha escolha = dialogos().abrir(this, titulo, filtro);
+    if (escolha.caminho.isEmpty())
+        return;
+    // The second filter, merged-graph files, is opened by the merged window.
+    if (escolha.filtro == 0)
+        Abrir_Grafico(escolha.caminho);
+}
+
+void TFormPrinc::ItemSalvarClick()
+{
+    if (tipoJanela(filhaAtiva()) == TipoJanela::Juncao)
+        return;  // merged windows save their own files
+    TFormGrafico *g = comoGrafico(GraficoAtual());
+    if (!g)
+        return;
+    const QString nome
+        = NomeArquivoGrafico::nomeProposto(g->windowTitle(), int(m_catalogo.texto(227).size()));
+    const QString caminho
+        = dialogos().salvar(g, m_catalogo.texto(270), m_catalogo.texto(269), QStringLiteral("qvg"), nome);
+    if (caminho.isEmpty())
+        return;
+    CursorEspera espera;
+    g->Grava_Arquivo(caminho);
+}
+
+void TFormPrinc::ItemExportarClick()
+{
+    TFormGrafico *g = comoGrafico(GraficoAtual());
+    if (!g)
+        return;
+    const QString filtro = FiltroExportar.isEmpty() ? m_catalogo.texto(271) : FiltroExportar;
+    const QString titulo = TituloExportar.isEmpty() ? m_catalogo.texto(272) : TituloExportar;
+    const QString caminho = dialogos().salvar(this, titulo, filtro, QStringLiteral("txt"), QString());
+    if (caminho.isEmpty())
+        return;
+    CursorEspera espera;
+    g->Grava_Arquivo_Exportar(caminho);
+}
+
+void TFormPrinc::ItemCopiarClick()
+{
+    if (tipoJanela(filhaAtiva()) != TipoJanela::Grafico)
+        return;  // the merged window copies its own chart
+    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+        g->CopyToClipboard();
+}
+
+void TFormPrinc::ItemGraficoClick()
+{
+    TFormGrafico *g = comoGrafico(GraficoAtual());
+    if (!g)
+        return;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(moldura(g))) {
+        if (sub->isMinimized())
+            sub->showNormal();
+        m_mdi->setActiveSubWindow(sub);
+    }
+    moldura(g)->raise();
+}
+
+void TFormPrinc::ItemDadosClick()
+{
+    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+        g->MostraLeituras();
+}
+
+void TFormPrinc::ItemParametrosGeraisClick()
+{
+    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+        g->MostraInformacoes();
+}
+
+void TFormPrinc::ItemSairClick()
+{
+    close();
+}
+
+void TFormPrinc::AtualizaCruzMouse()
+{
+    if (tipoJanela(filhaAtiva()) == TipoJanela::Grafico) {
+        if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+            g->FormAtivado();
+    }
+}

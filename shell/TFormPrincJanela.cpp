@@ -1,0 +1,151 @@
+// The "&Janela" commands, the help and the about box.
+#include "TFormPrinc.h"
+
+#include "JanelaAjuda.h"
+#include "JanelaFilha.h"
+#include "TAboutBox.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+
+QMdiSubWindow *TFormPrinc::filhaAtiva() const
+{
+    // The current child stays current while a dialog has the focus.
+    return m_mdi->currentSubWindow();
+}
+
+void TFormPrinc::ItemCascataClick()
+{
+    m_mdi->cascadeSubWindows();
+    m_comandos.value("ItemCascata").item->setChecked(true);
+    UpdateMenuItems();
+}
+
+void TFormPrinc::ItemVerticalmenteClick()
+{
+    ladoALado(true);
+    m_comandos.value("ItemVerticalmente").item->setChecked(true);
+    UpdateMenuItems();
+}
+
+void TFormPrinc::ItemHorizontalmenteClick()
+{
+    ladoALado(false);
+    m_comandos.value("ItemHorizontalmente").item->setChecked(true);
+    UpdateMenuItems();
+}
+
+// Tiles the children that are not minimised: vertically, side by side in
+// columns of the area's full height; horizontally, one above the other.
+// The minimised ones keep their row along the bottom.
+void TFormPrinc::ladoALado(bool vertical)
+{
+    QList<QMdiSubWindow *> janelas;
+    bool haMinimizadas = false;
+    for (QMdiSubWindow *f : m_mdi->subWindowList()) {
+        if (f->isMinimized())
+            haMinimizadas = true;
+        else if (f->isVisible())
+            janelas.append(f);
+    }
+    if (janelas.isEmpty())
+        return;
+    QRect area = m_mdi->viewport()->rect();
+    if (haMinimizadas)
+        area.setBottom(area.bottom() - m_mdi->fontMetrics().height() * 2 - 8);
+    const int n = int(janelas.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow *f = janelas[i];
+        if (f->isMaximized())
+            f->showNormal();
+        QRect r;
+        if (vertical) {
+            const int x0 = area.left() + area.width() * i / n;
+            const int x1 = area.left() + area.width() * (i + 1) / n;
+            r = QRect(x0, area.top(), x1 - x0, area.height());
+        } else {
+            const int y0 = area.top() + area.height() * i / n;
+            const int y1 = area.top() + area.height() * (i + 1) / n;
+            r = QRect(area.left(), y0, area.width(), y1 - y0);
+        }
+        f->setGeometry(r);
+    }
+}
+
+void TFormPrinc::ItemOrganizarIconesClick()
+{
+    // Minimised children in a row along the bottom, left to right.
+    const QRect area = m_mdi->viewport()->rect();
+    int x = area.left();
+    int y = -1;
+    for (QMdiSubWindow *f : m_mdi->subWindowList()) {
+        if (!f->isMinimized())
+            continue;
+        const QSize t = f->size();
+        if (y < 0)
+            y = area.bottom() - t.height() + 1;
+        if (x > area.left() && x + t.width() > area.right()) {
+            x = area.left();
+            y -= t.height();
+        }
+        f->move(x, y);
+        x += t.width();
+    }
+    UpdateMenuItems();
+}
+
+void TFormPrinc::ItemMinimizarClick()
+{
+    const auto filhas = m_mdi->subWindowList();
+    for (auto i = filhas.size(); i-- > 0;)
+        filhas[i]->showMinimized();
+    UpdateMenuItems();
+}
+
+void TFormPrinc::ItemRestaurarClick()
+{
+    const auto filhas = m_mdi->subWindowList();
+    for (auto i = filhas.size(); i-- > 0;)
+        filhas[i]->showNormal();
+    UpdateMenuItems();
+}
+
+void TFormPrinc::ItemFecharTodasClick()
+{
+    // A graph window closes its own readings list and general parameters.
+    const auto filhas = m_mdi->subWindowList();
+    QList<QPointer<QMdiSubWindow>> fechar;
+    for (QMdiSubWindow *f : filhas) {
+        const TipoJanela tipo = tipoJanela(f);
+        if (tipo == TipoJanela::Grafico || tipo == TipoJanela::Juncao)
+            fechar.append(f);
+    }
+    for (auto i = fechar.size(); i-- > 0;) {
+        if (fechar[i])
+            fechar[i]->close();
+    }
+    UpdateMenuItems();
+}
+
+void TFormPrinc::ItemConteudoClick()
+{
+    MostraAjuda(QStringLiteral("Tarvek_Meral"));
+}
+
+void TFormPrinc::MostraAjuda(const QString &palavraChave)
+{
+    if (!m_ajuda)
+        m_ajuda = new JanelaAjuda(this);
+    m_ajuda->mostraTopico(palavraChave);
+}
+
+void TFormPrinc::ItemSobreClick()
+{
+    {
+        TAboutBox sobre(m_catalogo, m_pastaPrograma, this);
+        sobre.exec();
+    }
+    AtualizaCruzMouse();
+}

@@ -1,0 +1,47 @@
+// Program entry: the real seams (message boxes, clock, beep, settings file,
+// regional settings, text catalogue), the port that maps COM1..COM4 to a
+// serial device or the simulated Tarvek, and the main window.
+#include "Ambiente.h"
+#include "Catalogo.h"
+#include "CenariosTarvek.h"
+#include "ConfigRegional.h"
+#include "ConfiguracoesIni.h"
+#include "MensagensQt.h"
+#include "RelogioQt.h"
+#include "SinalSonoroQt.h"
+#include "TFormPrinc.h"
+#include "TMSCommRoteador.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.14"));
+
+    MensagensQt mensagens;
+    RelogioQt relogio;
+    SinalSonoroQt sinal;
+    ConfiguracoesIni configuracoes;
+    Catalogo catalogo;
+    const ConfigRegional regional = ConfigRegional::doSistema();
+    Ambiente ambiente;
+    ambiente.mensagens = &mensagens;
+    ambiente.relogio = &relogio;
+    ambiente.sinal = &sinal;
+    ambiente.configuracoes = &configuracoes;
+    ambiente.catalogo = &catalogo;
+    ambiente.regional = &regional;
+
+    // QUORVANE_SIMULADOR names the simulated logger's scenario or a
+    // description file; the default scenario otherwise.
+    TMSCommRoteador porta(&configuracoes,
+                          CenariosTarvek::fabricaPorta(relogio, qEnvironmentVariable("QUORVANE_SIMULADOR")));
+
+    TFormPrinc princ(ambiente, catalogo, porta, QCoreApplication::applicationDirPath());
+    mensagens.defineJanela(&princ);
+    princ.show();
+    return app.exec();
+}

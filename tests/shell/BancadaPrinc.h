@@ -1,0 +1,114 @@
+#pragma once
+
+// A main window on fakes: message boxes that record, a virtual clock, a
+// settings file in a temporary folder, and a port router whose "simulador"
+// destination is a simulated Tarvek owned by the test.
+
+#include "Catalogo.h"
+#include "ConfigRegional.h"
+#include "ConfiguracoesIni.h"
+#include "Fakes.h"
+#include "TFormPrinc.h"
+#include "TMSCommRoteador.h"
+#include "TMSCommSimulado.h"
+#include "TarvekSimulado.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <memory>
+
+inline QString pastaBibliotecaTeste(const char *nome)
+{
+    return QDir(QStringLiteral(PASTA_BIBLIOTECAS_TESTE)).filePath(QString::fromLatin1(nome));
+}
+
+// A device path that no system has.
+inline const QString DispositivoInexistente = QStringLiteral("/dev/quorvane-porta-inexistente");
+
+struct BancadaPrinc
+{
+    QTemporaryDir pasta;
+    QTemporaryDir pastaProgramaVazia;
+    MensagensFalsas mensagens;
+    RelogioVirtual relogio;
+    SinalFalso sinal;
+    Catalogo catalogo;
+    ConfigRegional regional = ConfigRegional::portuguesBrasil();
+    std::unique_ptr<ConfiguracoesIni> configuracoes;
+    TarvekSimulado tarvek;
+    std::unique_ptr<TMSCommRoteador> porta;
+    std::unique_ptr<TFormPrinc> princ;
+
+    // ini: the settings file's lines; pastaPrograma: where the optional
+    // libraries are looked for (an empty folder when not given).
+    explicit BancadaPrinc(const QStringList &ini, const QString &pastaPrograma = QString())
+    {
+        const QString caminho = pasta.filePath(QStringLiteral("QUORVANE.INI"));
+        if (!ini.isEmpty()) {
+            QFile arquivo(caminho);
+            if (arquivo.open(QIODevice::WriteOnly))
+                arquivo.write((ini.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+        }
+        configuracoes = std::make_unique<ConfiguracoesIni>(caminho);
+        Ambiente ambiente;
+        ambiente.mensagens = &mensagens;
+        ambiente.relogio = &relogio;
+        ambiente.sinal = &sinal;
+        ambiente.configuracoes = configuracoes.get();
+        ambiente.catalogo = &catalogo;
+        ambiente.regional = &regional;
+        porta = std::make_unique<TMSCommRoteador>(
+            configuracoes.get(), [this] { return std::make_unique<TMSCommSimulado>(tarvek, relogio); });
+        princ = std::make_unique<TFormPrinc>(ambiente, catalogo, *porta,
+                                             pastaPrograma.isEmpty() ? pastaProgramaVazia.path() : pastaPrograma);
+    }
+
+    // Shows the window and lets its first-show steps run.
+    void mostra()
+    {
+        princ->show();
+        QCoreApplication::processEvents();
+    }
+
+    QAction *item(const char *nome) const { return princ->findChild<QAction *>(QString::fromLatin1(nome)); }
+    QToolButton *botao(const char *nome) const
+    {
+        return princ->findChild<QToolButton *>(QString::fromLatin1(nome));
+    }
+    QString arquivoIni() const
+    {
+        QFile arquivo(pasta.filePath(QStringLiteral("QUORVANE.INI")));
+        return arquivo.open(QIODevice::ReadOnly) ? QString::fromLatin1(arquivo.readAll()) : QString();
+    }
+    // The number of the checked port item, 0 when none is.
+    int portaMarcada() const
+    {
+        int marcada = 0;
+        const char *nomes[] = {"ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4"};
+        for (int i = 0; i < 4; ++i) {
+            if (item(nomes[i])->isChecked())
+                marcada = marcada ? -1 : i + 1;
+        }
+        return marcada;
+    }
+    // Whether every device command (menu items and speed buttons) is
+    // enabled (1), every one disabled (0), or they disagree (-1).
+    int comandosDispositivo() const
+    {
+        const char *itens[] = {"ItemAjusteOffset", "ItemBateria", "ItemConfigurar",
+                               "ItemParar",        "ItemColetarDados", "ItemMonitorar"};
+        const char *botoes[] = {"SpeedButtonConectar", "SpeedButtonParar", "SpeedButtonColetar",
+                                "SpeedButtonMonitorar"};
+        int ativos = 0;
+        for (const char *n : itens)
+            ativos += item(n)->isEnabled();
+        for (const char *n : botoes)
+            ativos += botao(n)->isEnabled();
+        return ativos == 10 ? 1 : ativos == 0 ? 0 : -1;
+    }
+};

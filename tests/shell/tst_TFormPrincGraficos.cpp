@@ -1,0 +1,228 @@
+// The main window's commands on graph windows: opening an acquisition file,
+// a new graph window with its views, saving under a cleaned name, export,
+// bringing the graph and its views forward, and the enabling rules as the
+// graph window and its views take turns.
+#include "BancadaPrinc.h"
+
+#include "ArquivoQvg.h"
+#include "DataHora.h"
+#include "DialogosArquivoFalsos.h"
+#include "JanelaFilha.h"
+#include "SerieLinhas.h"
+#include "TFormGrafico.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+namespace {
+
+TAquisicao documento()
+{
+    TAquisicao a;
+    a.Titulo = QStringLiteral("Forno");
+    a.NumCanais = 2;
+    a.SensorCanal1 = 9;
+    a.SensorCanal2 = 9;
+    a.NomeCanal1 = QStringLiteral("Temp");
+    a.NomeCanal2 = QStringLiteral("Umid");
+    a.LimSupCanal1 = 100;
+    a.LimSupCanal2 = 100;
+    a.defineIntervalo(10);
+    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
+    for (int i = 0; i < 20; ++i)
+        a.adicionaLeitura(20 + i, 50 - i);
+    return a;
+}
+
+QMdiSubWindow *subJanela(TFormPrinc &princ, TipoJanela tipo)
+{
+    for (QMdiSubWindow *s : princ.mdiArea()->subWindowList())
+        if (tipoJanela(s) == tipo)
+            return s;
+    return nullptr;
+}
+
+} // namespace
+
+class TestTFormPrincGraficos : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void abrirArquivo_data();
+    void abrirArquivo();
+    void comandosSeguemGraficoEVistas_data();
+    void comandosSeguemGraficoEVistas();
+    void salvarPropoeNomeLimpoSemSufixo();
+    void salvarCanceladoNaoGrava();
+    void exportarGravaTexto();
+    void graficoELeiturasVoltamAFrente();
+
+private:
+    std::unique_ptr<BancadaPrinc> m_b;
+    DialogosArquivoFalsos m_dialogos;
+    QTemporaryDir m_pasta;
+};
+
+void TestTFormPrincGraficos::init()
+{
+    m_dialogos = DialogosArquivoFalsos();
+    m_b = std::make_unique<BancadaPrinc>(QStringList{});
+    m_b->princ->defineDialogos(&m_dialogos);
+    m_b->princ->resize(1000, 700);
+    m_b->mostra();
+    m_b->mensagens.registro.clear();
+}
+
+void TestTFormPrincGraficos::cleanup()
+{
+    // No save questions while the frame goes.
+    for (QMdiSubWindow *s : m_b->princ->mdiArea()->subWindowList())
+        if (auto *g = qobject_cast<TFormGrafico *>(s->widget()))
+            g->Seta_Modo_Arq(true);
+    m_b.reset();
+}
+
+void TestTFormPrincGraficos::abrirArquivo_data()
+{
+    QTest::addColumn<QString>("arquivo");  // written in the folder unless "missing"
+    QTest::addColumn<int>("filtro");
+    QTest::addColumn<int>("janelas");
+    QTest::addColumn<QStringList>("mensagens");
+    QTest::newRow("acquisition file") << "forno.qvg" << 0 << 3 << QStringList{};
+    QTest::newRow("missing file") << "missing" << 0 << 0 << QStringList{"Arquivo não existe!"};
+    QTest::newRow("merged-graph filter is not an acquisition") << "forno.qvg" << 1 << 0 << QStringList{};
+}
+
+void TestTFormPrincGraficos::abrirArquivo()
+{
+    QFETCH(QString, arquivo);
+    QFETCH(int, filtro);
+    QFETCH(int, janelas);
+    QFETCH(QStringList, mensagens);
+    QString caminho = m_pasta.filePath(arquivo);
+    if (arquivo != u"missing")
+        QVERIFY(ArquivoQvg::grava(documento(), caminho, m_b->regional));
+    m_dialogos.respostasAbrir.enqueue({caminho, filtro});
+    m_b->princ->ItemAbrirClick();
+    QCOMPARE(m_dialogos.pedidos.size(), 1);
+    QCOMPARE(m_dialogos.pedidos[0].titulo, QStringLiteral("Abrir Arquivo"));
+    QCOMPARE(m_b->princ->mdiArea()->subWindowList().size(), janelas);
+    QCOMPARE(m_b->mensagens.textos(), mensagens);
+    if (janelas) {
+        auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+        QVERIFY(g);
+        QCOMPARE(g->windowTitle(), QStringLiteral("forno.qvg - Gráfico"));
+        QVERIFY(g->salvo());
+        QCOMPARE(g->Canal1->quantidade(), 20);
+    }
+}
+
+void TestTFormPrincGraficos::comandosSeguemGraficoEVistas_data()
+{
+    QTest::addColumn<int>("ativa");  // TipoJanela of the active child; Outra: the graph closed
+    QTest::addColumn<QStringList>("habilitados");
+    QTest::addColumn<QStringList>("desabilitados");
+    const QStringList todos{"ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemCopiar", "ItemExportar",
+                            "ItemGrafico", "ItemDados", "ItemParametrosGerais"};
+    QTest::newRow("graph active") << int(TipoJanela::Grafico) << todos << QStringList{"ItemJuncao"};
+    QStringList semCopiar = todos;
+    semCopiar.removeAll(QStringLiteral("ItemCopiar"));
+    QTest::newRow("readings active: no copy")
+        << int(TipoJanela::Dados) << semCopiar << QStringList{"ItemCopiar", "ItemJuncao"};
+    QTest::newRow("general parameters active: no copy")
+        << int(TipoJanela::Informacoes) << semCopiar << QStringList{"ItemCopiar"};
+    QTest::newRow("graph closed") << int(TipoJanela::Outra) << QStringList{"ItemAbrir"} << todos;
+}
+
+void TestTFormPrincGraficos::comandosSeguemGraficoEVistas()
+{
+    QFETCH(int, ativa);
+    QFETCH(QStringList, habilitados);
+    QFETCH(QStringList, desabilitados);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    QCOMPARE(m_b->princ->mdiArea()->subWindowList().size(), 3);
+    if (ativa == int(TipoJanela::Outra)) {
+        m_b->mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Nao);
+        subJanela(*m_b->princ, TipoJanela::Grafico)->close();
+    } else {
+        m_b->princ->mdiArea()->setActiveSubWindow(subJanela(*m_b->princ, TipoJanela(ativa)));
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    if (ativa == int(TipoJanela::Outra)) {
+        // The graph took its views with it.
+        QCOMPARE(m_b->princ->mdiArea()->subWindowList().size(), 0);
+    }
+    for (const QString &n : habilitados)
+        QVERIFY2(m_b->item(n.toLatin1())->isEnabled(), qPrintable(n));
+    for (const QString &n : desabilitados)
+        QVERIFY2(!m_b->item(n.toLatin1())->isEnabled(), qPrintable(n));
+}
+
+void TestTFormPrincGraficos::salvarPropoeNomeLimpoSemSufixo()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno 1/2: ensaio"), documento(), false);
+    auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+    QVERIFY(g);
+    const QString caminho = m_pasta.filePath(QStringLiteral("salvo.qvg"));
+    m_dialogos.respostasSalvar.enqueue(caminho);
+    m_b->princ->ItemSalvarClick();
+    QCOMPARE(m_dialogos.pedidos.size(), 1);
+    const auto &p = m_dialogos.pedidos[0];
+    QCOMPARE(p.nomeProposto, QStringLiteral("Forno 1_2_ ensaio"));
+    QCOMPARE(p.extensaoPadrao, QStringLiteral("qvg"));
+    QCOMPARE(p.filtro, QStringLiteral("Arquivo Quorvane (*.qvg)|*.qvg"));
+    QCOMPARE(p.titulo, QStringLiteral("Salvar Arquivo Quorvane"));
+    QVERIFY(QFile::exists(caminho));
+    QVERIFY(g->salvo());
+    // Saved: closing asks nothing.
+    subJanela(*m_b->princ, TipoJanela::Grafico)->close();
+    QVERIFY(m_b->mensagens.registro.isEmpty());
+}
+
+void TestTFormPrincGraficos::salvarCanceladoNaoGrava()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->ItemSalvarClick();
+    QCOMPARE(m_dialogos.pedidos.size(), 1);
+    QVERIFY(!qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual())->salvo());
+}
+
+void TestTFormPrincGraficos::exportarGravaTexto()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    const QString caminho = m_pasta.filePath(QStringLiteral("forno.txt"));
+    m_dialogos.respostasSalvar.enqueue(caminho);
+    m_b->princ->ItemExportarClick();
+    QCOMPARE(m_dialogos.pedidos.size(), 1);
+    QCOMPARE(m_dialogos.pedidos[0].extensaoPadrao, QStringLiteral("txt"));
+    QCOMPARE(m_dialogos.pedidos[0].titulo, QStringLiteral("Exportar Arquivo Quorvane"));
+    QFile f(caminho);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    // 20 readings after the general parameters and the headings.
+    QVERIFY(f.readAll().count("\r\n") > 20);
+}
+
+void TestTFormPrincGraficos::graficoELeiturasVoltamAFrente()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    QMdiArea *mdi = m_b->princ->mdiArea();
+    QMdiSubWindow *dados = subJanela(*m_b->princ, TipoJanela::Dados);
+    mdi->setActiveSubWindow(dados);
+    m_b->princ->ItemGraficoClick();
+    QCOMPARE(tipoJanela(mdi->activeSubWindow()), TipoJanela::Grafico);
+    // A closed readings list opens again.
+    dados->close();
+    QCoreApplication::processEvents();
+    QVERIFY(!subJanela(*m_b->princ, TipoJanela::Dados));
+    m_b->princ->ItemDadosClick();
+    QVERIFY(subJanela(*m_b->princ, TipoJanela::Dados));
+    m_b->princ->ItemParametrosGeraisClick();
+    QCOMPARE(mdi->subWindowList().size(), 3);
+}
+
+QTEST_MAIN(TestTFormPrincGraficos)
+#include "tst_TFormPrincGraficos.moc"
