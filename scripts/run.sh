@@ -1,14 +1,24 @@
 #!/bin/sh
-# Installs what is needed, builds Quorvane and starts it. Without a logger
-# attached, the program's port 1 is the built-in simulated Tarvek.
+# Installs what is needed, builds Quorvane and starts it.
+#
+# On the first run (no settings file yet) it writes one in which COM1 is the
+# built-in simulated Tarvek and is the port opened at start, so that the
+# program talks to a logger at once. Point COM1 to a device (or pick another
+# port in the "Porta" menu) to use a real Tarvek; an existing settings file
+# is never touched.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 JOBS=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$JOBS"
-if [ -x build/shell/quorvane ]; then
-  exec build/shell/quorvane "$@"
+
+PASTA="${QUORVANE_CONFIG_DIR:-${XDG_CONFIG_HOME:-$HOME/.config}/Quorvane}"
+INI="$PASTA/QUORVANE.INI"
+if [ ! -e "$INI" ]; then
+  mkdir -p "$PASTA"
+  printf '[COMUNICACAO]\r\nPORTA=1\r\n\r\n[PORTAS]\r\nCOM1=simulador\r\n' > "$INI"
+  echo "run.sh: first run: $INI created; COM1 is the simulated Tarvek" \
+       "(change COM1 in section PORTAS to a device such as /dev/ttyUSB0 for a real one)."
 fi
-# Until the main window exists: read the simulated logger from the command line.
-exec build/tools/cli/quorvane-cli info --porta simulador
+exec build/shell/quorvane "$@"
