@@ -32,9 +32,10 @@ int semSinalNoZero(char *buf, int n)
 // double, so the check is exact for them.
 bool empateExato(double valor, int casas)
 {
+    static constexpr double potencias[] = {1.0, 10.0, 100.0, 1000.0};
     if (casas > 3)
         return false;
-    const double x = std::fabs(valor) * std::pow(10.0, casas);
+    const double x = std::fabs(valor) * potencias[casas];
     if (x >= 4503599627370496.0)  // 2^52: no fraction left
         return false;
     return x - std::floor(x) == 0.5;
@@ -102,6 +103,18 @@ int geral(char *buf, size_t tamanho, double valor, char separador)
         }
     }
     return saida;
+}
+
+int leitura(char *buf, size_t tamanho, double valor, int sensor, int decimais, char separador)
+{
+    constexpr int kSensorPt100 = 8;
+    if (sensor == kSensorPt100)
+        return fixo(buf, tamanho, valor, 1, separador);
+    if (decimais == 0)
+        return geral(buf, tamanho, valor, separador);
+    if (decimais >= 1 && decimais <= 3)
+        return fixo(buf, tamanho, valor, decimais, separador);
+    return 0;
 }
 
 } // namespace TextoDecimal

@@ -20,4 +20,9 @@ int fixo(char *buf, size_t tamanho, double valor, int casas, char separador);
 // 25.3000000000011. Exponents as "1.5E25" and "1E-7".
 int geral(char *buf, size_t tamanho, double valor, char separador);
 
+// A reading of a channel: Pt100 (sensor 8) with one decimal; otherwise by
+// the channel's decimal places, 0 the general text, 1 to 3 that many
+// decimals, anything else nothing (length 0).
+int leitura(char *buf, size_t tamanho, double valor, int sensor, int decimais, char separador);
+
 } // namespace TextoDecimal

@@ -1,6 +1,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "Instantes.h"
 #include "LinhasLeituras.h"
 #include "ModeloLeituras.h"
 #include "TAquisicao.h"
@@ -42,6 +43,7 @@ private slots:
     void valoresPorCanal();
     void meioSegundoComMarcas_data();
     void meioSegundoComMarcas();
+    void separadoresEFormatoDaHoraRegionais();
     void campoLongoNaoEhCortado();
     void modeloFazALinhaQuandoPedida();
 };
@@ -126,6 +128,30 @@ void tst_LinhasLeituras::meioSegundoComMarcas()
     QCOMPARE(l.mid(22, 18), hora + QString(7, u' '));
     QCOMPARE(l.mid(40, 15), QStringLiteral("01/01/2000") + QString(5, u' '));
     QCOMPARE(l.mid(55, 3), QStringLiteral("%1,0").arg(k - 1));
+}
+
+void tst_LinhasLeituras::separadoresEFormatoDaHoraRegionais()
+{
+    Catalogo catalogo;
+    ConfigRegional r = ConfigRegional::portuguesBrasil();
+    r.separadorData = u'-';
+    r.separadorHora = u'.';
+    r.separadorDecimal = u'.';
+    TAquisicao meio = documento(2, 9, 1, 9, 1, 0);
+    meio.adicionaLeitura(1, 2);
+    meio.adicionaLeitura(1, 2);
+    const QString texto = TextoInstante(1, meio.Inicio, r);
+    const QString l = LinhasLeituras(meio, catalogo, r).linha(2);
+    QCOMPARE(l.mid(22, 11), texto.mid(11, 11));
+    QCOMPARE(l.mid(40, 10), texto.left(10));
+    QCOMPARE(l.mid(55, 3), QStringLiteral("1.0"));
+    r.formatoHoraLonga = QStringLiteral("h:nn:ss");  // no leading zero
+    TAquisicao a = documento(2, 9, 1, 9, 1);
+    a.adicionaLeitura(1, 2);
+    const QString la = LinhasLeituras(a, catalogo, r).linha(1);
+    QCOMPARE(la.mid(22, 18), QStringLiteral("10.00.00") + QString(10, u' '));
+    a.Inicio = DataHora::codifica(2000, 1, 1, 9, 5, 0).value();
+    QCOMPARE(LinhasLeituras(a, catalogo, r).linha(1).mid(22, 18), QStringLiteral("9.05.00") + QString(11, u' '));
 }
 
 void tst_LinhasLeituras::campoLongoNaoEhCortado()

@@ -76,7 +76,8 @@ bool gravaLeituras(const QString &caminho, const LinhasLeituras &linhas, const C
     anexa(buffer, catalogo.texto(172) + catalogo.texto(173));
     bool ok = true;
     for (int k = faixa.primeira; ok && k <= faixa.ultima; ++k) {
-        anexa(buffer, linhas.entrada(k - 1));
+        linhas.anexaEntrada(buffer, k - 1);
+        buffer += "\r\n";
         ok = descarrega(arquivo, buffer, false);
     }
     ok = ok && descarrega(arquivo, buffer, true);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Catalogo;
+struct CamposDataHora;
 struct ConfigRegional;
 class TAquisicao;
 
@@ -21,14 +23,18 @@ public:
     QString linha(int k) const;
     QString cabecalho() const;
     QString entrada(int i) const;
+    // Entry i's line as 8-bit text (what the export writes), appended.
+    void anexaEntrada(QByteArray &saida, int i) const;
 
 private:
-    QString hora(double instante) const;
-    QString data(double instante) const;
-    QString valores(int i) const;
+    void anexaHoraData(QByteArray &saida, int i) const;
+    void anexaValores(QByteArray &saida, int i) const;
 
     const TAquisicao &m_aquisicao;
     const Catalogo &m_catalogo;
     const ConfigRegional &m_regional;
     bool m_horaPadrao;  // the long time format is hh:nn:ss
+    char m_sepDecimal;
+    char m_sepData;
+    char m_sepHora;
 };

@@ -31,18 +31,11 @@ QString geral(double valor, QChar separador)
 
 QString leitura(double valor, int sensor, int decimais, QChar separador)
 {
-    if (sensor == kSensorPt100)
-        return fixo(valor, 1, separador);
-    switch (decimais) {
-    case 0:
-        return geral(valor, separador);
-    case 1:
-    case 2:
-    case 3:
-        return fixo(valor, decimais, separador);
-    default:
-        return QString();
-    }
+    char buf[TextoDecimal::TamanhoBuffer];
+    const int n = TextoDecimal::leitura(buf, sizeof buf, valor, sensor, decimais, '.');
+    QString t = QString::fromLatin1(buf, n);
+    t.replace(u'.', separador);
+    return t;
 }
 
 QString offset(int32_t contagem, int sensor, int decimais, QChar separador)
