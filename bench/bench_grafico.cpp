@@ -32,7 +32,7 @@ TAquisicao documento(int n, int canais, double intervalo)
     a.Titulo = QStringLiteral("Forno 3 - ensaio de estufa");
     a.NumCanais = canais;
     a.SensorCanal1 = canais == 2 ? 1 : -1;  // type K
-    a.SensorCanal2 = 9;                     // 4-20 mA
+    a.SensorCanal2 = 9;  // 4-20 mA
     a.NomeCanal1 = QStringLiteral("Temp");
     a.UnidadeCanal1 = QStringLiteral("°C");
     a.NomeCanal2 = QStringLiteral("Umid");
@@ -56,7 +56,7 @@ TAquisicao documento(int n, int canais, double intervalo)
 
 long picoMemoriaKb()
 {
-    rusage uso{};
+    rusage uso {};
     getrusage(RUSAGE_SELF, &uso);
     return uso.ru_maxrss;
 }
@@ -82,7 +82,7 @@ Janela abre(const QString &caminho, const Ambiente &ambiente, NumeracaoGraficos 
     janela->show();
     janela->repaint();
     QApplication::processEvents();
-    return {janela, relogio.nsecsElapsed() / 1e6};
+    return { janela, relogio.nsecsElapsed() / 1e6 };
 }
 
 double msCruz(TFormGrafico *janela)
@@ -92,7 +92,8 @@ double msCruz(TFormGrafico *janela)
     QElapsedTimer relogio;
     relogio.start();
     for (int i = 0; i < Movimentos; ++i) {
-        janela->TheChart->defineCruz(QPoint(area.left() + (i * 7) % area.width(), area.top() + (i * 3) % area.height()));
+        janela->TheChart->defineCruz(
+            QPoint(area.left() + (i * 7) % area.width(), area.top() + (i * 3) % area.height()));
         janela->TheChart->repaint();
     }
     return relogio.nsecsElapsed() / 1e6 / Movimentos;
@@ -117,7 +118,8 @@ void mede(int n, QTemporaryDir &pasta, const Ambiente &ambiente, QTextStream &sa
     const Janela j = abre(caminho, ambiente, numeracao);
     const double cruz = msCruz(j.janela);
     const double zoom = msZoom(j.janela);
-    saida << QStringLiteral("%1 entries: shown %2 ms, cross-hair move %3 ms, zoom step %4 ms, peak memory %5 MB\n")
+    saida << QStringLiteral(
+        "%1 entries: shown %2 ms, cross-hair move %3 ms, zoom step %4 ms, peak memory %5 MB\n")
                  .arg(n)
                  .arg(j.msAberta, 0, 'f', 1)
                  .arg(cruz, 0, 'f', 3)

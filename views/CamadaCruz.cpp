@@ -8,7 +8,8 @@ CamadaCruz::CamadaCruz(QCustomPlot *grafico, QCPAxisRect *area)
 
 QColor CamadaCruz::corVisivel() const
 {
-    return QColor(m_cor.red() ^ m_fundo.red(), m_cor.green() ^ m_fundo.green(), m_cor.blue() ^ m_fundo.blue());
+    return QColor(
+        m_cor.red() ^ m_fundo.red(), m_cor.green() ^ m_fundo.green(), m_cor.blue() ^ m_fundo.blue());
 }
 
 void CamadaCruz::applyDefaultAntialiasingHint(QCPPainter *painter) const

@@ -11,7 +11,11 @@ class CamadaCruz : public QCPLayerable
 public:
     CamadaCruz(QCustomPlot *grafico, QCPAxisRect *area);
 
-    void defineCruz(QPoint posicao) { m_cruz = posicao; m_temCruz = true; }
+    void defineCruz(QPoint posicao)
+    {
+        m_cruz = posicao;
+        m_temCruz = true;
+    }
     void escondeCruz() { m_temCruz = false; }
     bool temCruz() const { return m_temCruz; }
     QPoint cruz() const { return m_cruz; }

@@ -23,7 +23,7 @@ IDialogosArquivo::Escolha DialogosArquivoQt::abrir(QWidget *pai, const QString &
 }
 
 QString DialogosArquivoQt::salvar(QWidget *pai, const QString &titulo, const QString &filtro,
-                                  const QString &extensaoPadrao, const QString &nomeProposto)
+    const QString &extensaoPadrao, const QString &nomeProposto)
 {
     QFileDialog d(pai, titulo, m_pasta);
     d.setAcceptMode(QFileDialog::AcceptSave);

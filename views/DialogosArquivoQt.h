@@ -8,7 +8,7 @@ class DialogosArquivoQt : public IDialogosArquivo
 public:
     Escolha abrir(QWidget *pai, const QString &titulo, const QString &filtro) override;
     QString salvar(QWidget *pai, const QString &titulo, const QString &filtro, const QString &extensaoPadrao,
-                   const QString &nomeProposto) override;
+        const QString &nomeProposto) override;
 
 private:
     QString m_pasta;

@@ -37,6 +37,7 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     : QCustomPlot(pai)
 {
     setBackground(Qt::white);
+    setMouseTracking(true);
     // Fast lines: no antialiasing of the series.
     setNotAntialiasedElements(QCP::aePlottables);
     setAutoAddPlottableToLegend(false);
@@ -62,13 +63,14 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     plotLayout()->setRowSpacing(2);
 
     auto texto = [this](double v) { return textoRotulo(EixoGrafico::Inferior, v); };
-    m_marcadorTempo.reset(new MarcadorTempo(xAxis, [this] { return serieDosRotulos(); }, texto));
+    m_marcadorTempo.reset(new MarcadorTempo(
+        xAxis, [this] { return serieDosRotulos(); }, texto));
     xAxis->setTicker(m_marcadorTempo);
     m_marcadorEsquerdo.reset(new MarcadorValores);
     m_marcadorDireito.reset(new MarcadorValores);
     yAxis->setTicker(m_marcadorEsquerdo);
     yAxis2->setTicker(m_marcadorDireito);
-    for (QCPAxis *a : {xAxis, yAxis, yAxis2, xAxis2}) {
+    for (QCPAxis *a : { xAxis, yAxis, yAxis2, xAxis2 }) {
         a->setTickLabelFont(fonteRotulos());
         a->setLabelFont(fonteRotulos());
         a->setSubTicks(false);
@@ -97,8 +99,8 @@ GraficoLinhas::~GraficoLinhas() = default;
 
 // ---- series -------------------------------------------------------------
 
-SerieLinhas *GraficoLinhas::adicionaSerie(EixoGrafico vertical, const QColor &cor, const QString &titulo,
-                                          EixoGrafico horizontal, bool naLegenda)
+SerieLinhas *GraficoLinhas::adicionaSerie(
+    EixoGrafico vertical, const QColor &cor, const QString &titulo, EixoGrafico horizontal, bool naLegenda)
 {
     auto *g = addGraph(eixoQcp(horizontal), eixoQcp(vertical));
     g->setPen(QPen(cor, 1));
@@ -112,7 +114,8 @@ SerieLinhas *GraficoLinhas::adicionaSerie(EixoGrafico vertical, const QColor &co
 
 void GraficoLinhas::removeSerie(SerieLinhas *serie)
 {
-    auto it = std::find_if(m_series.begin(), m_series.end(), [serie](const auto &s) { return s.get() == serie; });
+    auto it
+        = std::find_if(m_series.begin(), m_series.end(), [serie](const auto &s) { return s.get() == serie; });
     if (it == m_series.end())
         return;
     QCPGraph *g = (*it)->grafico();
@@ -124,7 +127,8 @@ void GraficoLinhas::removeSerie(SerieLinhas *serie)
 const SerieLinhas *GraficoLinhas::serieDosRotulos() const
 {
     for (const auto &s : m_series) {
-        if (s->eixoHorizontal() == EixoGrafico::Inferior && s->visivel() && s->temRotulos() && s->quantidade() > 0)
+        if (s->eixoHorizontal() == EixoGrafico::Inferior && s->visivel() && s->temRotulos()
+            && s->quantidade() > 0)
             return s.get();
     }
     return nullptr;
@@ -182,7 +186,8 @@ void GraficoLinhas::aplicaFaixaQcp(EixoGrafico eixo, double minimo, double maxim
 
 void GraficoLinhas::aplicaEscalas() const
 {
-    for (EixoGrafico e : {EixoGrafico::Esquerdo, EixoGrafico::Direito, EixoGrafico::Inferior, EixoGrafico::Superior}) {
+    for (EixoGrafico e :
+        { EixoGrafico::Esquerdo, EixoGrafico::Direito, EixoGrafico::Inferior, EixoGrafico::Superior }) {
         EscalaEixo &escala = m_escalas[size_t(indice(e))];
         if (escala.automatico()) {
             bool achou = false;
@@ -400,16 +405,15 @@ void GraficoLinhas::preparaDesenho()
         return;
     aplicaEscalas();
     // A value axis is drawn while a shown series uses it.
-    for (EixoGrafico e : {EixoGrafico::Esquerdo, EixoGrafico::Direito}) {
-        const bool usado = std::any_of(m_series.begin(), m_series.end(), [e](const auto &s) {
-            return s->visivel() && s->eixoVertical() == e;
-        });
+    for (EixoGrafico e : { EixoGrafico::Esquerdo, EixoGrafico::Direito }) {
+        const bool usado = std::any_of(m_series.begin(), m_series.end(),
+            [e](const auto &s) { return s->visivel() && s->eixoVertical() == e; });
         eixoQcp(e)->setVisible(usado);
     }
     const int w = viewport().width();
     const int h = viewport().height();
     plotLayout()->setMargins(QMargins(w * m_margens.left() / 100, h * m_margens.top() / 100,
-                                      w * m_margens.right() / 100, h * m_margens.bottom() / 100));
+        w * m_margens.right() / 100, h * m_margens.bottom() / 100));
     const double altura = QFontMetricsF(yAxis->tickLabelFont()).height();
     const double comprimento = std::max(axisRect()->height(), h / 2);
     m_marcadorEsquerdo->setTickCount(
@@ -487,7 +491,7 @@ void GraficoLinhas::desfazZoom()
 
 void GraficoLinhas::rolaVertical(int deslocamento)
 {
-    for (EixoGrafico e : {EixoGrafico::Esquerdo, EixoGrafico::Direito}) {
+    for (EixoGrafico e : { EixoGrafico::Esquerdo, EixoGrafico::Direito }) {
         const EscalaEixo &antes = m_escalasNoArrasto[size_t(indice(e))];
         const double porPixel = (antes.maximo() - antes.minimo()) / std::max(1, axisRect()->height());
         const double d = deslocamento * porPixel;

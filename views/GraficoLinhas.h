@@ -30,7 +30,7 @@ public:
 
     // Series, in the order they were added. The chart owns them.
     SerieLinhas *adicionaSerie(EixoGrafico vertical, const QColor &cor, const QString &titulo,
-                               EixoGrafico horizontal = EixoGrafico::Inferior, bool naLegenda = true);
+        EixoGrafico horizontal = EixoGrafico::Inferior, bool naLegenda = true);
     void removeSerie(SerieLinhas *serie);
     int quantasSeries() const { return int(m_series.size()); }
     SerieLinhas *serie(int i) const { return m_series[size_t(i)].get(); }
@@ -148,7 +148,7 @@ private:
     QString m_formatoDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
     ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
     QMargins m_margens;
-    std::array<int, 4> m_espacos = {20, 20, 15, 20};
+    std::array<int, 4> m_espacos = { 20, 20, 15, 20 };
 
     QCPTextElement *m_titulo = nullptr;
     CamadaCruz *m_camada = nullptr;

@@ -12,7 +12,7 @@ public:
     struct Escolha
     {
         QString caminho;  // empty: the dialog was cancelled
-        int filtro = 0;   // the filter entry chosen, 0 the first
+        int filtro = 0;  // the filter entry chosen, 0 the first
     };
 
     virtual ~IDialogosArquivo() = default;
@@ -21,5 +21,6 @@ public:
     // nomeProposto is the file name the dialog starts with; extensaoPadrao
     // ("qvg") is appended to a name typed without one.
     virtual QString salvar(QWidget *pai, const QString &titulo, const QString &filtro,
-                           const QString &extensaoPadrao, const QString &nomeProposto) = 0;
+        const QString &extensaoPadrao, const QString &nomeProposto)
+        = 0;
 };

@@ -5,8 +5,8 @@
 
 #include <QFontMetricsF>
 
-MarcadorTempo::MarcadorTempo(QCPAxis *eixo, std::function<const SerieLinhas *()> serieDosRotulos,
-                             std::function<QString(double)> texto)
+MarcadorTempo::MarcadorTempo(
+    QCPAxis *eixo, std::function<const SerieLinhas *()> serieDosRotulos, std::function<QString(double)> texto)
     : m_eixo(eixo)
     , m_serieDosRotulos(std::move(serieDosRotulos))
     , m_texto(std::move(texto))
@@ -14,7 +14,7 @@ MarcadorTempo::MarcadorTempo(QCPAxis *eixo, std::function<const SerieLinhas *()>
 }
 
 void MarcadorTempo::generate(const QCPRange &range, const QLocale &locale, QChar formatChar, int precision,
-                             QVector<double> &ticks, QVector<double> *subTicks, QVector<QString> *tickLabels)
+    QVector<double> &ticks, QVector<double> *subTicks, QVector<QString> *tickLabels)
 {
     const SerieLinhas *serie = m_serieDosRotulos ? m_serieDosRotulos() : nullptr;
     if (!serie || serie->quantidade() == 0) {

@@ -14,13 +14,13 @@ class MarcadorTempo : public QCPAxisTicker
 {
 public:
     MarcadorTempo(QCPAxis *eixo, std::function<const SerieLinhas *()> serieDosRotulos,
-                  std::function<QString(double)> texto);
+        std::function<QString(double)> texto);
 
     void defineEspaco(double pixels) { m_espaco = pixels; }
     double espaco() const { return m_espaco; }
 
     void generate(const QCPRange &range, const QLocale &locale, QChar formatChar, int precision,
-                  QVector<double> &ticks, QVector<double> *subTicks, QVector<QString> *tickLabels) override;
+        QVector<double> &ticks, QVector<double> *subTicks, QVector<QString> *tickLabels) override;
 
 protected:
     QString getTickLabel(double tick, const QLocale &locale, QChar formatChar, int precision) override;

@@ -24,7 +24,7 @@
 
 namespace {
 const QString kDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
-constexpr double kPotencias[] = {1.0, 0.1, 0.01, 0.001};
+constexpr double kPotencias[] = { 1.0, 0.1, 0.01, 0.001 };
 
 // A count of the channel's last decimal place as an engineering value.
 double escalado(int32_t contagem, int32_t decimais)
@@ -50,7 +50,8 @@ TFormGrafico::~TFormGrafico() = default;
 
 QString TFormGrafico::texto(int numero) const
 {
-    return m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, u"FormGrafico") : Catalogo::padrao(numero);
+    return m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, u"FormGrafico")
+                               : Catalogo::padrao(numero);
 }
 
 void TFormGrafico::montaJanela()
@@ -66,7 +67,8 @@ void TFormGrafico::montaJanela()
     TheChart->defineEixoVisivel(EixoGrafico::Superior, false);
     if (m_ambiente.regional)
         TheChart->defineRegional(*m_ambiente.regional);
-    Series1 = TheChart->adicionaSerie(EixoGrafico::Esquerdo, Qt::white, QString(), EixoGrafico::Superior, false);
+    Series1
+        = TheChart->adicionaSerie(EixoGrafico::Esquerdo, Qt::white, QString(), EixoGrafico::Superior, false);
     Canal1 = TheChart->adicionaSerie(EixoGrafico::Esquerdo, Qt::red, texto(70));
     Canal2 = TheChart->adicionaSerie(EixoGrafico::Direito, Qt::blue, texto(71));
 
@@ -106,11 +108,18 @@ void TFormGrafico::montaJanela()
     connect(CheckBoxEscala, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxEscalaClick);
     connect(CheckBoxGrid, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxGridClick);
     connect(CheckBoxCross, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxCrossClick);
+    connect(TheChart, &QCustomPlot::mouseMove, this, &TFormGrafico::TheChartMouseMove);
     connect(TheChart, &GraficoLinhas::zoomFeito, this, &TFormGrafico::TheChartZoom);
     connect(TheChart, &GraficoLinhas::zoomDesfeito, this, &TFormGrafico::TheChartUndoZoom);
     connect(TheChart, &GraficoLinhas::rolou, this, [this] { CruzX = -2; });
-    connect(TheChart, &GraficoLinhas::clicado, this, [this] { TheChart->escondeCruz(); CruzX = -1; });
-    connect(TheChart, &GraficoLinhas::duploClique, this, [this] { TheChart->escondeCruz(); CruzX = -1; });
+    connect(TheChart, &GraficoLinhas::clicado, this, [this] {
+        TheChart->escondeCruz();
+        CruzX = -1;
+    });
+    connect(TheChart, &GraficoLinhas::duploClique, this, [this] {
+        TheChart->escondeCruz();
+        CruzX = -1;
+    });
 }
 
 void TFormGrafico::FormCreate()
@@ -126,7 +135,7 @@ void TFormGrafico::FormCreate()
     TheChart->defineTituloEixo(EixoGrafico::Superior, QString());
     Lbl_Aquisicao->setText(texto(183));
     Lbl_data->setText(texto(184));
-    for (QCheckBox *c : {CheckBoxSerie1, CheckBoxSerie2}) {
+    for (QCheckBox *c : { CheckBoxSerie1, CheckBoxSerie2 }) {
         const QSignalBlocker quieto(c);
         c->setChecked(false);
         c->setText(QString());
@@ -143,12 +152,10 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
     const TAquisicao &a = *m_aquisicao;
     TheChart->defineAutomatico(EixoGrafico::Esquerdo, true);
     TheChart->defineFormatoValor(EixoGrafico::Esquerdo,
-                                 FormatoNumero::padraoDecimais(a.DecimaisCanal1,
-                                                               TheChart->formatoValor(EixoGrafico::Esquerdo)));
+        FormatoNumero::padraoDecimais(a.DecimaisCanal1, TheChart->formatoValor(EixoGrafico::Esquerdo)));
     TheChart->defineAutomatico(EixoGrafico::Direito, true);
     TheChart->defineFormatoValor(EixoGrafico::Direito,
-                                 FormatoNumero::padraoDecimais(a.DecimaisCanal2,
-                                                               TheChart->formatoValor(EixoGrafico::Direito)));
+        FormatoNumero::padraoDecimais(a.DecimaisCanal2, TheChart->formatoValor(EixoGrafico::Direito)));
     TheChart->defineFormatoDataHora(kDataHora);
     if (a.NumCanais == 1 && Canal2) {
         TheChart->removeSerie(Canal2);
@@ -156,7 +163,8 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
     }
     m_aquisicao->AjustaFim();
     preencheSeries();
-    const ConfigRegional regional = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
+    const ConfigRegional regional
+        = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
     const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
     TheChart->defineTituloEixo(EixoGrafico::Inferior, TabelaTempo::tituloEixo(a, catalogo, regional));
 
@@ -183,14 +191,16 @@ void TFormGrafico::preencheSeries()
             canal = 1;
             if (!a.NomeCanal1.isEmpty())
                 Canal1->defineTitulo(a.NomeCanal1);
-            TheChart->defineTituloEixo(EixoGrafico::Esquerdo, TabelaTempo::tituloCanal(a.NomeCanal1, a.UnidadeCanal1));
+            TheChart->defineTituloEixo(
+                EixoGrafico::Esquerdo, TabelaTempo::tituloCanal(a.NomeCanal1, a.UnidadeCanal1));
             CheckBoxSerie1->setChecked(true);
             CheckBoxSerie1->show();
         }
         if (a.SensorCanal2 != -1) {
             canal = 2;
             Canal1->defineTitulo(a.NomeCanal2.isEmpty() ? texto(71) : a.NomeCanal2);
-            TheChart->defineTituloEixo(EixoGrafico::Esquerdo, TabelaTempo::tituloCanal(a.NomeCanal2, a.UnidadeCanal2));
+            TheChart->defineTituloEixo(
+                EixoGrafico::Esquerdo, TabelaTempo::tituloCanal(a.NomeCanal2, a.UnidadeCanal2));
             CheckBoxSerie2->setChecked(true);
             CheckBoxSerie2->show();
         }
@@ -201,14 +211,16 @@ void TFormGrafico::preencheSeries()
     CheckBoxSerie1->show();
     if (!a.NomeCanal1.isEmpty())
         Canal1->defineTitulo(a.NomeCanal1);
-    TheChart->defineTituloEixo(EixoGrafico::Esquerdo, TabelaTempo::tituloCanal(a.NomeCanal1, a.UnidadeCanal1));
+    TheChart->defineTituloEixo(
+        EixoGrafico::Esquerdo, TabelaTempo::tituloCanal(a.NomeCanal1, a.UnidadeCanal1));
     preencheSerie(Canal1, 1, true);
     if (Canal2) {
         CheckBoxSerie2->setChecked(true);
         CheckBoxSerie2->show();
         if (!a.NomeCanal2.isEmpty())
             Canal2->defineTitulo(a.NomeCanal2);
-        TheChart->defineTituloEixo(EixoGrafico::Direito, TabelaTempo::tituloCanal(a.NomeCanal2, a.UnidadeCanal2));
+        TheChart->defineTituloEixo(
+            EixoGrafico::Direito, TabelaTempo::tituloCanal(a.NomeCanal2, a.UnidadeCanal2));
         preencheSerie(Canal2, 2, false);
     }
 }
@@ -232,11 +244,11 @@ void TFormGrafico::preencheSerie(SerieLinhas *serie, int canal, bool primeira)
     serie->defineDados(xs, ys);
     const int largura = LarguraRotulo(a.Inicio, a.Fim);
     const auto qual = primeira ? TabelaTempo::Serie::Primeira : TabelaTempo::Serie::Segunda;
-    const ConfigRegional regional = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
+    const ConfigRegional regional
+        = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
     std::shared_ptr<const TAquisicao> doc = m_aquisicao;
-    serie->defineFonteRotulos([doc, qual, largura, regional](int i) {
-        return TabelaTempo::rotulo(*doc, qual, i, largura, regional);
-    });
+    serie->defineFonteRotulos([doc, qual, largura, regional](
+                                  int i) { return TabelaTempo::rotulo(*doc, qual, i, largura, regional); });
 }
 
 // ---- value-axis limits ----------------------------------------------------
@@ -247,8 +259,10 @@ bool TFormGrafico::defineEscalaCanal(int eixo, int canal)
 {
     const TAquisicao &a = *m_aquisicao;
     const EixoGrafico e = eixo == 0 ? EixoGrafico::Esquerdo : EixoGrafico::Direito;
-    const double minimo = canal == 1 ? escalado(a.LimInfCanal1, a.DecimaisCanal1) : escalado(a.LimInfCanal2, a.DecimaisCanal2);
-    const double maximo = canal == 1 ? escalado(a.LimSupCanal1, a.DecimaisCanal1) : escalado(a.LimSupCanal2, a.DecimaisCanal2);
+    const double minimo = canal == 1 ? escalado(a.LimInfCanal1, a.DecimaisCanal1)
+                                     : escalado(a.LimInfCanal2, a.DecimaisCanal2);
+    const double maximo = canal == 1 ? escalado(a.LimSupCanal1, a.DecimaisCanal1)
+                                     : escalado(a.LimSupCanal2, a.DecimaisCanal2);
     TheChart->defineAutomatico(e, false);
     return TheChart->defineMinimo(e, minimo) && TheChart->defineMaximo(e, maximo);
 }
@@ -287,9 +301,9 @@ void TFormGrafico::VerificaEscala()
     } else {
         const TAquisicao &a = *m_aquisicao;
         TheChart->defineFaixa(EixoGrafico::Esquerdo, escalado(a.LimInfCanal1, a.DecimaisCanal1),
-                              escalado(a.LimSupCanal1, a.DecimaisCanal1));
+            escalado(a.LimSupCanal1, a.DecimaisCanal1));
         TheChart->defineFaixa(EixoGrafico::Direito, escalado(a.LimInfCanal2, a.DecimaisCanal2),
-                              escalado(a.LimSupCanal2, a.DecimaisCanal2));
+            escalado(a.LimSupCanal2, a.DecimaisCanal2));
     }
 }
 

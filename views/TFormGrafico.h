@@ -15,6 +15,7 @@ class IDialogosArquivo;
 class NumeracaoGraficos;
 class QCheckBox;
 class QLabel;
+class QMouseEvent;
 class SerieLinhas;
 class TFormDados;
 class TFormInform;
@@ -107,6 +108,7 @@ private:
     void CheckBoxEscalaClick();
     void CheckBoxGridClick();
     void CheckBoxCrossClick();
+    void TheChartMouseMove(QMouseEvent *evento);
     void TheChartZoom();
     void TheChartUndoZoom();
     void preencheSeries();

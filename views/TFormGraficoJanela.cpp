@@ -17,17 +17,22 @@
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 
 // ---- activation ---------------------------------------------------------
 
 bool TFormGrafico::event(QEvent *evento)
 {
+    // Every widget of a window hears of its activation; only a graph window
+    // that is a window of its own takes these as its own.
     switch (evento->type()) {
     case QEvent::WindowActivate:
-        FormActivate();
+        if (isWindow())
+            FormActivate();
         break;
     case QEvent::WindowDeactivate:
-        FormDeactivate();
+        if (isWindow())
+            FormDeactivate();
         break;
     case QEvent::ParentChange:
         ligaSubJanela();
@@ -45,11 +50,12 @@ void TFormGrafico::ligaSubJanela()
     if (!sub || m_ligada)
         return;
     m_ligada = true;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-        const bool ativa = agora.testFlag(Qt::WindowActive);
-        if (ativa != antes.testFlag(Qt::WindowActive))
-            ativa ? FormActivate() : FormDeactivate();
-    });
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+        [this](Qt::WindowStates antes, Qt::WindowStates agora) {
+            const bool ativa = agora.testFlag(Qt::WindowActive);
+            if (ativa != antes.testFlag(Qt::WindowActive))
+                ativa ? FormActivate() : FormDeactivate();
+        });
 }
 
 void TFormGrafico::FormActivate()
@@ -115,7 +121,7 @@ bool TFormGrafico::Grava_Arquivo(const QString &caminho)
 bool TFormGrafico::Grava_Arquivo_Exportar(const QString &caminho)
 {
     return ExportacaoTexto::exporta(*m_aquisicao, caminho, TheChart->minimo(EixoGrafico::Inferior),
-                                    TheChart->maximo(EixoGrafico::Inferior), m_ambiente);
+        TheChart->maximo(EixoGrafico::Inferior), m_ambiente);
 }
 
 void TFormGrafico::CopyToClipboard()
@@ -168,6 +174,20 @@ void TFormGrafico::UndoZoom()
     VerificaEscala();
 }
 
+// The cross follows the mouse inside the plot area while "Cruz" is checked.
+void TFormGrafico::TheChartMouseMove(QMouseEvent *evento)
+{
+    const QPoint p = evento->pos();
+    if (CruzAtiva && TheChart->areaGrafico().contains(p)) {
+        TheChart->defineCruz(p);
+        CruzX = p.x();
+        CruzY = p.y();
+    } else {
+        TheChart->escondeCruz();
+        CruzX = -1;
+    }
+}
+
 void TFormGrafico::TheChartZoom()
 {
     CruzX = -2;
@@ -191,8 +211,8 @@ bool TFormGrafico::FormCloseQuery()
         if (resposta == IMensagens::Resposta::Cancela)
             return false;
         if (resposta == IMensagens::Resposta::Sim && m_ligacoes.dialogos) {
-            const QString caminho =
-                m_ligacoes.dialogos->salvar(this, texto(270), texto(269), QStringLiteral("qvg"), nomeParaSalvar());
+            const QString caminho = m_ligacoes.dialogos->salvar(
+                this, texto(270), texto(269), QStringLiteral("qvg"), nomeParaSalvar());
             if (!caminho.isEmpty())
                 Grava_Arquivo(caminho);
         }
@@ -205,7 +225,8 @@ bool TFormGrafico::FormCloseQuery()
 void TFormGrafico::FormClose()
 {
     m_fechada = true;
-    for (QWidget *vista : {static_cast<QWidget *>(m_inform.data()), static_cast<QWidget *>(m_dados.data())}) {
+    for (QWidget *vista :
+        { static_cast<QWidget *>(m_inform.data()), static_cast<QWidget *>(m_dados.data()) }) {
         if (!vista)
             continue;
         auto *sub = qobject_cast<QMdiSubWindow *>(vista->parentWidget());

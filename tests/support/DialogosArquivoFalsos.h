@@ -21,18 +21,18 @@ public:
         QString nomeProposto;
     };
     QList<Pedido> pedidos;
-    QQueue<Escolha> respostasAbrir;     // default: cancelled
-    QQueue<QString> respostasSalvar;    // default: cancelled (empty)
+    QQueue<Escolha> respostasAbrir;  // default: cancelled
+    QQueue<QString> respostasSalvar;  // default: cancelled (empty)
 
     Escolha abrir(QWidget *, const QString &titulo, const QString &filtro) override
     {
-        pedidos.append({false, titulo, filtro, {}, {}});
-        return respostasAbrir.isEmpty() ? Escolha{} : respostasAbrir.dequeue();
+        pedidos.append({ false, titulo, filtro, {}, {} });
+        return respostasAbrir.isEmpty() ? Escolha {} : respostasAbrir.dequeue();
     }
     QString salvar(QWidget *, const QString &titulo, const QString &filtro, const QString &extensaoPadrao,
-                   const QString &nomeProposto) override
+        const QString &nomeProposto) override
     {
-        pedidos.append({true, titulo, filtro, extensaoPadrao, nomeProposto});
+        pedidos.append({ true, titulo, filtro, extensaoPadrao, nomeProposto });
         return respostasSalvar.isEmpty() ? QString() : respostasSalvar.dequeue();
     }
 };

@@ -141,16 +141,16 @@ void tst_EscalasGrafico::passosDeZoom_data()
     const double t0 = 36526.0;
     const double t1 = 36527.0;
     const double s = PassosZoom::UmSegundo;
-    QTest::newRow("in, two channels") << true << true << 1000.0 << 6
-                                      << QList<double>{t0 + s, t1 - s, 50, 950, 50, 950};
-    QTest::newRow("out, two channels") << false << true << 1000.0 << 6
-                                       << QList<double>{t0 - s, t1 + s, -50, 1050, -50, 1050};
-    QTest::newRow("in, one channel leaves the right axis") << true << false << 1000.0 << 4
-                                                           << QList<double>{t0 + s, t1 - s, 50, 950, 0, 1000};
+    QTest::newRow("in, two channels")
+        << true << true << 1000.0 << 6 << QList<double> { t0 + s, t1 - s, 50, 950, 50, 950 };
+    QTest::newRow("out, two channels")
+        << false << true << 1000.0 << 6 << QList<double> { t0 - s, t1 + s, -50, 1050, -50, 1050 };
+    QTest::newRow("in, one channel leaves the right axis")
+        << true << false << 1000.0 << 4 << QList<double> { t0 + s, t1 - s, 50, 950, 0, 1000 };
     // 0 to 80: the minimum becomes 50, the maximum 30 is refused and the
     // steps stop there.
-    QTest::newRow("in, refused maximum stops the steps") << true << true << 80.0 << 3
-                                                         << QList<double>{t0 + s, t1 - s, 50, 80, 0, 1000};
+    QTest::newRow("in, refused maximum stops the steps")
+        << true << true << 80.0 << 3 << QList<double> { t0 + s, t1 - s, 50, 80, 0, 1000 };
 }
 
 void tst_EscalasGrafico::passosDeZoom()
@@ -164,12 +164,13 @@ void tst_EscalasGrafico::passosDeZoom()
     escalas[EixoGrafico::Inferior].defineFaixaAutomatica(36526.0, 36527.0);
     escalas[EixoGrafico::Esquerdo].defineFaixaAutomatica(0, esquerdoMax);
     escalas[EixoGrafico::Direito].defineFaixaAutomatica(0, 1000);
-    const int feitos = PassosZoom::aplica(PassosZoom::passos(aproxima, direito),
-                                          [&](EixoGrafico e) -> EscalaEixo & { return escalas[e]; });
+    const int feitos = PassosZoom::aplica(
+        PassosZoom::passos(aproxima, direito), [&](EixoGrafico e) -> EscalaEixo & { return escalas[e]; });
     QCOMPARE(feitos, aplicados);
-    const QList<double> obtido{escalas[EixoGrafico::Inferior].minimo(), escalas[EixoGrafico::Inferior].maximo(),
-                               escalas[EixoGrafico::Esquerdo].minimo(), escalas[EixoGrafico::Esquerdo].maximo(),
-                               escalas[EixoGrafico::Direito].minimo(),  escalas[EixoGrafico::Direito].maximo()};
+    const QList<double> obtido { escalas[EixoGrafico::Inferior].minimo(),
+        escalas[EixoGrafico::Inferior].maximo(), escalas[EixoGrafico::Esquerdo].minimo(),
+        escalas[EixoGrafico::Esquerdo].maximo(), escalas[EixoGrafico::Direito].minimo(),
+        escalas[EixoGrafico::Direito].maximo() };
     for (int i = 0; i < obtido.size(); ++i)
         QVERIFY2(qAbs(obtido[i] - esperado[i]) < 1e-9, qPrintable(QString::number(i)));
 }
@@ -177,16 +178,18 @@ void tst_EscalasGrafico::passosDeZoom()
 void tst_EscalasGrafico::rotulosDoTempoEspacados_data()
 {
     QTest::addColumn<int>("quantos");
-    QTest::addColumn<double>("passo");    // pixels between points
+    QTest::addColumn<double>("passo");  // pixels between points
     QTest::addColumn<double>("largura");  // of each label
-    QTest::addColumn<double>("inicio");   // pixel of point 0
+    QTest::addColumn<double>("inicio");  // pixel of point 0
     QTest::addColumn<QList<int>>("esperado");
-    QTest::newRow("sparse points all labelled") << 5 << 100.0 << 50.0 << 0.0 << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("sparse points all labelled") << 5 << 100.0 << 50.0 << 0.0 << QList<int> { 0, 1, 2, 3, 4 };
     // 50 wide + 15 apart needs 65 pixels: every 7th point at 10 px.
-    QTest::newRow("dense points every seventh") << 30 << 10.0 << 50.0 << 0.0 << QList<int>{0, 7, 14, 21, 28};
-    QTest::newRow("exactly fifteen apart") << 4 << 65.0 << 50.0 << 0.0 << QList<int>{0, 1, 2, 3};
-    QTest::newRow("points before the axis skipped") << 10 << 100.0 << 50.0 << -250.0 << QList<int>{3, 4, 5, 6};
-    QTest::newRow("no points") << 0 << 10.0 << 50.0 << 0.0 << QList<int>{};
+    QTest::newRow("dense points every seventh")
+        << 30 << 10.0 << 50.0 << 0.0 << QList<int> { 0, 7, 14, 21, 28 };
+    QTest::newRow("exactly fifteen apart") << 4 << 65.0 << 50.0 << 0.0 << QList<int> { 0, 1, 2, 3 };
+    QTest::newRow("points before the axis skipped")
+        << 10 << 100.0 << 50.0 << -250.0 << QList<int> { 3, 4, 5, 6 };
+    QTest::newRow("no points") << 0 << 10.0 << 50.0 << 0.0 << QList<int> {};
 }
 
 void tst_EscalasGrafico::rotulosDoTempoEspacados()

@@ -174,8 +174,9 @@ void tst_GraficoLinhas::rotulosDoTempoAoMenos15PixelsApart()
     const QFontMetricsF fm(m_g->xAxis->tickLabelFont());
     for (int i = 1; i < marcas.size(); ++i) {
         const double fimAnterior = m_g->pixelDoValor(EixoGrafico::Inferior, marcas[i - 1])
-                                   + fm.horizontalAdvance(textos[i - 1]) / 2;
-        const double inicio = m_g->pixelDoValor(EixoGrafico::Inferior, marcas[i]) - fm.horizontalAdvance(textos[i]) / 2;
+            + fm.horizontalAdvance(textos[i - 1]) / 2;
+        const double inicio
+            = m_g->pixelDoValor(EixoGrafico::Inferior, marcas[i]) - fm.horizontalAdvance(textos[i]) / 2;
         QVERIFY2(inicio - fimAnterior >= 15 - 1e-6, qPrintable(textos[i]));
         QVERIFY(textos[i].startsWith(u'r'));  // the points' own labels
     }
@@ -187,7 +188,7 @@ void tst_GraficoLinhas::textoRotuloPorEixo()
     QCOMPARE(m_g->textoRotulo(EixoGrafico::Esquerdo, 1234.56), QStringLiteral("1.234,6"));
     QCOMPARE(m_g->textoRotulo(EixoGrafico::Direito, 7.4), QStringLiteral("7"));
     QCOMPARE(m_g->textoRotulo(EixoGrafico::Inferior, 36526.0 + 0.5 + 1.0 / 86400),
-             QStringLiteral("01/01/2000 12:00:01"));
+        QStringLiteral("01/01/2000 12:00:01"));
 }
 
 void tst_GraficoLinhas::cruzNaoRedesenhaGrafico()

@@ -60,6 +60,8 @@ private slots:
     void margensDasCaixasDeCanal();
     void eixoDeTempoComRotulosETitulo_data();
     void eixoDeTempoComRotulosETitulo();
+    void cruzSegueMouseSoComCaixaMarcada_data();
+    void cruzSegueMouseSoComCaixaMarcada();
     void perguntaAoFechar_data();
     void perguntaAoFechar();
     void simECancelarDialogoFechaSemSalvar();
@@ -110,8 +112,10 @@ void tst_TFormGrafico::umCanalGravadoNoCanal2_data()
 {
     QTest::addColumn<QString>("nomeCanal2");
     QTest::addColumn<QString>("tituloSerie");
-    QTest::newRow("named") << "Umid" << "Umid";
-    QTest::newRow("unnamed takes the default") << "" << "Canal 2";
+    QTest::newRow("named") << "Umid"
+                           << "Umid";
+    QTest::newRow("unnamed takes the default") << ""
+                                               << "Canal 2";
 }
 
 void tst_TFormGrafico::umCanalGravadoNoCanal2()
@@ -144,11 +148,11 @@ void tst_TFormGrafico::umCanalGravadoNoCanal2()
 void tst_TFormGrafico::escalaUnica_data()
 {
     QTest::addColumn<int>("canais");
-    QTest::addColumn<QList<double>>("antes");   // left min/max, right min/max
+    QTest::addColumn<QList<double>>("antes");  // left min/max, right min/max
     QTest::addColumn<QList<double>>("marcada");
     QTest::newRow("two channels share the widest range")
-        << 2 << QList<double>{0, 100, 20, 80} << QList<double>{0, 100, 0, 100};
-    QTest::newRow("one channel: no effect") << 1 << QList<double>{0, 100} << QList<double>{0, 100};
+        << 2 << QList<double> { 0, 100, 20, 80 } << QList<double> { 0, 100, 0, 100 };
+    QTest::newRow("one channel: no effect") << 1 << QList<double> { 0, 100 } << QList<double> { 0, 100 };
 }
 
 void tst_TFormGrafico::escalaUnica()
@@ -158,7 +162,8 @@ void tst_TFormGrafico::escalaUnica()
     QFETCH(QList<double>, marcada);
     TFormGrafico *j = cria(documento(canais));
     auto faixas = [&] {
-        QList<double> r{j->TheChart->minimo(EixoGrafico::Esquerdo), j->TheChart->maximo(EixoGrafico::Esquerdo)};
+        QList<double> r { j->TheChart->minimo(EixoGrafico::Esquerdo),
+            j->TheChart->maximo(EixoGrafico::Esquerdo) };
         if (canais == 2)
             r << j->TheChart->minimo(EixoGrafico::Direito) << j->TheChart->maximo(EixoGrafico::Direito);
         return r;
@@ -203,7 +208,8 @@ void tst_TFormGrafico::margensDasCaixasDeCanal()
     QCheckBox *box = caixa == 1 ? j->CheckBoxSerie1 : j->CheckBoxSerie2;
     SerieLinhas *serie = caixa == 1 ? j->Canal1 : j->Canal2;
     auto margem = [&] { return caixa == 1 ? j->TheChart->margens().left() : j->TheChart->margens().right(); };
-    QCOMPARE(box->text(), (caixa == 1 ? QStringLiteral("Temp") : QStringLiteral("Umid")) + QStringLiteral(": "));
+    QCOMPARE(
+        box->text(), (caixa == 1 ? QStringLiteral("Temp") : QStringLiteral("Umid")) + QStringLiteral(": "));
     QCOMPARE(margem(), margemMarcada);
     box->click();
     QVERIFY(!serie->visivel());
@@ -220,11 +226,14 @@ void tst_TFormGrafico::eixoDeTempoComRotulosETitulo_data()
     QTest::addColumn<QString>("rotulo1");
     QTest::addColumn<QString>("rotulo2");
     QTest::addColumn<int>("segundosX");  // x of entry i after Inicio
-    QTest::newRow("first entry") << 10.0 << 0 << "10:00:00  01/01/00" << "10:00:00" << 0;
-    QTest::newRow("later entry padded") << 10.0 << 6 << "10:01:00  01/01" << "01:00 s " << 60;
-    QTest::newRow("half-second first") << 0.0 << 0 << "10:00:00 .0 01/01/00" << "10:00:00 .0 01/01" << 0;
-    QTest::newRow("half-second fourth entry spread 120 s") << 0.0 << 3 << "10:00:01 .5 01/01" << "10:00:01 .5 01/01"
-                                                           << 360;
+    QTest::newRow("first entry") << 10.0 << 0 << "10:00:00  01/01/00"
+                                 << "10:00:00" << 0;
+    QTest::newRow("later entry padded") << 10.0 << 6 << "10:01:00  01/01"
+                                        << "01:00 s " << 60;
+    QTest::newRow("half-second first") << 0.0 << 0 << "10:00:00 .0 01/01/00"
+                                       << "10:00:00 .0 01/01" << 0;
+    QTest::newRow("half-second fourth entry spread 120 s") << 0.0 << 3 << "10:00:01 .5 01/01"
+                                                           << "10:00:01 .5 01/01" << 360;
 }
 
 void tst_TFormGrafico::eixoDeTempoComRotulosETitulo()
@@ -240,9 +249,38 @@ void tst_TFormGrafico::eixoDeTempoComRotulosETitulo()
     QCOMPARE(j->Canal1->rotulo(i), rotulo1);
     QCOMPARE(j->Canal2->rotulo(i), rotulo2);
     QCOMPARE(qRound((j->Canal1->x(i) - a.Inicio) * 86400), segundosX);
-    const QString ultima = intervalo == 0 ? QStringLiteral("01/01/2000 10:00:24 .5") : QStringLiteral("01/01/2000 10:08:10");
+    const QString ultima
+        = intervalo == 0 ? QStringLiteral("01/01/2000 10:00:24 .5") : QStringLiteral("01/01/2000 10:08:10");
     QCOMPARE(j->TheChart->tituloEixo(EixoGrafico::Inferior),
-             QStringLiteral("Primeira aquisição: 01/01/2000 10:00:00   Última aquisição: ") + ultima);
+        QStringLiteral("Primeira aquisição: 01/01/2000 10:00:00   Última aquisição: ") + ultima);
+}
+
+void tst_TFormGrafico::cruzSegueMouseSoComCaixaMarcada_data()
+{
+    QTest::addColumn<bool>("cruz");
+    QTest::addColumn<bool>("dentro");
+    QTest::addColumn<bool>("desenhada");
+    QTest::newRow("checked, inside the plot") << true << true << true;
+    QTest::newRow("checked, outside the plot") << true << false << false;
+    QTest::newRow("unchecked") << false << true << false;
+}
+
+void tst_TFormGrafico::cruzSegueMouseSoComCaixaMarcada()
+{
+    QFETCH(bool, cruz);
+    QFETCH(bool, dentro);
+    QFETCH(bool, desenhada);
+    TFormGrafico *j = cria(documento(2));
+    QVERIFY(QTest::qWaitForWindowExposed(j));
+    j->TheChart->redesenha();
+    if (!cruz)
+        j->CheckBoxCross->click();
+    QCOMPARE(j->cruzAtiva(), cruz);
+    const QRect area = j->TheChart->areaGrafico();
+    const QPoint p = dentro ? area.center() : QPoint(area.left() - 5, area.center().y());
+    QTest::mouseMove(j->TheChart, p);
+    QCOMPARE(j->TheChart->temCruz(), desenhada);
+    QCOMPARE(j->cruzX(), desenhada ? p.x() : -1);
 }
 
 void tst_TFormGrafico::perguntaAoFechar_data()
@@ -251,8 +289,10 @@ void tst_TFormGrafico::perguntaAoFechar_data()
     QTest::addColumn<int>("resposta");
     QTest::addColumn<bool>("fecha");
     QTest::addColumn<int>("perguntas");
-    QTest::newRow("opened from a file: no question") << true << int(IMensagens::Resposta::Cancela) << true << 0;
-    QTest::newRow("collected, Cancel keeps it open") << false << int(IMensagens::Resposta::Cancela) << false << 1;
+    QTest::newRow("opened from a file: no question")
+        << true << int(IMensagens::Resposta::Cancela) << true << 0;
+    QTest::newRow("collected, Cancel keeps it open")
+        << false << int(IMensagens::Resposta::Cancela) << false << 1;
     QTest::newRow("collected, No closes") << false << int(IMensagens::Resposta::Nao) << true << 1;
 }
 
@@ -309,9 +349,12 @@ void tst_TFormGrafico::nomeParaSalvarSemSufixoNemProibidos_data()
 {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("proposto");
-    QTest::newRow("slash and colon") << "Forno 1/2: teste" << "Forno 1_2_ teste";
-    QTest::newRow("every forbidden character") << "a\\b/c:d*e?f\"g<h>i|j" << "a_b_c_d_e_f_g_h_i_j";
-    QTest::newRow("plain name") << "Forno" << "Forno";
+    QTest::newRow("slash and colon") << "Forno 1/2: teste"
+                                     << "Forno 1_2_ teste";
+    QTest::newRow("every forbidden character") << "a\\b/c:d*e?f\"g<h>i|j"
+                                               << "a_b_c_d_e_f_g_h_i_j";
+    QTest::newRow("plain name") << "Forno"
+                                << "Forno";
 }
 
 void tst_TFormGrafico::nomeParaSalvarSemSufixoNemProibidos()

@@ -37,4 +37,5 @@ private:
 // The range an automatic axis takes from its data: the data's own range,
 // widened when it is a single value, and 0 to 1 when there is no data.
 // largura: how far a single value is widened to each side.
-void FaixaAutomatica(bool haDados, double menor, double maior, double largura, double &minimo, double &maximo);
+void FaixaAutomatica(
+    bool haDados, double menor, double maior, double largura, double &minimo, double &maximo);

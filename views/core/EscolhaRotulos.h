@@ -13,10 +13,10 @@ namespace EscolhaRotulos {
 
 struct Eixo
 {
-    int quantos = 0;                     // points in the series
-    std::function<double(int)> pixel;    // centre of point i's label
+    int quantos = 0;  // points in the series
+    std::function<double(int)> pixel;  // centre of point i's label
     std::function<double(int)> largura;  // width of point i's label
-    double pixelMinimo = 0;              // the axis's ends
+    double pixelMinimo = 0;  // the axis's ends
     double pixelMaximo = 0;
     double espaco = 15;
 };

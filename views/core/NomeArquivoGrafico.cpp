@@ -4,7 +4,7 @@ namespace NomeArquivoGrafico {
 
 QChar HasInvalidChar(const QString &texto)
 {
-    for (QChar c : {u'\\', u'/', u':', u'*', u'?', u'"', u'<', u'>', u'|'}) {
+    for (QChar c : { u'\\', u'/', u':', u'*', u'?', u'"', u'<', u'>', u'|' }) {
         if (texto.contains(c))
             return c;
     }

@@ -7,8 +7,8 @@ QList<PassoZoom> passos(bool aproxima, bool comEixoDireito)
     const double sinal = aproxima ? 1.0 : -1.0;
     QList<PassoZoom> r;
     auto par = [&](EixoGrafico eixo, double passo) {
-        r.append({eixo, true, sinal * passo});
-        r.append({eixo, false, -sinal * passo});
+        r.append({ eixo, true, sinal * passo });
+        r.append({ eixo, false, -sinal * passo });
     };
     par(EixoGrafico::Inferior, UmSegundo);
     par(EixoGrafico::Esquerdo, PassoValor);
@@ -22,7 +22,8 @@ int aplica(const QList<PassoZoom> &passos, const std::function<EscalaEixo &(Eixo
     int feitos = 0;
     for (const PassoZoom &p : passos) {
         EscalaEixo &e = escala(p.eixo);
-        const bool aceito = p.minimo ? e.defineMinimo(e.minimo() + p.delta) : e.defineMaximo(e.maximo() + p.delta);
+        const bool aceito
+            = p.minimo ? e.defineMinimo(e.minimo() + p.delta) : e.defineMaximo(e.maximo() + p.delta);
         if (!aceito)
             break;
         ++feitos;

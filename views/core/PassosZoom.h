@@ -12,7 +12,7 @@ struct PassoZoom
 {
     EixoGrafico eixo;
     bool minimo;  // the step moves the minimum (else the maximum)
-    double delta; // added to the limit
+    double delta;  // added to the limit
 };
 
 namespace PassosZoom {

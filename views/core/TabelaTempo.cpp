@@ -43,7 +43,7 @@ QString tituloEixo(const TAquisicao &a, const Catalogo &catalogo, const ConfigRe
     else
         ultima = TextoInstante(qMax(0, a.NumLeituras() - 1), a.Inicio, regional);
     return catalogo.texto(181) + FormataDataHora(kDataHora, a.Inicio, regional) + QStringLiteral("   ")
-           + catalogo.texto(182) + ultima;
+        + catalogo.texto(182) + ultima;
 }
 
 QString tituloCanal(const QString &nome, const QString &unidade)
