@@ -43,7 +43,7 @@ QMdiSubWindow *subJanela(TFormPrinc &princ, TipoJanela tipo)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 class TestTFormPrincGraficos : public QObject
 {
@@ -69,7 +69,7 @@ private:
 void TestTFormPrincGraficos::init()
 {
     m_dialogos = DialogosArquivoFalsos();
-    m_b = std::make_unique<BancadaPrinc>(QStringList{});
+    m_b = std::make_unique<BancadaPrinc>(QStringList {});
     m_b->princ->defineDialogos(&m_dialogos);
     m_b->princ->resize(1000, 700);
     m_b->mostra();
@@ -91,9 +91,9 @@ void TestTFormPrincGraficos::abrirArquivo_data()
     QTest::addColumn<int>("filtro");
     QTest::addColumn<int>("janelas");
     QTest::addColumn<QStringList>("mensagens");
-    QTest::newRow("acquisition file") << "forno.qvg" << 0 << 3 << QStringList{};
-    QTest::newRow("missing file") << "missing" << 0 << 0 << QStringList{"Arquivo não existe!"};
-    QTest::newRow("merged-graph filter is not an acquisition") << "forno.qvg" << 1 << 0 << QStringList{};
+    QTest::newRow("acquisition file") << "forno.qvg" << 0 << 3 << QStringList {};
+    QTest::newRow("missing file") << "missing" << 0 << 0 << QStringList { "Arquivo não existe!" };
+    QTest::newRow("merged-graph filter is not an acquisition") << "forno.qvg" << 1 << 0 << QStringList {};
 }
 
 void TestTFormPrincGraficos::abrirArquivo()
@@ -105,7 +105,7 @@ void TestTFormPrincGraficos::abrirArquivo()
     QString caminho = m_pasta.filePath(arquivo);
     if (arquivo != u"missing")
         QVERIFY(ArquivoQvg::grava(documento(), caminho, m_b->regional));
-    m_dialogos.respostasAbrir.enqueue({caminho, filtro});
+    m_dialogos.respostasAbrir.enqueue({ caminho, filtro });
     m_b->princ->ItemAbrirClick();
     QCOMPARE(m_dialogos.pedidos.size(), 1);
     QCOMPARE(m_dialogos.pedidos[0].titulo, QStringLiteral("Abrir Arquivo"));
@@ -125,16 +125,16 @@ void TestTFormPrincGraficos::comandosSeguemGraficoEVistas_data()
     QTest::addColumn<int>("ativa");  // TipoJanela of the active child; Outra: the graph closed
     QTest::addColumn<QStringList>("habilitados");
     QTest::addColumn<QStringList>("desabilitados");
-    const QStringList todos{"ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemCopiar", "ItemExportar",
-                            "ItemGrafico", "ItemDados", "ItemParametrosGerais"};
-    QTest::newRow("graph active") << int(TipoJanela::Grafico) << todos << QStringList{"ItemJuncao"};
+    const QStringList todos { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemCopiar", "ItemExportar",
+        "ItemGrafico", "ItemDados", "ItemParametrosGerais" };
+    QTest::newRow("graph active") << int(TipoJanela::Grafico) << todos << QStringList { "ItemJuncao" };
     QStringList semCopiar = todos;
     semCopiar.removeAll(QStringLiteral("ItemCopiar"));
     QTest::newRow("readings active: no copy")
-        << int(TipoJanela::Dados) << semCopiar << QStringList{"ItemCopiar", "ItemJuncao"};
+        << int(TipoJanela::Dados) << semCopiar << QStringList { "ItemCopiar", "ItemJuncao" };
     QTest::newRow("general parameters active: no copy")
-        << int(TipoJanela::Informacoes) << semCopiar << QStringList{"ItemCopiar"};
-    QTest::newRow("graph closed") << int(TipoJanela::Outra) << QStringList{"ItemAbrir"} << todos;
+        << int(TipoJanela::Informacoes) << semCopiar << QStringList { "ItemCopiar" };
+    QTest::newRow("graph closed") << int(TipoJanela::Outra) << QStringList { "ItemAbrir" } << todos;
 }
 
 void TestTFormPrincGraficos::comandosSeguemGraficoEVistas()
