@@ -1,6 +1,8 @@
 // The simulated Tarvek at the level of the line: bytes in with their
 // instants, bytes out as the clock passes.
 
+#include "Fakes.h"
+#include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
 
 #include <QTest>
@@ -86,6 +88,8 @@ private slots:
     void aquisicaoContinua_data();
     void aquisicaoContinua();
     void novaConfiguracaoEsperaOAtraso();
+    void portaSimulada_data();
+    void portaSimulada();
 };
 
 void tst_TarvekSimulado::respondeAsTrocas_data()
@@ -386,6 +390,50 @@ void tst_TarvekSimulado::novaConfiguracaoEsperaOAtraso()
     t.acompanha(escrita + 12'600);
     QCOMPARE(t.configuracaoEm(escrita + 12'600).mid(23, 2).toHex(), QByteArray("0002"));
     QCOMPARE(t.memoria().mid(162, 6).toHex(' '), QByteArray("02 34 77 02 34 77"));
+}
+
+void tst_TarvekSimulado::portaSimulada_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("tamanhoBuffer");
+    QTest::addColumn<int>("latencia");
+    QTest::addColumn<int>("aposMs");
+    QTest::addColumn<int>("esperando");
+
+    // 08h then 01h: 2 + 1 + 32 + 1 bytes come back.
+    QTest::newRow("the whole exchange") << u"19200,e,8,1"_qs << 4096 << 0 << 0 << 36;
+    QTest::newRow("settings in capitals and blanks") << u"19200, E, 8, 1"_qs << 4096 << 0 << 0 << 36;
+    QTest::newRow("another speed: the logger hears noise") << u"9600,e,8,1"_qs << 4096 << 0 << 0 << 0;
+    QTest::newRow("no parity: the logger hears noise") << u"19200,n,8,1"_qs << 4096 << 0 << 0 << 0;
+    QTest::newRow("a full receive buffer loses the rest") << u"19200,e,8,1"_qs << 16 << 0 << 0 << 16;
+    // With 50 ms before each reply: the echoes and the first F0h only.
+    QTest::newRow("replies not yet due are not counted") << u"19200,e,8,1"_qs << 4096 << 50 << 20 << 3;
+    QTest::newRow("replies count once their time comes") << u"19200,e,8,1"_qs << 4096 << 50 << 60 << 36;
+}
+
+void tst_TarvekSimulado::portaSimulada()
+{
+    QFETCH(QString, settings);
+    QFETCH(int, tamanhoBuffer);
+    QFETCH(int, latencia);
+    QFETCH(int, aposMs);
+    QFETCH(int, esperando);
+    RelogioVirtual relogio;
+    TarvekSimulado t = tarvekDeTeste();
+    t.defineLatencia(latencia);
+    TMSCommSimulado porta(t, relogio);
+    porta.setSettings(settings);
+    porta.setInBufferSize(tamanhoBuffer);
+    QVERIFY(porta.setPortOpen(true));
+    porta.Output(bytes({ 0x08 }));
+    relogio.avanca(200);
+    porta.Output(bytes({ 0x01 }));
+    relogio.avanca(aposMs);
+    QCOMPARE(porta.InBufferCount(), esperando);
+    porta.setInputLen(2);
+    // Input takes the InputLen oldest.
+    QCOMPARE(porta.Input(), bytes({ 0x08, 0xF0 }).left(std::min(esperando, 2)));
+    QCOMPARE(porta.InBufferCount(), std::max(0, esperando - 2));
 }
 
 QTEST_GUILESS_MAIN(tst_TarvekSimulado)
