@@ -37,7 +37,7 @@ public:
 
 long picoMemoriaKb()
 {
-    rusage uso{};
+    rusage uso {};
     getrusage(RUSAGE_SELF, &uso);
     return uso.ru_maxrss;
 }
@@ -76,7 +76,7 @@ double passo(QElapsedTimer &relogio)
     return ms;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

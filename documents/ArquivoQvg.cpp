@@ -103,8 +103,8 @@ char byteSeparador(QChar separador)
 // blanks around allowed.
 std::optional<QDate> data(std::string_view t)
 {
-    int campos[3] = {0, 0, 0};
-    int digitos[3] = {0, 0, 0};
+    int campos[3] = { 0, 0, 0 };
+    int digitos[3] = { 0, 0, 0 };
     size_t i = 0;
     while (i < t.size() && t[i] == ' ')
         ++i;
@@ -135,7 +135,7 @@ std::optional<QDate> data(std::string_view t)
 // hours 0-23, minutes and seconds 0-59.
 std::optional<QTime> hora(std::string_view t)
 {
-    int campos[3] = {0, 0, 0};
+    int campos[3] = { 0, 0, 0 };
     int k = 0;
     size_t i = 0;
     while (i < t.size() && t[i] == ' ')
@@ -247,7 +247,7 @@ void leFechamento(LeitorLinhas &l, TAquisicao &a)
     a.CodigoArquivo = inteiro(l.proxima());
 }
 
-} // namespace
+}  // namespace
 
 namespace ArquivoQvg {
 
@@ -256,23 +256,23 @@ QByteArray conteudo(const TAquisicao &a, const ConfigRegional &regional)
     const char separador = byteSeparador(regional.separadorDecimal);
     QByteArray s;
     s.reserve(400 + qsizetype(a.NumLeituras()) * 24);
-    for (int64_t v : {a.SensorCanal1, a.LimInfCanal1, a.LimSupCanal1, a.SensorCanal2, a.LimInfCanal2,
-                      a.LimSupCanal2, a.NumCanais})
+    for (int64_t v : { a.SensorCanal1, a.LimInfCanal1, a.LimSupCanal1, a.SensorCanal2, a.LimInfCanal2,
+             a.LimSupCanal2, a.NumCanais })
         linhaInteira(s, v);
     linhaInteira(s, parteInteira(a.IntervaloAquisicoes()));
     linhasDataHora(s, a.Inicio);
     linhasDataHora(s, a.Fim);
-    for (int64_t v : {a.LeiturasPorAquisicao, a.ModoCanal1, a.ModoCanal2})
+    for (int64_t v : { a.LeiturasPorAquisicao, a.ModoCanal1, a.ModoCanal2 })
         linhaInteira(s, v);
-    for (const QString *t : {&a.Titulo, &a.NomeCanal1, &a.NomeCanal2, &a.UnidadeCanal1, &a.UnidadeCanal2})
+    for (const QString *t : { &a.Titulo, &a.NomeCanal1, &a.NomeCanal2, &a.UnidadeCanal1, &a.UnidadeCanal2 })
         linhaTexto(s, *t);
     linhaInteira(s, a.NumLeituras());
     for (const TLeitura &e : a.Leituras()) {
         linhaValor(s, e.Canal1(), separador);
         linhaValor(s, e.Canal2(), separador);
     }
-    for (int64_t v : {a.FimAposLeituras, a.Capacidade, a.NumeroSerie, a.Calib35, a.Firmware, a.DecimaisCanal1,
-                      a.DecimaisCanal2, a.OffsetCanal1, a.OffsetCanal2})
+    for (int64_t v : { a.FimAposLeituras, a.Capacidade, a.NumeroSerie, a.Calib35, a.Firmware,
+             a.DecimaisCanal1, a.DecimaisCanal2, a.OffsetCanal1, a.OffsetCanal2 })
         linhaInteira(s, v);
     linhaInteira(s, kCodigoArquivo);
     return s;
@@ -337,7 +337,7 @@ QString nomeJanela(const QString &caminho)
 }
 
 bool abre(const QString &caminho, const NumeracaoGraficos &numeracao, const Ambiente &ambiente,
-          TAquisicao &aquisicao)
+    TAquisicao &aquisicao)
 {
     const Catalogo &cat = *ambiente.catalogo;
     if (numeracao.esgotado()) {
@@ -367,4 +367,4 @@ bool salva(const TAquisicao &aquisicao, const QString &caminho, const Ambiente &
     return false;
 }
 
-} // namespace ArquivoQvg
+}  // namespace ArquivoQvg

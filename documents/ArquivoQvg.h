@@ -45,9 +45,9 @@ QString nomeJanela(const QString &caminho);
 // open, reads the file and shows the refusal through the messages seam.
 // Returns true and fills aquisicao when a window may open with it.
 bool abre(const QString &caminho, const NumeracaoGraficos &numeracao, const Ambiente &ambiente,
-          TAquisicao &aquisicao);
+    TAquisicao &aquisicao);
 // Saving from a graph window: writes, and on failure shows the window's
 // save error. Returns the new value of the window's Salvo flag.
 bool salva(const TAquisicao &aquisicao, const QString &caminho, const Ambiente &ambiente);
 
-} // namespace ArquivoQvg
+}  // namespace ArquivoQvg

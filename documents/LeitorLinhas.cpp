@@ -90,7 +90,7 @@ std::optional<double> converte(std::string_view t)
     return v;
 }
 
-} // namespace
+}  // namespace
 
 namespace LinhaNumerica {
 
@@ -151,4 +151,4 @@ std::optional<double> valor(std::string_view linha, char separadorDecimal)
     return numeroEstrito(std::string_view(copia, linha.size()));
 }
 
-} // namespace LinhaNumerica
+}  // namespace LinhaNumerica

@@ -44,4 +44,4 @@ std::optional<double> numeroEstrito(std::string_view texto);
 // (given as its 8-bit byte) does.
 std::optional<double> valor(std::string_view linha, char separadorDecimal);
 
-} // namespace LinhaNumerica
+}  // namespace LinhaNumerica

@@ -32,7 +32,7 @@ int semSinalNoZero(char *buf, int n)
 // double, so the check is exact for them.
 bool empateExato(double valor, int casas)
 {
-    static constexpr double potencias[] = {1.0, 10.0, 100.0, 1000.0};
+    static constexpr double potencias[] = { 1.0, 10.0, 100.0, 1000.0 };
     if (casas > 3)
         return false;
     const double x = std::fabs(valor) * potencias[casas];
@@ -41,7 +41,7 @@ bool empateExato(double valor, int casas)
     return x - std::floor(x) == 0.5;
 }
 
-} // namespace
+}  // namespace
 
 namespace TextoDecimal {
 
@@ -117,4 +117,4 @@ int leitura(char *buf, size_t tamanho, double valor, int sensor, int decimais, c
     return 0;
 }
 
-} // namespace TextoDecimal
+}  // namespace TextoDecimal

@@ -25,4 +25,4 @@ int geral(char *buf, size_t tamanho, double valor, char separador);
 // decimals, anything else nothing (length 0).
 int leitura(char *buf, size_t tamanho, double valor, int sensor, int decimais, char separador);
 
-} // namespace TextoDecimal
+}  // namespace TextoDecimal

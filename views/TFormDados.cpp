@@ -56,8 +56,8 @@ TFormDados *TFormDados::Abre_Dados(const QString &nome, const ContextoVista &con
     return vista;
 }
 
-void TFormDados::MostraLeituras(QPointer<TFormDados> &vista, const QString &nomeGrafico,
-                                const ContextoVista &contexto)
+void TFormDados::MostraLeituras(
+    QPointer<TFormDados> &vista, const QString &nomeGrafico, const ContextoVista &contexto)
 {
     if (vista)
         TrazParaFrente(vista);
@@ -113,8 +113,9 @@ void TFormDados::ligaSubJanela()
     if (!sub || m_ligada)
         return;
     m_ligada = true;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-        if (agora.testFlag(Qt::WindowActive) && !antes.testFlag(Qt::WindowActive))
-            emit ativada(m_tag);
-    });
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+        [this](Qt::WindowStates antes, Qt::WindowStates agora) {
+            if (agora.testFlag(Qt::WindowActive) && !antes.testFlag(Qt::WindowActive))
+                emit ativada(m_tag);
+        });
 }

@@ -18,8 +18,8 @@ public:
     static TFormDados *Abre_Dados(const QString &nome, const ContextoVista &contexto);
     // Brings the view forward, or opens it again with the graph window's
     // caption when the user has closed it.
-    static void MostraLeituras(QPointer<TFormDados> &vista, const QString &nomeGrafico,
-                               const ContextoVista &contexto);
+    static void MostraLeituras(
+        QPointer<TFormDados> &vista, const QString &nomeGrafico, const ContextoVista &contexto);
 
     void Atualiza_Dados(std::shared_ptr<const TAquisicao> aquisicao);
     // Line k of the list (0 the heading), and how many there are.

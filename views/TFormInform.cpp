@@ -27,7 +27,7 @@ QFont fonteVista()
     return f;
 }
 
-} // namespace
+}  // namespace
 
 QLabel *CriaPainelTitulo(QWidget *pai, const QColor &fundo)
 {
@@ -104,8 +104,8 @@ TFormInform *TFormInform::Abre_Inform(const QString &nome, const ContextoVista &
     return vista;
 }
 
-void TFormInform::MostraInformacoes(QPointer<TFormInform> &vista, const QString &nomeGrafico,
-                                    const ContextoVista &contexto)
+void TFormInform::MostraInformacoes(
+    QPointer<TFormInform> &vista, const QString &nomeGrafico, const ContextoVista &contexto)
 {
     if (vista)
         TrazParaFrente(vista);
@@ -158,8 +158,9 @@ void TFormInform::ligaSubJanela()
     if (!sub || m_ligada)
         return;
     m_ligada = true;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-        if (agora.testFlag(Qt::WindowActive) && !antes.testFlag(Qt::WindowActive))
-            emit ativada(m_tag);
-    });
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+        [this](Qt::WindowStates antes, Qt::WindowStates agora) {
+            if (agora.testFlag(Qt::WindowActive) && !antes.testFlag(Qt::WindowActive))
+                emit ativada(m_tag);
+        });
 }

@@ -46,8 +46,8 @@ public:
     static TFormInform *Abre_Inform(const QString &nome, const ContextoVista &contexto);
     // Brings the view forward, or opens it again with the graph window's
     // caption when the user has closed it.
-    static void MostraInformacoes(QPointer<TFormInform> &vista, const QString &nomeGrafico,
-                                  const ContextoVista &contexto);
+    static void MostraInformacoes(
+        QPointer<TFormInform> &vista, const QString &nomeGrafico, const ContextoVista &contexto);
 
     void Atualiza_Informacoes(const TAquisicao &aquisicao);
     // Appends one line to the text.

@@ -66,10 +66,10 @@ TAquisicao exemplo()
 
 QStringList linhasExemplo()
 {
-    return {QStringLiteral("1"), "0", "500", "9", "-100", "1000", "2", "10", "02/01/2000", "10:00:00",
-            "02/01/2000", "10:00:20", "5", "1", "2", "Forno ção", "Temp", "Pressão", "°C", "", "3",
-            "23,46", "-1,50", "1,23", "0,00", "0,00", "100,00", "32768", "16000", "-2", "7", "19", "1",
-            "3", "-3", "12", "113"};
+    return { QStringLiteral("1"), "0", "500", "9", "-100", "1000", "2", "10", "02/01/2000", "10:00:00",
+        "02/01/2000", "10:00:20", "5", "1", "2", "Forno ção", "Temp", "Pressão", "°C", "", "3", "23,46",
+        "-1,50", "1,23", "0,00", "0,00", "100,00", "32768", "16000", "-2", "7", "19", "1", "3", "-3", "12",
+        "113" };
 }
 
 QByteArray arquivo(const QStringList &linhas)
@@ -99,7 +99,7 @@ QByteArray conteudoDe(const QString &caminho)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 class tst_ArquivoQvg : public QObject
 {
@@ -337,7 +337,16 @@ void tst_ArquivoQvg::contagemNegativaEhNenhumaEntrada()
 {
     QStringList linhas = linhasExemplo().mid(0, 21);
     linhas[20] = QStringLiteral("-5");
-    linhas << "1" << "2" << "3" << "4" << "5" << "6" << "7" << "8" << "9" << "10";
+    linhas << "1"
+           << "2"
+           << "3"
+           << "4"
+           << "5"
+           << "6"
+           << "7"
+           << "8"
+           << "9"
+           << "10";
     const auto r = le(linhas);
     QCOMPARE(r.erro, ArquivoQvg::Erro::Nenhum);
     QCOMPARE(r.aquisicao.NumLeituras(), 0);
@@ -351,8 +360,8 @@ void tst_ArquivoQvg::arquivoQueAcabaNasEntradasDaZeros()
     QCOMPARE(r.erro, ArquivoQvg::Erro::Nenhum);
     const TAquisicao &a = r.aquisicao;
     QCOMPARE(a.NumLeituras(), 3);
-    for (int v : {a.FimAposLeituras, a.Capacidade, a.NumeroSerie, a.Calib35, a.Firmware, a.DecimaisCanal1,
-                  a.DecimaisCanal2, a.OffsetCanal1, a.OffsetCanal2, a.CodigoArquivo})
+    for (int v : { a.FimAposLeituras, a.Capacidade, a.NumeroSerie, a.Calib35, a.Firmware, a.DecimaisCanal1,
+             a.DecimaisCanal2, a.OffsetCanal1, a.OffsetCanal2, a.CodigoArquivo })
         QCOMPARE(v, 0);
 }
 
@@ -360,7 +369,8 @@ void tst_ArquivoQvg::ultimaLinhaSeteAbreNormalmente()
 {
     QStringList linhas = linhasExemplo();
     linhas.last() = QStringLiteral("7");
-    linhas << "anything after the last line" << "is ignored";
+    linhas << "anything after the last line"
+           << "is ignored";
     const auto r = le(linhas);
     QCOMPARE(r.erro, ArquivoQvg::Erro::Nenhum);
     QCOMPARE(r.aquisicao.CodigoArquivo, 7);
@@ -432,7 +442,7 @@ void tst_ArquivoQvg::gravacaoQueFalhaPreservaOArquivoAnterior()
     TAquisicao grande = exemplo();
     for (int i = 0; i < 20000; ++i)
         grande.adicionaLeitura(i, i);
-    rlimit anterior{};
+    rlimit anterior {};
     getrlimit(RLIMIT_FSIZE, &anterior);
     const auto sinalAnterior = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limite = anterior;
@@ -444,7 +454,7 @@ void tst_ArquivoQvg::gravacaoQueFalhaPreservaOArquivoAnterior()
 
     QVERIFY(!gravou);
     QCOMPARE(conteudoDe(caminho), antes);
-    QCOMPARE(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("antigo.qvg")});
+    QCOMPARE(QDir(pasta.path()).entryList(QDir::Files), QStringList { QStringLiteral("antigo.qvg") });
 }
 
 void tst_ArquivoQvg::gravacaoEmPastaInexistenteAvisa()
@@ -458,7 +468,7 @@ void tst_ArquivoQvg::gravacaoEmPastaInexistenteAvisa()
     ambiente.catalogo = &catalogo;
     ambiente.regional = &r;
     QVERIFY(!ArquivoQvg::salva(exemplo(), pasta.filePath(QStringLiteral("nao/existe.qvg")), ambiente));
-    QCOMPARE(mensagens.textos(), QStringList{QStringLiteral("Erro na gravação do arquivo")});
+    QCOMPARE(mensagens.textos(), QStringList { QStringLiteral("Erro na gravação do arquivo") });
     QCOMPARE(mensagens.registro.front().tipo, MensagemRegistrada::Tipo::Aviso);
     QVERIFY(ArquivoQvg::salva(exemplo(), pasta.filePath(QStringLiteral("existe.qvg")), ambiente));
     QCOMPARE(mensagens.registro.size(), 1);
@@ -494,8 +504,9 @@ void tst_ArquivoQvg::abreMostraAsTresRecusas()
     for (int i = 0; i < NumeracaoGraficos::Limite; ++i)
         numeracao.registra(&janela);
     QVERIFY(!ArquivoQvg::abre(bom, numeracao, ambiente, a));
-    QCOMPARE(mensagens.textos(), (QStringList{kNaoExiste, kFormato,
-                                              QStringLiteral("Memória não disponível. Reinicialize o Quorvane.")}));
+    QCOMPARE(mensagens.textos(),
+        (QStringList {
+            kNaoExiste, kFormato, QStringLiteral("Memória não disponível. Reinicialize o Quorvane.") }));
 }
 
 void tst_ArquivoQvg::nomeJanelaSemPasta()

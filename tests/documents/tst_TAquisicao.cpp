@@ -29,7 +29,7 @@ TAquisicao documento(double intervalo, int entradas, double inicio)
     return a;
 }
 
-} // namespace
+}  // namespace
 
 class tst_TAquisicao : public QObject
 {
@@ -61,18 +61,19 @@ void tst_TAquisicao::instanteDaEntrada_data()
     QTest::newRow("2.7 s, entry 3 cut to 8 s") << 2.7 << dezHoras << 3 << "01/01/2000 10:00:08.000";
     QTest::newRow("2.7 s, entry 10 is 27 s") << 2.7 << dezHoras << 10 << "01/01/2000 10:00:27.000";
     QTest::newRow("2.7 s, entry 1000 is 2700 s") << 2.7 << dezHoras << 1000 << "01/01/2000 10:45:00.000";
-    QTest::newRow("crosses midnight and a year") << 60.0 << instante(1999, 12, 31, 23, 59, 0) << 2
-                                                  << "01/01/2000 00:01:00.000";
+    QTest::newRow("crosses midnight and a year")
+        << 60.0 << instante(1999, 12, 31, 23, 59, 0) << 2 << "01/01/2000 00:01:00.000";
     QTest::newRow("one day of hours") << 3600.0 << dezHoras << 48 << "03/01/2000 10:00:00.000";
     QTest::newRow("half-second entry 0") << 0.0 << dezHoras << 0 << "01/01/2000 10:00:00.000";
-    QTest::newRow("half-second entry 1 shares the second") << 0.0 << dezHoras << 1 << "01/01/2000 10:00:00.000";
+    QTest::newRow("half-second entry 1 shares the second")
+        << 0.0 << dezHoras << 1 << "01/01/2000 10:00:00.000";
     QTest::newRow("half-second entry 2") << 0.0 << dezHoras << 2 << "01/01/2000 10:00:01.000";
     QTest::newRow("half-second entry 3") << 0.0 << dezHoras << 3 << "01/01/2000 10:00:01.000";
     QTest::newRow("half-second entry 4") << 0.0 << dezHoras << 4 << "01/01/2000 10:00:02.000";
     QTest::newRow("half-second drops Inicio's milliseconds")
         << 0.0 << instante(2000, 1, 1, 10, 0, 0, 700) << 3 << "01/01/2000 10:00:01.000";
-    QTest::newRow("half-second past midnight") << 0.0 << instante(2000, 1, 1, 23, 59, 59) << 4
-                                                << "02/01/2000 00:00:01.000";
+    QTest::newRow("half-second past midnight")
+        << 0.0 << instante(2000, 1, 1, 23, 59, 59) << 4 << "02/01/2000 00:00:01.000";
 }
 
 void tst_TAquisicao::instanteDaEntrada()
@@ -172,10 +173,13 @@ void tst_TAquisicao::escalaComum_data()
     QTest::addColumn<QList<int>>("canal2");
     QTest::addColumn<double>("minimo");
     QTest::addColumn<double>("maximo");
-    QTest::newRow("channel 2 widens the top") << QList<int>{-500, 1000, 1} << QList<int>{0, 200, 0} << -50.0 << 200.0;
-    QTest::newRow("channel 2 widens the bottom") << QList<int>{0, 1000, 1} << QList<int>{-20, 50, 0} << -20.0 << 100.0;
-    QTest::newRow("channel 1 holds both") << QList<int>{-5000, 5000, 2} << QList<int>{-1, 1, 0} << -50.0 << 50.0;
-    QTest::newRow("three decimals") << QList<int>{0, 1000, 3} << QList<int>{0, 0, 0} << 0.0 << 1.0;
+    QTest::newRow("channel 2 widens the top")
+        << QList<int> { -500, 1000, 1 } << QList<int> { 0, 200, 0 } << -50.0 << 200.0;
+    QTest::newRow("channel 2 widens the bottom")
+        << QList<int> { 0, 1000, 1 } << QList<int> { -20, 50, 0 } << -20.0 << 100.0;
+    QTest::newRow("channel 1 holds both")
+        << QList<int> { -5000, 5000, 2 } << QList<int> { -1, 1, 0 } << -50.0 << 50.0;
+    QTest::newRow("three decimals") << QList<int> { 0, 1000, 3 } << QList<int> { 0, 0, 0 } << 0.0 << 1.0;
 }
 
 void tst_TAquisicao::escalaComum()

@@ -58,7 +58,7 @@ struct Cenario
     }
 };
 
-} // namespace
+}  // namespace
 
 class tst_ExportacaoTexto : public QObject
 {
@@ -120,7 +120,8 @@ void tst_ExportacaoTexto::exportaTudo()
     const LinhasLeituras lista(a, c.catalogo, c.regional);
     QStringList esperado = info;
     esperado << QStringLiteral(" ") << QStringLiteral("Tabela de Aquisições")
-             << QStringLiteral("Num. Registro         Horário           Data           Canal 1                Canal 2")
+             << QStringLiteral(
+                    "Num. Registro         Horário           Data           Canal 1                Canal 2")
              << lista.linha(1) << lista.linha(2) << lista.linha(3);
     const QStringList lido = linhasDoArquivo(caminho);
     QCOMPARE(lido, esperado);
@@ -157,8 +158,8 @@ void tst_ExportacaoTexto::exportaMeioSegundo()
     const QString caminho = pasta.filePath(QStringLiteral("meio.txt"));
     const TAquisicao a = documento(0, 6);
     // The graph spreads half-second entries 120 s apart.
-    QVERIFY(ExportacaoTexto::exporta(a, caminho, SomaSegundos(120, a.Inicio), SomaSegundos(360, a.Inicio),
-                                     c.ambiente));
+    QVERIFY(ExportacaoTexto::exporta(
+        a, caminho, SomaSegundos(120, a.Inicio), SomaSegundos(360, a.Inicio), c.ambiente));
     const QStringList lido = linhasDoArquivo(caminho);
     const int g = Atualiza_Informacoes(a, c.catalogo, c.regional).size();
     QCOMPARE(lido.size(), g + 3 + 3);
@@ -173,8 +174,8 @@ void tst_ExportacaoTexto::faixaForaDasEntradasNaoEscreveOCabecalhoComoLeitura()
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("fora.txt"));
     const TAquisicao a = documento(10, 5);
-    QVERIFY(ExportacaoTexto::exporta(a, caminho, SubtraiSegundos(10, a.Inicio), SomaSegundos(1000, a.Inicio),
-                                     c.ambiente));
+    QVERIFY(ExportacaoTexto::exporta(
+        a, caminho, SubtraiSegundos(10, a.Inicio), SomaSegundos(1000, a.Inicio), c.ambiente));
     const QStringList lido = linhasDoArquivo(caminho);
     const int g = Atualiza_Informacoes(a, c.catalogo, c.regional).size();
     QCOMPARE(lido.size(), g + 3 + 5);
@@ -200,10 +201,11 @@ void tst_ExportacaoTexto::falhaAvisaCadaParte()
     Cenario c;
     QTemporaryDir pasta;
     const TAquisicao a = documento(10, 3);
-    QVERIFY(!ExportacaoTexto::exporta(a, pasta.filePath(QStringLiteral("nao/existe.txt")), a.Inicio, a.Fim,
-                                      c.ambiente));
-    QCOMPARE(c.mensagens.textos(), (QStringList{QStringLiteral("Erro na gravação do arquivo de informações"),
-                                                QStringLiteral("Erro na gravação do arquivo de aquisições")}));
+    QVERIFY(!ExportacaoTexto::exporta(
+        a, pasta.filePath(QStringLiteral("nao/existe.txt")), a.Inicio, a.Fim, c.ambiente));
+    QCOMPARE(c.mensagens.textos(),
+        (QStringList { QStringLiteral("Erro na gravação do arquivo de informações"),
+            QStringLiteral("Erro na gravação do arquivo de aquisições") }));
 }
 
 QTEST_GUILESS_MAIN(tst_ExportacaoTexto)

@@ -10,7 +10,8 @@
 
 namespace {
 
-TAquisicao documento(int canais, int sensor1, int decimais1, int sensor2, int decimais2, double intervalo = 10)
+TAquisicao documento(
+    int canais, int sensor1, int decimais1, int sensor2, int decimais2, double intervalo = 10)
 {
     TAquisicao a;
     a.NumCanais = canais;
@@ -31,7 +32,7 @@ QString linha(const TAquisicao &a, int k, QChar separador = u',')
     return LinhasLeituras(a, catalogo, r).linha(k);
 }
 
-} // namespace
+}  // namespace
 
 class tst_LinhasLeituras : public QObject
 {
@@ -83,12 +84,18 @@ void tst_LinhasLeituras::valoresPorCanal_data()
     QTest::addColumn<QString>("canal1");
     QTest::addColumn<QString>("canal2");
     // The entry holds 12.3456 on channel 1 and 7 on channel 2.
-    QTest::newRow("general text without the 48-bit real's noise") << 2 << 9 << 0 << 9 << 0 << "12,3456" << "7";
-    QTest::newRow("two channels, 2 and 3 decimals") << 2 << 9 << 2 << 10 << 3 << "12,35" << "7,000";
-    QTest::newRow("Pt100 with one decimal whatever its decimals") << 2 << 8 << 3 << 8 << 0 << "12,3" << "7,0";
-    QTest::newRow("other decimals: empty column") << 2 << 9 << 4 << 9 << -1 << "" << "";
-    QTest::newRow("one channel on channel 1") << 1 << 1 << 0 << -1 << 0 << "12,3456" << "0";
-    QTest::newRow("one channel on channel 2") << 1 << -1 << 0 << 9 << 1 << "0" << "7,0";
+    QTest::newRow("general text without the 48-bit real's noise") << 2 << 9 << 0 << 9 << 0 << "12,3456"
+                                                                  << "7";
+    QTest::newRow("two channels, 2 and 3 decimals") << 2 << 9 << 2 << 10 << 3 << "12,35"
+                                                    << "7,000";
+    QTest::newRow("Pt100 with one decimal whatever its decimals") << 2 << 8 << 3 << 8 << 0 << "12,3"
+                                                                  << "7,0";
+    QTest::newRow("other decimals: empty column") << 2 << 9 << 4 << 9 << -1 << ""
+                                                  << "";
+    QTest::newRow("one channel on channel 1") << 1 << 1 << 0 << -1 << 0 << "12,3456"
+                                              << "0";
+    QTest::newRow("one channel on channel 2") << 1 << -1 << 0 << 9 << 1 << "0"
+                                              << "7,0";
 }
 
 void tst_LinhasLeituras::valoresPorCanal()
@@ -151,7 +158,8 @@ void tst_LinhasLeituras::separadoresEFormatoDaHoraRegionais()
     const QString la = LinhasLeituras(a, catalogo, r).linha(1);
     QCOMPARE(la.mid(22, 18), QStringLiteral("10.00.00") + QString(10, u' '));
     a.Inicio = DataHora::codifica(2000, 1, 1, 9, 5, 0).value();
-    QCOMPARE(LinhasLeituras(a, catalogo, r).linha(1).mid(22, 18), QStringLiteral("9.05.00") + QString(11, u' '));
+    QCOMPARE(
+        LinhasLeituras(a, catalogo, r).linha(1).mid(22, 18), QStringLiteral("9.05.00") + QString(11, u' '));
 }
 
 void tst_LinhasLeituras::campoLongoNaoEhCortado()

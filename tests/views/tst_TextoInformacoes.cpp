@@ -42,7 +42,7 @@ QStringList texto(const TAquisicao &a)
     return Atualiza_Informacoes(a, catalogo, ConfigRegional::portuguesBrasil());
 }
 
-} // namespace
+}  // namespace
 
 class tst_TextoInformacoes : public QObject
 {
@@ -86,7 +86,7 @@ void tst_TextoInformacoes::formataIntervalo()
 
 void tst_TextoInformacoes::textoDeDoisCanais()
 {
-    const QStringList esperado{
+    const QStringList esperado {
         QStringLiteral("Número de Série:  00010010"),
         QStringLiteral("Firmware:  1.3"),
         QStringLiteral("Capacidade Máxima de Aquisições: 16000"),

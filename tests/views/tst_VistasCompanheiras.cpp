@@ -55,7 +55,7 @@ QStringList linhasDoArquivo(const QString &caminho)
     return l;
 }
 
-} // namespace
+}  // namespace
 
 class tst_VistasCompanheiras : public QObject
 {
@@ -123,7 +123,7 @@ void tst_VistasCompanheiras::setaInformacoesAcrescentaUmaLinha()
     v.SetaInformacoes(QStringLiteral("um"));
     v.SetaInformacoes(QStringLiteral(" "));
     v.SetaInformacoes(QStringLiteral("três"));
-    QCOMPARE(v.linhas(), (QStringList{"um", " ", "três"}));
+    QCOMPARE(v.linhas(), (QStringList { "um", " ", "três" }));
 }
 
 void tst_VistasCompanheiras::leiturasComTituloPainelELinhas()
@@ -252,9 +252,9 @@ void tst_VistasCompanheiras::gravaArquivoDasVistas()
     QVERIFY(inform->Grava_Arquivo(caminho));
     QVERIFY(dados->Grava_Arquivo(caminho, 2, 4));
     const QStringList esperado = inform->linhas()
-                                 + QStringList{QStringLiteral(" "), QStringLiteral("Tabela de Aquisições"),
-                                               m_catalogo.texto(172) + m_catalogo.texto(173), dados->linha(2),
-                                               dados->linha(3), dados->linha(4)};
+        + QStringList { QStringLiteral(" "), QStringLiteral("Tabela de Aquisições"),
+              m_catalogo.texto(172) + m_catalogo.texto(173), dados->linha(2), dados->linha(3),
+              dados->linha(4) };
     QCOMPARE(linhasDoArquivo(caminho), esperado);
     QVERIFY(m_mensagens.registro.isEmpty());
     // Lines outside the entries are never written, the heading least of all.
@@ -272,8 +272,9 @@ void tst_VistasCompanheiras::falhaNaGravacaoAvisaComOTextoDaVista()
     std::unique_ptr<TFormDados> dados(TFormDados::Abre_Dados(QStringLiteral("x"), contexto(a)));
     QVERIFY(!inform->Grava_Arquivo(caminho));
     QVERIFY(!dados->Grava_Arquivo(caminho, 1, 2));
-    QCOMPARE(m_mensagens.textos(), (QStringList{QStringLiteral("Erro na gravação do arquivo de informações"),
-                                                QStringLiteral("Erro na gravação do arquivo de aquisições")}));
+    QCOMPARE(m_mensagens.textos(),
+        (QStringList { QStringLiteral("Erro na gravação do arquivo de informações"),
+            QStringLiteral("Erro na gravação do arquivo de aquisições") }));
 }
 
 QTEST_MAIN(tst_VistasCompanheiras)

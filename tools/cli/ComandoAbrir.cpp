@@ -67,14 +67,15 @@ int executaAbrir(const QStringList &argumentos, Console &console)
     return Saida::Sucesso;
 }
 
-} // namespace
+}  // namespace
 
 Comando ComandoAbrir()
 {
-    return {QStringLiteral("abrir"), QStringLiteral("lê um arquivo de aquisição (.qvg) e mostra o cabeçalho"),
-            QStringLiteral("abrir ARQUIVO.qvg"),
-            QStringLiteral("Lê o arquivo como o programa o abre e mostra os campos do cabeçalho e o\n"
-                           "número de aquisições. Um arquivo recusado mostra a mensagem do programa e\n"
-                           "termina com o código 1."),
-            executaAbrir};
+    return { QStringLiteral("abrir"),
+        QStringLiteral("lê um arquivo de aquisição (.qvg) e mostra o cabeçalho"),
+        QStringLiteral("abrir ARQUIVO.qvg"),
+        QStringLiteral("Lê o arquivo como o programa o abre e mostra os campos do cabeçalho e o\n"
+                       "número de aquisições. Um arquivo recusado mostra a mensagem do programa e\n"
+                       "termina com o código 1."),
+        executaAbrir };
 }

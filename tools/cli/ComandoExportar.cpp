@@ -35,18 +35,18 @@ int executaExportar(const QStringList &argumentos, Console &console)
     TAquisicao aquisicao = r.aquisicao;
     aquisicao.AjustaFim();
     aquisicao.NormalizaLimites();
-    const bool ok = ExportacaoTexto::exportaFaixa(aquisicao, argumentos.last(), ExportacaoTexto::tudo(aquisicao),
-                                                  ambiente);
+    const bool ok = ExportacaoTexto::exportaFaixa(
+        aquisicao, argumentos.last(), ExportacaoTexto::tudo(aquisicao), ambiente);
     return ok ? Saida::Sucesso : Saida::Falha;
 }
 
-} // namespace
+}  // namespace
 
 Comando ComandoExportar()
 {
-    return {QStringLiteral("exportar"), QStringLiteral("exporta um arquivo .qvg inteiro como texto"),
-            QStringLiteral("exportar ARQUIVO.qvg SAIDA.txt"),
-            QStringLiteral("Escreve o texto de exportação de toda a gravação: os parâmetros gerais, uma\n"
-                           "linha em branco, a tabela de aquisições e todas as leituras."),
-            executaExportar};
+    return { QStringLiteral("exportar"), QStringLiteral("exporta um arquivo .qvg inteiro como texto"),
+        QStringLiteral("exportar ARQUIVO.qvg SAIDA.txt"),
+        QStringLiteral("Escreve o texto de exportação de toda a gravação: os parâmetros gerais, uma\n"
+                       "linha em branco, a tabela de aquisições e todas as leituras."),
+        executaExportar };
 }

@@ -33,7 +33,7 @@ bool descarrega(QFile &arquivo, QByteArray &buffer, bool tudo)
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 namespace ExportacaoTexto {
 
@@ -64,7 +64,8 @@ bool gravaInformacoes(const QString &caminho, const QStringList &linhas)
     return ok && arquivo.flush();
 }
 
-bool gravaLeituras(const QString &caminho, const LinhasLeituras &linhas, const Catalogo &catalogo, Faixa faixa)
+bool gravaLeituras(
+    const QString &caminho, const LinhasLeituras &linhas, const Catalogo &catalogo, Faixa faixa)
 {
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -86,11 +87,11 @@ bool gravaLeituras(const QString &caminho, const LinhasLeituras &linhas, const C
 
 Faixa tudo(const TAquisicao &aquisicao)
 {
-    return {1, aquisicao.NumLeituras()};
+    return { 1, aquisicao.NumLeituras() };
 }
 
 bool exporta(const TAquisicao &aquisicao, const QString &caminho, double minimo, double maximo,
-             const Ambiente &ambiente)
+    const Ambiente &ambiente)
 {
     return exportaFaixa(aquisicao, caminho, faixa(aquisicao, minimo, maximo), ambiente);
 }
@@ -113,4 +114,4 @@ bool exportaFaixa(const TAquisicao &aquisicao, const QString &caminho, Faixa f, 
     return ok;
 }
 
-} // namespace ExportacaoTexto
+}  // namespace ExportacaoTexto

@@ -28,16 +28,17 @@ Faixa faixa(const TAquisicao &aquisicao, double minimo, double maximo);
 bool gravaInformacoes(const QString &caminho, const QStringList &linhas);
 // Readings part: appends the blank line, the title, the column heading and
 // the lines primeira to ultima of the readings list.
-bool gravaLeituras(const QString &caminho, const LinhasLeituras &linhas, const Catalogo &catalogo, Faixa faixa);
+bool gravaLeituras(
+    const QString &caminho, const LinhasLeituras &linhas, const Catalogo &catalogo, Faixa faixa);
 
 // Both parts from the document, with the views' save errors shown through
 // the messages seam. Returns true when both parts were written.
 bool exporta(const TAquisicao &aquisicao, const QString &caminho, double minimo, double maximo,
-             const Ambiente &ambiente);
+    const Ambiente &ambiente);
 // The same for given lines of the readings list (the whole recording:
 // 1 to NumLeituras).
 bool exportaFaixa(const TAquisicao &aquisicao, const QString &caminho, Faixa faixa, const Ambiente &ambiente);
 // The lines of every entry.
 Faixa tudo(const TAquisicao &aquisicao);
 
-} // namespace ExportacaoTexto
+}  // namespace ExportacaoTexto

@@ -69,10 +69,10 @@ void anexaNumero(QByteArray &s, int n)
     s.append(t, digitos);
 }
 
-} // namespace
+}  // namespace
 
-LinhasLeituras::LinhasLeituras(const TAquisicao &aquisicao, const Catalogo &catalogo,
-                               const ConfigRegional &regional)
+LinhasLeituras::LinhasLeituras(
+    const TAquisicao &aquisicao, const Catalogo &catalogo, const ConfigRegional &regional)
     : m_aquisicao(aquisicao)
     , m_catalogo(catalogo)
     , m_regional(regional)
@@ -149,11 +149,10 @@ void LinhasLeituras::anexaValores(QByteArray &s, int i) const
     const TLeitura &e = a.leitura(i);
     char buf[TextoDecimal::TamanhoBuffer];
     const auto valor = [&](int canal) {
-        const int n = canal == 1
-                          ? TextoDecimal::leitura(buf, sizeof buf, e.Canal1(), a.SensorCanal1, a.DecimaisCanal1,
-                                                  m_sepDecimal)
-                          : TextoDecimal::leitura(buf, sizeof buf, e.Canal2(), a.SensorCanal2, a.DecimaisCanal2,
-                                                  m_sepDecimal);
+        const int n = canal == 1 ? TextoDecimal::leitura(
+                          buf, sizeof buf, e.Canal1(), a.SensorCanal1, a.DecimaisCanal1, m_sepDecimal)
+                                 : TextoDecimal::leitura(buf, sizeof buf, e.Canal2(), a.SensorCanal2,
+                                     a.DecimaisCanal2, m_sepDecimal);
         s.append(buf, n);
     };
     const bool doisCanais = a.NumCanais >= 2;

@@ -3,7 +3,7 @@
 #include "TAquisicao.h"
 
 ModeloLeituras::ModeloLeituras(std::shared_ptr<const TAquisicao> aquisicao, const Catalogo &catalogo,
-                               const ConfigRegional &regional, QObject *parent)
+    const ConfigRegional &regional, QObject *parent)
     : QAbstractListModel(parent)
     , m_aquisicao(std::move(aquisicao))
     , m_linhas(*m_aquisicao, catalogo, regional)

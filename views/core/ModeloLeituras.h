@@ -17,7 +17,7 @@ class ModeloLeituras : public QAbstractListModel
 public:
     // The catalogue and the regional settings must outlive the model.
     ModeloLeituras(std::shared_ptr<const TAquisicao> aquisicao, const Catalogo &catalogo,
-                   const ConfigRegional &regional, QObject *parent = nullptr);
+        const ConfigRegional &regional, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

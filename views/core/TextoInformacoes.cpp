@@ -40,15 +40,17 @@ struct Canal
 Canal canal(const TAquisicao &a, int numero)
 {
     if (numero == 1)
-        return {1, a.SensorCanal1, a.ModoCanal1, a.DecimaisCanal1, a.OffsetCanal1, a.NomeCanal1, a.UnidadeCanal1};
-    return {2, a.SensorCanal2, a.ModoCanal2, a.DecimaisCanal2, a.OffsetCanal2, a.NomeCanal2, a.UnidadeCanal2};
+        return { 1, a.SensorCanal1, a.ModoCanal1, a.DecimaisCanal1, a.OffsetCanal1, a.NomeCanal1,
+            a.UnidadeCanal1 };
+    return { 2, a.SensorCanal2, a.ModoCanal2, a.DecimaisCanal2, a.OffsetCanal2, a.NomeCanal2,
+        a.UnidadeCanal2 };
 }
 
 void blocoCanal(QStringList &l, const Canal &c, const Catalogo &cat, const ConfigRegional &regional)
 {
     const QString sensor = (c.sensor >= 0 && c.sensor <= 10) ? cat.texto(215 + c.sensor) : QString();
     l << cat.texto(c.numero == 1 ? 196 : 197) + sensor + QStringLiteral(" - ") + c.nome + QStringLiteral(" (")
-             + c.unidade + u')';
+            + c.unidade + u')';
     l << ((c.modo >= 0 && c.modo <= 2) ? cat.texto(212 + c.modo) : QString());
     l << cat.texto(266) + TextoNumero::offset(c.offset, c.sensor, c.decimais, regional.separadorDecimal);
 }
@@ -62,17 +64,21 @@ QString horaDe(const TAquisicao &a, double instante, int entrada, const ConfigRe
     return FormataDataHora(u"tt", instante, regional);
 }
 
-QString dataPorExtenso(const TAquisicao &a, double instante, int entrada, const Catalogo &cat,
-                       const ConfigRegional &regional)
+QString dataPorExtenso(
+    const TAquisicao &a, double instante, int entrada, const Catalogo &cat, const ConfigRegional &regional)
 {
     return FormataDataHora(cat.texto(206), instante, regional) + cat.texto(207)
-           + FormataDataHora(u"yyyy", instante, regional) + cat.texto(208) + horaDe(a, instante, entrada, regional);
+        + FormataDataHora(u"yyyy", instante, regional) + cat.texto(208)
+        + horaDe(a, instante, entrada, regional);
 }
 
 void identidade(QStringList &l, const TAquisicao &a, const Catalogo &cat)
 {
     const uint32_t serie = uint32_t(a.NumeroSerie);
-    l << cat.texto(149, kGrafico) + QStringLiteral("%1%2").arg(serie >> 16, 4, 10, QChar(u'0')).arg(serie & 0xFFFF, 4, 10, QChar(u'0'));
+    l << cat.texto(149, kGrafico)
+            + QStringLiteral("%1%2")
+                  .arg(serie >> 16, 4, 10, QChar(u'0'))
+                  .arg(serie & 0xFFFF, 4, 10, QChar(u'0'));
     l << cat.texto(150, kGrafico) + TextoVersao(uint8_t(a.Firmware & 0xFF));
     l << cat.texto(195) + QString::number(a.Capacidade);
 }
@@ -85,7 +91,7 @@ void intervalos(QStringList &l, const TAquisicao &a, const Catalogo &cat)
         return;
     }
     l << cat.texto(69, kGrafico) + QStringLiteral(": ")
-             + Formata_Intervalo(intervalo / double(a.LeiturasPorAquisicao), cat);
+            + Formata_Intervalo(intervalo / double(a.LeiturasPorAquisicao), cat);
     l << cat.texto(89, kGrafico) + u' ' + QString::number(a.LeiturasPorAquisicao);
     l << cat.texto(200) + Formata_Intervalo(intervalo, cat) + u'.';
 }
@@ -103,7 +109,7 @@ void tempos(QStringList &l, const TAquisicao &a, const Catalogo &cat, const Conf
     l << cat.texto(182) + dataPorExtenso(a, a.Fim, ultima, cat, regional);
 }
 
-} // namespace
+}  // namespace
 
 QString Formata_Intervalo(double segundos, const Catalogo &catalogo)
 {

@@ -10,8 +10,8 @@ class TAquisicao;
 // The text of the general-parameters view: the logger's identity, each
 // channel's settings and the acquisition's times, one line per entry of
 // the list. Also the first part of the text export.
-QStringList Atualiza_Informacoes(const TAquisicao &aquisicao, const Catalogo &catalogo,
-                                 const ConfigRegional &regional);
+QStringList Atualiza_Informacoes(
+    const TAquisicao &aquisicao, const Catalogo &catalogo, const ConfigRegional &regional);
 
 // An interval in seconds as hours, minutes and seconds: " 1h  2min  5seg"
 // style, each number at least two characters wide, zero parts left out.

@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kSensorPt100 = 8;
 
-} // namespace
+}  // namespace
 
 namespace TextoNumero {
 
@@ -56,4 +56,4 @@ QString offset(int32_t contagem, int sensor, int decimais, QChar separador)
     }
 }
 
-} // namespace TextoNumero
+}  // namespace TextoNumero

@@ -23,4 +23,4 @@ QString leitura(double valor, int sensor, int decimais, QChar separador);
 // many decimals; anything else an empty text.
 QString offset(int32_t contagem, int sensor, int decimais, QChar separador);
 
-} // namespace TextoNumero
+}  // namespace TextoNumero
