@@ -76,6 +76,8 @@ void TFormGrafico::montaJanela()
     CheckBoxGrid->setChecked(true);
     CheckBoxGrid->move(4, 4);
     CheckBoxGrid->setAutoFillBackground(true);
+    TheChart->defineGrade(EixoGrafico::Esquerdo, true);
+    TheChart->defineGrade(EixoGrafico::Direito, true);
 
     Lbl_Aquisicao = new QLabel(this);
     Lbl_data = new QLabel(this);
@@ -95,6 +97,7 @@ void TFormGrafico::montaJanela()
     direita->addWidget(CheckBoxEscala);
     direita->addWidget(CheckBoxCross);
     auto *faixa = new QHBoxLayout;
+    faixa->setContentsMargins(8, 2, 8, 0);
     faixa->addLayout(esquerda);
     faixa->addStretch(1);
     faixa->addLayout(direita);

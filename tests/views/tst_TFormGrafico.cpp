@@ -60,6 +60,7 @@ private slots:
     void margensDasCaixasDeCanal();
     void eixoDeTempoComRotulosETitulo_data();
     void eixoDeTempoComRotulosETitulo();
+    void eixosMostraGradeDosEixosDeValor();
     void cruzSegueMouseSoComCaixaMarcada_data();
     void cruzSegueMouseSoComCaixaMarcada();
     void perguntaAoFechar_data();
@@ -253,6 +254,21 @@ void tst_TFormGrafico::eixoDeTempoComRotulosETitulo()
         = intervalo == 0 ? QStringLiteral("01/01/2000 10:00:24 .5") : QStringLiteral("01/01/2000 10:08:10");
     QCOMPARE(j->TheChart->tituloEixo(EixoGrafico::Inferior),
         QStringLiteral("Primeira aquisição: 01/01/2000 10:00:00   Última aquisição: ") + ultima);
+}
+
+void tst_TFormGrafico::eixosMostraGradeDosEixosDeValor()
+{
+    TFormGrafico *j = cria(documento(2));
+    QVERIFY(j->CheckBoxGrid->isChecked());
+    QCOMPARE(j->CheckBoxGrid->parentWidget(), j->TheChart);
+    QVERIFY(j->TheChart->grade(EixoGrafico::Esquerdo));
+    QVERIFY(j->TheChart->grade(EixoGrafico::Direito));
+    j->CheckBoxGrid->click();
+    QVERIFY(!j->TheChart->grade(EixoGrafico::Esquerdo));
+    QVERIFY(!j->TheChart->grade(EixoGrafico::Direito));
+    j->CheckBoxGrid->click();
+    QVERIFY(j->TheChart->grade(EixoGrafico::Esquerdo));
+    QVERIFY(j->TheChart->grade(EixoGrafico::Direito));
 }
 
 void tst_TFormGrafico::cruzSegueMouseSoComCaixaMarcada_data()
