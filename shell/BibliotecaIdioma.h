@@ -17,4 +17,4 @@ namespace BibliotecaIdioma {
 // Returns whether GetStr was found.
 bool aplica(Catalogo &catalogo, const QString &pastaPrograma);
 
-} // namespace BibliotecaIdioma
+}  // namespace BibliotecaIdioma

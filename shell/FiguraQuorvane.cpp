@@ -16,7 +16,8 @@ QPainterPath curva(const QRectF &r, double fase, double amplitude, double nivel)
     const int pontos = 60;
     for (int i = 0; i <= pontos; ++i) {
         const double t = double(i) / pontos;
-        const double y = nivel + amplitude * (std::sin(t * 7.0 + fase) * 0.6 + std::sin(t * 17.0 + fase) * 0.25);
+        const double y
+            = nivel + amplitude * (std::sin(t * 7.0 + fase) * 0.6 + std::sin(t * 17.0 + fase) * 0.25);
         const QPointF ponto(r.left() + t * r.width(), r.top() + r.height() * (1.0 - y));
         if (i == 0)
             p.moveTo(ponto);
@@ -35,8 +36,8 @@ void desenhaRegistrador(QPainter &pintor, const QRectF &r)
     pintor.setBrush(corpo);
     pintor.drawRoundedRect(r, 10, 10);
     // Display with two readings.
-    const QRectF visor(r.left() + r.width() * 0.12, r.top() + r.height() * 0.14, r.width() * 0.76,
-                       r.height() * 0.32);
+    const QRectF visor(
+        r.left() + r.width() * 0.12, r.top() + r.height() * 0.14, r.width() * 0.76, r.height() * 0.32);
     pintor.setPen(QPen(QColor(0x10, 0x18, 0x10), 1.5));
     pintor.setBrush(QColor(0x9c, 0xc8, 0x8c));
     pintor.drawRoundedRect(visor, 3, 3);
@@ -46,7 +47,7 @@ void desenhaRegistrador(QPainter &pintor, const QRectF &r)
         pintor.drawLine(QPointF(visor.left() + 8, y), QPointF(visor.right() - 8 - 14 * i, y));
     }
     // Two channel inputs and a serial plug.
-    const QColor cores[] = {QColor(0x1f, 0x4e, 0xc8), QColor(0xc8, 0x2a, 0x2a)};
+    const QColor cores[] = { QColor(0x1f, 0x4e, 0xc8), QColor(0xc8, 0x2a, 0x2a) };
     for (int i = 0; i < 2; ++i) {
         pintor.setPen(Qt::NoPen);
         pintor.setBrush(cores[i]);
@@ -55,10 +56,10 @@ void desenhaRegistrador(QPainter &pintor, const QRectF &r)
     }
     pintor.setBrush(QColor(0xb8, 0xbe, 0xc4));
     pintor.drawRect(QRectF(r.center().x() - r.width() * 0.18, r.bottom() - r.height() * 0.13,
-                           r.width() * 0.36, r.height() * 0.08));
+        r.width() * 0.36, r.height() * 0.08));
 }
 
-} // namespace
+}  // namespace
 
 void FiguraQuorvane::desenha(QPainter &pintor, const QRect &area)
 {
@@ -71,18 +72,18 @@ void FiguraQuorvane::desenha(QPainter &pintor, const QRect &area)
     pintor.fillRect(a, fundo);
 
     // The chart: a light panel with a grid and both channels.
-    const QRectF grafico(a.left() + a.width() * 0.06, a.top() + a.height() * 0.48, a.width() * 0.60,
-                         a.height() * 0.44);
+    const QRectF grafico(
+        a.left() + a.width() * 0.06, a.top() + a.height() * 0.48, a.width() * 0.60, a.height() * 0.44);
     pintor.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
     pintor.setBrush(QColor(0xf4, 0xf4, 0xee));
     pintor.drawRect(grafico);
     pintor.setPen(QPen(QColor(0xcc, 0xcc, 0xc4), 1, Qt::DotLine));
     for (int i = 1; i < 8; ++i)
         pintor.drawLine(QPointF(grafico.left() + grafico.width() * i / 8, grafico.top()),
-                        QPointF(grafico.left() + grafico.width() * i / 8, grafico.bottom()));
+            QPointF(grafico.left() + grafico.width() * i / 8, grafico.bottom()));
     for (int i = 1; i < 4; ++i)
         pintor.drawLine(QPointF(grafico.left(), grafico.top() + grafico.height() * i / 4),
-                        QPointF(grafico.right(), grafico.top() + grafico.height() * i / 4));
+            QPointF(grafico.right(), grafico.top() + grafico.height() * i / 4));
     pintor.setBrush(Qt::NoBrush);
     pintor.setPen(QPen(QColor(0x1f, 0x4e, 0xc8), 2));
     pintor.drawPath(curva(grafico, 0.0, 0.28, 0.62));
@@ -90,7 +91,8 @@ void FiguraQuorvane::desenha(QPainter &pintor, const QRect &area)
     pintor.drawPath(curva(grafico, 2.1, 0.22, 0.34));
 
     const double lado = std::min(a.width() * 0.22, a.height() * 0.62);
-    desenhaRegistrador(pintor, QRectF(a.right() - lado - a.width() * 0.06, a.bottom() - lado * 1.25 - a.height() * 0.08,
-                                      lado, lado * 1.25));
+    desenhaRegistrador(pintor,
+        QRectF(a.right() - lado - a.width() * 0.06, a.bottom() - lado * 1.25 - a.height() * 0.08, lado,
+            lado * 1.25));
     pintor.restore();
 }

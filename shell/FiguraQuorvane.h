@@ -9,4 +9,4 @@ namespace FiguraQuorvane {
 
 void desenha(QPainter &pintor, const QRect &area);
 
-} // namespace FiguraQuorvane
+}  // namespace FiguraQuorvane

@@ -10,7 +10,9 @@ namespace {
 const QString kGuia = QStringLiteral("qrc:/ajuda/quorvane.html");
 }
 
-JanelaAjuda::JanelaAjuda(QWidget *parent) : QWidget(parent, Qt::Window), m_navegador(new QTextBrowser(this))
+JanelaAjuda::JanelaAjuda(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_navegador(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("JanelaAjuda"));
     setWindowTitle(QStringLiteral("Quorvane"));

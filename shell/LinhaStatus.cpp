@@ -3,7 +3,9 @@
 #include <QPalette>
 #include <QTimer>
 
-LinhaStatus::LinhaStatus(QWidget *parent) : QLineEdit(parent), m_timerStatus(new QTimer(this))
+LinhaStatus::LinhaStatus(QWidget *parent)
+    : QLineEdit(parent)
+    , m_timerStatus(new QTimer(this))
 {
     setObjectName(QStringLiteral("EditStatus"));
     setReadOnly(true);

@@ -8,7 +8,7 @@ QString titulo()
 {
     return QApplication::applicationDisplayName();
 }
-} // namespace
+}  // namespace
 
 void MensagensQt::aviso(const QString &texto)
 {
@@ -23,13 +23,13 @@ void MensagensQt::informacao(const QString &texto)
 bool MensagensQt::simNao(const QString &texto)
 {
     return QMessageBox::question(m_janela, titulo(), texto, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+        == QMessageBox::Yes;
 }
 
 IMensagens::Resposta MensagensQt::simNaoCancela(const QString &texto)
 {
-    switch (QMessageBox::question(m_janela, titulo(), texto,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (QMessageBox::question(
+        m_janela, titulo(), texto, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Resposta::Sim;
     case QMessageBox::No:

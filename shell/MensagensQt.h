@@ -10,7 +10,10 @@
 class MensagensQt : public IMensagens
 {
 public:
-    explicit MensagensQt(QWidget *janela = nullptr) : m_janela(janela) {}
+    explicit MensagensQt(QWidget *janela = nullptr)
+        : m_janela(janela)
+    {
+    }
     void defineJanela(QWidget *janela) { m_janela = janela; }
 
     void aviso(const QString &texto) override;

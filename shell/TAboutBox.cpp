@@ -19,11 +19,14 @@ QPixmap figura()
     FiguraQuorvane::desenha(pintor, p.rect());
     return p;
 }
-} // namespace
+}  // namespace
 
 TAboutBox::TAboutBox(Catalogo &catalogo, const QString &pastaPrograma, QWidget *parent)
-    : QDialog(parent), m_catalogo(catalogo), m_pastaPrograma(pastaPrograma), m_versao(new QLabel(this)),
-      m_comentario(new QLabel(this))
+    : QDialog(parent)
+    , m_catalogo(catalogo)
+    , m_pastaPrograma(pastaPrograma)
+    , m_versao(new QLabel(this))
+    , m_comentario(new QLabel(this))
 {
     Language();
     setObjectName(QStringLiteral("AboutBox"));

@@ -45,12 +45,15 @@ bool converteInteiro(const QString &texto, int *valor)
     return ok && !t.contains(u' ');
 }
 
-} // namespace
+}  // namespace
 
 TFormPrinc::TFormPrinc(const Ambiente &ambiente, Catalogo &catalogo, TMSComm &porta,
-                       const QString &pastaPrograma, QWidget *parent)
-    : QMainWindow(parent), m_ambiente(ambiente), m_catalogo(catalogo), m_porta(porta),
-      m_pastaPrograma(pastaPrograma)
+    const QString &pastaPrograma, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ambiente(ambiente)
+    , m_catalogo(catalogo)
+    , m_porta(porta)
+    , m_pastaPrograma(pastaPrograma)
 {
     iniciaRecursos();
     m_ambiente.catalogo = &m_catalogo;
@@ -144,8 +147,8 @@ bool TFormPrinc::LePortaInicial(int *porta)
 {
     if (!m_ambiente.configuracoes)
         return true;
-    const QString valor = m_ambiente.configuracoes->le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"),
-                                                       QStringLiteral("0"));
+    const QString valor = m_ambiente.configuracoes->le(
+        QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0"));
     if (converteInteiro(valor, porta))
         return true;
     if (m_ambiente.mensagens)
@@ -211,16 +214,16 @@ void TFormPrinc::habilita(const char *nomeItem, bool ativo)
 bool TFormPrinc::VerificaGraficos() const
 {
     const auto filhas = m_mdi->subWindowList();
-    return std::any_of(filhas.begin(), filhas.end(),
-                       [](QMdiSubWindow *f) { return tipoJanela(f) == TipoJanela::Grafico; });
+    return std::any_of(
+        filhas.begin(), filhas.end(), [](QMdiSubWindow *f) { return tipoJanela(f) == TipoJanela::Grafico; });
 }
 
 bool TFormPrinc::VerificaGraficosAbertos() const
 {
     const auto filhas = m_mdi->subWindowList();
-    return std::count_if(filhas.begin(), filhas.end(),
-                         [](QMdiSubWindow *f) { return tipoJanela(f) == TipoJanela::Grafico; })
-           >= 2;
+    return std::count_if(filhas.begin(), filhas.end(), [](QMdiSubWindow *f) {
+        return tipoJanela(f) == TipoJanela::Grafico;
+    }) >= 2;
 }
 
 void TFormPrinc::UpdateMenuItems()
@@ -229,17 +232,18 @@ void TFormPrinc::UpdateMenuItems()
     const bool G = VerificaGraficos();
     const bool J = ativa == TipoJanela::Juncao;
     const bool L = ativa == TipoJanela::Dados || ativa == TipoJanela::Informacoes;
-    for (const char *nome : {"ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100"})
+    for (const char *nome : { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100" })
         habilita(nome, G || J);
     habilita("ItemCopiar", (G || J) && !L);
-    for (const char *nome : {"ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais", "ItemFaixaZoom"})
+    for (const char *nome :
+        { "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais", "ItemFaixaZoom" })
         habilita(nome, G && !J);
     habilita("ItemFormula", G && !J && FormulaDisponivel);
     m_menuPropriedades->menuAction()->setEnabled(G);
     habilita("ItemJuncao", VerificaGraficosAbertos());
     const bool filhas = !m_mdi->subWindowList().isEmpty();
-    for (const char *nome : {"ItemCascata", "ItemOrganizarIcones", "ItemMinimizar", "ItemVerticalmente",
-                             "ItemHorizontalmente", "ItemRestaurar", "ItemFecharTodas"})
+    for (const char *nome : { "ItemCascata", "ItemOrganizarIcones", "ItemMinimizar", "ItemVerticalmente",
+             "ItemHorizontalmente", "ItemRestaurar", "ItemFecharTodas" })
         habilita(nome, filhas);
 }
 
@@ -248,7 +252,7 @@ void TFormPrinc::aplicaUsoDoLink(bool emUso)
     // While a command runs (and lets window messages through) no other
     // device command may start: they come back when it ends.
     const bool ativo = m_comunicacaoHabilitada && !emUso;
-    for (const char *nome :
-         {"ItemAjusteOffset", "ItemBateria", "ItemConfigurar", "ItemParar", "ItemColetarDados", "ItemMonitorar"})
+    for (const char *nome : { "ItemAjusteOffset", "ItemBateria", "ItemConfigurar", "ItemParar",
+             "ItemColetarDados", "ItemMonitorar" })
         habilita(nome, ativo);
 }

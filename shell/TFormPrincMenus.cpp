@@ -31,14 +31,14 @@ QAction *TFormPrinc::item(QMenu *menu, const char *nome, int texto, void (TFormP
     a->setParent(this);
     connect(a, &QAction::triggered, this, acao);
     m_comandos[nome].item = a;
-    m_legendas.append({a, texto});
+    m_legendas.append({ a, texto });
     return a;
 }
 
 void TFormPrinc::criaMenuArquivo()
 {
     QMenu *m = menuBar()->addMenu(m_catalogo.texto(1));
-    m_legendas.append({m->menuAction(), 1});
+    m_legendas.append({ m->menuAction(), 1 });
     item(m, "ItemAbrir", 2, &TFormPrinc::ItemAbrirClick);
     item(m, "ItemSalvar", 3, &TFormPrinc::ItemSalvarClick);
     m->addSeparator();
@@ -53,15 +53,15 @@ void TFormPrinc::criaMenuArquivo()
 void TFormPrinc::criaMenuVisualizar()
 {
     QMenu *editar = menuBar()->addMenu(m_catalogo.texto(8));
-    m_legendas.append({editar->menuAction(), 8});
+    m_legendas.append({ editar->menuAction(), 8 });
     item(editar, "ItemCopiar", 9, &TFormPrinc::ItemCopiarClick);
 
     QMenu *m = menuBar()->addMenu(m_catalogo.texto(10));
-    m_legendas.append({m->menuAction(), 10});
+    m_legendas.append({ m->menuAction(), 10 });
     item(m, "ItemGrafico", 11, &TFormPrinc::ItemGraficoClick);
     m_menuPropriedades = m->addMenu(m_catalogo.texto(12));
     m_menuPropriedades->menuAction()->setObjectName(QStringLiteral("ItemPropriedades"));
-    m_legendas.append({m_menuPropriedades->menuAction(), 12});
+    m_legendas.append({ m_menuPropriedades->menuAction(), 12 });
     item(m_menuPropriedades, "ItemFaixaZoom", 111, &TFormPrinc::ItemFaixaZoomClick);
     item(m_menuPropriedades, "ItemFormula", 112, &TFormPrinc::ItemFormulaClick)->setCheckable(true);
     m_menuPropriedades->addSeparator();
@@ -77,7 +77,7 @@ void TFormPrinc::criaMenuVisualizar()
 void TFormPrinc::criaMenuTarvek()
 {
     QMenu *m = menuBar()->addMenu(m_catalogo.texto(16));
-    m_legendas.append({m->menuAction(), 16});
+    m_legendas.append({ m->menuAction(), 16 });
     item(m, "ItemBateria", 17, &TFormPrinc::ItemBateriaClick);
     item(m, "ItemColetarDados", 18, &TFormPrinc::ItemColetarDadosClick);
     item(m, "ItemConfigurar", 19, &TFormPrinc::ItemConfigurarClick);
@@ -90,10 +90,10 @@ void TFormPrinc::criaMenuTarvek()
 void TFormPrinc::criaMenuPorta()
 {
     QMenu *m = menuBar()->addMenu(m_catalogo.texto(24));
-    m_legendas.append({m->menuAction(), 24});
-    static constexpr const char *nomes[] = {"ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4"};
-    static constexpr void (TFormPrinc::*acoes[])() = {&TFormPrinc::ItemCom1Click, &TFormPrinc::ItemCOM2Click,
-                                                      &TFormPrinc::ItemCOM3Click, &TFormPrinc::ItemCOM4Click};
+    m_legendas.append({ m->menuAction(), 24 });
+    static constexpr const char *nomes[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
+    static constexpr void (TFormPrinc::*acoes[])() = { &TFormPrinc::ItemCom1Click, &TFormPrinc::ItemCOM2Click,
+        &TFormPrinc::ItemCOM3Click, &TFormPrinc::ItemCOM4Click };
     for (int i = 0; i < 4; ++i) {
         // The port names are not in the catalogue: they are the same in
         // every language.
@@ -109,13 +109,14 @@ void TFormPrinc::criaMenuPorta()
 void TFormPrinc::criaMenuJanela()
 {
     m_menuJanela = menuBar()->addMenu(m_catalogo.texto(25));
-    m_legendas.append({m_menuJanela->menuAction(), 25});
+    m_legendas.append({ m_menuJanela->menuAction(), 25 });
     auto *arranjo = new QActionGroup(this);
     QAction *cascata = item(m_menuJanela, "ItemCascata", 26, &TFormPrinc::ItemCascataClick);
     item(m_menuJanela, "ItemOrganizarIcones", 27, &TFormPrinc::ItemOrganizarIconesClick);
     QAction *vertical = item(m_menuJanela, "ItemVerticalmente", 28, &TFormPrinc::ItemVerticalmenteClick);
-    QAction *horizontal = item(m_menuJanela, "ItemHorizontalmente", 29, &TFormPrinc::ItemHorizontalmenteClick);
-    for (QAction *a : {cascata, vertical, horizontal}) {
+    QAction *horizontal
+        = item(m_menuJanela, "ItemHorizontalmente", 29, &TFormPrinc::ItemHorizontalmenteClick);
+    for (QAction *a : { cascata, vertical, horizontal }) {
         a->setCheckable(true);
         arranjo->addAction(a);
     }
@@ -143,8 +144,8 @@ void TFormPrinc::listaJanelas()
     int n = 0;
     for (QMdiSubWindow *filha : filhas) {
         ++n;
-        const QString legenda = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(filha->windowTitle())
-                                       : filha->windowTitle();
+        const QString legenda
+            = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(filha->windowTitle()) : filha->windowTitle();
         QAction *a = m_menuJanela->addAction(legenda);
         a->setProperty("quorvaneListaJanelas", true);
         a->setCheckable(true);
@@ -159,14 +160,14 @@ void TFormPrinc::listaJanelas()
 void TFormPrinc::criaMenuAjuda()
 {
     QMenu *m = menuBar()->addMenu(m_catalogo.texto(33));
-    m_legendas.append({m->menuAction(), 33});
+    m_legendas.append({ m->menuAction(), 33 });
     item(m, "ItemConteudo", 34, &TFormPrinc::ItemConteudoClick);
     m->addSeparator();
     item(m, "ItemSobre", 35, &TFormPrinc::ItemSobreClick);
 }
 
-QToolButton *TFormPrinc::botao(const char *nome, const char *item, const char *icone, int dica,
-                               void (TFormPrinc::*acao)())
+QToolButton *TFormPrinc::botao(
+    const char *nome, const char *item, const char *icone, int dica, void (TFormPrinc::*acao)())
 {
     auto *b = new QToolButton(this);
     b->setObjectName(QString::fromLatin1(nome));
@@ -176,7 +177,7 @@ QToolButton *TFormPrinc::botao(const char *nome, const char *item, const char *i
     b->setToolTip(m_catalogo.texto(dica));
     connect(b, &QToolButton::clicked, this, acao);
     m_comandos[item].botao = b;
-    m_dicas.append({b, dica});
+    m_dicas.append({ b, dica });
     return b;
 }
 
@@ -196,7 +197,7 @@ void TFormPrinc::criaBarraBotoes()
     poe(botao("SpeedButtonCopiar", "ItemCopiar", "copiar", 40, &TFormPrinc::ItemCopiarClick));
     barra->addSeparator();
     poe(botao("SpeedButtonInformacoes", "ItemParametrosGerais", "informacoes", 41,
-              &TFormPrinc::ItemParametrosGeraisClick));
+        &TFormPrinc::ItemParametrosGeraisClick));
     poe(botao("SpeedButtonGrafico", "ItemGrafico", "grafico", 42, &TFormPrinc::ItemGraficoClick));
     poe(botao("SpeedButtonDados", "ItemDados", "dados", 43, &TFormPrinc::ItemDadosClick));
     barra->addSeparator();

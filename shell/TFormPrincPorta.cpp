@@ -41,7 +41,7 @@ void TFormPrinc::DesabilitaPortas()
 
 void TFormPrinc::marcaPorta(int n)
 {
-    static constexpr const char *nomes[] = {"ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4"};
+    static constexpr const char *nomes[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
     for (int i = 0; i < 4; ++i)
         m_comandos.value(nomes[i]).item->setChecked(i + 1 == n);
 }
@@ -51,8 +51,8 @@ void TFormPrinc::HabilitaBotoesComunicacao()
     m_comunicacaoHabilitada = true;
     aplicaUsoDoLink(m_datalogger->EmUso());
     if (m_ambiente.configuracoes)
-        m_ambiente.configuracoes->grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"),
-                                        QString::number(m_porta.CommPort()));
+        m_ambiente.configuracoes->grava(
+            QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString::number(m_porta.CommPort()));
 }
 
 void TFormPrinc::DesabilitaBotoesComunicacao()

@@ -13,15 +13,25 @@
 
 #include <QApplication>
 
-void TFormPrinc::ItemBateriaClick() {}
+void TFormPrinc::ItemBateriaClick()
+{
+}
 
-void TFormPrinc::ItemColetarDadosClick() {}
+void TFormPrinc::ItemColetarDadosClick()
+{
+}
 
-void TFormPrinc::ItemConfigurarClick() {}
+void TFormPrinc::ItemConfigurarClick()
+{
+}
 
-void TFormPrinc::ItemMonitorarClick() {}
+void TFormPrinc::ItemMonitorarClick()
+{
+}
 
-void TFormPrinc::ItemAjusteOffsetClick() {}
+void TFormPrinc::ItemAjusteOffsetClick()
+{
+}
 
 void TFormPrinc::ItemPararClick()
 {

@@ -11,9 +11,13 @@
 #include <QTimer>
 
 TFormSplash::TFormSplash(Catalogo &catalogo, const QString &pastaPrograma, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_catalogo(catalogo), m_pastaPrograma(pastaPrograma), m_nome(new QLabel(this)),
-      m_versao(new QLabel(this)), m_data(new QLabel(this)), m_timer1(new QTimer(this))
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_catalogo(catalogo)
+    , m_pastaPrograma(pastaPrograma)
+    , m_nome(new QLabel(this))
+    , m_versao(new QLabel(this))
+    , m_data(new QLabel(this))
+    , m_timer1(new QTimer(this))
 {
     Language();
     setObjectName(QStringLiteral("FormSplash"));
@@ -34,7 +38,7 @@ TFormSplash::TFormSplash(Catalogo &catalogo, const QString &pastaPrograma, QWidg
     m_versao->setGeometry(30, 76, 220, 20);
     m_data->setObjectName(QStringLiteral("LabelData"));
     m_data->setGeometry(30, 96, 220, 20);
-    for (QLabel *l : {m_versao, m_data}) {
+    for (QLabel *l : { m_versao, m_data }) {
         QFont f = font();
         f.setBold(true);
         l->setFont(f);

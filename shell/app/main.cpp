@@ -13,6 +13,7 @@
 #include "TMSCommRoteador.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -37,11 +38,13 @@ int main(int argc, char *argv[])
 
     // QUORVANE_SIMULADOR names the simulated logger's scenario or a
     // description file; the default scenario otherwise.
-    TMSCommRoteador porta(&configuracoes,
-                          CenariosTarvek::fabricaPorta(relogio, qEnvironmentVariable("QUORVANE_SIMULADOR")));
+    TMSCommRoteador porta(
+        &configuracoes, CenariosTarvek::fabricaPorta(relogio, qEnvironmentVariable("QUORVANE_SIMULADOR")));
 
     TFormPrinc princ(ambiente, catalogo, porta, QCoreApplication::applicationDirPath());
     mensagens.defineJanela(&princ);
+    if (const QScreen *tela = QGuiApplication::primaryScreen())
+        princ.move(tela->availableGeometry().center() - princ.rect().center());
     princ.show();
     return app.exec();
 }

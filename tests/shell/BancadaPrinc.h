@@ -64,8 +64,8 @@ struct BancadaPrinc
         ambiente.regional = &regional;
         porta = std::make_unique<TMSCommRoteador>(
             configuracoes.get(), [this] { return std::make_unique<TMSCommSimulado>(tarvek, relogio); });
-        princ = std::make_unique<TFormPrinc>(ambiente, catalogo, *porta,
-                                             pastaPrograma.isEmpty() ? pastaProgramaVazia.path() : pastaPrograma);
+        princ = std::make_unique<TFormPrinc>(
+            ambiente, catalogo, *porta, pastaPrograma.isEmpty() ? pastaProgramaVazia.path() : pastaPrograma);
     }
 
     // Shows the window and lets its first-show steps run.
@@ -89,7 +89,7 @@ struct BancadaPrinc
     int portaMarcada() const
     {
         int marcada = 0;
-        const char *nomes[] = {"ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4"};
+        const char *nomes[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
         for (int i = 0; i < 4; ++i) {
             if (item(nomes[i])->isChecked())
                 marcada = marcada ? -1 : i + 1;
@@ -100,10 +100,10 @@ struct BancadaPrinc
     // enabled (1), every one disabled (0), or they disagree (-1).
     int comandosDispositivo() const
     {
-        const char *itens[] = {"ItemAjusteOffset", "ItemBateria", "ItemConfigurar",
-                               "ItemParar",        "ItemColetarDados", "ItemMonitorar"};
-        const char *botoes[] = {"SpeedButtonConectar", "SpeedButtonParar", "SpeedButtonColetar",
-                                "SpeedButtonMonitorar"};
+        const char *itens[] = { "ItemAjusteOffset", "ItemBateria", "ItemConfigurar", "ItemParar",
+            "ItemColetarDados", "ItemMonitorar" };
+        const char *botoes[]
+            = { "SpeedButtonConectar", "SpeedButtonParar", "SpeedButtonColetar", "SpeedButtonMonitorar" };
         int ativos = 0;
         for (const char *n : itens)
             ativos += item(n)->isEnabled();

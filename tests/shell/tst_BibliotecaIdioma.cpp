@@ -26,7 +26,7 @@ QString pasta(const char *nome)
 {
     return QDir(QStringLiteral(PASTA_BIBLIOTECAS_TESTE)).filePath(QString::fromLatin1(nome));
 }
-} // namespace
+}  // namespace
 
 class TestBibliotecaIdioma : public QObject
 {
@@ -78,7 +78,8 @@ void TestBibliotecaIdioma::libraryReplacesEveryVariantOfItsNumbers_data()
         << "idioma_gravacao" << 236 << QString()
         << QString::fromLatin1(QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(10).left(255));
     QTest::newRow("number not given keeps default")
-        << "idioma_gravacao" << 170 << QString() << QString::fromUtf8("Valor inicial deve ser inferior ao valor final.");
+        << "idioma_gravacao" << 170 << QString()
+        << QString::fromUtf8("Valor inicial deve ser inferior ao valor final.");
     QTest::newRow("Windows-1252 text decoded")
         << "idioma_ack" << 265 << QString() << QString::fromUtf8("Sem confirmação do Tarvek!");
 }

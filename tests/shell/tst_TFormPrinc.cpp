@@ -39,20 +39,22 @@ void TestTFormPrinc::startupOpensThePortOfTheSettingsFile_data()
     QTest::addColumn<bool>("textosDialogos");
     const QString com3 = QStringLiteral("COM3=simulador");
     QTest::newRow("PORTA 3 on the simulator")
-        << QStringList{"[COMUNICACAO]", "PORTA=3", "[PORTAS]", com3} << 3 << 0 << 0 << true;
-    QTest::newRow("PORTA 0") << QStringList{"[COMUNICACAO]", "PORTA=0", "[PORTAS]", com3} << 0 << 0 << 0 << true;
-    QTest::newRow("PORTA 5") << QStringList{"[COMUNICACAO]", "PORTA=5", "[PORTAS]", com3} << 0 << 0 << 0 << true;
-    QTest::newRow("no PORTA key") << QStringList{"[PORTAS]", com3} << 0 << 0 << 0 << true;
-    QTest::newRow("no settings file") << QStringList{} << 0 << 0 << 0 << true;
+        << QStringList { "[COMUNICACAO]", "PORTA=3", "[PORTAS]", com3 } << 3 << 0 << 0 << true;
+    QTest::newRow("PORTA 0") << QStringList { "[COMUNICACAO]", "PORTA=0", "[PORTAS]", com3 } << 0 << 0 << 0
+                             << true;
+    QTest::newRow("PORTA 5") << QStringList { "[COMUNICACAO]", "PORTA=5", "[PORTAS]", com3 } << 0 << 0 << 0
+                             << true;
+    QTest::newRow("no PORTA key") << QStringList { "[PORTAS]", com3 } << 0 << 0 << 0 << true;
+    QTest::newRow("no settings file") << QStringList {} << 0 << 0 << 0 << true;
     QTest::newRow("PORTA with leading blank")
-        << QStringList{"[COMUNICACAO]", "PORTA= 3", "[PORTAS]", com3} << 3 << 0 << 0 << true;
+        << QStringList { "[COMUNICACAO]", "PORTA= 3", "[PORTAS]", com3 } << 3 << 0 << 0 << true;
     QTest::newRow("PORTA not a number: error box, dialog texts skipped")
-        << QStringList{"[COMUNICACAO]", "PORTA=tres", "[PORTAS]", com3} << 0 << 0 << 1 << false;
+        << QStringList { "[COMUNICACAO]", "PORTA=tres", "[PORTAS]", com3 } << 0 << 0 << 1 << false;
     QTest::newRow("PORTA empty: error box")
-        << QStringList{"[COMUNICACAO]", "PORTA=", "[PORTAS]", com3} << 0 << 0 << 1 << false;
+        << QStringList { "[COMUNICACAO]", "PORTA=", "[PORTAS]", com3 } << 0 << 0 << 1 << false;
     QTest::newRow("PORTA 3 cannot be opened")
-        << QStringList{"[COMUNICACAO]", "PORTA=3", "[PORTAS]", "COM3=" + DispositivoInexistente} << 0 << 1 << 0
-        << true;
+        << QStringList { "[COMUNICACAO]", "PORTA=3", "[PORTAS]", "COM3=" + DispositivoInexistente } << 0 << 1
+        << 0 << true;
 }
 
 void TestTFormPrinc::startupOpensThePortOfTheSettingsFile()
@@ -79,9 +81,11 @@ void TestTFormPrinc::startupOpensThePortOfTheSettingsFile()
     if (avisos)
         QCOMPARE(b.mensagens.registro.last().texto, QString::fromUtf8("Não foi possível abrir porta."));
     QCOMPARE(b.princ->FiltroAbrir,
-             textosDialogos ? QString::fromUtf8("Arquivos Quorvane (*.qvg)|*.qvg|Arquivos Junção Quorvane (*.qvj)|*.qvj")
-                            : QString());
-    QCOMPARE(b.princ->TituloExportar, textosDialogos ? QStringLiteral("Exportar Arquivo Quorvane") : QString());
+        textosDialogos
+            ? QString::fromUtf8("Arquivos Quorvane (*.qvg)|*.qvg|Arquivos Junção Quorvane (*.qvj)|*.qvj")
+            : QString());
+    QCOMPARE(
+        b.princ->TituloExportar, textosDialogos ? QStringLiteral("Exportar Arquivo Quorvane") : QString());
 }
 
 void TestTFormPrinc::choosingAPort_data()
@@ -91,13 +95,15 @@ void TestTFormPrinc::choosingAPort_data()
     QTest::addColumn<int>("marcada");
     QTest::addColumn<QString>("portaGravada");
     QTest::addColumn<int>("avisos");
-    const QStringList portas{"[PORTAS]", "COM1=simulador", "COM2=simulador", "COM4=" + DispositivoInexistente};
+    const QStringList portas { "[PORTAS]", "COM1=simulador", "COM2=simulador",
+        "COM4=" + DispositivoInexistente };
     QTest::newRow("COM2 from none is written as PORTA=2") << portas << "ItemCOM2" << 2 << "2" << 0;
-    QTest::newRow("COM1 to COM2") << QStringList{"[COMUNICACAO]", "PORTA=1"} + portas << "ItemCOM2" << 2 << "2" << 0;
+    QTest::newRow("COM1 to COM2") << QStringList { "[COMUNICACAO]", "PORTA=1" } + portas << "ItemCOM2" << 2
+                                  << "2" << 0;
     QTest::newRow("the open port again reopens it")
-        << QStringList{"[COMUNICACAO]", "PORTA=1"} + portas << "ItemCom1" << 1 << "1" << 0;
+        << QStringList { "[COMUNICACAO]", "PORTA=1" } + portas << "ItemCom1" << 1 << "1" << 0;
     QTest::newRow("failing port after an open one leaves none")
-        << QStringList{"[COMUNICACAO]", "PORTA=1"} + portas << "ItemCOM4" << 0 << "1" << 1;
+        << QStringList { "[COMUNICACAO]", "PORTA=1" } + portas << "ItemCOM4" << 0 << "1" << 1;
     QTest::newRow("failing port from none") << portas << "ItemCOM4" << 0 << "" << 1;
 }
 
@@ -115,7 +121,8 @@ void TestTFormPrinc::choosingAPort()
     QCOMPARE(b.comandosDispositivo(), marcada ? 1 : 0);
     QCOMPARE(b.princ->EstadoPorta, marcada ? 0 : -1);
     QCOMPARE(b.porta->PortOpen(), marcada != 0);
-    QCOMPARE(b.configuracoes->le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString()), portaGravada);
+    QCOMPARE(
+        b.configuracoes->le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString()), portaGravada);
     if (!portaGravada.isEmpty()) {
         const QString arquivo = b.arquivoIni();
         const qsizetype secao = arquivo.indexOf(QStringLiteral("[COMUNICACAO]"));
@@ -130,31 +137,58 @@ void TestTFormPrinc::captionsAndHintsAreTheCatalogueDefaults_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("texto");
     const char *const tabela[][2] = {
-        {"ItemAbrir", "&Abrir Arquivo"}, {"ItemSalvar", "Sal&var Arquivo"},
-        {"ItemConfigImp", "&Configurar Impressora"}, {"ItemImprimir", "&Imprimir"}, {"ItemExportar", "&Exportar"},
-        {"ItemSair", "&Sair"}, {"ItemCopiar", "&Copiar"}, {"ItemGrafico", "Gráfico"},
-        {"ItemPropriedades", "&Propriedades do Gráfico"}, {"ItemDados", "&Leituras"},
-        {"ItemParametrosGerais", "Parâmetros &Gerais"}, {"ItemJuncao", "&Junção de Gráficos"},
-        {"ItemBateria", "&Bateria"}, {"ItemColetarDados", "Coletar &Dados"}, {"ItemConfigurar", "&Configurar"},
-        {"ItemMonitorar", "&Monitorar"}, {"ItemParar", "&Parar"}, {"ItemAjusteOffset", "&Ajuste Offset"},
-        {"ItemCom1", "COM&1"}, {"ItemCOM4", "COM&4"}, {"ItemCascata", "&Cascata"},
-        {"ItemOrganizarIcones", "Organizar &Ícones"}, {"ItemVerticalmente", "Organizar &Verticalmente"},
-        {"ItemHorizontalmente", "Organizar &Horizontalmente"}, {"ItemRestaurar", "&Restaurar Todas as Janelas"},
-        {"ItemMinimizar", "&Minimizar Todas as Janelas"}, {"ItemFecharTodas", "&Fechar Todas as Janelas"},
-        {"ItemConteudo", "&Conteúdo"}, {"ItemSobre", "&Sobre"}, {"ItemFaixaZoom", "Faixa &Zoom "},
-        {"ItemFormula", "&Fórmula"}, {"ItemZoomMais", "Zoom &Mais"}, {"ItemZoomMenos", "Zoom Me&nos"},
-        {"ItemZoom100", "100&%"},
-        {"SpeedButtonAbrir", "Abrir arquivo"}, {"SpeedButtonSalvar", "Salvar arquivo"},
-        {"SpeedButtonImprimir", "Imprimir "}, {"SpeedButtonExportar", "Exportar arquivo para outro formato"},
-        {"SpeedButtonCopiar", "Copiar para área de transferência"},
-        {"SpeedButtonInformacoes", "Visualização dos parâmetros gerais"},
-        {"SpeedButtonGrafico", "Visualização do gráfico"},
-        {"SpeedButtonDados", "Visualização dos Dados de Aquisição"}, {"SpeedButtonFaixaZoom", "Faixa de zoom"},
-        {"SpeedButtonZoomMais", "Zoom mais"}, {"SpeedButtonZoomMenos", "Zoom menos"},
-        {"SpeedButtonZoom100", "Gráfico original"}, {"SpeedButtonSobreporGraficos", "Junção de gráficos"},
-        {"SpeedButtonConectar", "Configurar aquisição de dados"},
-        {"SpeedButtonParar", "Parar aquisição de dados"}, {"SpeedButtonColetar", "Coletar aquisições"},
-        {"SpeedButtonMonitorar", "Monitorar leituras"}, {"SpeedButtonHelp", "Arquivos de Ajuda"},
+        { "ItemAbrir", "&Abrir Arquivo" },
+        { "ItemSalvar", "Sal&var Arquivo" },
+        { "ItemConfigImp", "&Configurar Impressora" },
+        { "ItemImprimir", "&Imprimir" },
+        { "ItemExportar", "&Exportar" },
+        { "ItemSair", "&Sair" },
+        { "ItemCopiar", "&Copiar" },
+        { "ItemGrafico", "Gráfico" },
+        { "ItemPropriedades", "&Propriedades do Gráfico" },
+        { "ItemDados", "&Leituras" },
+        { "ItemParametrosGerais", "Parâmetros &Gerais" },
+        { "ItemJuncao", "&Junção de Gráficos" },
+        { "ItemBateria", "&Bateria" },
+        { "ItemColetarDados", "Coletar &Dados" },
+        { "ItemConfigurar", "&Configurar" },
+        { "ItemMonitorar", "&Monitorar" },
+        { "ItemParar", "&Parar" },
+        { "ItemAjusteOffset", "&Ajuste Offset" },
+        { "ItemCom1", "COM&1" },
+        { "ItemCOM4", "COM&4" },
+        { "ItemCascata", "&Cascata" },
+        { "ItemOrganizarIcones", "Organizar &Ícones" },
+        { "ItemVerticalmente", "Organizar &Verticalmente" },
+        { "ItemHorizontalmente", "Organizar &Horizontalmente" },
+        { "ItemRestaurar", "&Restaurar Todas as Janelas" },
+        { "ItemMinimizar", "&Minimizar Todas as Janelas" },
+        { "ItemFecharTodas", "&Fechar Todas as Janelas" },
+        { "ItemConteudo", "&Conteúdo" },
+        { "ItemSobre", "&Sobre" },
+        { "ItemFaixaZoom", "Faixa &Zoom " },
+        { "ItemFormula", "&Fórmula" },
+        { "ItemZoomMais", "Zoom &Mais" },
+        { "ItemZoomMenos", "Zoom Me&nos" },
+        { "ItemZoom100", "100&%" },
+        { "SpeedButtonAbrir", "Abrir arquivo" },
+        { "SpeedButtonSalvar", "Salvar arquivo" },
+        { "SpeedButtonImprimir", "Imprimir " },
+        { "SpeedButtonExportar", "Exportar arquivo para outro formato" },
+        { "SpeedButtonCopiar", "Copiar para área de transferência" },
+        { "SpeedButtonInformacoes", "Visualização dos parâmetros gerais" },
+        { "SpeedButtonGrafico", "Visualização do gráfico" },
+        { "SpeedButtonDados", "Visualização dos Dados de Aquisição" },
+        { "SpeedButtonFaixaZoom", "Faixa de zoom" },
+        { "SpeedButtonZoomMais", "Zoom mais" },
+        { "SpeedButtonZoomMenos", "Zoom menos" },
+        { "SpeedButtonZoom100", "Gráfico original" },
+        { "SpeedButtonSobreporGraficos", "Junção de gráficos" },
+        { "SpeedButtonConectar", "Configurar aquisição de dados" },
+        { "SpeedButtonParar", "Parar aquisição de dados" },
+        { "SpeedButtonColetar", "Coletar aquisições" },
+        { "SpeedButtonMonitorar", "Monitorar leituras" },
+        { "SpeedButtonHelp", "Arquivos de Ajuda" },
     };
     for (const auto &linha : tabela)
         QTest::newRow(linha[0]) << QString::fromLatin1(linha[0]) << QString::fromUtf8(linha[1]);
@@ -178,7 +212,8 @@ void TestTFormPrinc::captionsAndHintsAreTheCatalogueDefaults()
     QStringList menus;
     for (QAction *a : b.princ->menuBar()->actions())
         menus << a->text();
-    QCOMPARE(menus.join(u'|'), QString::fromUtf8("&Arquivo|&Editar|&Visualizar|&Tarvek|&Porta|&Janela|Aju&da"));
+    QCOMPARE(
+        menus.join(u'|'), QString::fromUtf8("&Arquivo|&Editar|&Visualizar|&Tarvek|&Porta|&Janela|Aju&da"));
     QCOMPARE(b.princ->windowTitle(), QStringLiteral("Quorvane"));
 }
 
@@ -195,7 +230,7 @@ void TestTFormPrinc::englishLibrarySwitchesTheMainWindow()
     QCOMPARE(b.princ->TituloAbrir, QStringLiteral("Open File"));
     // The formula warning came before the catalogue: still Portuguese.
     QCOMPARE(b.mensagens.textos(),
-             QStringList{QString::fromUtf8("Não foi possível localizar EQUATION.DLL. Verifique.")});
+        QStringList { QString::fromUtf8("Não foi possível localizar EQUATION.DLL. Verifique.") });
 }
 
 void TestTFormPrinc::formulaLibraryIsCheckedOnceAtFirstShow_data()
@@ -215,8 +250,9 @@ void TestTFormPrinc::formulaLibraryIsCheckedOnceAtFirstShow()
     b.princ->hide();
     b.mostra();
     QCOMPARE(b.princ->FormulaDisponivel, disponivel);
-    const QStringList esperado =
-        disponivel ? QStringList{} : QStringList{QString::fromUtf8("Não foi possível localizar EQUATION.DLL. Verifique.")};
+    const QStringList esperado = disponivel
+        ? QStringList {}
+        : QStringList { QString::fromUtf8("Não foi possível localizar EQUATION.DLL. Verifique.") };
     QCOMPARE(b.mensagens.textos(), esperado);
 }
 
@@ -226,9 +262,11 @@ void TestTFormPrinc::stopReportsItsResult_data()
     QTest::addColumn<QString>("pastaPrograma");
     QTest::addColumn<QString>("mensagem");
     QTest::addColumn<QString>("status");
-    QTest::newRow("stopped") << false << QString() << QString::fromUtf8("Aquisições finalizadas.") << QString();
-    QTest::newRow("no acknowledgement") << true << QString() << QString::fromUtf8("Falha no fim de aquisições.")
-                                        << QStringLiteral("Erro de ACK!");
+    QTest::newRow("stopped") << false << QString() << QString::fromUtf8("Aquisições finalizadas.")
+                             << QString();
+    QTest::newRow("no acknowledgement")
+        << true << QString() << QString::fromUtf8("Falha no fim de aquisições.")
+        << QStringLiteral("Erro de ACK!");
     QTest::newRow("no acknowledgement, text from the language library")
         << true << pastaBibliotecaTeste("idioma_ack") << QString::fromUtf8("Falha no fim de aquisições.")
         << QString::fromUtf8("Sem confirmação do Tarvek!");
@@ -240,7 +278,7 @@ void TestTFormPrinc::stopReportsItsResult()
     QFETCH(QString, pastaPrograma);
     QFETCH(QString, mensagem);
     QFETCH(QString, status);
-    BancadaPrinc b({"[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador"}, pastaPrograma);
+    BancadaPrinc b({ "[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador" }, pastaPrograma);
     b.mostra();
     if (falha) {
         FalhaSimulada f;
@@ -260,8 +298,8 @@ void TestTFormPrinc::stopReportsItsResult()
 
 void TestTFormPrinc::deviceCommandsWaitWhileTheLinkIsBusy()
 {
-    BancadaPrinc b({"[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador"},
-                   pastaBibliotecaTeste("formulas_teste"));
+    BancadaPrinc b(
+        { "[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador" }, pastaBibliotecaTeste("formulas_teste"));
     b.mostra();
     QList<int> duranteComando;
     bool repetiu = false;
@@ -280,13 +318,13 @@ void TestTFormPrinc::deviceCommandsWaitWhileTheLinkIsBusy()
     QVERIFY(!duranteComando.isEmpty());
     QVERIFY(std::all_of(duranteComando.begin(), duranteComando.end(), [](int c) { return c == 0; }));
     QCOMPARE(b.comandosDispositivo(), 1);
-    QCOMPARE(b.mensagens.textos(), QStringList{QString::fromUtf8("Aquisições finalizadas.")});
+    QCOMPARE(b.mensagens.textos(), QStringList { QString::fromUtf8("Aquisições finalizadas.") });
 }
 
 void TestTFormPrinc::closingTheWindowClosesThePort()
 {
-    BancadaPrinc b({"[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador"},
-                   pastaBibliotecaTeste("formulas_teste"));
+    BancadaPrinc b(
+        { "[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador" }, pastaBibliotecaTeste("formulas_teste"));
     b.mostra();
     QVERIFY(b.porta->PortOpen());
     b.princ->close();

@@ -15,10 +15,10 @@
 namespace {
 
 // The commands whose enabling follows the child windows.
-const char *const kComandos[] = {"ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100",
-                                 "ItemCopiar", "ItemExportar", "ItemGrafico", "ItemDados",
-                                 "ItemParametrosGerais", "ItemFaixaZoom", "ItemFormula", "ItemPropriedades",
-                                 "ItemJuncao", "ItemCascata", "ItemFecharTodas", "ItemAbrir"};
+const char *const kComandos[]
+    = { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100", "ItemCopiar",
+          "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais", "ItemFaixaZoom", "ItemFormula",
+          "ItemPropriedades", "ItemJuncao", "ItemCascata", "ItemFecharTodas", "ItemAbrir" };
 
 QMdiSubWindow *abreFilha(TFormPrinc &princ, TipoJanela tipo, const QString &titulo)
 {
@@ -48,7 +48,7 @@ TipoJanela tipoDaLetra(QChar c)
     }
 }
 
-} // namespace
+}  // namespace
 
 class TestTFormPrincJanelas : public QObject
 {
@@ -72,29 +72,33 @@ void TestTFormPrincJanelas::commandsFollowTheOpenWindows_data()
     QTest::addColumn<int>("ativa");
     QTest::addColumn<bool>("formulas");
     QTest::addColumn<QStringList>("habilitados");
-    const QStringList arquivos{"ItemAbrir"};
-    const QStringList janelas{"ItemCascata", "ItemFecharTodas"};
-    const QStringList graficoOuJuncao{"ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100"};
-    const QStringList soGrafico{"ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais", "ItemFaixaZoom"};
+    const QStringList arquivos { "ItemAbrir" };
+    const QStringList janelas { "ItemCascata", "ItemFecharTodas" };
+    const QStringList graficoOuJuncao { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos",
+        "ItemZoom100" };
+    const QStringList soGrafico { "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais",
+        "ItemFaixaZoom" };
     QTest::newRow("no child") << "" << -1 << true << arquivos;
     QTest::newRow("one graph") << "G" << 0 << false
                                << arquivos + janelas + graficoOuJuncao + soGrafico
-                                      + QStringList{"ItemCopiar", "ItemPropriedades"};
-    QTest::newRow("one graph, formula library found")
-        << "G" << 0 << true
-        << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList{"ItemCopiar", "ItemPropriedades", "ItemFormula"};
+            + QStringList { "ItemCopiar", "ItemPropriedades" };
+    QTest::newRow("one graph, formula library found") << "G" << 0 << true
+                                                      << arquivos + janelas + graficoOuJuncao + soGrafico
+            + QStringList { "ItemCopiar", "ItemPropriedades", "ItemFormula" };
     QTest::newRow("merged window active") << "GGJ" << 2 << true
                                           << arquivos + janelas + graficoOuJuncao
-                                                 + QStringList{"ItemCopiar", "ItemPropriedades", "ItemJuncao"};
+            + QStringList { "ItemCopiar", "ItemPropriedades", "ItemJuncao" };
     QTest::newRow("readings list active: no copy")
-        << "GD" << 1 << false << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList{"ItemPropriedades"};
+        << "GD" << 1 << false
+        << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList { "ItemPropriedades" };
     QTest::newRow("general parameters active: no copy")
-        << "GI" << 1 << false << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList{"ItemPropriedades"};
+        << "GI" << 1 << false
+        << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList { "ItemPropriedades" };
     QTest::newRow("two graphs: merge") << "GG" << 1 << false
                                        << arquivos + janelas + graficoOuJuncao + soGrafico
-                                              + QStringList{"ItemCopiar", "ItemPropriedades", "ItemJuncao"};
-    QTest::newRow("merged window alone") << "J" << 0 << true
-                                         << arquivos + janelas + graficoOuJuncao + QStringList{"ItemCopiar"};
+            + QStringList { "ItemCopiar", "ItemPropriedades", "ItemJuncao" };
+    QTest::newRow("merged window alone")
+        << "J" << 0 << true << arquivos + janelas + graficoOuJuncao + QStringList { "ItemCopiar" };
     QTest::newRow("graph closed again") << "g" << -1 << true << arquivos;
 }
 
@@ -179,12 +183,12 @@ void TestTFormPrincJanelas::minimiseRestoreAndCloseAll()
     QPointer<QMdiSubWindow> dados = abreFilha(*b.princ, TipoJanela::Dados, QStringLiteral("d"));
     QPointer<QMdiSubWindow> juncao = abreFilha(*b.princ, TipoJanela::Juncao, QStringLiteral("j"));
     b.item("ItemMinimizar")->trigger();
-    for (QMdiSubWindow *s : {grafico.data(), dados.data(), juncao.data()})
+    for (QMdiSubWindow *s : { grafico.data(), dados.data(), juncao.data() })
         QVERIFY(s->isMinimized());
     b.item("ItemOrganizarIcones")->trigger();
     QVERIFY(!grafico->geometry().intersects(juncao->geometry()));
     b.item("ItemRestaurar")->trigger();
-    for (QMdiSubWindow *s : {grafico.data(), dados.data(), juncao.data()})
+    for (QMdiSubWindow *s : { grafico.data(), dados.data(), juncao.data() })
         QVERIFY(!s->isMinimized());
     // Only graph and merged windows are closed: a graph window closes its
     // own companions.
@@ -230,7 +234,7 @@ void TestTFormPrincJanelas::aboutBoxShowsItsTexts()
     QCOMPARE(sobre.windowTitle(), QStringLiteral("Sobre"));
     QCOMPARE(sobre.findChild<QLabel *>(QStringLiteral("Version"))->text(), QString::fromUtf8("Versão 1.14"));
     QCOMPARE(sobre.findChild<QLabel *>(QStringLiteral("Comments"))->text(),
-             QString::fromUtf8("Software de Configuração do Tarvek"));
+        QString::fromUtf8("Software de Configuração do Tarvek"));
     QCOMPARE(sobre.findChild<QLabel *>(QStringLiteral("ProductName"))->text(), QStringLiteral("Quorvane"));
     QVERIFY(sobre.findChild<QDialogButtonBox *>());
 }
