@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -59,6 +60,7 @@ private slots:
     void tilingPlacesTheWindowsSideBySide_data();
     void tilingPlacesTheWindowsSideBySide();
     void minimiseRestoreAndCloseAll();
+    void windowMenuListsTheOpenChildren();
     void helpOpensAtItsKeyword_data();
     void helpOpensAtItsKeyword();
     void aboutBoxShowsItsTexts();
@@ -120,9 +122,9 @@ void TestTFormPrincJanelas::commandsFollowTheOpenWindows()
         if (filhas[i].isLower())
             subs[i]->close();
     }
+    // The frame follows by itself: activation, and children coming and going.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    b.princ->UpdateMenuItems();
     QStringList obtidos;
     for (const char *nome : kComandos) {
         QAction *a = b.item(nome);
@@ -197,6 +199,36 @@ void TestTFormPrincJanelas::minimiseRestoreAndCloseAll()
     QVERIFY(!grafico);
     QVERIFY(!juncao);
     QVERIFY(dados);
+}
+
+void TestTFormPrincJanelas::windowMenuListsTheOpenChildren()
+{
+    BancadaPrinc b({}, pastaBibliotecaTeste("formulas_teste"));
+    b.mostra();
+    abreFilha(*b.princ, TipoJanela::Grafico, QStringLiteral("Forno - Gráfico"));
+    QMdiSubWindow *segunda = abreFilha(*b.princ, TipoJanela::Juncao, QStringLiteral("Junção"));
+    b.princ->mdiArea()->setActiveSubWindow(segunda);
+    QMenu *janela = nullptr;
+    for (QAction *a : b.princ->menuBar()->actions()) {
+        if (a->text() == QStringLiteral("&Janela"))
+            janela = a->menu();
+    }
+    QVERIFY(janela);
+    const auto lista = [janela] {
+        emit janela->aboutToShow();
+        QStringList textos;
+        for (QAction *a : janela->actions()) {
+            if (!a->isSeparator() && a->objectName().isEmpty())
+                textos << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+        }
+        return textos;
+    };
+    QCOMPARE(
+        lista(), (QStringList { QString::fromUtf8("&1 Forno - Gráfico"), QString::fromUtf8("&2 Junção *") }));
+    // Shown again, the list is made anew, not appended.
+    segunda->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(lista(), QStringList { QString::fromUtf8("&1 Forno - Gráfico *") });
 }
 
 void TestTFormPrincJanelas::helpOpensAtItsKeyword_data()
