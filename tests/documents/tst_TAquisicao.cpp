@@ -2,7 +2,6 @@
 #include "DataHora.h"
 #include "FormataDataHora.h"
 #include "NumeracaoGraficos.h"
-#include "Real48.h"
 #include "TAquisicao.h"
 
 #include <QtTest>
@@ -39,8 +38,6 @@ private slots:
     void instanteDaEntrada();
     void fimEhAUltimaEntrada_data();
     void fimEhAUltimaEntrada();
-    void textoMeioSegundoMarcaAMetade();
-    void valoresGuardadosComoReal48();
     void normalizaLimitesDeTermoparEPt100_data();
     void normalizaLimitesDeTermoparEPt100();
     void escalaComum_data();
@@ -108,28 +105,6 @@ void tst_TAquisicao::fimEhAUltimaEntrada()
     a.Fim = instante(2010, 5, 5, 5, 5, 5);  // what the file or the logger said
     a.AjustaFim();
     QCOMPARE(texto(a.Fim), esperado);
-}
-
-void tst_TAquisicao::textoMeioSegundoMarcaAMetade()
-{
-    const TAquisicao a = documento(0.0, 5, instante(2000, 1, 1, 10, 0, 0));
-    const ConfigRegional r = ConfigRegional::portuguesBrasil();
-    QCOMPARE(a.textoMeioSegundo(0, r), QStringLiteral("01/01/2000 10:00:00 .0"));
-    QCOMPARE(a.textoMeioSegundo(3, r), QStringLiteral("01/01/2000 10:00:01 .5"));
-    QCOMPARE(a.textoMeioSegundo(4, r), QStringLiteral("01/01/2000 10:00:02 .0"));
-}
-
-void tst_TAquisicao::valoresGuardadosComoReal48()
-{
-    TAquisicao a;
-    a.adicionaLeitura(0.1, 23.456);
-    a.defineIntervalo(2.7);
-    QCOMPARE(a.NumLeituras(), 1);
-    QCOMPARE(a.leitura(0).Canal1(), Real48::arredonda(0.1));
-    QCOMPARE(a.leitura(0).Canal2(), Real48::arredonda(23.456));
-    QVERIFY(a.leitura(0).Canal1() != 0.1);
-    QCOMPARE(a.IntervaloAquisicoes(), Real48::arredonda(2.7));
-    QVERIFY(!a.meioSegundo());
 }
 
 void tst_TAquisicao::normalizaLimitesDeTermoparEPt100_data()

@@ -63,7 +63,6 @@ class tst_VistasCompanheiras : public QObject
 private slots:
     void init();
     void informacoesComTituloPainelETexto();
-    void setaInformacoesAcrescentaUmaLinha();
     void leiturasComTituloPainelELinhas();
     void listaDeUmMilhaoDeEntradasAbreSemDemora();
     void selecaoDeVariasLinhas();
@@ -114,16 +113,6 @@ void tst_VistasCompanheiras::informacoesComTituloPainelETexto()
     QVERIFY(v->Memo1()->isReadOnly());
     QVERIFY(v->Memo1()->isVisible());
     QCOMPARE(v->linhas(), Atualiza_Informacoes(*a, m_catalogo, m_regional));
-}
-
-void tst_VistasCompanheiras::setaInformacoesAcrescentaUmaLinha()
-{
-    TFormInform v(m_ambiente);
-    QVERIFY(v.linhas().isEmpty());
-    v.SetaInformacoes(QStringLiteral("um"));
-    v.SetaInformacoes(QStringLiteral(" "));
-    v.SetaInformacoes(QStringLiteral("três"));
-    QCOMPARE(v.linhas(), (QStringList { "um", " ", "três" }));
 }
 
 void tst_VistasCompanheiras::leiturasComTituloPainelELinhas()
