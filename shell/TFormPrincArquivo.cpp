@@ -64,10 +64,11 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
     connect(grafico, &TFormGrafico::fechou, this,
         [this] { QTimer::singleShot(0, this, &TFormPrinc::UpdateMenuItems); });
     grafico->setWindowTitle(nome + m_catalogo.texto(227));
-    grafico->resize(m_mdi->viewport()->size() * 3 / 4);
     grafico->Seta_Aquisicao(std::move(aquisicao));
     grafico->Seta_Modo_Arq(doArquivo);
     insereFilha(grafico);
+    const QSize area = m_mdi->viewport()->size();
+    moldura(grafico)->resize(qMax(640, area.width() * 3 / 5), qMax(440, area.height() * 2 / 3));
     grafico->Abre_Children(nome);
     UpdateMenuItems();
 }

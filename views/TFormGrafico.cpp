@@ -101,6 +101,8 @@ void TFormGrafico::montaJanela()
     faixa->addLayout(esquerda);
     faixa->addStretch(1);
     faixa->addLayout(direita);
+    // Room for the time-axis title and the strip.
+    setMinimumSize(560, 360);
     auto *principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 4);
     principal->addWidget(TheChart, 1);
