@@ -7,10 +7,13 @@
 #include "ArquivoQvg.h"
 #include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
+#include "GraficoLinhas.h"
 #include "JanelaFilha.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -58,6 +61,7 @@ private slots:
     void salvarPropoeNomeLimpoSemSufixo();
     void salvarCanceladoNaoGrava();
     void exportarGravaTexto();
+    void copiarPoeFiguraNaAreaDeTransferencia();
     void graficoELeiturasVoltamAFrente();
 
 private:
@@ -204,6 +208,19 @@ void TestTFormPrincGraficos::exportarGravaTexto()
     QVERIFY(f.open(QIODevice::ReadOnly));
     // 20 readings after the general parameters and the headings.
     QVERIFY(f.readAll().count("\r\n") > 20);
+}
+
+void TestTFormPrincGraficos::copiarPoeFiguraNaAreaDeTransferencia()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    QMdiSubWindow *grafico = subJanela(*m_b->princ, TipoJanela::Grafico);
+    m_b->princ->mdiArea()->setActiveSubWindow(grafico);
+    QGuiApplication::clipboard()->clear();
+    m_b->princ->ItemCopiarClick();
+    const QImage figura = QGuiApplication::clipboard()->image();
+    auto *g = qobject_cast<TFormGrafico *>(grafico->widget());
+    QVERIFY(!figura.isNull());
+    QCOMPARE(figura.size(), g->TheChart->size() * g->TheChart->devicePixelRatio());
 }
 
 void TestTFormPrincGraficos::graficoELeiturasVoltamAFrente()

@@ -61,6 +61,7 @@ private slots:
     void eixoDeTempoComRotulosETitulo_data();
     void eixoDeTempoComRotulosETitulo();
     void eixosMostraGradeDosEixosDeValor();
+    void eixoDeTempoMostraRotulosDaPrimeiraSerieVisivel();
     void cruzSegueMouseSoComCaixaMarcada_data();
     void cruzSegueMouseSoComCaixaMarcada();
     void perguntaAoFechar_data();
@@ -269,6 +270,24 @@ void tst_TFormGrafico::eixosMostraGradeDosEixosDeValor()
     j->CheckBoxGrid->click();
     QVERIFY(j->TheChart->grade(EixoGrafico::Esquerdo));
     QVERIFY(j->TheChart->grade(EixoGrafico::Direito));
+}
+
+void tst_TFormGrafico::eixoDeTempoMostraRotulosDaPrimeiraSerieVisivel()
+{
+    TFormGrafico *j = cria(documento(2));
+    QVERIFY(QTest::qWaitForWindowExposed(j));
+    j->TheChart->redesenha();
+    QVector<QString> rotulos = j->TheChart->xAxis->tickVectorLabels();
+    QVERIFY(rotulos.size() >= 2);
+    QCOMPARE(rotulos[0], QStringLiteral("10:00:00  01/01/00"));
+    QVERIFY(rotulos[1].endsWith(QStringLiteral("  01/01")));
+    // Channel 1 hidden: channel 2's labels take over.
+    j->CheckBoxSerie1->click();
+    j->TheChart->redesenha();
+    rotulos = j->TheChart->xAxis->tickVectorLabels();
+    QVERIFY(rotulos.size() >= 2);
+    QCOMPARE(rotulos[0], QStringLiteral("10:00:00"));
+    QVERIFY(rotulos[1].endsWith(QStringLiteral(" s")) || rotulos[1].endsWith(QStringLiteral(" m")));
 }
 
 void tst_TFormGrafico::cruzSegueMouseSoComCaixaMarcada_data()
