@@ -61,6 +61,7 @@ private slots:
     void eixoDeTempoComRotulosETitulo_data();
     void eixoDeTempoComRotulosETitulo();
     void eixosMostraGradeDosEixosDeValor();
+    void ativacaoDaMolduraNaoTornaAtual();
     void eixoDeTempoMostraRotulosDaPrimeiraSerieVisivel();
     void cruzSegueMouseSoComCaixaMarcada_data();
     void cruzSegueMouseSoComCaixaMarcada();
@@ -288,6 +289,24 @@ void tst_TFormGrafico::eixoDeTempoMostraRotulosDaPrimeiraSerieVisivel()
     QVERIFY(rotulos.size() >= 2);
     QCOMPARE(rotulos[0], QStringLiteral("10:00:00"));
     QVERIFY(rotulos[1].endsWith(QStringLiteral(" s")) || rotulos[1].endsWith(QStringLiteral(" m")));
+}
+
+void tst_TFormGrafico::ativacaoDaMolduraNaoTornaAtual()
+{
+    // Every widget of a window hears of that window's activation: a graph
+    // inside a frame must not take the frame's activation as its own.
+    QWidget moldura;
+    TFormGrafico::Ligacoes l;
+    auto *dentro = new TFormGrafico(m_ambiente, l, &moldura);
+    QSignalSpy atualDentro(dentro, &TFormGrafico::tornouAtual);
+    QEvent ativa(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(dentro, &ativa);
+    QCOMPARE(atualDentro.count(), 0);
+    TFormGrafico *sozinha = cria(documento(1));
+    QSignalSpy atualSozinha(sozinha, &TFormGrafico::tornouAtual);
+    QCoreApplication::sendEvent(sozinha, &ativa);
+    QCOMPARE(atualSozinha.count(), 1);
+    sozinha->Seta_Modo_Arq(true);
 }
 
 void tst_TFormGrafico::cruzSegueMouseSoComCaixaMarcada_data()
