@@ -567,6 +567,9 @@ void GraficoLinhas::mouseMoveEvent(QMouseEvent *evento)
     const QPoint d = evento->pos() - m_inicioArrasto;
     if (!m_moveu && std::abs(d.x()) < 3 && std::abs(d.y()) < 3)
         return;
+    // Panning changes the scales as a zoom does: the undo puts them back.
+    if (!m_moveu && m_arrasto == Arrasto::Rolagem)
+        guardaEscalas();
     m_moveu = true;
     if (m_arrasto == Arrasto::Zoom) {
         m_camada->defineRetangulo(QRect(m_inicioArrasto, evento->pos()).normalized());

@@ -152,6 +152,10 @@ void tst_GraficoLinhas::rolagemSoVertical()
     QCOMPARE(m_g->escala(EixoGrafico::Inferior), tempo);
     // Dragging down moves the data down: the scale moves up.
     QVERIFY(m_g->minimo(EixoGrafico::Esquerdo) > esquerdo);
+    // The undo puts the panned scale back.
+    m_g->desfazZoom();
+    QCOMPARE(m_g->minimo(EixoGrafico::Esquerdo), esquerdo);
+    QVERIFY(m_g->automatico(EixoGrafico::Esquerdo));
 }
 
 void tst_GraficoLinhas::rotulosDoTempoAoMenos15PixelsApart_data()
