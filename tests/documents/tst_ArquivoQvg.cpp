@@ -110,6 +110,7 @@ private slots:
     void gravaParteInteiraDoIntervaloELinhasDeTextoInteiras();
     void valorComDuasCasas_data();
     void valorComDuasCasas();
+    void datasFixasQualquerQueSejaARegiao();
     void leAsLinhasNaOrdem();
     void leValoresComVirgulaOuPonto_data();
     void leValoresComVirgulaOuPonto();
@@ -195,6 +196,26 @@ void tst_ArquivoQvg::valorComDuasCasas()
     a.adicionaLeitura(valor, 0);
     const QStringList linhas = linhasDe(ArquivoQvg::conteudo(a, regional(separador)));
     QCOMPARE(linhas[21], esperado);
+}
+
+void tst_ArquivoQvg::datasFixasQualquerQueSejaARegiao()
+{
+    ConfigRegional outra = regional(u'.');
+    outra.separadorData = u'-';
+    outra.separadorHora = u'.';
+    outra.formatoDataCurta = QStringLiteral("yyyy-mm-dd");
+    const QByteArray bytes = ArquivoQvg::conteudo(exemplo(), outra);
+    const QStringList linhas = linhasDe(bytes);
+    QCOMPARE(linhas.mid(8, 4), (QStringList { "02/01/2000", "10:00:00", "02/01/2000", "10:00:20" }));
+    const auto r = ArquivoQvg::le(bytes, outra);
+    QCOMPARE(r.erro, ArquivoQvg::Erro::Nenhum);
+    QCOMPARE(r.aquisicao.Inicio, exemplo().Inicio);
+    QCOMPARE(r.aquisicao.Fim, exemplo().Fim);
+    // One-digit day, month and hour fields, and a time without seconds.
+    QStringList curtas = linhasExemplo();
+    curtas[8] = QStringLiteral("2/1/2000");
+    curtas[9] = QStringLiteral("9:05");
+    QCOMPARE(le(curtas).aquisicao.Inicio, DataHora::codifica(2000, 1, 2, 9, 5, 0).value());
 }
 
 void tst_ArquivoQvg::leAsLinhasNaOrdem()
