@@ -52,6 +52,10 @@ void TFormGrafico::ligaSubJanela()
     m_ligada = true;
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
         [this](Qt::WindowStates antes, Qt::WindowStates agora) {
+            // A frame that is going away deactivates its children on the
+            // way out: that is no change of the current graph.
+            if (!window()->isVisible())
+                return;
             const bool ativa = agora.testFlag(Qt::WindowActive);
             if (ativa != antes.testFlag(Qt::WindowActive))
                 ativa ? FormActivate() : FormDeactivate();
