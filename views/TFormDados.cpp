@@ -100,7 +100,9 @@ bool TFormDados::Grava_Arquivo(const QString &caminho, int primeira, int ultima)
 
 bool TFormDados::event(QEvent *evento)
 {
-    if (evento->type() == QEvent::WindowActivate)
+    // Every widget of a window hears of that window's activation: inside a
+    // frame only the sub-window's own activation counts (ligaSubJanela).
+    if (evento->type() == QEvent::WindowActivate && isWindow())
         emit ativada(m_tag);
     else if (evento->type() == QEvent::ParentChange)
         ligaSubJanela();

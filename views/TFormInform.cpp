@@ -144,7 +144,9 @@ bool TFormInform::Grava_Arquivo(const QString &caminho)
 
 bool TFormInform::event(QEvent *evento)
 {
-    if (evento->type() == QEvent::WindowActivate)
+    // Every widget of a window hears of that window's activation: inside a
+    // frame only the sub-window's own activation counts (ligaSubJanela).
+    if (evento->type() == QEvent::WindowActivate && isWindow())
         emit ativada(m_tag);
     else if (evento->type() == QEvent::ParentChange)
         ligaSubJanela();

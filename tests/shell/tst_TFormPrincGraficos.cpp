@@ -63,6 +63,7 @@ private slots:
     void exportarGravaTexto();
     void copiarPoeFiguraNaAreaDeTransferencia();
     void graficoELeiturasVoltamAFrente();
+    void ativarMolduraMantemGraficoAtual();
 
 private:
     std::unique_ptr<BancadaPrinc> m_b;
@@ -239,6 +240,22 @@ void TestTFormPrincGraficos::graficoELeiturasVoltamAFrente()
     QVERIFY(subJanela(*m_b->princ, TipoJanela::Dados));
     m_b->princ->ItemParametrosGeraisClick();
     QCOMPARE(mdi->subWindowList().size(), 3);
+}
+
+void TestTFormPrincGraficos::ativarMolduraMantemGraficoAtual()
+{
+    // Coming back to the program activates the frame and, through it, every
+    // widget inside: the current graph stays the one the user was on.
+    m_b->princ->NovoGrafico(QStringLiteral("A"), documento(), true);
+    m_b->princ->NovoGrafico(QStringLiteral("B"), documento(), true);
+    QMdiArea *mdi = m_b->princ->mdiArea();
+    for (QMdiSubWindow *s : mdi->subWindowList())
+        if (s->widget()->windowTitle() == QStringLiteral("A - Gráfico"))
+            mdi->setActiveSubWindow(s);
+    QCOMPARE(m_b->princ->GraficoAtual()->windowTitle(), QStringLiteral("A - Gráfico"));
+    QEvent ativa(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(m_b->princ.get(), &ativa);
+    QCOMPARE(m_b->princ->GraficoAtual()->windowTitle(), QStringLiteral("A - Gráfico"));
 }
 
 QTEST_MAIN(TestTFormPrincGraficos)
