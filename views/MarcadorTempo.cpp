@@ -35,7 +35,13 @@ void MarcadorTempo::generate(const QCPRange &range, const QLocale &locale, QChar
     e.pixelMinimo = inicio;
     e.pixelMaximo = inicio + comprimento;
     e.espaco = m_espaco;
-    const QList<int> escolhidos = EscolhaRotulos::escolhe(e);
+    QList<int> escolhidos = EscolhaRotulos::escolhe(e);
+    // A label that would run past either side of the chart is left out.
+    const double largura = m_eixo->parentPlot()->width();
+    while (!escolhidos.isEmpty() && e.pixel(escolhidos.last()) + e.largura(escolhidos.last()) / 2 > largura)
+        escolhidos.removeLast();
+    while (!escolhidos.isEmpty() && e.pixel(escolhidos.first()) - e.largura(escolhidos.first()) / 2 < 0)
+        escolhidos.removeFirst();
 
     ticks.clear();
     if (tickLabels)
