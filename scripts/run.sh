@@ -17,8 +17,23 @@ PASTA="${QUORVANE_CONFIG_DIR:-${XDG_CONFIG_HOME:-$HOME/.config}/Quorvane}"
 INI="$PASTA/QUORVANE.INI"
 if [ ! -e "$INI" ]; then
   mkdir -p "$PASTA"
-  printf '[COMUNICACAO]\r\nPORTA=1\r\n\r\n[PORTAS]\r\nCOM1=simulador\r\n' > "$INI"
-  echo "run.sh: first run: $INI created; COM1 is the simulated Tarvek" \
-       "(change COM1 in section PORTAS to a device such as /dev/ttyUSB0 for a real one)."
+  LOGGER=""
+  for d in /dev/ttyUSB0 /dev/ttyACM0; do
+    if [ -e "$d" ]; then LOGGER="$d"; break; fi
+  done
+  if [ -n "$LOGGER" ]; then
+    # A USB serial adapter is attached: offer it as COM1, keep COM2 simulated.
+    printf '[COMUNICACAO]\r\nPORTA=1\r\n\r\n[PORTAS]\r\nCOM1=%s\r\nCOM2=simulador\r\n' "$LOGGER" > "$INI"
+    echo "run.sh: first run: $INI created; COM1 is $LOGGER, COM2 the simulated Tarvek."
+  else
+    printf '[COMUNICACAO]\r\nPORTA=1\r\n\r\n[PORTAS]\r\nCOM1=simulador\r\n' > "$INI"
+    echo "run.sh: first run: $INI created; no logger found, COM1 is the simulated Tarvek" \
+         "(set COM1 in section PORTAS to a device such as /dev/ttyUSB0 for a real one)."
+  fi
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  # No desktop session (a bare server, a container): run on a virtual screen.
+  echo "run.sh: no display found; starting Quorvane on a virtual X screen (xvfb-run)."
+  exec xvfb-run -a -s "-screen 0 1280x800x24" build/shell/quorvane "$@"
 fi
 exec build/shell/quorvane "$@"
