@@ -3,56 +3,30 @@
 #include "Ambiente.h"
 #include "Catalogo.h"
 #include "ExportacaoTexto.h"
-#include "IMensagens.h"
-#include "JanelaFilha.h"
 #include "ModeloLeituras.h"
 #include "TAquisicao.h"
 
-#include <QEvent>
-#include <QLabel>
+#include <QColor>
 #include <QListView>
-#include <QMdiSubWindow>
-#include <QVBoxLayout>
 
 TFormDados::TFormDados(const Ambiente &ambiente, QWidget *parent)
-    : QWidget(parent)
-    , m_ambiente(ambiente)
-    , m_panel(CriaPainelTitulo(this, QColor(128, 0, 0)))
+    : VistaGrafico(ambiente, TipoJanela::Dados, QColor(128, 0, 0), 186, u"FormDados", parent)
     , m_lista(new QListView(this))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    marcaJanela(this, TipoJanela::Dados);
-    const Catalogo &cat = *ambiente.catalogo;
-    m_erroGravacao = cat.texto(171, u"FormDados");
-    m_panel->setText(cat.texto(186));
     m_lista->setObjectName(QStringLiteral("ListBoxDados"));
     m_lista->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lista->setUniformItemSizes(true);
     m_lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lista->setLayoutMode(QListView::SinglePass);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    m_lista->setFont(f);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_panel);
-    layout->addWidget(m_lista, 1);
+    m_lista->setFont(fonte());
+    poeConteudo(m_lista);
 }
 
 TFormDados *TFormDados::Abre_Dados(const QString &nome, const ContextoVista &contexto)
 {
     auto *vista = new TFormDados(*contexto.ambiente);
-    vista->setWindowTitle(nome + contexto.ambiente->catalogo->texto(185));
-    vista->setTag(contexto.numeroGrafico);
-    if (contexto.aoAtivar)
-        connect(vista, &TFormDados::ativada, vista, contexto.aoAtivar);
     vista->Atualiza_Dados(contexto.aquisicao);
-    if (contexto.insere)
-        contexto.insere(vista);
-    else
-        vista->show();
+    vista->coloca(nome + contexto.ambiente->catalogo->texto(185), contexto);
     return vista;
 }
 
@@ -94,30 +68,6 @@ bool TFormDados::Grava_Arquivo(const QString &caminho, int primeira, int ultima)
         ok = ExportacaoTexto::gravaLeituras(caminho, m_modelo->linhas(), *m_ambiente.catalogo, f);
     }
     if (!ok)
-        m_ambiente.mensagens->aviso(m_erroGravacao);
+        avisaErroGravacao();
     return ok;
-}
-
-bool TFormDados::event(QEvent *evento)
-{
-    // Every widget of a window hears of that window's activation: inside a
-    // frame only the sub-window's own activation counts (ligaSubJanela).
-    if (evento->type() == QEvent::WindowActivate && isWindow())
-        emit ativada(m_tag);
-    else if (evento->type() == QEvent::ParentChange)
-        ligaSubJanela();
-    return QWidget::event(evento);
-}
-
-void TFormDados::ligaSubJanela()
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!sub || m_ligada)
-        return;
-    m_ligada = true;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this,
-        [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-            if (agora.testFlag(Qt::WindowActive) && !antes.testFlag(Qt::WindowActive))
-                emit ativada(m_tag);
-        });
 }

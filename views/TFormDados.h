@@ -1,13 +1,15 @@
 #pragma once
 
-#include "TFormInform.h"
+#include "VistaGrafico.h"
+
+#include <QPointer>
 
 class ModeloLeituras;
 class QListView;
 
 // The readings list of a graph: a heading panel over a list with the column
 // heading and one line per entry. Lines are made as they are shown.
-class TFormDados : public QWidget
+class TFormDados : public VistaGrafico
 {
     Q_OBJECT
 public:
@@ -30,26 +32,10 @@ public:
     // file; a failure shows the view's save error.
     bool Grava_Arquivo(const QString &caminho, int primeira, int ultima);
 
-    int tag() const { return m_tag; }
-    void setTag(int numeroGrafico) { m_tag = numeroGrafico; }
-
     QLabel *PanelDados() const { return m_panel; }
     QListView *ListBoxDados() const { return m_lista; }
 
-signals:
-    void ativada(int numeroGrafico);
-
-protected:
-    bool event(QEvent *evento) override;
-
 private:
-    void ligaSubJanela();
-
-    const Ambiente &m_ambiente;
-    QLabel *m_panel;
     QListView *m_lista;
     ModeloLeituras *m_modelo = nullptr;
-    QString m_erroGravacao;
-    int m_tag = 0;
-    bool m_ligada = false;
 };

@@ -44,6 +44,9 @@ TFormGrafico::TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, Q
     marcaJanela(this, TipoJanela::Grafico);
     montaJanela();
     FormCreate();
+    new ObservadorAtivacao(
+        this, [this](bool ativa) { ativa ? FormActivate() : FormDeactivate(); },
+        ObservadorAtivacao::QuadroFechando::Ignora);
 }
 
 TFormGrafico::~TFormGrafico() = default;

@@ -91,7 +91,6 @@ signals:
     void fechou(TFormGrafico *janela);
 
 protected:
-    bool event(QEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
 
 private:
@@ -116,7 +115,6 @@ private:
     bool defineEscalaCanal(int eixo, int canal);
     void aplicaPassosZoom(bool aproxima);
     ContextoVista contexto() const;
-    void ligaSubJanela();
     QString texto(int numero) const;
 
     const Ambiente &m_ambiente;
@@ -125,7 +123,6 @@ private:
     QPointer<TFormInform> m_inform;
     QPointer<TFormDados> m_dados;
     int m_numero = -1;
-    bool m_ligada = false;
     bool m_fechada = false;
 
     bool Salvo = false;

@@ -21,47 +21,6 @@
 
 // ---- activation ---------------------------------------------------------
 
-bool TFormGrafico::event(QEvent *evento)
-{
-    // Every widget of a window hears of its activation; only a graph window
-    // that is a window of its own takes these as its own.
-    switch (evento->type()) {
-    case QEvent::WindowActivate:
-        if (isWindow())
-            FormActivate();
-        break;
-    case QEvent::WindowDeactivate:
-        if (isWindow())
-            FormDeactivate();
-        break;
-    case QEvent::ParentChange:
-        ligaSubJanela();
-        break;
-    default:
-        break;
-    }
-    return QWidget::event(evento);
-}
-
-// Inside a frame, the sub-window is what gets activated.
-void TFormGrafico::ligaSubJanela()
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!sub || m_ligada)
-        return;
-    m_ligada = true;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this,
-        [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-            // A frame that is going away deactivates its children on the
-            // way out: that is no change of the current graph.
-            if (!window()->isVisible())
-                return;
-            const bool ativa = agora.testFlag(Qt::WindowActive);
-            if (ativa != antes.testFlag(Qt::WindowActive))
-                ativa ? FormActivate() : FormDeactivate();
-        });
-}
-
 void TFormGrafico::FormActivate()
 {
     emit tornouAtual(this);
