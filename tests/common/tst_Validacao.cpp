@@ -1,7 +1,5 @@
-#include "Ambiente.h"
+#include "AmbienteFalso.h"
 #include "Catalogo.h"
-#include "ConfigRegional.h"
-#include "Fakes.h"
 #include "Validacao.h"
 
 #include <QTest>
@@ -89,34 +87,24 @@ void TestValidacao::oneWarningPerRefusal()
     QFETCH(Rotina, rotina);
     QFETCH(QString, texto);
     QFETCH(int, mensagem);
-    MensagensFalsas mensagens;
-    const Catalogo catalogo;
-    const ConfigRegional regional = ConfigRegional::portuguesBrasil();
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.catalogo = &catalogo;
-    ambiente.regional = &regional;
+    AmbienteFalso f;
 
-    QCOMPARE(valida(rotina, texto, ambiente), mensagem == 0);
+    QCOMPARE(valida(rotina, texto, f.ambiente), mensagem == 0);
     if (mensagem == 0) {
-        QVERIFY(mensagens.registro.isEmpty());
+        QVERIFY(f.mensagens.registro.isEmpty());
     } else {
-        QCOMPARE(mensagens.registro.size(), 1);
-        QCOMPARE(mensagens.registro.first().tipo, MensagemRegistrada::Tipo::Aviso);
-        QCOMPARE(mensagens.registro.first().texto, Catalogo::padrao(mensagem));
+        QCOMPARE(f.mensagens.registro.size(), 1);
+        QCOMPARE(f.mensagens.registro.first().tipo, MensagemRegistrada::Tipo::Aviso);
+        QCOMPARE(f.mensagens.registro.first().texto, Catalogo::padrao(mensagem));
     }
 }
 
 void TestValidacao::replacedTextsAreShown()
 {
-    MensagensFalsas mensagens;
-    Catalogo catalogo;
-    catalogo.substitui(247, QStringLiteral("Invalid date."));
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.catalogo = &catalogo;
-    QVERIFY(!ValidaData(QStringLiteral("30/02/2001"), ambiente));
-    QCOMPARE(mensagens.textos(), QStringList { QStringLiteral("Invalid date.") });
+    AmbienteFalso f;
+    f.catalogo.substitui(247, QStringLiteral("Invalid date."));
+    QVERIFY(!ValidaData(QStringLiteral("30/02/2001"), f.ambiente));
+    QCOMPARE(f.mensagens.textos(), QStringList { QStringLiteral("Invalid date.") });
 }
 
 void TestValidacao::worksWithoutMessagesOrCatalogue()

@@ -1,9 +1,7 @@
-#include "Ambiente.h"
+#include "AmbienteFalso.h"
 #include "ArquivoQvg.h"
-#include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
-#include "Fakes.h"
 #include "NumeracaoGraficos.h"
 #include "Real48.h"
 #include "Windows1252.h"
@@ -481,33 +479,23 @@ void tst_ArquivoQvg::gravacaoQueFalhaPreservaOArquivoAnterior()
 void tst_ArquivoQvg::gravacaoEmPastaInexistenteAvisa()
 {
     QTemporaryDir pasta;
-    MensagensFalsas mensagens;
-    Catalogo catalogo;
-    const ConfigRegional r = regional(u',');
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.catalogo = &catalogo;
-    ambiente.regional = &r;
-    QVERIFY(!ArquivoQvg::salva(exemplo(), pasta.filePath(QStringLiteral("nao/existe.qvg")), ambiente));
-    QCOMPARE(mensagens.textos(), QStringList { QStringLiteral("Erro na gravação do arquivo") });
-    QCOMPARE(mensagens.registro.front().tipo, MensagemRegistrada::Tipo::Aviso);
-    QVERIFY(ArquivoQvg::salva(exemplo(), pasta.filePath(QStringLiteral("existe.qvg")), ambiente));
-    QCOMPARE(mensagens.registro.size(), 1);
+    AmbienteFalso falsos;
+    falsos.regional = regional(u',');
+    QVERIFY(!ArquivoQvg::salva(exemplo(), pasta.filePath(QStringLiteral("nao/existe.qvg")), falsos.ambiente));
+    QCOMPARE(falsos.mensagens.textos(), QStringList { QStringLiteral("Erro na gravação do arquivo") });
+    QCOMPARE(falsos.mensagens.registro.front().tipo, MensagemRegistrada::Tipo::Aviso);
+    QVERIFY(ArquivoQvg::salva(exemplo(), pasta.filePath(QStringLiteral("existe.qvg")), falsos.ambiente));
+    QCOMPARE(falsos.mensagens.registro.size(), 1);
 }
 
 void tst_ArquivoQvg::abreMostraAsTresRecusas()
 {
     QTemporaryDir pasta;
-    MensagensFalsas mensagens;
-    Catalogo catalogo;
-    const ConfigRegional r = regional(u',');
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.catalogo = &catalogo;
-    ambiente.regional = &r;
+    AmbienteFalso falsos;
+    falsos.regional = regional(u',');
     NumeracaoGraficos numeracao;
     const QString bom = pasta.filePath(QStringLiteral("bom.qvg"));
-    QVERIFY(ArquivoQvg::grava(exemplo(), bom, r));
+    QVERIFY(ArquivoQvg::grava(exemplo(), bom, falsos.regional));
     const QString ruim = pasta.filePath(QStringLiteral("ruim.qvg"));
     QStringList linhas = linhasExemplo();
     linhas[23] = QStringLiteral("?");
@@ -517,15 +505,15 @@ void tst_ArquivoQvg::abreMostraAsTresRecusas()
     f.close();
 
     TAquisicao a;
-    QVERIFY(ArquivoQvg::abre(bom, numeracao, ambiente, a));
+    QVERIFY(ArquivoQvg::abre(bom, numeracao, falsos.ambiente, a));
     QCOMPARE(a.NumLeituras(), 3);
-    QVERIFY(!ArquivoQvg::abre(pasta.filePath(QStringLiteral("falta.qvg")), numeracao, ambiente, a));
-    QVERIFY(!ArquivoQvg::abre(ruim, numeracao, ambiente, a));
+    QVERIFY(!ArquivoQvg::abre(pasta.filePath(QStringLiteral("falta.qvg")), numeracao, falsos.ambiente, a));
+    QVERIFY(!ArquivoQvg::abre(ruim, numeracao, falsos.ambiente, a));
     QObject janela;
     for (int i = 0; i < NumeracaoGraficos::Limite; ++i)
         numeracao.registra(&janela);
-    QVERIFY(!ArquivoQvg::abre(bom, numeracao, ambiente, a));
-    QCOMPARE(mensagens.textos(),
+    QVERIFY(!ArquivoQvg::abre(bom, numeracao, falsos.ambiente, a));
+    QCOMPARE(falsos.mensagens.textos(),
         (QStringList {
             kNaoExiste, kFormato, QStringLiteral("Memória não disponível. Reinicialize o Quorvane.") }));
 }

@@ -2,35 +2,21 @@
 
 // The link on a scripted port with a scripted logger, all in virtual time.
 
-#include "Ambiente.h"
-#include "Catalogo.h"
-#include "Fakes.h"
+#include "AmbienteFalso.h"
 #include "PortaRoteirizada.h"
 #include "TDatalogger.h"
 #include "TarvekRoteirizado.h"
 
 #include <memory>
 
-struct Bancada
+struct Bancada : AmbienteFalso
 {
-    RelogioVirtual relogio;
-    SinalFalso sinal;
-    MensagensFalsas mensagens;
-    LinhaStatusFalsa status;
-    ConfiguracoesMemoria configuracoes;
-    Catalogo catalogo;
     PortaRoteirizada porta { relogio };
     TarvekRoteirizado tarvek { porta };
     std::unique_ptr<TDatalogger> link;
 
     Bancada()
     {
-        Ambiente ambiente;
-        ambiente.mensagens = &mensagens;
-        ambiente.relogio = &relogio;
-        ambiente.sinal = &sinal;
-        ambiente.configuracoes = &configuracoes;
-        ambiente.catalogo = &catalogo;
         sinal.relogio = &relogio;
         link = std::make_unique<TDatalogger>(ambiente);
     }

@@ -1,7 +1,7 @@
+#include "AmbienteFalso.h"
 #include "BibliotecaExterna.h"
 #include "BibliotecaIdioma.h"
 #include "Catalogo.h"
-#include "Fakes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
@@ -112,30 +112,19 @@ void TestBibliotecaIdioma::englishLibraryCoversTheWholeCatalogue()
 
 void TestBibliotecaIdioma::acknowledgementErrorOfTheLinkComesFromTheLibrary()
 {
-    Catalogo catalogo;
-    QVERIFY(BibliotecaIdioma::aplica(catalogo, pasta("idioma_ack")));
-    MensagensFalsas mensagens;
-    RelogioVirtual relogio;
-    SinalFalso sinal;
-    ConfiguracoesMemoria configuracoes;
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.relogio = &relogio;
-    ambiente.sinal = &sinal;
-    ambiente.configuracoes = &configuracoes;
-    ambiente.catalogo = &catalogo;
+    AmbienteFalso f;
+    QVERIFY(BibliotecaIdioma::aplica(f.catalogo, pasta("idioma_ack")));
     TarvekSimulado tarvek;
     FalhaSimulada falha;
     falha.tipo = FalhaSimulada::Tipo::AckErrado;
     falha.alvo = TarvekSimulado::CmdFimAquisicoes;
     tarvek.injetaFalha(falha);
-    TMSCommSimulado porta(tarvek, relogio);
-    LinhaStatusFalsa status;
-    TDatalogger link(ambiente);
-    QVERIFY(link.AbreComunicacao(1, &porta, &status));
+    TMSCommSimulado porta(tarvek, f.relogio);
+    TDatalogger link(f.ambiente);
+    QVERIFY(link.AbreComunicacao(1, &porta, &f.status));
     QVERIFY(!link.FimAquisicoes());
-    QCOMPARE(status.texto, QString::fromUtf8("Sem confirmação do Tarvek!"));
-    QCOMPARE(status.cor, ILinhaStatus::Cor::Vermelho);
+    QCOMPARE(f.status.texto, QString::fromUtf8("Sem confirmação do Tarvek!"));
+    QCOMPARE(f.status.cor, ILinhaStatus::Cor::Vermelho);
 }
 
 void TestBibliotecaIdioma::libraryIsReleasedAfterUse()

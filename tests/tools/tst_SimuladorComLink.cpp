@@ -2,15 +2,13 @@
 // command reads what the description holds, writes change the logger, and
 // the simulator's faults give the link's errors.
 
-#include "Ambiente.h"
+#include "AmbienteFalso.h"
 #include "BlocoCalibracao.h"
 #include "BlocoConfiguracao.h"
 #include "BlocoLeituras.h"
 #include "BlocoNaoVolatil.h"
-#include "Catalogo.h"
 #include "CenariosTarvek.h"
 #include "ConversaoLeitura.h"
-#include "Fakes.h"
 #include "RotinasSensor.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
@@ -42,14 +40,8 @@ const char *const Descricao = R"({
   "aquisicoes": { "quantidade": 700, "desdeUltima": 6 }
 })";
 
-struct Bancada
+struct Bancada : AmbienteFalso
 {
-    RelogioVirtual relogio;
-    SinalFalso sinal;
-    MensagensFalsas mensagens;
-    LinhaStatusFalsa status;
-    ConfiguracoesMemoria configuracoes;
-    Catalogo catalogo;
     DescricaoTarvek descricao;
     TarvekSimulado tarvek;
     TMSCommSimulado porta { tarvek, relogio };
@@ -66,12 +58,6 @@ struct Bancada
         if (!descricao.aplica(tarvek, relogio.tickCount(), Agora, &erro))
             qFatal("%s", qPrintable(erro));
         configuracoes.grava(u"COMUNICACAO"_qs, u"DEBUG"_qs, u"FALSE"_qs);
-        Ambiente ambiente;
-        ambiente.mensagens = &mensagens;
-        ambiente.relogio = &relogio;
-        ambiente.sinal = &sinal;
-        ambiente.configuracoes = &configuracoes;
-        ambiente.catalogo = &catalogo;
         link = std::make_unique<TDatalogger>(ambiente);
         if (!link->AbreComunicacao(1, &porta, &status))
             qFatal("port did not open");

@@ -1,12 +1,10 @@
 // End to end: quorvane-tarvek-sim serves a pseudo-terminal, and the link
 // talks to it through the real serial port class with the real clock.
 
-#include "Ambiente.h"
+#include "AmbienteFalso.h"
 #include "BlocoConfiguracao.h"
 #include "BlocoNaoVolatil.h"
-#include "Catalogo.h"
 #include "CenariosTarvek.h"
-#include "Fakes.h"
 #include "RelogioQt.h"
 #include "TDatalogger.h"
 #include "TMSCommSerial.h"
@@ -83,25 +81,16 @@ void tst_TarvekPty::linkLeConfiguracaoEPaginaPeloTerminal()
     QVERIFY(sim.dispositivo.startsWith(u"/dev/"));
     QCOMPARE(QFileInfo(link).symLinkTarget(), sim.dispositivo);
 
+    AmbienteFalso f;
     RelogioQt relogio;
-    SinalFalso sinal;
-    MensagensFalsas mensagens;
-    LinhaStatusFalsa status;
-    ConfiguracoesMemoria configuracoes;
-    configuracoes.grava(u"COMUNICACAO"_qs, u"DEBUG"_qs, u"FALSE"_qs);
-    Catalogo catalogo;
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.relogio = &relogio;
-    ambiente.sinal = &sinal;
-    ambiente.configuracoes = &configuracoes;
-    ambiente.catalogo = &catalogo;
-    TDatalogger tarvek(ambiente);
+    f.ambiente.relogio = &relogio;
+    f.configuracoes.grava(u"COMUNICACAO"_qs, u"DEBUG"_qs, u"FALSE"_qs);
+    TDatalogger tarvek(f.ambiente);
     TMSCommSerial porta(link);
-    QVERIFY(tarvek.AbreComunicacao(1, &porta, &status));
+    QVERIFY(tarvek.AbreComunicacao(1, &porta, &f.status));
 
     QByteArray bloco;
-    QVERIFY2(tarvek.LeConfiguracao(bloco), qPrintable(status.historico.join(u" / ")));
+    QVERIFY2(tarvek.LeConfiguracao(bloco), qPrintable(f.status.historico.join(u" / ")));
     const BlocoConfiguracao cfg = BlocoConfiguracao::decodifica(bloco);
     QCOMPARE(cfg.Sensor1, 129);
     QCOMPARE(cfg.Intervalo, 19);
@@ -109,7 +98,7 @@ void tst_TarvekPty::linkLeConfiguracaoEPaginaPeloTerminal()
     QCOMPARE(cfg.Memoria, 32768);
 
     QByteArray pagina;
-    QVERIFY2(tarvek.LePagina(pagina, 1), qPrintable(status.historico.join(u" / ")));
+    QVERIFY2(tarvek.LePagina(pagina, 1), qPrintable(f.status.historico.join(u" / ")));
     QString erro;
     const std::optional<DescricaoTarvek> d = CenariosTarvek::descricao(u"termopar"_qs, &erro);
     QVERIFY(d);
@@ -117,8 +106,8 @@ void tst_TarvekPty::linkLeConfiguracaoEPaginaPeloTerminal()
     QCOMPARE(pagina, local->memoria().mid(2048, 2048));
 
     QVERIFY(tarvek.FimAquisicoes());
-    QVERIFY(status.historico.filter(u"Erro"_qs).isEmpty());
-    QCOMPARE(sinal.bips, 0);
+    QVERIFY(f.status.historico.filter(u"Erro"_qs).isEmpty());
+    QCOMPARE(f.sinal.bips, 0);
     tarvek.FechaComunicacao();
 
     sim.processo.terminate();

@@ -1,9 +1,7 @@
-#include "Ambiente.h"
+#include "AmbienteFalso.h"
 #include "Catalogo.h"
-#include "ConfigRegional.h"
 #include "DataHora.h"
 #include "ExportacaoTexto.h"
-#include "Fakes.h"
 #include "Instantes.h"
 #include "LinhasLeituras.h"
 #include "TAquisicao.h"
@@ -43,20 +41,6 @@ QStringList linhasDoArquivo(const QString &caminho)
         l.removeLast();
     return l;
 }
-
-struct Cenario
-{
-    MensagensFalsas mensagens;
-    Catalogo catalogo;
-    ConfigRegional regional = ConfigRegional::portuguesBrasil();
-    Ambiente ambiente;
-    Cenario()
-    {
-        ambiente.mensagens = &mensagens;
-        ambiente.catalogo = &catalogo;
-        ambiente.regional = &regional;
-    }
-};
 
 }  // namespace
 
@@ -110,7 +94,7 @@ void tst_ExportacaoTexto::faixaDoTempoMostrado()
 
 void tst_ExportacaoTexto::exportaTudo()
 {
-    Cenario c;
+    AmbienteFalso c;
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("saida.txt"));
     const TAquisicao a = documento(10, 3);
@@ -139,7 +123,7 @@ void tst_ExportacaoTexto::exportaTudo()
 
 void tst_ExportacaoTexto::exportaSoOZoom()
 {
-    Cenario c;
+    AmbienteFalso c;
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("zoom.txt"));
     const TAquisicao a = documento(10, 20);
@@ -153,7 +137,7 @@ void tst_ExportacaoTexto::exportaSoOZoom()
 
 void tst_ExportacaoTexto::exportaMeioSegundo()
 {
-    Cenario c;
+    AmbienteFalso c;
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("meio.txt"));
     const TAquisicao a = documento(0, 6);
@@ -170,7 +154,7 @@ void tst_ExportacaoTexto::exportaMeioSegundo()
 
 void tst_ExportacaoTexto::faixaForaDasEntradasNaoEscreveOCabecalhoComoLeitura()
 {
-    Cenario c;
+    AmbienteFalso c;
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("fora.txt"));
     const TAquisicao a = documento(10, 5);
@@ -186,7 +170,7 @@ void tst_ExportacaoTexto::faixaForaDasEntradasNaoEscreveOCabecalhoComoLeitura()
 
 void tst_ExportacaoTexto::exportarDuasVezesSubstitui()
 {
-    Cenario c;
+    AmbienteFalso c;
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("duas.txt"));
     const TAquisicao a = documento(10, 20);
@@ -198,7 +182,7 @@ void tst_ExportacaoTexto::exportarDuasVezesSubstitui()
 
 void tst_ExportacaoTexto::falhaAvisaCadaParte()
 {
-    Cenario c;
+    AmbienteFalso c;
     QTemporaryDir pasta;
     const TAquisicao a = documento(10, 3);
     QVERIFY(!ExportacaoTexto::exporta(
