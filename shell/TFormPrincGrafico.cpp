@@ -1,20 +1,62 @@
 // The commands that act on a graph or merged window: printer set-up and
-// printing, zoom range, zoom steps, formula and merge. To be filled in with
-// those windows; the enabling rules are in TFormPrinc.cpp.
+// printing, zoom range, zoom steps, formula and merge. Printing, the zoom
+// range, formulas and merging are to be filled in with those windows; the
+// enabling rules are in TFormPrinc.cpp.
 #include "TFormPrinc.h"
 
-void TFormPrinc::ItemConfigImpClick() {}
+#include "JanelaFilha.h"
+#include "TFormGrafico.h"
 
-void TFormPrinc::ItemImprimirClick() {}
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
-void TFormPrinc::ItemFaixaZoomClick() {}
+namespace {
 
-void TFormPrinc::ItemFormulaClick() {}
+// The graph window the zoom steps act on: the current one, unless a merged
+// window is active (it zooms itself).
+TFormGrafico *graficoDoZoom(const TFormPrinc &principal)
+{
+    if (tipoJanela(principal.mdiArea()->currentSubWindow()) == TipoJanela::Juncao)
+        return nullptr;
+    return qobject_cast<TFormGrafico *>(principal.GraficoAtual());
+}
 
-void TFormPrinc::ItemZoomMaisClick() {}
+}  // namespace
 
-void TFormPrinc::ItemZoomMenosClick() {}
+void TFormPrinc::ItemConfigImpClick()
+{
+}
 
-void TFormPrinc::ItemZoom100Click() {}
+void TFormPrinc::ItemImprimirClick()
+{
+}
 
-void TFormPrinc::ItemJuncaoClick() {}
+void TFormPrinc::ItemFaixaZoomClick()
+{
+}
+
+void TFormPrinc::ItemFormulaClick()
+{
+}
+
+void TFormPrinc::ItemZoomMaisClick()
+{
+    if (TFormGrafico *g = graficoDoZoom(*this))
+        g->ZoomIn();
+}
+
+void TFormPrinc::ItemZoomMenosClick()
+{
+    if (TFormGrafico *g = graficoDoZoom(*this))
+        g->ZoomOut();
+}
+
+void TFormPrinc::ItemZoom100Click()
+{
+    if (TFormGrafico *g = graficoDoZoom(*this))
+        g->UndoZoom();
+}
+
+void TFormPrinc::ItemJuncaoClick()
+{
+}

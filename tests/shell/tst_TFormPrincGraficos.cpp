@@ -62,6 +62,7 @@ private slots:
     void salvarCanceladoNaoGrava();
     void exportarGravaTexto();
     void copiarPoeFiguraNaAreaDeTransferencia();
+    void zoomAgeNoGraficoAtual();
     void graficoELeiturasVoltamAFrente();
     void ativarMolduraMantemGraficoAtual();
 
@@ -222,6 +223,27 @@ void TestTFormPrincGraficos::copiarPoeFiguraNaAreaDeTransferencia()
     auto *g = qobject_cast<TFormGrafico *>(grafico->widget());
     QVERIFY(!figura.isNull());
     QCOMPARE(figura.size(), g->TheChart->size() * g->TheChart->devicePixelRatio());
+}
+
+void TestTFormPrincGraficos::zoomAgeNoGraficoAtual()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    QMdiSubWindow *dados = subJanela(*m_b->princ, TipoJanela::Dados);
+    m_b->princ->mdiArea()->setActiveSubWindow(dados);
+    auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+    QVERIFY(g);
+    const double um = 1.0 / 86400;  // one second on the time axis
+    const double minimo = g->TheChart->minimo(EixoGrafico::Inferior);
+    const double maximo = g->TheChart->maximo(EixoGrafico::Inferior);
+    m_b->princ->ItemZoomMaisClick();
+    m_b->princ->ItemZoomMaisClick();
+    QCOMPARE(g->TheChart->minimo(EixoGrafico::Inferior), minimo + 2 * um);
+    QCOMPARE(g->TheChart->maximo(EixoGrafico::Inferior), maximo - 2 * um);
+    m_b->princ->ItemZoomMenosClick();
+    QCOMPARE(g->TheChart->minimo(EixoGrafico::Inferior), minimo + um);
+    m_b->princ->ItemZoom100Click();
+    QCOMPARE(g->TheChart->minimo(EixoGrafico::Inferior), minimo);
+    QCOMPARE(g->TheChart->maximo(EixoGrafico::Inferior), maximo);
 }
 
 void TestTFormPrincGraficos::graficoELeiturasVoltamAFrente()
