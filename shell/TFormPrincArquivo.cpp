@@ -12,6 +12,7 @@
 #include "JanelaFilha.h"
 #include "NomeArquivoGrafico.h"
 #include "TFormGrafico.h"
+#include "VistaGrafico.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -150,15 +151,8 @@ void TFormPrinc::ItemCopiarClick()
 
 void TFormPrinc::ItemGraficoClick()
 {
-    TFormGrafico *g = comoGrafico(GraficoAtual());
-    if (!g)
-        return;
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(moldura(g))) {
-        if (sub->isMinimized())
-            sub->showNormal();
-        m_mdi->setActiveSubWindow(sub);
-    }
-    moldura(g)->raise();
+    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+        TrazParaFrente(g);
 }
 
 void TFormPrinc::ItemDadosClick()
