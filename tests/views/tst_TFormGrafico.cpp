@@ -1,11 +1,11 @@
 // The graph window: building the graph from one- and two-channel
 // documents, the axis limits and the single scale, the channel boxes and
 // margins, the save question, the save name and closing.
+#include "AmbienteFalso.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
-#include "Fakes.h"
 #include "GraficoLinhas.h"
 #include "NumeracaoGraficos.h"
 #include "SerieLinhas.h"
@@ -75,22 +75,16 @@ private slots:
 private:
     TFormGrafico *cria(TAquisicao a, const QString &nome = QStringLiteral("Forno"));
 
-    Catalogo m_catalogo;
-    ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
-    MensagensFalsas m_mensagens;
     DialogosArquivoFalsos m_dialogos;
     NumeracaoGraficos m_numeracao;
-    Ambiente m_ambiente;
+    AmbienteFalso m_falsos;
     QPointer<TFormGrafico> m_janela;
 };
 
 void tst_TFormGrafico::init()
 {
-    m_mensagens = MensagensFalsas();
+    m_falsos.mensagens = MensagensFalsas();
     m_dialogos = DialogosArquivoFalsos();
-    m_ambiente.catalogo = &m_catalogo;
-    m_ambiente.regional = &m_regional;
-    m_ambiente.mensagens = &m_mensagens;
 }
 
 void tst_TFormGrafico::cleanup()
@@ -103,8 +97,8 @@ TFormGrafico *tst_TFormGrafico::cria(TAquisicao a, const QString &nome)
     TFormGrafico::Ligacoes l;
     l.numeracao = &m_numeracao;
     l.dialogos = &m_dialogos;
-    m_janela = new TFormGrafico(m_ambiente, l);
-    m_janela->setWindowTitle(nome + m_catalogo.texto(227));
+    m_janela = new TFormGrafico(m_falsos.ambiente, l);
+    m_janela->setWindowTitle(nome + m_falsos.catalogo.texto(227));
     m_janela->resize(900, 600);
     m_janela->Seta_Aquisicao(std::move(a));
     m_janela->show();
@@ -297,7 +291,7 @@ void tst_TFormGrafico::ativacaoDaMolduraNaoTornaAtual()
     // inside a frame must not take the frame's activation as its own.
     QWidget moldura;
     TFormGrafico::Ligacoes l;
-    auto *dentro = new TFormGrafico(m_ambiente, l, &moldura);
+    auto *dentro = new TFormGrafico(m_falsos.ambiente, l, &moldura);
     QSignalSpy atualDentro(dentro, &TFormGrafico::tornouAtual);
     QEvent ativa(QEvent::WindowActivate);
     QCoreApplication::sendEvent(dentro, &ativa);
@@ -358,12 +352,12 @@ void tst_TFormGrafico::perguntaAoFechar()
     QFETCH(int, perguntas);
     TFormGrafico *j = cria(documento(2));
     j->Seta_Modo_Arq(doArquivo);
-    m_mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta(resposta));
+    m_falsos.mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta(resposta));
     QCOMPARE(j->close(), fecha);
-    QCOMPARE(m_mensagens.registro.size(), perguntas);
+    QCOMPARE(m_falsos.mensagens.registro.size(), perguntas);
     if (perguntas) {
-        QCOMPARE(m_mensagens.registro[0].tipo, MensagemRegistrada::Tipo::SimNaoCancela);
-        QCOMPARE(m_mensagens.registro[0].texto, QStringLiteral("Deseja salvar o gráfico \"Forno\" ?"));
+        QCOMPARE(m_falsos.mensagens.registro[0].tipo, MensagemRegistrada::Tipo::SimNaoCancela);
+        QCOMPARE(m_falsos.mensagens.registro[0].texto, QStringLiteral("Deseja salvar o gráfico \"Forno\" ?"));
     }
     QVERIFY(m_dialogos.pedidos.isEmpty());
 }
@@ -374,7 +368,7 @@ void tst_TFormGrafico::simECancelarDialogoFechaSemSalvar()
     j->Abre_Children(QStringLiteral("Forno"));
     const int numero = j->numeroGrafico();
     QCOMPARE(m_numeracao.grafico(numero), j);
-    m_mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
+    m_falsos.mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
     QSignalSpy fechou(j, &TFormGrafico::fechou);
     QVERIFY(j->close());
     QCOMPARE(m_dialogos.pedidos.size(), 1);
@@ -392,7 +386,7 @@ void tst_TFormGrafico::simESalvarGravaArquivo()
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("forno.qvg"));
     TFormGrafico *j = cria(documento(2));
-    m_mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
+    m_falsos.mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
     m_dialogos.respostasSalvar.enqueue(caminho);
     QVERIFY(j->close());
     QVERIFY(QFile::exists(caminho));

@@ -1,8 +1,7 @@
-#include "Ambiente.h"
+#include "AmbienteFalso.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
-#include "Fakes.h"
 #include "JanelaFilha.h"
 #include "LinhasLeituras.h"
 #include "TAquisicao.h"
@@ -75,20 +74,14 @@ private slots:
 private:
     ContextoVista contexto(std::shared_ptr<const TAquisicao> a, int numero = 7);
 
-    MensagensFalsas m_mensagens;
-    Catalogo m_catalogo;
-    ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
-    Ambiente m_ambiente;
+    AmbienteFalso m_falsos;
     QList<int> m_ativadas;
 };
 
 void tst_VistasCompanheiras::init()
 {
-    m_mensagens.registro.clear();
+    m_falsos.mensagens.registro.clear();
     m_ativadas.clear();
-    m_ambiente.mensagens = &m_mensagens;
-    m_ambiente.catalogo = &m_catalogo;
-    m_ambiente.regional = &m_regional;
 }
 
 ContextoVista tst_VistasCompanheiras::contexto(std::shared_ptr<const TAquisicao> a, int numero)
@@ -96,7 +89,7 @@ ContextoVista tst_VistasCompanheiras::contexto(std::shared_ptr<const TAquisicao>
     ContextoVista c;
     c.aquisicao = std::move(a);
     c.numeroGrafico = numero;
-    c.ambiente = &m_ambiente;
+    c.ambiente = &m_falsos.ambiente;
     c.aoAtivar = [this](int n) { m_ativadas << n; };
     return c;
 }
@@ -112,7 +105,7 @@ void tst_VistasCompanheiras::informacoesComTituloPainelETexto()
     QCOMPARE(tipoJanela(v.get()), TipoJanela::Informacoes);
     QVERIFY(v->Memo1()->isReadOnly());
     QVERIFY(v->Memo1()->isVisible());
-    QCOMPARE(v->linhas(), Atualiza_Informacoes(*a, m_catalogo, m_regional));
+    QCOMPARE(v->linhas(), Atualiza_Informacoes(*a, m_falsos.catalogo, m_falsos.regional));
 }
 
 void tst_VistasCompanheiras::leiturasComTituloPainelELinhas()
@@ -124,7 +117,7 @@ void tst_VistasCompanheiras::leiturasComTituloPainelELinhas()
     QCOMPARE(v->tag(), 3);
     QCOMPARE(tipoJanela(v.get()), TipoJanela::Dados);
     QCOMPARE(v->quantidadeLinhas(), 13);
-    const LinhasLeituras linhas(*a, m_catalogo, m_regional);
+    const LinhasLeituras linhas(*a, m_falsos.catalogo, m_falsos.regional);
     QAbstractItemModel *modelo = v->ListBoxDados()->model();
     QCOMPARE(modelo->rowCount(), 13);
     QCOMPARE(modelo->index(0, 0).data().toString(), linhas.cabecalho());
@@ -202,7 +195,7 @@ void tst_VistasCompanheiras::mostraReabreVistaFechada()
         TFormInform::MostraInformacoes(v, grafico, c);
         segunda = v.data();
         QCOMPARE(v->windowTitle(), QStringLiteral("forno.qvg - Gráfico - Informações"));
-        QCOMPARE(v->linhas(), Atualiza_Informacoes(*a, m_catalogo, m_regional));
+        QCOMPARE(v->linhas(), Atualiza_Informacoes(*a, m_falsos.catalogo, m_falsos.regional));
     }
     QVERIFY(segunda);
     QVERIFY(!primeira);
@@ -242,10 +235,10 @@ void tst_VistasCompanheiras::gravaArquivoDasVistas()
     QVERIFY(dados->Grava_Arquivo(caminho, 2, 4));
     const QStringList esperado = inform->linhas()
         + QStringList { QStringLiteral(" "), QStringLiteral("Tabela de Aquisições"),
-              m_catalogo.texto(172) + m_catalogo.texto(173), dados->linha(2), dados->linha(3),
+              m_falsos.catalogo.texto(172) + m_falsos.catalogo.texto(173), dados->linha(2), dados->linha(3),
               dados->linha(4) };
     QCOMPARE(linhasDoArquivo(caminho), esperado);
-    QVERIFY(m_mensagens.registro.isEmpty());
+    QVERIFY(m_falsos.mensagens.registro.isEmpty());
     // Lines outside the entries are never written, the heading least of all.
     QVERIFY(inform->Grava_Arquivo(caminho));
     QVERIFY(dados->Grava_Arquivo(caminho, 0, 99));
@@ -261,7 +254,7 @@ void tst_VistasCompanheiras::falhaNaGravacaoAvisaComOTextoDaVista()
     std::unique_ptr<TFormDados> dados(TFormDados::Abre_Dados(QStringLiteral("x"), contexto(a)));
     QVERIFY(!inform->Grava_Arquivo(caminho));
     QVERIFY(!dados->Grava_Arquivo(caminho, 1, 2));
-    QCOMPARE(m_mensagens.textos(),
+    QCOMPARE(m_falsos.mensagens.textos(),
         (QStringList { QStringLiteral("Erro na gravação do arquivo de informações"),
             QStringLiteral("Erro na gravação do arquivo de aquisições") }));
 }
