@@ -1,11 +1,11 @@
 #!/bin/sh
 # Installs what is needed, builds Quorvane and starts it.
 #
-# On the first run (no settings file yet) it writes one in which COM1 is the
-# built-in simulated Tarvek and is the port opened at start, so that the
-# program talks to a logger at once. Point COM1 to a device (or pick another
-# port in the "Porta" menu) to use a real Tarvek; an existing settings file
-# is never touched.
+# On the first run (no settings file yet) it writes one in which COM1 is
+# opened at start: an attached USB serial adapter if there is one (COM2 is
+# then the simulated Tarvek), otherwise the built-in simulated Tarvek, so
+# that the program talks to a logger at once. An existing settings file is
+# never touched.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
