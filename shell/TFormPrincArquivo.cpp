@@ -76,26 +76,10 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
 
 void TFormPrinc::Abrir_Grafico(const QString &caminho)
 {
-    const Catalogo &cat = m_catalogo;
-    if (m_numeracaoGraficos.esgotado()) {
-        m_ambiente.mensagens->aviso(cat.texto(236));
-        return;
-    }
-    ArquivoQvg::Resultado lido;
-    {
-        CursorEspera espera;
-        lido = ArquivoQvg::leArquivo(caminho, *m_ambiente.regional);
-    }
-    if (lido.erro == ArquivoQvg::Erro::ArquivoNaoExiste) {
-        m_ambiente.mensagens->aviso(cat.texto(235));
-        return;
-    }
-    if (lido.erro == ArquivoQvg::Erro::FormatoInvalido) {
-        m_ambiente.mensagens->aviso(cat.texto(234));
-        return;
-    }
     CursorEspera espera;
-    NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(lido.aquisicao), true);
+    TAquisicao aquisicao;
+    if (ArquivoQvg::abre(caminho, m_numeracaoGraficos, m_ambiente, aquisicao))
+        NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(aquisicao), true);
 }
 
 void TFormPrinc::ItemAbrirClick()
