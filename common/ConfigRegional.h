@@ -14,8 +14,8 @@ struct ConfigRegional
     QChar separadorHora = u':';
     QStringList mesesCurtos;  // 12 names, January first ("jan")
     QStringList mesesLongos;  // 12 names ("janeiro")
-    QStringList diasCurtos;   // 7 names, Sunday first ("dom")
-    QStringList diasLongos;   // 7 names ("domingo")
+    QStringList diasCurtos;  // 7 names, Sunday first ("dom")
+    QStringList diasLongos;  // 7 names ("domingo")
     QString formatoHoraLonga = QStringLiteral("hh:nn:ss");
     // The other formats, in the same pattern language as FormataDataHora.
     QString formatoHoraCurta = QStringLiteral("hh:nn");

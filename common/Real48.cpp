@@ -30,7 +30,7 @@ bool decompoe(double magnitude, int &expoente, uint64_t &mantissa)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 namespace Real48 {
 
@@ -59,7 +59,7 @@ double arredonda(double valor)
 
 std::array<uint8_t, 6> paraBytes(double valor)
 {
-    std::array<uint8_t, 6> b{};
+    std::array<uint8_t, 6> b {};
     const double v = arredonda(valor);
     if (v == 0.0)
         return b;
@@ -90,4 +90,4 @@ double deBytes(const std::array<uint8_t, 6> &b)
     return negativo ? -v : v;
 }
 
-} // namespace Real48
+}  // namespace Real48

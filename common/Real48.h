@@ -21,4 +21,4 @@ double arredonda(double valor);
 std::array<uint8_t, 6> paraBytes(double valor);
 double deBytes(const std::array<uint8_t, 6> &bytes);
 
-} // namespace Real48
+}  // namespace Real48

@@ -15,4 +15,4 @@ QByteArray codifica(const QString &texto);
 // The byte of one character, or '?' when it has none.
 char byteDe(QChar c);
 
-} // namespace Windows1252
+}  // namespace Windows1252

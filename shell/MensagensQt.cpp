@@ -14,7 +14,8 @@ QString titulo()
 class SetaEnquantoAberta
 {
 public:
-    SetaEnquantoAberta() : m_ativa(QApplication::overrideCursor() != nullptr)
+    SetaEnquantoAberta()
+        : m_ativa(QApplication::overrideCursor() != nullptr)
     {
         if (m_ativa)
             QApplication::setOverrideCursor(Qt::ArrowCursor);

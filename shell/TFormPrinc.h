@@ -7,8 +7,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QPair>
 #include <QMainWindow>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 
@@ -52,7 +52,7 @@ public:
     // language library to. pastaPrograma is where the optional libraries
     // are looked for first (the program's folder).
     TFormPrinc(const Ambiente &ambiente, Catalogo &catalogo, TMSComm &porta, const QString &pastaPrograma,
-               QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
     ~TFormPrinc() override;
 
     // Port state: -1 none open, 1 to 4 being opened, 0 open.
@@ -171,8 +171,8 @@ private:
     void criaBarraBotoes();
     void criaLinhaStatus();
     QAction *item(QMenu *menu, const char *nome, int texto, void (TFormPrinc::*acao)());
-    QToolButton *botao(const char *nome, const char *item, const char *icone, int dica,
-                       void (TFormPrinc::*acao)());
+    QToolButton *botao(
+        const char *nome, const char *item, const char *icone, int dica, void (TFormPrinc::*acao)());
     void listaJanelas();
 
     // TFormPrincPorta.cpp

@@ -21,8 +21,10 @@ void TestCatalogo::defaultsKeepTheirBlanks_data()
     QTest::newRow("trailing blank") << 60 << QString() << QStringLiteral("Restam aproximadamente ");
     QTest::newRow("graph variant") << 65 << "FormGrafico" << QString::fromUtf8("Título: ");
     QTest::newRow("config variant") << 65 << "FrmConfig" << QString::fromUtf8("Título:");
-    QTest::newRow("one of several windows") << 137 << "FrmBateria" << QString::fromUtf8("Falhou leitura dos parâmetros não-voláteis.");
-    QTest::newRow("main window variant") << 137 << "FormPrinc" << QString::fromUtf8("Falhou leitura dos parâmetros de não-voláteis.");
+    QTest::newRow("one of several windows")
+        << 137 << "FrmBateria" << QString::fromUtf8("Falhou leitura dos parâmetros não-voláteis.");
+    QTest::newRow("main window variant")
+        << 137 << "FormPrinc" << QString::fromUtf8("Falhou leitura dos parâmetros de não-voláteis.");
     QTest::newRow("quote inside") << 226 << QString() << QString::fromUtf8("Deseja salvar o gráfico \"");
     QTest::newRow("date format") << 206 << QString() << QStringLiteral("dddd, d \"de\" mmmm");
     QTest::newRow("merged series") << 124 << QString() << QStringLiteral("Canal6");

@@ -26,8 +26,8 @@ class MensagensFalsas : public IMensagens
 {
 public:
     QList<MensagemRegistrada> registro;
-    QQueue<bool> respostasSimNao;            // default Yes
-    QQueue<Resposta> respostasSimNaoCancela; // default Cancel
+    QQueue<bool> respostasSimNao;  // default Yes
+    QQueue<Resposta> respostasSimNaoCancela;  // default Cancel
     // Runs when a box is shown, as if the user acted while it was open.
     std::function<void(const MensagemRegistrada &)> aoMostrar;
 
@@ -56,7 +56,7 @@ public:
 private:
     void anota(MensagemRegistrada::Tipo tipo, const QString &texto)
     {
-        registro.append({tipo, texto});
+        registro.append({ tipo, texto });
         if (aoMostrar)
             aoMostrar(registro.last());
     }
