@@ -21,5 +21,9 @@ if [ "${1:-}" != "--quick" ]; then
     ctest --test-dir build-asan --output-on-failure -j"$JOBS"
 fi
 # Formatting follows .clang-format (Debian 12's clang-format).
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files '*.cpp' '*.h'
+else
+  find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print
+fi | xargs clang-format --dry-run --Werror
 echo "All tests passed."
