@@ -57,6 +57,18 @@ double arredonda(double valor)
     return std::copysign(std::ldexp(significando, expoente - kVies), valor);
 }
 
+double arredondaEstendido(long double valor)
+{
+    if (valor == 0 || !std::isfinite(valor))
+        return arredonda(double(valor));
+    int expoente = 0;
+    const long double fracao = std::frexp(valor, &expoente);  // 0.5 <= |fracao| < 1
+    const long double significando = std::nearbyint(std::ldexp(fracao, kBitsMantissa + 1));
+    // 40 significant bits fit a double exactly; arredonda() then only
+    // applies the range limits.
+    return arredonda(double(std::ldexp(significando, expoente - (kBitsMantissa + 1))));
+}
+
 std::array<uint8_t, 6> paraBytes(double valor)
 {
     std::array<uint8_t, 6> b {};

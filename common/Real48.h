@@ -17,6 +17,9 @@ double maximo();
 // values too large are clamped to the largest magnitude with their sign;
 // NaN becomes 0.
 double arredonda(double valor);
+// The same from an extended value, rounded to the 48-bit real in one step
+// (going through a double first could round twice).
+double arredondaEstendido(long double valor);
 
 std::array<uint8_t, 6> paraBytes(double valor);
 double deBytes(const std::array<uint8_t, 6> &bytes);

@@ -8,20 +8,9 @@
 
 namespace {
 
+// Each step is computed in extended precision and stored back to a 48-bit
+// real before the next one.
 using Estendido = long double;
-
-// Every intermediate result is kept as a 48-bit real. The extended value
-// is rounded to the real's 40 significant bits at once: going through a
-// double first could round twice.
-double real48(Estendido v)
-{
-    if (v == 0 || !std::isfinite(v))
-        return Real48::arredonda(double(v));
-    int expoente = 0;
-    const Estendido fracao = std::frexp(v, &expoente);  // 0.5 <= |fracao| < 1
-    const Estendido arredondado = std::ldexp(std::nearbyint(std::ldexp(fracao, 40)), expoente - 40);
-    return Real48::arredonda(double(arredondado));
-}
 
 constexpr Estendido FatorCalibracao = 0.0001L;
 constexpr Estendido FatorJuncaoFria = 6.462035541195476e-5L;
@@ -43,7 +32,7 @@ double compensacaoJuncaoFria(int juncaoFria, int codigo, int offsetJuncaoFria)
 {
     const int x = juncaoFria * 4 + 1900 + offsetJuncaoFria;
     const double t = Lineariza(Trecho::JuncaoFria, x, codigo);
-    return real48(Estendido(GanhoJuncaoFria(codigo)) * t * FatorJuncaoFria);
+    return Real48::arredondaEstendido(Estendido(GanhoJuncaoFria(codigo)) * t * FatorJuncaoFria);
 }
 
 }  // namespace
@@ -61,7 +50,7 @@ double Lineariza(int trecho, double x, int codigo)
             return faixa ? faixa->alto : ContagemMaxima;
         }
     }
-    return real48(Estendido(x) * tabela[i + 1] + tabela[i + 2]);
+    return Real48::arredondaEstendido(Estendido(x) * tabela[i + 1] + tabela[i + 2]);
 }
 
 double ConverteLeitura(int juncaoFria, int codigo, int zero, double bruto, int span, int offsetJuncaoFria,
@@ -70,14 +59,15 @@ double ConverteLeitura(int juncaoFria, int codigo, int zero, double bruto, int s
     const int trecho = TrechoDoSensor(codigo);
     if (trecho < 0)
         return 0.0;
-    double v = real48((Estendido(bruto) + zero) * span * FatorCalibracao);
+    double v = Real48::arredondaEstendido((Estendido(bruto) + zero) * span * FatorCalibracao);
     if (v < 0)
         v = 0;
     if (EhTermopar(codigo))
-        v = real48(Estendido(v) + compensacaoJuncaoFria(juncaoFria, codigo, offsetJuncaoFria));
+        v = Real48::arredondaEstendido(
+            Estendido(v) + compensacaoJuncaoFria(juncaoFria, codigo, offsetJuncaoFria));
     v = Lineariza(trecho, v, codigo);
     if (!EhTermoparOuPt100(codigo))
-        v = real48(Estendido(v) * (superior - inferior) * FatorEscala + inferior);
+        v = Real48::arredondaEstendido(Estendido(v) * (superior - inferior) * FatorEscala + inferior);
     // Pt100 keeps its fraction; everything else is whole, halves to even.
     if (codigo != CodigoSensor::Pt100)
         v = std::nearbyint(v);

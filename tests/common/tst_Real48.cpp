@@ -18,6 +18,7 @@ private slots:
     void knownBytes();
     void bytesRoundTripToTheRoundedValue_data();
     void bytesRoundTripToTheRoundedValue();
+    void extendedValueIsRoundedOnce();
 };
 
 void TestReal48::arredonda_data()
@@ -89,6 +90,18 @@ void TestReal48::bytesRoundTripToTheRoundedValue()
     QCOMPARE(Real48::deBytes(Real48::paraBytes(valor)), arredondado);
     QCOMPARE(Real48::arredonda(arredondado), arredondado);
     QVERIFY(std::fabs(arredondado - valor) <= std::fabs(valor) * std::ldexp(1.0, -40));
+}
+
+void TestReal48::extendedValueIsRoundedOnce()
+{
+    // Just above half a step of the 48-bit real: a double drops the excess,
+    // turning it into a tie that rounds down to even.
+    const long double x = 1.0L + std::ldexp(1.0L, -40) + std::ldexp(1.0L, -60);
+    QCOMPARE(Real48::arredonda(double(x)), 1.0);
+    QCOMPARE(Real48::arredondaEstendido(x), 1.0 + std::ldexp(1.0, -39));
+    QCOMPARE(Real48::arredondaEstendido(-x), -(1.0 + std::ldexp(1.0, -39)));
+    QCOMPARE(Real48::arredondaEstendido(1e300L), Real48::maximo());
+    QCOMPARE(Real48::arredondaEstendido(0.0L), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestReal48)
