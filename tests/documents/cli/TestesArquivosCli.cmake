@@ -5,7 +5,7 @@ if(NOT TARGET quorvane-cli)
   return()
 endif()
 
-set(verifica ${PROJECT_SOURCE_DIR}/tests/device/cli/VerificaCli.cmake)
+set(verifica ${PROJECT_SOURCE_DIR}/tests/tools/cli/VerificaCli.cmake)
 set(amostra ${CMAKE_CURRENT_LIST_DIR}/amostra.qvg)
 
 add_test(NAME cli_abrir_mostra_cabecalho
