@@ -306,6 +306,9 @@ const Catalogo::Padrao kTabela[] = {
     { 286, u"", u"Pt100" },
     { 287, u"", u"4-20mA" },
     { 288, u"", u"0-50mV" },
+    // Texts the program added after the first 288.
+    { 289, u"", u"Este Tarvek tem %1 bytes de memória. O Quorvane coleta memórias de até %2 bytes." },
+    { 290, u"", u"O relógio do Tarvek não contém uma data válida. Acerte o relógio configurando o Tarvek." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

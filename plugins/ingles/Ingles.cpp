@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 288), in Windows-1252. Numbers without a text
+// catalogue number (1 to 290), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text.
 
@@ -312,6 +312,9 @@ const Texto kTextos[] = {
     { 286, "Pt100" },
     { 287, "4-20mA" },
     { 288, "0-50mV" },
+    // Texts the program added after the first 288.
+    { 289, "This Tarvek has %1 bytes of memory. Quorvane collects memories of up to %2 bytes." },
+    { 290, "The Tarvek's clock does not hold a valid date. Set the clock by configuring the Tarvek." },
 };
 
 }  // namespace

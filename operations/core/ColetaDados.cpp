@@ -1,0 +1,85 @@
+#include "ColetaDados.h"
+
+#include "Catalogo.h"
+#include "DecodificacaoColeta.h"
+#include "Espera.h"
+#include "IConfiguracoes.h"
+#include "TDatalogger.h"
+
+namespace {
+
+enum Texto {
+    FalhaConfiguracao = 136,
+    FalhaNaoVolateis = 137,
+    FalhaCalibracao = 146,
+    FalhaUpload = 239,
+};
+
+}  // namespace
+
+ColetaDados::ColetaDados(TDatalogger &datalogger, const Ambiente &ambiente)
+    : m_datalogger(datalogger)
+    , m_ambiente(ambiente)
+{
+}
+
+bool ColetaDados::forcaColeta() const
+{
+    if (!m_ambiente.configuracoes)
+        return false;
+    return m_ambiente.configuracoes->le(
+               QStringLiteral("COMUNICACAO"), QStringLiteral("FORCA_COLETA"), QStringLiteral("FALSE"))
+        == QLatin1String("TRUE");
+}
+
+ColetaDados::Resultado ColetaDados::falha(int texto, const QString &mensagem) const
+{
+    Resultado r;
+    r.texto = texto;
+    r.mensagem = !mensagem.isEmpty() ? mensagem
+        : m_ambiente.catalogo        ? m_ambiente.catalogo->texto(texto)
+                                     : QString();
+    return r;
+}
+
+ColetaDados::Resultado ColetaDados::executa(Observador *observador, const QString &pastaTraco)
+{
+    const bool forca = forcaColeta();
+    QByteArray configuracao, naoVolatil, calibracao;
+    if (!m_datalogger.LeConfiguracao(configuracao))
+        return falha(FalhaConfiguracao);
+    if (!m_datalogger.LeNaoVolateis(naoVolatil))
+        return falha(FalhaNaoVolateis);
+    if (!m_datalogger.LeCalibracao(calibracao))
+        return falha(FalhaCalibracao);
+
+    const DecodificacaoColeta::Plano plano
+        = DecodificacaoColeta::planeja(configuracao, naoVolatil, calibracao, forca);
+    if (plano.falha != DecodificacaoColeta::Nenhuma) {
+        const Catalogo padrao;
+        return falha(plano.falha,
+            DecodificacaoColeta::textoFalha(plano, m_ambiente.catalogo ? *m_ambiente.catalogo : padrao));
+    }
+
+    if (observador)
+        observador->iniciaPaginas(plano.paginas);
+    QByteArray imagem(DecodificacaoColeta::MemoriaMaxima, '\0');
+    TDatalogger::BytesPagina pagina {};
+    for (int p = 0; p < plano.paginas; ++p) {
+        if (!m_datalogger.LePagina(pagina, quint8(p)))
+            return falha(FalhaUpload);
+        if (observador)
+            observador->paginaLida(p + 1);
+        std::copy(
+            pagina.begin(), pagina.end(), imagem.begin() + qsizetype(p) * DecodificacaoColeta::TamanhoPagina);
+        m_datalogger.GravaTracoDebug(pagina, pastaTraco);
+    }
+    if (m_ambiente.sinal && m_ambiente.relogio)
+        SinalSonoro(*m_ambiente.sinal, *m_ambiente.relogio);
+    if (observador)
+        observador->paginasCompletas();
+
+    Resultado r;
+    r.aquisicao = DecodificacaoColeta::decodifica(plano, calibracao, imagem);
+    return r;
+}
