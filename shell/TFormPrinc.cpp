@@ -10,6 +10,7 @@
 #include "LinhaStatus.h"
 #include "TDatalogger.h"
 #include "TFormSplash.h"
+#include "TFrmProgress.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,7 @@ void TFormPrinc::FormCreate()
 {
     m_datalogger = std::make_unique<TDatalogger>(m_ambiente);
     m_datalogger->aoMudarUso = [this](bool emUso) { aplicaUsoDoLink(emUso); };
+    m_progresso = new TFrmProgress(m_catalogo, this);
     EstadoPorta = -1;
     DesabilitaBotoesComunicacao();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &TFormPrinc::UpdateMenuItems);
@@ -175,8 +177,31 @@ void TFormPrinc::TimerSplashTimer()
 
 void TFormPrinc::closeEvent(QCloseEvent *evento)
 {
+    if (!FormCloseQuery()) {
+        evento->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(evento);
+}
+
+bool TFormPrinc::FormCloseQuery()
+{
+    // A device command in progress ends first (a collection would otherwise
+    // lose its pages); its own window stays on top meanwhile.
+    if (m_datalogger->EmUso())
+        return false;
+    const QList<QMdiSubWindow *> filhas = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    QList<QPointer<QMdiSubWindow>> graficos;
+    for (QMdiSubWindow *sub : filhas) {
+        if (tipoJanela(sub) == TipoJanela::Grafico)
+            graficos.append(sub);
+    }
+    for (auto it = graficos.crbegin(); it != graficos.crend(); ++it) {
+        if (*it && !(*it)->close())
+            return false;
+    }
+    return true;
 }
 
 void TFormPrinc::FormClose()

@@ -26,6 +26,7 @@ class QTimer;
 class QToolButton;
 class TDatalogger;
 class TFormSplash;
+class TFrmProgress;
 class TMSComm;
 
 // The main window: a multiple-document frame with the menus, the speed
@@ -61,6 +62,7 @@ public:
     bool FormulaDisponivel = false;
 
     TDatalogger &Datalogger() { return *m_datalogger; }
+    TFrmProgress *FrmProgress() const { return m_progresso; }
     const Ambiente &ambiente() const { return m_ambiente; }
     QMdiArea *mdiArea() const { return m_mdi; }
     LinhaStatus *EditStatus() const { return m_editStatus; }
@@ -151,6 +153,9 @@ private:
     // TFormPrinc.cpp
     void FormCreate();
     void FormShow();
+    // Asks every graph window, the last first, whether it may close (its
+    // save question); false as soon as one refuses.
+    bool FormCloseQuery();
     void FormClose();
     void Language();
     void VerificaFormulas();
@@ -198,6 +203,7 @@ private:
     QMenu *m_menuPropriedades = nullptr;
     QMenu *m_menuJanela = nullptr;
     QPointer<TFormSplash> m_splash;
+    TFrmProgress *m_progresso = nullptr;  // the collection's, made at start
     QPointer<JanelaAjuda> m_ajuda;
     QPointer<QWidget> m_graficoAtual;
     QPointer<QWidget> m_juncaoAtual;

@@ -2,16 +2,39 @@
 // open and no other command is using the link (the items are disabled
 // otherwise, and the link refuses a second command).
 //
-// Battery, collection, configuration, monitor and offset are filled in by
-// the device operations; the stop command is here.
+// Battery, configuration, monitor and offset are filled in by the device
+// operations; the collection and the stop command are here.
 #include "TFormPrinc.h"
 
 #include "Catalogo.h"
+#include "ColetaDados.h"
+#include "CursorEspera.h"
 #include "Espera.h"
 #include "IMensagens.h"
 #include "TDatalogger.h"
+#include "TFrmProgress.h"
 
 #include <QApplication>
+
+namespace {
+
+// The collection's pages on the progress window.
+class ProgressoColeta : public ColetaDados::Observador
+{
+public:
+    explicit ProgressoColeta(TFrmProgress &janela)
+        : m_janela(janela)
+    {
+    }
+    void iniciaPaginas(int total) override { m_janela.mostra(total); }
+    void paginaLida(int lidas) override { m_janela.definePosicao(lidas); }
+    void paginasCompletas() override { m_janela.atualiza(); }
+
+private:
+    TFrmProgress &m_janela;
+};
+
+}  // namespace
 
 void TFormPrinc::ItemBateriaClick()
 {
@@ -19,6 +42,29 @@ void TFormPrinc::ItemBateriaClick()
 
 void TFormPrinc::ItemColetarDadosClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    if (m_numeracaoGraficos.esgotado()) {
+        m_ambiente.mensagens->aviso(m_catalogo.texto(236));
+        return;
+    }
+    ColetaDados::Resultado resultado;
+    {
+        CursorEspera espera;
+        ProgressoColeta progresso(*m_progresso);
+        resultado = ColetaDados(*m_datalogger, m_ambiente).executa(&progresso);
+    }
+    // The progress window goes before any message, so that it never stands
+    // on top of the warning.
+    m_progresso->hide();
+    if (!resultado.ok()) {
+        m_ambiente.mensagens->aviso(resultado.mensagem);
+        return;
+    }
+    TAquisicao aquisicao = std::move(*resultado.aquisicao);
+    const QString titulo = aquisicao.Titulo;
+    NovoGrafico(titulo, std::move(aquisicao), false);
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemConfigurarClick()
