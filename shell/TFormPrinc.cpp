@@ -99,6 +99,7 @@ void TFormPrinc::FormCreate()
     m_progresso = new TFrmProgress(m_catalogo, this);
     EstadoPorta = -1;
     DesabilitaBotoesComunicacao();
+    habilita("ItemConfigImp", true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &TFormPrinc::UpdateMenuItems);
     // Children come and go inside the area's viewport.
     m_mdi->viewport()->installEventFilter(this);
@@ -227,8 +228,16 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
     return QMainWindow::eventFilter(objeto, evento);
 }
 
+bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
+{
+    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFaixaZoom",
+        "ItemFormula", "ItemJuncao", "ItemBateria", "ItemConfigurar", "ItemMonitorar", "ItemAjusteOffset" };
+    return !porConstruir.contains(nomeItem);
+}
+
 void TFormPrinc::habilita(const char *nomeItem, bool ativo)
 {
+    ativo = ativo && ComandoConstruido(nomeItem);
     const Comando c = m_comandos.value(nomeItem);
     if (c.item)
         c.item->setEnabled(ativo);

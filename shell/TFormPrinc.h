@@ -97,6 +97,10 @@ public:
     // Puts a child window in the frame and shows it.
     void insereFilha(QWidget *filha);
 
+    // Whether the command of a menu item is built. One that is not stays
+    // disabled, whatever its enabling rule says.
+    static bool ComandoConstruido(const QByteArray &nomeItem);
+
     // Port selection, as the items "COM&1" to "COM&4" do.
     void SelecionaPorta(int n);
 

@@ -96,19 +96,28 @@ struct BancadaPrinc
         }
         return marcada;
     }
-    // Whether every device command (menu items and speed buttons) is
-    // enabled (1), every one disabled (0), or they disagree (-1).
+    // Whether every device command that is built (menu items and speed
+    // buttons) is enabled (1), every one disabled (0), or they disagree
+    // (-1). Commands not built yet must be disabled throughout.
     int comandosDispositivo() const
     {
-        const char *itens[] = { "ItemAjusteOffset", "ItemBateria", "ItemConfigurar", "ItemParar",
-            "ItemColetarDados", "ItemMonitorar" };
-        const char *botoes[]
-            = { "SpeedButtonConectar", "SpeedButtonParar", "SpeedButtonColetar", "SpeedButtonMonitorar" };
+        const std::pair<const char *, const char *> comandos[]
+            = { { "ItemAjusteOffset", nullptr }, { "ItemBateria", nullptr },
+                  { "ItemConfigurar", "SpeedButtonConectar" }, { "ItemParar", "SpeedButtonParar" },
+                  { "ItemColetarDados", "SpeedButtonColetar" }, { "ItemMonitorar", "SpeedButtonMonitorar" } };
         int ativos = 0;
-        for (const char *n : itens)
-            ativos += item(n)->isEnabled();
-        for (const char *n : botoes)
-            ativos += botao(n)->isEnabled();
-        return ativos == 10 ? 1 : ativos == 0 ? 0 : -1;
+        int construidos = 0;
+        for (const auto &[nomeItem, nomeBotao] : comandos) {
+            const bool construido = TFormPrinc::ComandoConstruido(nomeItem);
+            const int n
+                = int(item(nomeItem)->isEnabled()) + (nomeBotao ? int(botao(nomeBotao)->isEnabled()) : 0);
+            if (!construido && n > 0)
+                return -1;
+            if (construido) {
+                ativos += n;
+                construidos += nomeBotao ? 2 : 1;
+            }
+        }
+        return ativos == construidos ? 1 : ativos == 0 ? 0 : -1;
     }
 };
