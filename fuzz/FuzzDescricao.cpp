@@ -48,9 +48,9 @@ void conversa(TarvekSimulado &t)
     troca(t, QByteArray(1, char(TarvekSimulado::Ativacao)), instante);
     troca(t, QByteArray(1, char(TarvekSimulado::CmdLePagina)), instante);
     troca(t, QByteArray(1, '\0'), instante);
-    // Ten minutes on, the acquisitions due meanwhile are made.
-    t.acompanha(instante + 600'000);
-    (void)BlocoConfiguracao::decodifica(t.configuracaoEm(instante + 600'000)).relogio();
+    // A minute on, the acquisitions due meanwhile are made.
+    t.acompanha(instante + 60'000);
+    (void)BlocoConfiguracao::decodifica(t.configuracaoEm(instante + 60'000)).relogio();
 }
 
 }  // namespace

@@ -28,12 +28,14 @@ if [ -f "$fonte/dictionaries/$nome.dict" ]; then
 fi
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 status=0
+inicio=$(date +%s)
 "$alvo" $dicionario -max_total_time="$segundos" -timeout=25 -print_final_stats=1 \
   -artifact_prefix="$crashes/" "$corpus" >"$logs/$nome.log" 2>&1 || status=$?
+duracao=$(($(date +%s) - inicio))
 execucoes=$(sed -n 's/^stat::number_of_executed_units: *//p' "$logs/$nome.log" | tail -n 1)
 porSegundo=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$logs/$nome.log" | tail -n 1)
 entradas=$(find "$corpus" -type f | wc -l)
-resumo="$nome: ${execucoes:-?} runs in $segundos s (${porSegundo:-?}/s), corpus of $entradas inputs"
+resumo="$nome: ${execucoes:-?} runs in $duracao s (${porSegundo:-?}/s), corpus of $entradas inputs"
 echo "$resumo" | tee "$logs/$nome.summary"
 if [ "$status" -ne 0 ]; then
   tail -n 60 "$logs/$nome.log"
