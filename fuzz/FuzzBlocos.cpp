@@ -3,9 +3,11 @@
 // decoded again to the same record; then the packed acquisitions that
 // follow them converted with the sensors of the configuration block, the
 // calibration words of the calibration block and the limits of the
-// non-volatile block, through each of the three packings.
+// non-volatile block, through each of the three packings; and the
+// collection's plan and walk over a memory image made of those bytes.
 
 #include "ConversaoLeitura.h"
+#include "DecodificacaoColeta.h"
 #include "EntradaBlocos.h"
 #include "RotinasSensor.h"
 
@@ -114,6 +116,28 @@ void converteAquisicoes(const QByteArray &bytes, const Canal &c1, const Canal &c
     }
 }
 
+// The collection over an image that holds the acquisition bytes from
+// address 162 on (a shorter image reads as zeros past its end).
+void coleta(const QByteArray &configuracao, const QByteArray &naoVolatil, const QByteArray &calibracao,
+    const QByteArray &aquisicoes)
+{
+    for (const bool forca : { false, true }) {
+        DecodificacaoColeta::Plano p
+            = DecodificacaoColeta::planeja(configuracao, naoVolatil, calibracao, forca);
+        if (p.falha != DecodificacaoColeta::Nenhuma)
+            continue;
+        // A small memory wraps within a thousand acquisitions; more only
+        // slow the search down.
+        p.quantidade = std::min(p.quantidade, 1000);
+        exige(p.paginas >= 1 && p.paginas <= DecodificacaoColeta::MaximoPaginas, "pages outside 1 to 16");
+        exige(p.inicio >= DecodificacaoColeta::InicioArea && p.inicio < p.memoria, "start outside the area");
+        QByteArray imagem(DecodificacaoColeta::InicioArea, '\xFF');
+        imagem.append(aquisicoes.left(DecodificacaoColeta::MemoriaMaxima - DecodificacaoColeta::InicioArea));
+        const TAquisicao a = DecodificacaoColeta::decodifica(p, calibracao, imagem.left(p.paginas * 2048));
+        exige(a.NumLeituras() == p.quantidade, "not every acquisition decoded");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
@@ -131,5 +155,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
     CoeficientesCalibracao(cal.Coeficientes, c1.codigo, 1, c1.zero, c1.span, w12);
     CoeficientesCalibracao(cal.Coeficientes, c2.codigo, 2, c2.zero, c2.span, w12);
     converteAquisicoes(parte(dados, tamanho, Aquisicoes), c1, c2, w12);
+    coleta(parte(dados, tamanho, Configuracao, BlocoConfiguracao::Tamanho),
+        parte(dados, tamanho, NaoVolatil, BlocoNaoVolatil::Tamanho),
+        parte(dados, tamanho, Calibracao, BlocoCalibracao::Tamanho), parte(dados, tamanho, Aquisicoes));
     return 0;
 }
