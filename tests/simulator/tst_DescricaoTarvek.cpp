@@ -346,7 +346,10 @@ void tst_DescricaoTarvek::cenariosCarregam()
     QVERIFY2(t, qPrintable(erro));
     const BlocoConfiguracao c = BlocoConfiguracao::decodifica(t->configuracaoEm(0));
     QVERIFY(c.Sensor1 >= 128 || c.Sensor2 >= 128);
-    QVERIFY(c.AquisicoesEfetuadas > 0);
+    // Only the empty logger holds nothing.
+    QCOMPARE(c.AquisicoesEfetuadas == 0, nome == u"vazio"_qs);
+    if (c.AquisicoesEfetuadas == 0)
+        return;
     QVERIFY(c.AquisicoesEfetuadas <= c.capacidade());
     // Every acquisition a collection would read carries a reading.
     QVERIFY(!t->memoria().mid(162 + c.InicioCircular, 2).startsWith("\xff\xff"));
