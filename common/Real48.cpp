@@ -1,5 +1,6 @@
 #include "Real48.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 
@@ -7,6 +8,38 @@ namespace {
 
 constexpr int kBitsMantissa = 39;  // explicit bits after the hidden 1
 constexpr int kVies = 129;
+// (2 - 2^-39) x 2^126: exponent byte 255, every mantissa bit set.
+constexpr double kMaximo = 0x1.fffffffffep+126;
+
+// The 48-bit real nearest to +-significando x 2^(expoente - bits + 1), the
+// significand having `bits` bits (41 to 64) with its top bit set: rounded to
+// 40 bits (hidden bit included), ties to even, then put in range. Built
+// from the bits of the double, as the conversion calls this for every value
+// it makes.
+double deSignificando(bool negativo, int expoente, uint64_t significando, int bits)
+{
+    const int sobra = bits - (kBitsMantissa + 1);
+    const uint64_t resto = significando & ((uint64_t(1) << sobra) - 1);
+    const uint64_t metade = uint64_t(1) << (sobra - 1);
+    uint64_t s = significando >> sobra;
+    if (resto > metade || (resto == metade && (s & 1)))
+        ++s;
+    if (s >> (kBitsMantissa + 1)) {  // rounded up to the next power of two
+        s >>= 1;
+        ++expoente;
+    }
+    const int byteExpoente = expoente + kVies;
+    if (byteExpoente < 1)
+        return 0.0;
+    if (byteExpoente > 255)
+        return negativo ? -kMaximo : kMaximo;
+    const uint64_t mantissa = s & ((uint64_t(1) << kBitsMantissa) - 1);
+    const uint64_t b
+        = (uint64_t(negativo) << 63) | (uint64_t(expoente + 1023) << 52) | (mantissa << (52 - kBitsMantissa));
+    double r = 0;
+    std::memcpy(&r, &b, sizeof r);
+    return r;
+}
 
 // Splits a finite non-zero magnitude into exponent byte and 39-bit
 // mantissa, rounded to nearest, ties to even. Returns false when the value
@@ -36,37 +69,48 @@ namespace Real48 {
 
 double maximo()
 {
-    // Exponent byte 255, every mantissa bit set.
-    return std::ldexp(2.0 - std::ldexp(1.0, -kBitsMantissa), 255 - kVies);
+    return kMaximo;
 }
 
 double arredonda(double valor)
 {
-    if (std::isnan(valor) || valor == 0.0)
+    uint64_t b = 0;
+    std::memcpy(&b, &valor, sizeof b);
+    const bool negativo = (b >> 63) != 0;
+    const int expoente = int((b >> 52) & 0x7FF);
+    const uint64_t fracao = b & ((uint64_t(1) << 52) - 1);
+    if (expoente == 0x7FF)  // NaN becomes 0; an infinity the largest
+        return fracao != 0 ? 0.0 : (negativo ? -kMaximo : kMaximo);
+    if (expoente == 0)  // zero, or far below the smallest 48-bit real
         return 0.0;
-    const double magnitude = std::fabs(valor);
-    if (magnitude >= maximo())
-        return std::copysign(maximo(), valor);
-    int expoente = 0;
-    uint64_t mantissa = 0;
-    if (!decompoe(magnitude, expoente, mantissa))
-        return 0.0;
-    if (expoente > 255)
-        return std::copysign(maximo(), valor);
-    const double significando = 1.0 + std::ldexp(double(mantissa), -kBitsMantissa);
-    return std::copysign(std::ldexp(significando, expoente - kVies), valor);
+    return deSignificando(negativo, expoente - 1023, fracao | (uint64_t(1) << 52), 53);
 }
 
 double arredondaEstendido(long double valor)
 {
+#if LDBL_MANT_DIG == 64 && (defined(__x86_64__) || defined(__i386__))
+    // The 80-bit extended format: 64-bit significand with its integer bit,
+    // then sign and 15-bit exponent.
+    uint64_t significando = 0;
+    uint16_t sinalExpoente = 0;
+    std::memcpy(&significando, &valor, sizeof significando);
+    std::memcpy(&sinalExpoente, reinterpret_cast<const char *>(&valor) + 8, sizeof sinalExpoente);
+    const int expoente = sinalExpoente & 0x7FFF;
+    if (expoente != 0 && expoente != 0x7FFF && (significando >> 63) != 0)
+        return deSignificando((sinalExpoente & 0x8000) != 0, expoente - 16383, significando, 64);
+#elif LDBL_MANT_DIG == 53
+    return arredonda(double(valor));
+#endif
+    // Zeros, infinities, values beyond the format's normal range, other
+    // formats of the extended type.
     if (valor == 0 || !std::isfinite(valor))
         return arredonda(double(valor));
-    int expoente = 0;
-    const long double fracao = std::frexp(valor, &expoente);  // 0.5 <= |fracao| < 1
-    const long double significando = std::nearbyint(std::ldexp(fracao, kBitsMantissa + 1));
+    int expoente2 = 0;
+    const long double fracao = std::frexp(valor, &expoente2);  // 0.5 <= |fracao| < 1
+    const long double inteiro = std::nearbyint(std::ldexp(fracao, kBitsMantissa + 1));
     // 40 significant bits fit a double exactly; arredonda() then only
     // applies the range limits.
-    return arredonda(double(std::ldexp(significando, expoente - (kBitsMantissa + 1))));
+    return arredonda(double(std::ldexp(inteiro, expoente2 - (kBitsMantissa + 1))));
 }
 
 std::array<uint8_t, 6> paraBytes(double valor)

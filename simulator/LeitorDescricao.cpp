@@ -437,6 +437,18 @@ std::optional<FalhaSimulada> LeitorDescricao::falha(const QJsonValue &v, QString
     f.vezes = o.value(u"vezes").toInt(-1);
     f.atrasoMs = o.value(u"atraso").toInt(f.atrasoMs);
     f.excedentes = o.value(u"excedentes").toInt(f.excedentes);
+    if (o.contains(u"pagina")) {
+        // One page of the page reads: the target can only be LePagina.
+        const int pagina = o.value(u"pagina").toInt(-1);
+        const bool alvoDePagina = o.value(u"alvo").isUndefined() || f.alvo == TarvekSimulado::CmdLePagina;
+        if (pagina < 0 || pagina > 255 || !alvoDePagina) {
+            if (erro)
+                *erro = QStringLiteral("falha com \"pagina\": um número de 0 a 255, com o alvo LePagina");
+            return std::nullopt;
+        }
+        f.pagina = pagina;
+        f.alvo = TarvekSimulado::CmdLePagina;
+    }
     return f;
 }
 

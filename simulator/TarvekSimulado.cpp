@@ -246,9 +246,7 @@ void TarvekSimulado::recebeByte(uint8_t byte, int64_t instanteUs)
         }
         break;
     case Estado::EsperandoPagina:
-        ecoa(byte, instanteUs, false);
-        m_estado = Estado::Dormindo;
-        respondeBloco(pagina(byte), instanteUs);
+        atendePagina(byte, instanteUs);
         break;
     case Estado::RecebendoDados:
         ecoa(byte, instanteUs, false);
@@ -265,9 +263,28 @@ void TarvekSimulado::iniciaTroca(uint8_t byte, int64_t instanteUs)
 {
     m_troca = Troca();
     m_comando = byte;
+    if (byte != Ativacao)
+        m_comandosRecebidos.append({ byte, -1 });
+    if (aplicaFalhas(byte, FalhaSimulada::QualquerPagina)) {
+        m_estado = Estado::Mudo;
+        return;
+    }
+    ecoa(byte, instanteUs, true);
+    if (byte == Ativacao) {
+        m_estado = Estado::Ativo;
+        respondeAck(instanteUs);
+        return;
+    }
+    atendeComando(byte, instanteUs);
+}
+
+// Plays the faults that target the exchange (for a page read, once its
+// page is known) into m_troca; true when the exchange is to be ignored.
+bool TarvekSimulado::aplicaFalhas(uint8_t byte, int paginaPedida)
+{
     bool silencio = false;
     for (FalhaSimulada &f : m_falhas) {
-        if (!f.atinge(byte))
+        if (!f.atinge(byte, paginaPedida))
             continue;
         using T = FalhaSimulada::Tipo;
         if (f.tipo == T::ChecksumErrado && !temChecksum(byte))
@@ -300,17 +317,24 @@ void TarvekSimulado::iniciaTroca(uint8_t byte, int64_t instanteUs)
             break;
         }
     }
-    if (silencio) {
+    return silencio;
+}
+
+// The page byte of a page read: the faults aimed at that page are played
+// now, their echo faults on the page byte's echo.
+void TarvekSimulado::atendePagina(uint8_t numero, int64_t instanteUs)
+{
+    m_estado = Estado::Dormindo;
+    if (!m_comandosRecebidos.isEmpty())
+        m_comandosRecebidos.last().pagina = numero;
+    m_troca.ecoPerdido = false;
+    m_troca.ecoErrado = false;
+    if (aplicaFalhas(CmdLePagina, numero)) {
         m_estado = Estado::Mudo;
         return;
     }
-    ecoa(byte, instanteUs, true);
-    if (byte == Ativacao) {
-        m_estado = Estado::Ativo;
-        respondeAck(instanteUs);
-        return;
-    }
-    atendeComando(byte, instanteUs);
+    ecoa(numero, instanteUs, true);
+    respondeBloco(pagina(numero), instanteUs);
 }
 
 void TarvekSimulado::atendeComando(uint8_t comando, int64_t instanteUs)

@@ -103,6 +103,18 @@ public:
     int configuracoesRecebidas() const { return m_configuracoesRecebidas; }
     int naoVolateisRecebidos() const { return m_naoVolateisRecebidos; }
 
+    // The commands the logger took, in order (the activations are not
+    // listed): the command byte and, for a page read, the page asked for
+    // (-1 until its byte comes).
+    struct ComandoRecebido
+    {
+        int comando = 0;
+        int pagina = -1;
+        bool operator==(const ComandoRecebido &) const = default;
+    };
+    const QList<ComandoRecebido> &comandosRecebidos() const { return m_comandosRecebidos; }
+    void limpaComandosRecebidos() { m_comandosRecebidos.clear(); }
+
     // Line behaviour.
     void defineCadencia(bool ritmado) { m_ritmado = ritmado; }  // 19200 baud pacing
     void defineLatencia(int ms) { m_latenciaMs = ms; }  // before each reply
@@ -138,6 +150,8 @@ private:
 
     void recebeByte(uint8_t byte, int64_t instanteUs);
     void iniciaTroca(uint8_t byte, int64_t instanteUs);
+    bool aplicaFalhas(uint8_t byte, int paginaPedida);
+    void atendePagina(uint8_t numero, int64_t instanteUs);
     void atendeComando(uint8_t comando, int64_t instanteUs);
     void completaEscrita(int64_t instanteUs);
     void responde(const QByteArray &resposta, int64_t instanteUs);
@@ -170,6 +184,7 @@ private:
     bool m_ritmado = false;
     int m_latenciaMs = 0;
     QList<FalhaSimulada> m_falhas;
+    QList<ComandoRecebido> m_comandosRecebidos;
 
     Estado m_estado = Estado::Dormindo;
     uint8_t m_comando = 0;

@@ -6,6 +6,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "CursorEspera.h"
+#include "DocumentoGrafico.h"
 #include "EscalaEixo.h"
 #include "FormatoNumero.h"
 #include "GraficoLinhas.h"
@@ -169,7 +170,7 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
         TheChart->removeSerie(Canal2);
         Canal2 = nullptr;
     }
-    m_aquisicao->AjustaFim();
+    DocumentoGrafico::ajusta(*m_aquisicao);
     preencheSeries();
     const ConfigRegional regional
         = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();

@@ -92,13 +92,24 @@ Calibracao paresCalibracao(const DecodificacaoColeta::Plano &p, const QByteArray
 }
 
 // (valor + offset x f) x 10^-decimais, f being 0.1 for Pt100, whose offset
-// is kept in tenths.
-double ajusta(double valor, int offset, int sensor, int decimais)
+// is kept in tenths. Worked out once per channel.
+class Ajuste
 {
-    const long double f = sensor == CodigoSensor::Pt100 - 128 ? 0.1L : 1.0L;
-    const long double escala = std::pow(10.0L, -decimais);
-    return Real48::arredondaEstendido((valor + offset * f) * escala);
-}
+public:
+    Ajuste(int offset, int sensor, int decimais)
+        : m_deslocamento(offset * (sensor == CodigoSensor::Pt100 - 128 ? 0.1L : 1.0L))
+        , m_escala(std::pow(10.0L, -decimais))
+    {
+    }
+    double operator()(double valor) const
+    {
+        return Real48::arredondaEstendido((valor + m_deslocamento) * m_escala);
+    }
+
+private:
+    long double m_deslocamento;
+    long double m_escala;
+};
 
 }  // namespace
 
@@ -225,6 +236,8 @@ TAquisicao DecodificacaoColeta::decodifica(
     const int fim = p.memoria;
     const bool umCanal = a.NumCanais == 1;
     const bool juncaoFria = EhTermopar(p.codigo1) || EhTermopar(p.codigo2);
+    const Ajuste ajusta1(a.OffsetCanal1, a.SensorCanal1, a.DecimaisCanal1);
+    const Ajuste ajusta2(a.OffsetCanal2, a.SensorCanal2, a.DecimaisCanal2);
     a.reservaLeituras(p.quantidade);
     int i = p.inicio;
     for (int n = 0; n < p.quantidade; ++n) {
@@ -266,9 +279,7 @@ TAquisicao DecodificacaoColeta::decodifica(
                 k.zero1, k.span1, k.zero2, k.span2, k.offsetJuncaoFria, a.LimInfCanal1, a.LimSupCanal1,
                 a.LimInfCanal2, a.LimSupCanal2);
         }
-        canal1 = ajusta(canal1, a.OffsetCanal1, a.SensorCanal1, a.DecimaisCanal1);
-        canal2 = ajusta(canal2, a.OffsetCanal2, a.SensorCanal2, a.DecimaisCanal2);
-        a.adicionaLeitura(canal1, canal2);
+        a.adicionaLeitura(ajusta1(canal1), ajusta2(canal2));
         i += p.tamanho;
         if (i >= fim)
             i = p.divisao == 0 ? InicioArea : m.regra(InicioArea + p.tamanho - p.divisao, i);

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using Bytes48 = std::array<uint8_t, 6>;
@@ -19,6 +20,8 @@ private slots:
     void bytesRoundTripToTheRoundedValue_data();
     void bytesRoundTripToTheRoundedValue();
     void extendedValueIsRoundedOnce();
+    void endsOfTheRange_data();
+    void endsOfTheRange();
 };
 
 void TestReal48::arredonda_data()
@@ -102,6 +105,41 @@ void TestReal48::extendedValueIsRoundedOnce()
     QCOMPARE(Real48::arredondaEstendido(-x), -(1.0 + std::ldexp(1.0, -39)));
     QCOMPARE(Real48::arredondaEstendido(1e300L), Real48::maximo());
     QCOMPARE(Real48::arredondaEstendido(0.0L), 0.0);
+    // Beyond the range of a double.
+    QCOMPARE(Real48::arredondaEstendido(1e4000L), Real48::maximo());
+    QCOMPARE(Real48::arredondaEstendido(-1e4000L), -Real48::maximo());
+    QCOMPARE(Real48::arredondaEstendido(1e-4000L), 0.0);
+}
+
+void TestReal48::endsOfTheRange_data()
+{
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<double>("esperado");
+    const double menor = std::ldexp(1.0, -128);  // exponent byte 1
+    QTest::newRow("the smallest stays") << menor << menor;
+    QTest::newRow("just under the smallest rounds up to it") << menor * (1 - std::ldexp(1.0, -45)) << menor;
+    QTest::newRow("half the smallest becomes zero") << menor / 2 << 0.0;
+    QTest::newRow("half the smallest, negative, becomes zero") << -menor / 2 << 0.0;
+    QTest::newRow("the largest stays") << Real48::maximo() << Real48::maximo();
+    QTest::newRow("rounding up past the largest is clamped")
+        << std::ldexp(1.0, 127) - std::ldexp(1.0, 85) << Real48::maximo();
+    QTest::newRow("an infinity is clamped") << -std::numeric_limits<double>::infinity() << -Real48::maximo();
+}
+
+// The same from a double and from an extended value, bit for bit (a
+// comparison of doubles would take 2^-129 for 0).
+void TestReal48::endsOfTheRange()
+{
+    QFETCH(double, valor);
+    QFETCH(double, esperado);
+    const auto bits = [](double v) {
+        quint64 b = 0;
+        std::memcpy(&b, &v, sizeof b);
+        return QString::number(b, 16);
+    };
+    QCOMPARE(bits(Real48::arredonda(valor)), bits(esperado));
+    QCOMPARE(bits(Real48::arredondaEstendido(valor)), bits(esperado));
+    QCOMPARE(bits(Real48::maximo()), bits(std::ldexp(2.0 - std::ldexp(1.0, -39), 126)));
 }
 
 QTEST_GUILESS_MAIN(TestReal48)

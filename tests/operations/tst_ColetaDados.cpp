@@ -3,9 +3,11 @@
 // makes of the logger's memory, and the page trace.
 
 #include "AmbienteFalso.h"
+#include "CenariosTarvek.h"
 #include "ColetaDados.h"
 #include "DataHora.h"
 #include "DescricaoTarvek.h"
+#include "GeradorAquisicoes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
@@ -54,14 +56,27 @@ struct Bancada : AmbienteFalso
     QTemporaryDir pasta;
 
     explicit Bancada(const QByteArray &json)
+        : Bancada(descricao(json))
+    {
+    }
+
+    explicit Bancada(const DescricaoTarvek &d)
     {
         QString erro;
-        const std::optional<DescricaoTarvek> d = DescricaoTarvek::interpreta(json, &erro);
-        if (!d || !d->aplica(tarvek, relogio.tickCount(), Agora, &erro))
+        if (!d.aplica(tarvek, relogio.tickCount(), Agora, &erro))
             qFatal("%s", qPrintable(erro));
         link = std::make_unique<TDatalogger>(ambiente);
         if (!link->AbreComunicacao(1, &porta, &status))
             qFatal("port did not open");
+    }
+
+    static DescricaoTarvek descricao(const QByteArray &json)
+    {
+        QString erro;
+        const std::optional<DescricaoTarvek> d = DescricaoTarvek::interpreta(json, &erro);
+        if (!d)
+            qFatal("%s", qPrintable(erro));
+        return *d;
     }
 
     ColetaDados::Resultado coleta(Registro *registro = nullptr)
@@ -75,6 +90,26 @@ QByteArray comMudanca(const char *json, const char *de, const char *para)
     return QByteArray(json).replace(de, para);
 }
 
+DescricaoTarvek cenario(const QString &nome)
+{
+    QString erro;
+    const std::optional<DescricaoTarvek> d = CenariosTarvek::descricao(nome, &erro);
+    if (!d)
+        qFatal("%s", qPrintable(erro));
+    return *d;
+}
+
+// The commands the logger took: "01 05 65 02/0 ...", a page read with its
+// page.
+QString comandos(const TarvekSimulado &t)
+{
+    QStringList l;
+    for (const TarvekSimulado::ComandoRecebido &c : t.comandosRecebidos())
+        l << (c.pagina < 0 ? QString::asprintf("%02X", c.comando)
+                           : QString::asprintf("%02X/%d", c.comando, c.pagina));
+    return l.join(u' ');
+}
+
 }  // namespace
 
 class TestColetaDados : public QObject
@@ -86,6 +121,10 @@ private slots:
     void falhasNaOrdem();
     void forcaColetaLidaACadaVez();
     void memoriaCheiaDe32kLe16Paginas();
+    void oQueOTarvekRecebe_data();
+    void oQueOTarvekRecebe();
+    void circularQueDeuAVoltaDaOsValoresDescritos_data();
+    void circularQueDeuAVoltaDaOsValoresDescritos();
     void tracoDaUltimaPagina_data();
     void tracoDaUltimaPagina();
 };
@@ -201,6 +240,100 @@ void TestColetaDados::memoriaCheiaDe32kLe16Paginas()
     QCOMPARE(r.lidas.last(), 16);
     // The values repeat the description's list all the way.
     QVERIFY(qAbs(res.aquisicao->leitura(8150).Canal2() - 2) < 0.1);
+}
+
+void TestColetaDados::oQueOTarvekRecebe_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("texto");
+    QTest::addColumn<QString>("recebidos");
+    QTest::addColumn<int>("paginas");  // announced to the observer; -1 none
+    QTest::addColumn<QList<int>>("lidas");
+
+    QTest::newRow("nothing stored: the three blocks and no page")
+        << u"vazio"_qs << 238 << u"01 05 65"_qs << -1 << QList<int>();
+    QTest::newRow("page 3 fails its three attempts after pages 0 to 2")
+        << u"falha-pagina"_qs << 239 << u"01 05 65 02/0 02/1 02/2 02/3 02/3 02/3"_qs << 6
+        << QList<int>({ 1, 2, 3 });
+    QTest::newRow("each page once, in order")
+        << u"circular-2-bytes"_qs << 0 << u"01 05 65 02/0 02/1 02/2 02/3"_qs << 4
+        << QList<int>({ 1, 2, 3, 4 });
+}
+
+void TestColetaDados::oQueOTarvekRecebe()
+{
+    QFETCH(QString, nome);
+    QFETCH(int, texto);
+    QFETCH(QString, recebidos);
+    QFETCH(int, paginas);
+    QFETCH(QList<int>, lidas);
+    Bancada b(cenario(nome));
+    Registro r;
+    const ColetaDados::Resultado res = b.coleta(&r);
+    QCOMPARE(res.texto, texto);
+    QCOMPARE(res.ok(), texto == 0);
+    if (texto != 0)
+        QCOMPARE(res.mensagem, b.catalogo.texto(texto));
+    QCOMPARE(comandos(b.tarvek), recebidos);
+    QCOMPARE(r.total, paginas);
+    QCOMPARE(r.lidas, lidas);
+    QCOMPARE(r.completas, texto == 0 ? 1 : 0);
+}
+
+// A circular memory that made more acquisitions than it holds keeps the
+// latest, the newest written on from where the oldest were; with the
+// oldest at a multiple of the acquisition size the collection walks them
+// exactly, the one across the end of the memory included.
+void TestColetaDados::circularQueDeuAVoltaDaOsValoresDescritos_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("memoria");  // 0: the scenario's
+    QTest::addColumn<int>("sobra");  // bytes of the area after the last whole acquisition
+
+    QTest::newRow("2 bytes, one across the end") << u"circular-2-bytes"_qs << 0 << 1;
+    QTest::newRow("3 bytes, the cold junction at the area's start") << u"circular-3-bytes"_qs << 0 << 2;
+    QTest::newRow("3 bytes, count and cold junction across the end") << u"circular-3-bytes"_qs << 8194 << 1;
+    QTest::newRow("4 bytes, the last byte across the end") << u"circular-4-bytes"_qs << 0 << 3;
+    QTest::newRow("4 bytes, two bytes across the end") << u"circular"_qs << 0 << 2;
+    QTest::newRow("4 bytes, three bytes across the end") << u"circular-4-bytes"_qs << 8191 << 1;
+}
+
+void TestColetaDados::circularQueDeuAVoltaDaOsValoresDescritos()
+{
+    QFETCH(QString, nome);
+    QFETCH(int, memoria);
+    QFETCH(int, sobra);
+    DescricaoTarvek d = cenario(nome);
+    if (memoria > 0)
+        d.memoria = memoria;
+    const int capacidade = d.capacidade();
+    QCOMPARE((d.memoria - 162) % d.bytesPorAquisicao(), sobra);
+    QVERIFY(d.quantidade > capacidade);
+    Bancada b(d);
+    Registro r;
+    const ColetaDados::Resultado res = b.coleta(&r);
+    QVERIFY2(res.ok(), qPrintable(res.mensagem));
+    const TAquisicao &a = *res.aquisicao;
+    QCOMPARE(a.NumLeituras(), capacidade);
+    QCOMPARE(r.total, (d.memoria + 2047) / 2048);
+    // Entry j is acquisition quantidade - capacidade + j of the description.
+    const GeradorAquisicoes g(d);
+    const int primeira = d.quantidade - capacidade;
+    for (int j = 0; j < capacidade; ++j) {
+        for (int canal = 0; canal < 2; ++canal) {
+            if (!d.canais[canal].habilitado())
+                continue;
+            const double descrito
+                = g.valorExibido(canal, g.contagemDaAquisicao(canal, primeira + j, d.quantidade));
+            const double coletado = canal == 0 ? a.leitura(j).Canal1() : a.leitura(j).Canal2();
+            if (qAbs(coletado - descrito) > 1e-6)
+                QFAIL(qPrintable(QStringLiteral("entry %1, channel %2: %3 instead of %4")
+                                     .arg(j)
+                                     .arg(canal + 1)
+                                     .arg(coletado)
+                                     .arg(descrito)));
+        }
+    }
 }
 
 void TestColetaDados::tracoDaUltimaPagina_data()

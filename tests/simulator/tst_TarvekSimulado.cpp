@@ -82,6 +82,9 @@ private slots:
     void escritaInterrompidaEhDescartada();
     void falhasEstragamAsTrocasVisadas_data();
     void falhasEstragamAsTrocasVisadas();
+    void falhaDeUmaPagina_data();
+    void falhaDeUmaPagina();
+    void registraOsComandosEAsPaginas();
     void silencioDuraAteALinhaSossegar();
     void cadenciaDe19200Baud();
     void memoriaDeclaradaSubstituiOTamanho();
@@ -270,6 +273,92 @@ void tst_TarvekSimulado::falhasEstragamAsTrocasVisadas()
     const QByteArray lei = t.leituras();
     QCOMPARE(troca(t, bytes({ 0x08, 0x03 }), instante, 700).toHex(' '),
         (bytes({ 0x08, 0xF0, 0x03 }) + lei + char(soma(lei))).toHex(' '));
+}
+
+void tst_TarvekSimulado::falhaDeUmaPagina_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<int>("alvo");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<QByteArray>("enviados");
+    QTest::addColumn<QByteArray>("inicio");  // what the reply starts with
+    QTest::addColumn<int>("total");  // the reply's length
+    using T = FalhaSimulada::Tipo;
+    const QByteArray p3 = tarvekDeTeste().memoria().mid(3 * 2048, 2048);
+    const QByteArray p2 = tarvekDeTeste().memoria().mid(2 * 2048, 2048);
+    const int pagina = TarvekSimulado::CmdLePagina;
+
+    QTest::newRow("silence on the page aimed at, after the command's echo")
+        << int(T::Silencio) << pagina << 3 << bytes({ 0x08, 0x02, 0x03 }) << bytes({ 0x08, 0xF0, 0x02 }) << 3;
+    QTest::newRow("another page is served")
+        << int(T::Silencio) << pagina << 3 << bytes({ 0x08, 0x02, 0x02 })
+        << bytes({ 0x08, 0xF0, 0x02, 0x02 }) + p2 + char(soma(p2)) << 2 + 2 + 2048 + 1;
+    QTest::newRow("a wrong checksum on that page")
+        << int(T::ChecksumErrado) << pagina << 3 << bytes({ 0x08, 0x02, 0x03 })
+        << bytes({ 0x08, 0xF0, 0x02, 0x03 }) + p3 + char(soma(p3) + 1) << 2 + 2 + 2048 + 1;
+    QTest::newRow("the page byte's echo lost, not the command's")
+        << int(T::EcoPerdido) << pagina << 3 << bytes({ 0x08, 0x02, 0x03 })
+        << bytes({ 0x08, 0xF0, 0x02 }) + p3 + char(soma(p3)) << 2 + 1 + 2048 + 1;
+    QTest::newRow("the command's echo lost, not the page byte's")
+        << int(T::EcoPerdido) << pagina << FalhaSimulada::QualquerPagina << bytes({ 0x08, 0x02, 0x03 })
+        << bytes({ 0x08, 0xF0, 0x03 }) + p3 + char(soma(p3)) << 2 + 1 + 2048 + 1;
+    QTest::newRow("aimed at every command, still only that page")
+        << int(T::Silencio) << FalhaSimulada::QualquerComando << 3 << bytes({ 0x08, 0x01 })
+        << bytes({ 0x08, 0xF0, 0x01 }) << 3 + 32 + 1;
+}
+
+void tst_TarvekSimulado::falhaDeUmaPagina()
+{
+    QFETCH(int, tipo);
+    QFETCH(int, alvo);
+    QFETCH(int, pagina);
+    QFETCH(QByteArray, enviados);
+    QFETCH(QByteArray, inicio);
+    QFETCH(int, total);
+    TarvekSimulado t = tarvekDeTeste();
+    FalhaSimulada f;
+    f.tipo = FalhaSimulada::Tipo(tipo);
+    f.alvo = alvo;
+    f.pagina = pagina;
+    f.vezes = 2;
+    t.injetaFalha(f);
+    int64_t instante = 0;
+    const QByteArray r = troca(t, enviados, instante, 300);
+    QCOMPARE(r.left(inicio.size()).toHex(' '), inicio.toHex(' '));
+    QCOMPARE(r.size(), total);
+    // Page 3 is spoiled as often as the fault's count says, then served.
+    const QByteArray p3 = t.memoria().mid(3 * 2048, 2048);
+    const QByteArray certa = bytes({ 0x08, 0xF0, 0x02, 0x03 }) + p3 + char(soma(p3));
+    auto lePagina3 = [&] {
+        instante += 10'000;
+        t.transmite(instante);
+        return troca(t, bytes({ 0x08, 0x02, 0x03 }), instante, 300);
+    };
+    for (int i = enviados == bytes({ 0x08, 0x02, 0x03 }) ? 1 : 0; i < 2; ++i)
+        QVERIFY(lePagina3() != certa);
+    QCOMPARE(lePagina3().toHex(' '), certa.toHex(' '));
+}
+
+void tst_TarvekSimulado::registraOsComandosEAsPaginas()
+{
+    TarvekSimulado t = tarvekDeTeste();
+    FalhaSimulada f;
+    f.tipo = FalhaSimulada::Tipo::Silencio;
+    f.alvo = TarvekSimulado::CmdLePagina;
+    f.pagina = 1;
+    t.injetaFalha(f);
+    int64_t instante = 0;
+    // A command without activation is not taken; a silenced page is still
+    // a page asked for.
+    for (const QByteArray &b : { bytes({ 0x08, 0x01 }), bytes({ 0x65 }), bytes({ 0x08, 0x02, 0x00 }),
+             bytes({ 0x08, 0x02, 0x01 }), bytes({ 0x08, 0x05 }) }) {
+        troca(t, b, instante, 300);
+        instante += 3000;
+    }
+    using C = TarvekSimulado::ComandoRecebido;
+    QCOMPARE(t.comandosRecebidos(), QList<C>({ { 0x01, -1 }, { 0x02, 0 }, { 0x02, 1 }, { 0x05, -1 } }));
+    t.limpaComandosRecebidos();
+    QVERIFY(t.comandosRecebidos().isEmpty());
 }
 
 void tst_TarvekSimulado::silencioDuraAteALinhaSossegar()

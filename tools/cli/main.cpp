@@ -4,8 +4,10 @@
 
 #include "Comando.h"
 #include "ComandoAbrir.h"
+#include "ComandoColetar.h"
 #include "ComandoExportar.h"
 #include "ComandoInfo.h"
+#include "ComandoParar.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -20,6 +22,8 @@ QList<Comando> comandos()
         ComandoInfo(),
         ComandoAbrir(),
         ComandoExportar(),
+        ComandoColetar(),
+        ComandoParar(),
     };
 }
 

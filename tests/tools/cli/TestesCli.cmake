@@ -40,10 +40,57 @@ add_test(NAME cli_ajuda
 set_tests_properties(cli_info_decodifica_blocos cli_info_json cli_info_falha_mostra_erro_do_link
   cli_uso_incorreto cli_ajuda PROPERTIES LABELS "core;cli" TIMEOUT 90)
 
+# The collection and the stop with the simulator in the process. The
+# collection writes its page trace into the current folder, so the tests
+# run in one of their own; no settings file is read.
+set(pasta_coleta ${CMAKE_CURRENT_BINARY_DIR}/coleta)
+file(MAKE_DIRECTORY ${pasta_coleta})
+set(sem_config QUORVANE_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/coleta/sem-config)
+set(verifica_coleta ${CMAKE_CURRENT_LIST_DIR}/VerificaColeta.cmake)
+
+add_test(NAME cli_coletar_separador_ponto
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=coletar;--porta;simulador;--descricao;circular-2-bytes;--saida;tanque.qvg;--separador;."
+    -DPASTA=${pasta_coleta}/ponto -DARQUIVO=tanque.qvg
+    "-DLINHAS=3:^1000$;16:^Nivel do tanque 7$;21:^4014$;22:^22[.]80$;23:^0[.]00$;8048:^95[.]00$;8051:^4014$;8059:^113$"
+    -P ${verifica_coleta})
+add_test(NAME cli_coletar_separador_virgula
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=coletar;--porta;simulador;--descricao;circular-2-bytes;--separador;,"
+    -DPASTA=${pasta_coleta}/virgula "-DARQUIVO=Nivel do tanque 7.qvg" "-DLINHAS=22:^22,80$;8048:^95,00$"
+    -P ${verifica_coleta})
+add_test(NAME cli_coletar_nada_armazenado
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=coletar;--porta;simulador;--descricao;vazio" -DCODIGO=1
+    "-DERROS=^Nenhuma aquisição foi efetuada[.]\n$" -P ${verifica})
+add_test(NAME cli_coletar_falha_na_pagina
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=coletar;--porta;simulador;--descricao;falha-pagina" -DCODIGO=1
+    "-DERROS=^Erro de timeout na recepção!\nFalha no comando de Upload[.]\n$" -P ${verifica})
+add_test(NAME cli_coletar_uso_incorreto
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=coletar;--porta;simulador;--separador;\\;" -DCODIGO=2 "-DERROS=separador decimal deve ser , ou [.]"
+    -P ${verifica})
+add_test(NAME cli_parar
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=parar;--porta;simulador" -DCODIGO=0 "-DSAIDA=^Aquisições finalizadas[.]\n$" -P ${verifica})
+add_test(NAME cli_parar_falha
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=parar;--porta;simulador;--descricao;${CMAKE_CURRENT_LIST_DIR}/tarvek-parar-falha.json" -DCODIGO=1
+    "-DERROS=^Erro de ACK!\nFalha no fim de aquisições[.]\n$" -P ${verifica})
+set(testes_coleta cli_coletar_separador_ponto cli_coletar_separador_virgula cli_coletar_nada_armazenado
+  cli_coletar_falha_na_pagina cli_coletar_uso_incorreto cli_parar cli_parar_falha)
+set_tests_properties(${testes_coleta} PROPERTIES LABELS "core;cli" TIMEOUT 90
+  WORKING_DIRECTORY ${pasta_coleta} ENVIRONMENT ${sem_config})
+
 # The same through a serial device: the simulator on a pseudo-terminal.
 if(UNIX AND TARGET quorvane-tarvek-sim)
   add_test(NAME cli_info_pelo_terminal
     COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/VerificaCliPty.sh $<TARGET_FILE:quorvane-tarvek-sim>
       $<TARGET_FILE:quorvane-cli> ${info})
   set_tests_properties(cli_info_pelo_terminal PROPERTIES LABELS "core;cli" TIMEOUT 90)
+  add_test(NAME cli_coletar_pelo_terminal
+    COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/VerificaColetaPty.sh $<TARGET_FILE:quorvane-tarvek-sim>
+      $<TARGET_FILE:quorvane-cli>)
+  set_tests_properties(cli_coletar_pelo_terminal PROPERTIES LABELS "core;cli" TIMEOUT 90)
 endif()

@@ -1,0 +1,213 @@
+#include "ComandoColetar.h"
+
+#include "Ambiente.h"
+#include "ArquivoQvg.h"
+#include "Catalogo.h"
+#include "ColetaDados.h"
+#include "ConfigRegional.h"
+#include "DocumentoGrafico.h"
+#include "NomeArquivoGrafico.h"
+#include "OpcoesLinha.h"
+#include "SeamsConsole.h"
+#include "SessaoTarvek.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Catalogue texts.
+constexpr int TextoGrafico = 227;  // " - Gráfico", after a graph window's name
+constexpr int TextoColetando = 134;  // "Coletando aquisições..."
+
+struct Pedido
+{
+    QString porta;
+    QString descricao;
+    QString saida;
+    QString separador;
+    bool verboso = false;
+};
+
+// The command line's problem, empty when it is right.
+QString lePedido(const QStringList &argumentos, Pedido &p)
+{
+    OpcoesLinha opcoes(argumentos);
+    p.porta = opcoes.valor(QStringLiteral("porta"));
+    p.descricao = opcoes.valor(QStringLiteral("descricao"));
+    p.saida = opcoes.valor(QStringLiteral("saida"));
+    p.separador = opcoes.valor(QStringLiteral("separador"));
+    p.verboso = opcoes.sinal(QStringLiteral("verboso"));
+    if (!opcoes.erro().isEmpty())
+        return opcoes.erro();
+    if (!opcoes.sobras().isEmpty())
+        return QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
+    if (p.porta.isEmpty())
+        return QStringLiteral("informe --porta");
+    if (!SessaoTarvek::portaValida(p.porta))
+        return QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
+    if (!p.separador.isNull() && p.separador != u"," && p.separador != u".")
+        return QStringLiteral("o separador decimal deve ser , ou .");
+    return {};
+}
+
+bool terminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
+// The pages read, on one line of stderr rewritten in place.
+class ProgressoConsole : public ColetaDados::Observador
+{
+public:
+    ProgressoConsole(QTextStream &erros, const QString &rotulo)
+        : m_erros(erros)
+        , m_rotulo(rotulo)
+    {
+    }
+    void iniciaPaginas(int total) override
+    {
+        m_total = total;
+        paginaLida(0);
+    }
+    void paginaLida(int lidas) override
+    {
+        m_erros << '\r' << m_rotulo << ' ' << lidas << '/' << m_total << Qt::flush;
+        m_escreveu = true;
+    }
+    // Ends the line, so that what follows starts on a line of its own.
+    void termina()
+    {
+        if (m_escreveu)
+            m_erros << Qt::endl;
+        m_escreveu = false;
+    }
+
+private:
+    QTextStream &m_erros;
+    QString m_rotulo;
+    int m_total = 0;
+    bool m_escreveu = false;
+};
+
+// The name the save dialog proposes for the graph window of a collection
+// (named by the logger's title), in the current folder.
+QString nomeProposto(const TAquisicao &a, const Catalogo &catalogo)
+{
+    const QString sufixo = catalogo.texto(TextoGrafico);
+    QString nome = NomeArquivoGrafico::nomeProposto(a.Titulo + sufixo, int(sufixo.size()));
+    if (nome.trimmed().isEmpty())
+        nome = QStringLiteral("coleta");
+    return nome + QStringLiteral(".qvg");
+}
+
+// The failures of the link come after its own error text.
+bool falhaDoLink(int texto)
+{
+    return texto == 136 || texto == 137 || texto == 146 || texto == 239;
+}
+
+bool grava(
+    const TAquisicao &a, const Pedido &p, const QString &caminho, SessaoTarvek &sessao, Console &console)
+{
+    ConfigRegional regional = ConfigRegional::doSistema();
+    if (!p.separador.isEmpty())
+        regional.separadorDecimal = p.separador.at(0);
+    MensagensConsole mensagens(console.erros);
+    Ambiente ambiente = sessao.ambiente();
+    ambiente.mensagens = &mensagens;
+    ambiente.regional = &regional;
+    return ArquivoQvg::salva(a, caminho, ambiente);
+}
+
+int executaColetar(const QStringList &argumentos, Console &console)
+{
+    Pedido p;
+    const QString problema = lePedido(argumentos, p);
+    if (!problema.isEmpty()) {
+        console.erros << "quorvane-cli coletar: " << problema << Qt::endl;
+        return Saida::Uso;
+    }
+    SessaoTarvek sessao(console, p.verboso);
+    if (!sessao.abre(p.porta, p.descricao))
+        return Saida::Falha;
+
+    // The beeps of a console are silent: no pause for them either.
+    Ambiente ambiente = sessao.ambiente();
+    ambiente.sinal = nullptr;
+    ProgressoConsole progresso(console.erros, sessao.catalogo().texto(TextoColetando));
+    const ColetaDados::Resultado r
+        = ColetaDados(sessao.link(), ambiente).executa(terminal() ? &progresso : nullptr);
+    progresso.termina();
+    if (!r.ok()) {
+        if (falhaDoLink(r.texto))
+            sessao.falhou(r.mensagem);
+        else
+            console.erros << r.mensagem << Qt::endl;
+        return Saida::Falha;
+    }
+
+    TAquisicao aquisicao = *r.aquisicao;
+    DocumentoGrafico::ajusta(aquisicao);
+    const QString caminho = p.saida.isEmpty() ? nomeProposto(aquisicao, sessao.catalogo()) : p.saida;
+    // Nobody is there to confirm a replacement of a file the user did not name.
+    if (p.saida.isEmpty() && QFileInfo::exists(caminho)) {
+        console.erros << "quorvane-cli coletar: " << caminho
+                      << " já existe; escolha o arquivo com --saida (que o substitui)" << Qt::endl;
+        return Saida::Falha;
+    }
+    if (!grava(aquisicao, p, caminho, sessao, console))
+        return Saida::Falha;
+    console.saida << caminho << Qt::endl;
+    return Saida::Sucesso;
+}
+
+}  // namespace
+
+Comando ComandoColetar()
+{
+    Comando c;
+    c.nome = QStringLiteral("coletar");
+    c.resumo = QStringLiteral("coleta as aquisições do Tarvek num arquivo .qvg");
+    c.uso = QStringLiteral("coletar --porta <1-4 | dispositivo | simulador> [--saida ARQUIVO.qvg] "
+                           "[--separador , | .] [--descricao <cenário | arquivo.json>] [--verboso]");
+    c.ajuda = QStringLiteral(
+        "Faz a coleta de dados como o comando \"Coletar Dados\" do programa: lê os blocos de\n"
+        "configuração, de não-voláteis e de calibração e as páginas da memória que guardam\n"
+        "as aquisições, e grava o arquivo de aquisição como \"Salvar Arquivo\" o gravaria logo\n"
+        "depois da coleta (com o fim na última aquisição e os limites dos canais de\n"
+        "temperatura na faixa do sensor). O Tarvek é apenas lido. Como no programa, a chave\n"
+        "FORCA_COLETA do QUORVANE.INI faz ler a memória inteira e o traço da última página\n"
+        "vai para DEBUG.TXT na pasta atual, a menos que DEBUG seja FALSE.\n"
+        "\n"
+        "  --porta <p>       1 a 4: as portas do programa, mapeadas como ele as mapeia; um\n"
+        "                    caminho (/dev/ttyUSB0): esse dispositivo serial; simulador: um\n"
+        "                    Tarvek simulado\n"
+        "  --saida <arq>     o arquivo .qvg a gravar (substituído se existir); sem ela, o nome\n"
+        "                    que a janela de salvar propõe, o título do Tarvek (com \\ / : * ?\n"
+        "                    \" < > | trocados por _) mais .qvg, na pasta atual, que não é\n"
+        "                    substituído se já existir\n"
+        "  --separador <s>   o separador decimal dos valores no arquivo, , ou .; sem ele, o\n"
+        "                    das configurações regionais\n"
+        "  --descricao <d>   para o Tarvek simulado: um cenário do simulador pelo nome\n"
+        "                    (padrao, circular, memoria-cheia, vazio, ...) ou um arquivo JSON\n"
+        "  --verboso         mostra as mensagens da linha de status durante a comunicação\n"
+        "\n"
+        "Num terminal, a saída de erros mostra as páginas lidas. Ao gravar, escreve o nome do\n"
+        "arquivo na saída padrão e termina com 0. Uma falha mostra a mensagem do programa\n"
+        "(depois do erro da comunicação, quando houver) e termina com 1: também um Tarvek sem\n"
+        "aquisições (\"Nenhuma aquisição foi efetuada.\"). 2 para uso incorreto.");
+    c.executa = executaColetar;
+    return c;
+}
