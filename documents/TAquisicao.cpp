@@ -7,6 +7,20 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// The range of a document's sensor number (the sensor code minus 128) when
+// it names a thermocouple or Pt100; any other number, however large, has
+// none.
+std::optional<Faixa> faixaDoSensor(int32_t sensor)
+{
+    if (sensor < 0 || sensor > CodigoSensor::Tensao0a50mV - CodigoSensor::TermoparJ)
+        return std::nullopt;
+    return FaixaSensor(CodigoSensor::TermoparJ + sensor);
+}
+
+}  // namespace
+
 void TAquisicao::defineIntervalo(double segundos)
 {
     m_intervalo = Real48::arredonda(segundos);
@@ -43,11 +57,11 @@ void TAquisicao::AjustaFim()
 
 void TAquisicao::NormalizaLimites()
 {
-    if (const auto f = FaixaSensor(SensorCanal1 + 128); f && EhTermoparOuPt100(SensorCanal1 + 128)) {
+    if (const auto f = faixaDoSensor(SensorCanal1)) {
         LimInfCanal1 = f->baixo;
         LimSupCanal1 = f->alto;
     }
-    if (const auto f = FaixaSensor(SensorCanal2 + 128); f && EhTermoparOuPt100(SensorCanal2 + 128)) {
+    if (const auto f = faixaDoSensor(SensorCanal2)) {
         LimInfCanal2 = f->baixo;
         LimSupCanal2 = f->alto;
     }
@@ -56,7 +70,9 @@ void TAquisicao::NormalizaLimites()
 double TAquisicao::valorCanal(int canal, int32_t contagem) const
 {
     const int decimais = canal == 2 ? DecimaisCanal2 : DecimaisCanal1;
-    return contagem * std::pow(10.0, -decimais);
+    // In floating point: no count of decimals, however odd, is negated as
+    // an integer.
+    return contagem * std::pow(10.0, -double(decimais));
 }
 
 EscalaComum DefineMaxMin(const TAquisicao &a)

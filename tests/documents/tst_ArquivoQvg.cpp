@@ -255,6 +255,12 @@ void tst_ArquivoQvg::leValoresComVirgulaOuPonto_data()
     QTest::newRow("negative with blanks") << "  -0,5 " << QChar(u',') << -0.5;
     QTest::newRow("whole number") << "17" << QChar(u',') << 17.0;
     QTest::newRow("exponent") << "1,5E3" << QChar(u',') << 1500.0;
+    QTest::newRow("255 characters read like any other")
+        << QStringLiteral("2,5") + QString(252, u'0') << QChar(u',') << 2.5;
+    QTest::newRow("blanks count among the 255")
+        << QString(251, u' ') + QStringLiteral("-0,25") << QChar(u',') << -0.2;
+    QTest::newRow("past the 255th character skipped")
+        << QString(251, u' ') + QStringLiteral("12,5") + QString(40, u'x') << QChar(u',') << 12.5;
 }
 
 void tst_ArquivoQvg::leValoresComVirgulaOuPonto()
@@ -284,6 +290,9 @@ void tst_ArquivoQvg::leLinhasNumericasComTolerancia_data()
     QTest::newRow("interval with a fraction") << 7 << "2.5" << 2.5;
     QTest::newRow("interval with a comma stops there") << 7 << "2,5" << 2.0;
     QTest::newRow("interval of letters") << 7 << "x" << 0.0;
+    QTest::newRow("interval beyond a double is the largest") << 7 << "1e999" << Real48::maximo();
+    QTest::newRow("negative interval beyond a double") << 7 << "-12.5e400 s" << -Real48::maximo();
+    QTest::newRow("interval below a double is 0") << 7 << "0.001e-999" << 0.0;
     QTest::newRow("closing line") << 36 << "7 sete" << 7.0;
 }
 
