@@ -74,10 +74,12 @@ void tst_Blocos::intervalo_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("meiosSegundos");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("zero is the half-second mode") << hex("000000") << 1 << "00:00:00.5";
+    QTest::newRow("zero is the half-second mode") << hex("000000") << 1 << "00:00:00";
     QTest::newRow("one is one second") << hex("000001") << 2 << "00:00:01";
+    QTest::newRow("a half second left over is dropped") << hex("000002") << 3 << "00:00:01";
     QTest::newRow("7199 is one hour") << hex("001C1F") << 7200 << "01:00:00";
-    QTest::newRow("high byte counts 65536") << hex("010000") << 65537 << "09:06:08.5";
+    QTest::newRow("high byte counts 65536") << hex("010000") << 65537 << "09:06:08";
+    QTest::newRow("hours past a day") << hex("FFFFFF") << 16777216 << "2330:10:08";
 }
 
 void tst_Blocos::intervalo()
