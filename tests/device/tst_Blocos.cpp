@@ -222,6 +222,7 @@ void tst_Blocos::cargaBateria_data()
     QTest::newRow("new") << 0 << 100;
     QTest::newRow("one step is not a whole percent") << 1 << 99;
     QTest::newRow("half") << 32767 << 50;
+    QTest::newRow("4000h is 74, not a quarter used") << 0x4000 << 74;
     QTest::newRow("used up") << 65535 << 0;
 }
 
@@ -258,6 +259,8 @@ void tst_Blocos::limitesEOffsets_data()
     QTest::newRow("high limit 2 FF 7F is 32767") << 72 << hex("FF7F") << 32767;
     QTest::newRow("offset 1 FE is -2") << 74 << hex("FE") << -2;
     QTest::newRow("offset 2 7F is 127") << 75 << hex("7F") << 127;
+    QTest::newRow("offset 2 FC is -4") << 75 << hex("FC") << -4;
+    QTest::newRow("offset 2 80 is -128") << 75 << hex("80") << -128;
 }
 
 void tst_Blocos::limitesEOffsets()
