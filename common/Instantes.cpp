@@ -11,12 +11,17 @@ constexpr qint64 kTrintaDias = 2592000;
 constexpr qint64 kAno = 31536000;
 
 // base moved by whole seconds, days and time of day applied separately.
-TDateTime desloca(qint64 segundos, TDateTime base)
+TDateTime desloca(bool paraTras, quint64 magnitude, TDateTime base)
 {
-    const qint64 magnitude = segundos < 0 ? -segundos : segundos;
     const double dias = double(magnitude / kDia);
     const double hora = double((magnitude % kDia) * 1000) / DataHora::MilissegundosPorDia;
-    return segundos < 0 ? base - dias - hora : base + dias + hora;
+    return paraTras ? base - dias - hora : base + dias + hora;
+}
+
+// The magnitude of a count, the most negative one included.
+quint64 valorAbsoluto(qint64 segundos)
+{
+    return segundos < 0 ? 0 - quint64(segundos) : quint64(segundos);
 }
 
 InstanteRotulado rotulo(
@@ -57,14 +62,14 @@ constexpr LinhaRotulo kLinhas[] = {
 
 }  // namespace
 
-TDateTime SomaSegundos(int segundos, TDateTime base)
+TDateTime SomaSegundos(qint64 segundos, TDateTime base)
 {
-    return desloca(segundos, base);
+    return desloca(segundos < 0, valorAbsoluto(segundos), base);
 }
 
-TDateTime SubtraiSegundos(int segundos, TDateTime base)
+TDateTime SubtraiSegundos(qint64 segundos, TDateTime base)
 {
-    return desloca(-qint64(segundos), base);
+    return desloca(segundos > 0, valorAbsoluto(segundos), base);
 }
 
 qint64 SegundosEntre(TDateTime a, TDateTime b)

@@ -11,9 +11,10 @@ struct ConfigRegional;
 // counts given are 0 or more.
 
 // base plus (minus) whole seconds: whole days on the date, the rest as a
-// time of day.
-TDateTime SomaSegundos(int segundos, TDateTime base);
-TDateTime SubtraiSegundos(int segundos, TDateTime base);
+// time of day. Any count is taken, the result held to the years 1 to 9999
+// when it is read.
+TDateTime SomaSegundos(qint64 segundos, TDateTime base);
+TDateTime SubtraiSegundos(qint64 segundos, TDateTime base);
 // a minus b in whole seconds: the difference of the milliseconds of the day
 // divided by 1000 (truncating towards zero) plus the difference of the days.
 qint64 SegundosEntre(TDateTime a, TDateTime b);

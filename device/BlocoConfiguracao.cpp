@@ -145,15 +145,12 @@ QDateTime BlocoConfiguracao::relogio() const
 QString BlocoConfiguracao::textoIntervalo() const
 {
     if (modoMeioSegundo())
-        return QStringLiteral("00:00:00.5");
+        return QStringLiteral("00:00:00");
     const int s = meiosSegundos() / 2;
-    QString texto = QStringLiteral("%1:%2:%3")
-                        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-                        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-                        .arg(s % 60, 2, 10, QLatin1Char('0'));
-    if (meiosSegundos() % 2 != 0)
-        texto += QStringLiteral(".5");
-    return texto;
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
 int BlocoConfiguracao::decimais(int canal) const

@@ -59,8 +59,10 @@ struct BlocoConfiguracao
     bool modoMeioSegundo() const { return Intervalo == 0; }
     // The stored interval of a whole number of seconds (1 or more).
     static int codificaIntervalo(int segundos) { return segundos * 2 - 1; }
-    // "hh:mm:ss" of the interval between readings; "00:00:00.5" in the
-    // half-second mode.
+    // The interval between readings as the configuration window's box shows
+    // it, "hh:mm:ss" (hours not wrapped at 24, a half second left over
+    // dropped); "00:00:00" in the half-second mode, where the window checks
+    // its "0.5 seg." choice instead.
     QString textoIntervalo() const;
     bool nuncaPara() const { return (Parada & ParadaNunca) != 0; }
     int decimais(int canal) const;

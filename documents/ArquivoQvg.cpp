@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int kCodigoArquivo = 113;
-constexpr int kTamanhoTexto = 255;
 
 // ---- writing -------------------------------------------------------------
 
@@ -173,8 +172,7 @@ std::optional<double> instante(std::string_view linhaData, std::string_view linh
 
 QString texto(std::string_view linha)
 {
-    if (linha.size() > size_t(kTamanhoTexto))
-        linha = linha.substr(0, kTamanhoTexto);
+    linha = linha.substr(0, LinhaNumerica::kTamanhoLinhaTexto);
     return Windows1252::decodifica(linha.data(), qsizetype(linha.size()));
 }
 

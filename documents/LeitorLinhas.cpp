@@ -79,6 +79,39 @@ size_t prefixoNumerico(std::string_view t)
     return i;
 }
 
+// The power of ten of the leading digit of a number of the form
+// prefixoNumerico accepts (its decimal exponent), held to +-100000.
+int64_t expoenteDecimal(std::string_view t)
+{
+    size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    int64_t inteiros = 0;  // significant digits before the point
+    int64_t zeros = 0;  // zeros after the point before the first significant digit
+    bool achou = false;
+    for (; i < t.size() && ehDigito(t[i]); ++i) {
+        achou = achou || t[i] != '0';
+        inteiros += achou ? 1 : 0;
+    }
+    if (i < t.size() && t[i] == '.') {
+        for (++i; i < t.size() && ehDigito(t[i]) && !achou; ++i) {
+            achou = t[i] != '0';
+            zeros += achou ? 0 : 1;
+        }
+        while (i < t.size() && ehDigito(t[i]))
+            ++i;
+    }
+    int64_t expoente = 0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        const bool negativo = i < t.size() && t[i] == '-';
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        for (; i < t.size() && ehDigito(t[i]); ++i)
+            expoente = std::min<int64_t>(expoente * 10 + (t[i] - '0'), 100000);
+        expoente = negativo ? -expoente : expoente;
+    }
+    return (inteiros > 0 ? inteiros - 1 : -zeros - 1) + expoente;
+}
+
 std::optional<double> converte(std::string_view t)
 {
     if (!t.empty() && t.front() == '+')
@@ -119,7 +152,12 @@ double real(std::string_view linha)
     const size_t n = prefixoNumerico(linha);
     if (n == 0)
         return 0.0;
-    return converte(linha.substr(0, n)).value_or(0.0);
+    const std::string_view numero = linha.substr(0, n);
+    if (const auto v = converte(numero))
+        return *v;
+    // Beyond the range of a double: too large is infinite, too small 0.
+    const double sinal = numero.front() == '-' ? -1.0 : 1.0;
+    return expoenteDecimal(numero) > 0 ? sinal * HUGE_VAL : sinal * 0.0;
 }
 
 std::optional<double> numeroEstrito(std::string_view texto)
@@ -132,10 +170,10 @@ std::optional<double> numeroEstrito(std::string_view texto)
 
 std::optional<double> valor(std::string_view linha, char separadorDecimal)
 {
-    linha = semBrancos(linha);
-    // Entry lines are short; a longer one is no number of ours.
-    char copia[64];
-    if (linha.empty() || linha.size() >= sizeof copia)
+    // Read as a text line: what lies past its 255th character is skipped.
+    char copia[kTamanhoLinhaTexto];
+    linha = semBrancos(linha.substr(0, sizeof copia));
+    if (linha.empty())
         return std::nullopt;
     const bool ambos = separadorDecimal == '.' || separadorDecimal == ',';
     for (size_t i = 0; i < linha.size(); ++i) {

@@ -34,12 +34,17 @@ namespace LinhaNumerica {
 // blank or the line end. Leniently: the value of the valid beginning (0
 // when there is none), held to the 32-bit range.
 int32_t inteiro(std::string_view linha);
-// A real number with "." as decimal point, leniently as above.
+// A real number with "." as decimal point, leniently as above; a number
+// too large for a double is infinite, one too small 0.
 double real(std::string_view linha);
 // A whole number with "." as the decimal point and nothing else on the line
 // but blanks around it; nothing when the text is not such a number.
 std::optional<double> numeroEstrito(std::string_view texto);
-// An entry value: "." and "," both stand for the decimal separator when the
+// Text lines are read up to this many characters; the rest is skipped.
+constexpr size_t kTamanhoLinhaTexto = 255;
+
+// An entry value, read from the first 255 characters of its line as any
+// text line is: "." and "," both stand for the decimal separator when the
 // regional separator is one of them; otherwise only the regional separator
 // (given as its 8-bit byte) does.
 std::optional<double> valor(std::string_view linha, char separadorDecimal);

@@ -7,6 +7,20 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// The range of a document's sensor number (the sensor code minus 128) when
+// it names a thermocouple or Pt100; any other number, however large, has
+// none.
+std::optional<Faixa> faixaDoSensor(int32_t sensor)
+{
+    if (sensor < 0 || sensor > CodigoSensor::Tensao0a50mV - CodigoSensor::TermoparJ)
+        return std::nullopt;
+    return FaixaSensor(CodigoSensor::TermoparJ + sensor);
+}
+
+}  // namespace
+
 void TAquisicao::defineIntervalo(double segundos)
 {
     m_intervalo = Real48::arredonda(segundos);
@@ -41,26 +55,13 @@ void TAquisicao::AjustaFim()
     Fim = NumLeituras() > 0 ? instante(NumLeituras() - 1) : Inicio;
 }
 
-namespace {
-
-// The sensor code of a document's sensor number; a number no code is that
-// far from (an edited file) gives the code of no sensor.
-int codigoSensor(int32_t sensor)
-{
-    return sensor >= -128 && sensor <= 127 ? sensor + 128 : CodigoSensor::Nenhum;
-}
-
-}  // namespace
-
 void TAquisicao::NormalizaLimites()
 {
-    const int codigo1 = codigoSensor(SensorCanal1);
-    const int codigo2 = codigoSensor(SensorCanal2);
-    if (const auto f = FaixaSensor(codigo1); f && EhTermoparOuPt100(codigo1)) {
+    if (const auto f = faixaDoSensor(SensorCanal1)) {
         LimInfCanal1 = f->baixo;
         LimSupCanal1 = f->alto;
     }
-    if (const auto f = FaixaSensor(codigo2); f && EhTermoparOuPt100(codigo2)) {
+    if (const auto f = faixaDoSensor(SensorCanal2)) {
         LimInfCanal2 = f->baixo;
         LimSupCanal2 = f->alto;
     }
@@ -69,6 +70,8 @@ void TAquisicao::NormalizaLimites()
 double TAquisicao::valorCanal(int canal, int32_t contagem) const
 {
     const int decimais = canal == 2 ? DecimaisCanal2 : DecimaisCanal1;
+    // In floating point: no count of decimals, however odd, is negated as
+    // an integer.
     return contagem * std::pow(10.0, -double(decimais));
 }
 

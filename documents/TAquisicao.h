@@ -19,7 +19,7 @@ class TAquisicao
 public:
     int32_t SensorCanal1 = -1;  // sensor code minus 128; -1 channel not used
     int32_t SensorCanal2 = -1;
-    int32_t NumCanais = 1;
+    int32_t NumCanais = 1;  // 1 or 2; anything but 1 counts as two
     int32_t LeiturasPorAquisicao = 1;
     int32_t ModoCanal1 = 0;  // 0 average, 1 maximum, 2 minimum
     int32_t ModoCanal2 = 0;
@@ -50,6 +50,9 @@ public:
     double IntervaloAquisicoes() const { return m_intervalo; }
     void defineIntervalo(double segundos);
     bool meioSegundo() const { return m_intervalo == 0.0; }
+
+    // One channel recorded; with any other NumCanais both channels are shown.
+    bool umCanal() const { return NumCanais == 1; }
 
     // The stored acquisitions.
     int NumLeituras() const { return int(m_leituras.size()); }

@@ -27,12 +27,14 @@ namespace {
 const QString kDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
 constexpr double kPotencias[] = { 1.0, 0.1, 0.01, 0.001 };
 
-// A count of the channel's last decimal place as an engineering value.
+// A count of the channel's last decimal place as an engineering value; odd
+// decimals from an edited file are taken in floating point (and may give
+// no finite value).
 double escalado(int32_t contagem, int32_t decimais)
 {
     if (decimais >= 0 && decimais <= 3)
         return contagem * kPotencias[decimais];
-    return contagem * std::pow(10.0, -decimais);
+    return contagem * std::pow(10.0, -double(decimais));
 }
 }  // namespace
 
@@ -166,7 +168,7 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
     TheChart->defineFormatoValor(EixoGrafico::Direito,
         FormatoNumero::padraoDecimais(a.DecimaisCanal2, TheChart->formatoValor(EixoGrafico::Direito)));
     TheChart->defineFormatoDataHora(kDataHora);
-    if (a.NumCanais == 1 && Canal2) {
+    if (a.umCanal() && Canal2) {
         TheChart->removeSerie(Canal2);
         Canal2 = nullptr;
     }
@@ -193,7 +195,7 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
 void TFormGrafico::preencheSeries()
 {
     const TAquisicao &a = *m_aquisicao;
-    if (a.NumCanais == 1) {
+    if (a.umCanal()) {
         // One series on the left axis carries the recorded channel.
         int canal = 0;
         if (a.SensorCanal1 != -1) {
@@ -281,7 +283,7 @@ void TFormGrafico::DefineLimitesEixos()
     m_aquisicao->NormalizaLimites();
     const TAquisicao &a = *m_aquisicao;
     bool aceito = true;
-    if (a.NumCanais < 2) {
+    if (a.umCanal()) {
         if (a.SensorCanal1 != -1)
             aceito = defineEscalaCanal(0, 1) && aceito;
         if (a.SensorCanal2 != -1)
@@ -298,7 +300,7 @@ void TFormGrafico::DefineLimitesEixos()
 
 void TFormGrafico::VerificaEscala()
 {
-    if (m_aquisicao->NumCanais < 2)
+    if (m_aquisicao->umCanal())
         return;
     const EscalaComum comum = DefineMaxMin(*m_aquisicao);
     EscalaMin = comum.EscalaMin;
@@ -330,7 +332,7 @@ void TFormGrafico::CheckBoxSerie1Click()
 void TFormGrafico::CheckBoxSerie2Click()
 {
     CursorEspera espera;
-    SerieLinhas *serie = m_aquisicao->NumCanais == 1 ? Canal1 : Canal2;
+    SerieLinhas *serie = m_aquisicao->umCanal() ? Canal1 : Canal2;
     if (serie)
         serie->defineVisivel(CheckBoxSerie2->isChecked());
     CheckBoxSerie2->setText(m_aquisicao->NomeCanal2 + QStringLiteral(": "));

@@ -110,7 +110,7 @@ void TFormGrafico::aplicaPassosZoom(bool aproxima)
 {
     CursorEspera espera;
     TheChart->guardaEscalas();
-    for (const PassoZoom &p : PassosZoom::passos(aproxima, m_aquisicao->NumCanais >= 2)) {
+    for (const PassoZoom &p : PassosZoom::passos(aproxima, !m_aquisicao->umCanal())) {
         const bool aceito = p.minimo ? TheChart->defineMinimo(p.eixo, TheChart->minimo(p.eixo) + p.delta)
                                      : TheChart->defineMaximo(p.eixo, TheChart->maximo(p.eixo) + p.delta);
         if (!aceito)

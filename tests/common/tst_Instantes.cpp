@@ -41,26 +41,29 @@ QString texto(TDateTime v)
 
 void TestInstantes::somaESubtraiSegundos_data()
 {
-    QTest::addColumn<int>("segundos");
+    QTest::addColumn<qint64>("segundos");
     QTest::addColumn<QString>("depois");
     QTest::addColumn<QString>("antes");
-    QTest::newRow("none") << 0 << "01/01/2000 10:00:00.000"
+    QTest::newRow("none") << qint64(0) << "01/01/2000 10:00:00.000"
                           << "01/01/2000 10:00:00.000";
-    QTest::newRow("one second") << 1 << "01/01/2000 10:00:01.000"
+    QTest::newRow("one second") << qint64(1) << "01/01/2000 10:00:01.000"
                                 << "01/01/2000 09:59:59.000";
-    QTest::newRow("to midnight") << 50400 << "02/01/2000 00:00:00.000"
+    QTest::newRow("to midnight") << qint64(50400) << "02/01/2000 00:00:00.000"
                                  << "31/12/1999 20:00:00.000";
-    QTest::newRow("one day") << 86400 << "02/01/2000 10:00:00.000"
+    QTest::newRow("one day") << qint64(86400) << "02/01/2000 10:00:00.000"
                              << "31/12/1999 10:00:00.000";
-    QTest::newRow("a day, an hour, a minute, a second") << 90061 << "02/01/2000 11:01:01.000"
+    QTest::newRow("a day, an hour, a minute, a second") << qint64(90061) << "02/01/2000 11:01:01.000"
                                                         << "31/12/1999 08:58:59.000";
-    QTest::newRow("a year of half-hour samples") << 17520 * 1800 << "31/12/2000 10:00:00.000"
+    QTest::newRow("a year of half-hour samples") << qint64(17520 * 1800) << "31/12/2000 10:00:00.000"
                                                  << "01/01/1999 10:00:00.000";
+    QTest::newRow("beyond an int: 2^31 s is 24855 days and 11,648 s")
+        << (qint64(1) << 31) << "19/01/2068 13:14:08.000"
+        << "14/12/1931 06:45:52.000";
 }
 
 void TestInstantes::somaESubtraiSegundos()
 {
-    QFETCH(int, segundos);
+    QFETCH(qint64, segundos);
     QFETCH(QString, depois);
     QFETCH(QString, antes);
     const TDateTime base = em(2000, 1, 1, 10, 0, 0);
@@ -68,9 +71,9 @@ void TestInstantes::somaESubtraiSegundos()
     const TDateTime subtracao = SubtraiSegundos(segundos, base);
     QCOMPARE(texto(soma), depois);
     QCOMPARE(texto(subtracao), antes);
-    QCOMPARE(SegundosEntre(soma, base), qint64(segundos));
-    QCOMPARE(SegundosEntre(base, subtracao), qint64(segundos));
-    QCOMPARE(SegundosEntre(subtracao, base), -qint64(segundos));
+    QCOMPARE(SegundosEntre(soma, base), segundos);
+    QCOMPARE(SegundosEntre(base, subtracao), segundos);
+    QCOMPARE(SegundosEntre(subtracao, base), -segundos);
 }
 
 void TestInstantes::textoInstante_data()

@@ -74,10 +74,12 @@ void tst_Blocos::intervalo_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("meiosSegundos");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("zero is the half-second mode") << hex("000000") << 1 << "00:00:00.5";
+    QTest::newRow("zero is the half-second mode") << hex("000000") << 1 << "00:00:00";
     QTest::newRow("one is one second") << hex("000001") << 2 << "00:00:01";
+    QTest::newRow("a half second left over is dropped") << hex("000002") << 3 << "00:00:01";
     QTest::newRow("7199 is one hour") << hex("001C1F") << 7200 << "01:00:00";
-    QTest::newRow("high byte counts 65536") << hex("010000") << 65537 << "09:06:08.5";
+    QTest::newRow("high byte counts 65536") << hex("010000") << 65537 << "09:06:08";
+    QTest::newRow("hours past a day") << hex("FFFFFF") << 16777216 << "2330:10:08";
 }
 
 void tst_Blocos::intervalo()
@@ -220,6 +222,7 @@ void tst_Blocos::cargaBateria_data()
     QTest::newRow("new") << 0 << 100;
     QTest::newRow("one step is not a whole percent") << 1 << 99;
     QTest::newRow("half") << 32767 << 50;
+    QTest::newRow("4000h is 74, not a quarter used") << 0x4000 << 74;
     QTest::newRow("used up") << 65535 << 0;
 }
 
@@ -256,6 +259,8 @@ void tst_Blocos::limitesEOffsets_data()
     QTest::newRow("high limit 2 FF 7F is 32767") << 72 << hex("FF7F") << 32767;
     QTest::newRow("offset 1 FE is -2") << 74 << hex("FE") << -2;
     QTest::newRow("offset 2 7F is 127") << 75 << hex("7F") << 127;
+    QTest::newRow("offset 2 FC is -4") << 75 << hex("FC") << -4;
+    QTest::newRow("offset 2 80 is -128") << 75 << hex("80") << -128;
 }
 
 void tst_Blocos::limitesEOffsets()

@@ -23,7 +23,8 @@ private slots:
     void valoresDaTabelaSaoReais48();
     void converteLeitura_data();
     void converteLeitura();
-    void resultadoEhReal48();
+    void resultadoEhOReal48MaisProximo_data();
+    void resultadoEhOReal48MaisProximo();
     void lineariza_data();
     void lineariza();
     void arredondaMetadesParaOPar_data();
@@ -76,22 +77,32 @@ void tst_ConversaoLeitura::converteLeitura_data()
     QTest::addColumn<int>("zero");
     QTest::addColumn<double>("bruto");
     QTest::addColumn<int>("juncaoFria");
+    QTest::addColumn<int>("offsetJuncaoFria");  // the calibration word W12
     QTest::addColumn<int>("inferior");
     QTest::addColumn<int>("superior");
     QTest::addColumn<double>("esperado");
-    QTest::newRow("4-20 mA mid-scale rounds 500.12 down") << 137 << Zero << 2048.0 << 0 << 0 << 1000 << 500.0;
-    QTest::newRow("J with cold junction at -37.8 C") << 128 << Zero << 1000.0 << 0 << 0 << 0 << 142.0;
-    QTest::newRow("J beyond its table gives 760") << 128 << Zero << 4000.0 << 40 << 0 << 0 << 760.0;
-    QTest::newRow("K full scale") << 129 << Zero << 4095.0 << 0 << 0 << 0 << 1326.0;
-    QTest::newRow("Pt100 keeps its fraction") << 136 << Zero << 1000.0 << 0 << 0 << 0 << -83.881786;
-    QTest::newRow("Pt100 full scale") << 136 << Zero << 4095.0 << 0 << 0 << 0 << 320.0000165;
+    QTest::newRow("4-20 mA mid-scale rounds 500.12 down")
+        << 137 << Zero << 2048.0 << 0 << 0 << 0 << 1000 << 500.0;
+    QTest::newRow("J with cold junction at -37.8 C") << 128 << Zero << 1000.0 << 0 << 0 << 0 << 0 << 142.0;
+    // The count 1900 + 100 gives -24.96 C: the compensation -89.07 leaves
+    // 910.93, which the J run makes 154.33 (the word taken negatively would
+    // give 130).
+    QTest::newRow("J with W12 = 100 added to the cold-junction count")
+        << 128 << Zero << 1000.0 << 0 << 100 << 0 << 0 << 154.0;
+    QTest::newRow("J beyond its table gives 760") << 128 << Zero << 4000.0 << 40 << 0 << 0 << 0 << 760.0;
+    QTest::newRow("K full scale") << 129 << Zero << 4095.0 << 0 << 0 << 0 << 0 << 1326.0;
+    QTest::newRow("Pt100 keeps its fraction") << 136 << Zero << 1000.0 << 0 << 0 << 0 << 0 << -83.881786;
+    QTest::newRow("Pt100 full scale") << 136 << Zero << 4095.0 << 0 << 0 << 0 << 0 << 320.0000165;
+    QTest::newRow("Pt100 has no cold junction to offset")
+        << 136 << Zero << 1000.0 << 0 << 100 << 0 << 0 << -83.881786;
     QTest::newRow("0-50 mV beyond the identity segment")
-        << 138 << Zero << 5000.0 << 0 << -100 << 900 << 900.0;
+        << 138 << Zero << 5000.0 << 0 << 0 << -100 << 900 << 900.0;
     QTest::newRow("negative calibrated value is the low limit")
-        << 137 << -100 << 50.0 << 0 << 200 << 1000 << 200.0;
-    QTest::newRow("0-50 mV zero count is the low limit") << 138 << Zero << 0.0 << 0 << -100 << 900 << -100.0;
+        << 137 << -100 << 50.0 << 0 << 0 << 200 << 1000 << 200.0;
+    QTest::newRow("0-50 mV zero count is the low limit")
+        << 138 << Zero << 0.0 << 0 << 0 << -100 << 900 << -100.0;
     QTest::newRow("4-20 mA full scale is the high limit")
-        << 137 << Zero << 4095.0 << 0 << -2000 << 9999 << 9999.0;
+        << 137 << Zero << 4095.0 << 0 << 0 << -2000 << 9999 << 9999.0;
 }
 
 void tst_ConversaoLeitura::converteLeitura()
@@ -100,19 +111,41 @@ void tst_ConversaoLeitura::converteLeitura()
     QFETCH(int, zero);
     QFETCH(double, bruto);
     QFETCH(int, juncaoFria);
+    QFETCH(int, offsetJuncaoFria);
     QFETCH(int, inferior);
     QFETCH(int, superior);
     QFETCH(double, esperado);
-    const double v = ConverteLeitura(juncaoFria, codigo, zero, bruto, Span, 0, inferior, superior);
+    const double v
+        = ConverteLeitura(juncaoFria, codigo, zero, bruto, Span, offsetJuncaoFria, inferior, superior);
     QVERIFY2(std::fabs(v - esperado) < 1e-6, qPrintable(QString::number(v, 'f', 9)));
 }
 
-void tst_ConversaoLeitura::resultadoEhReal48()
+void tst_ConversaoLeitura::resultadoEhOReal48MaisProximo_data()
 {
-    for (double bruto : { 0.0, 1.0, 311.0, 1000.0, 2047.0, 4095.0 }) {
-        const double v = ConverteLeitura(0, 136, 7, bruto, 9999, 0, 0, 0);
-        QCOMPARE(Real48::arredonda(v), v);
-    }
+    // Pt100 keeps its fraction, so its result shows each step's rounding to
+    // the 48-bit real: the nearest one, as worked out in exact arithmetic
+    // (rounding toward zero would give the neighbour below).
+    QTest::addColumn<int>("zero");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<double>("bruto");
+    QTest::addColumn<double>("esperado");
+    QTest::newRow("full scale, 320.0000165") << Zero << Span << 4095.0 << 0x1.40000114d4p+8;
+    QTest::newRow("raw 1000, -83.881786") << Zero << Span << 1000.0 << -0x1.4f86f2e8c2p+6;
+    QTest::newRow("zero 7, span 9999, raw 2047") << 7 << 9999 << 2047.0 << 0x1.7677647f88p+5;
+    QTest::newRow("zero 7, span 9999, raw 1000") << 7 << 9999 << 1000.0 << -0x1.4c3c5adcecp+6;
+    QTest::newRow("zero -3, span 10007, raw 2500") << -3 << 10007 << 2500.0 << 0x1.a00612c72cp+6;
+}
+
+void tst_ConversaoLeitura::resultadoEhOReal48MaisProximo()
+{
+    QFETCH(int, zero);
+    QFETCH(int, span);
+    QFETCH(double, bruto);
+    QFETCH(double, esperado);
+    const double v = ConverteLeitura(0, 136, zero, bruto, span, 0, 0, 0);
+    QCOMPARE(Real48::arredonda(v), v);
+    // Exactly: a fuzzy comparison would let a neighbour pass.
+    QVERIFY2(v == esperado, qPrintable(QString::number(v, 'g', 17)));
 }
 
 void tst_ConversaoLeitura::lineariza_data()

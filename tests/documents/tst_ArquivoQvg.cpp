@@ -6,12 +6,82 @@
 #include "Real48.h"
 #include "Windows1252.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <csignal>
+#include <cstdlib>
+#include <new>
 #include <sys/resource.h>
+
+// What the reader asks of operator new, watched while a test measures it:
+// the largest single request, and a refusal of anything above a gigabyte,
+// so that a reader that believes a false count fails at once instead of
+// taking the machine's memory.
+namespace {
+
+std::atomic<bool> g_medindo { false };
+std::atomic<std::size_t> g_maiorPedido { 0 };
+constexpr std::size_t kPedidoRecusado = std::size_t(1) << 30;
+
+void *aloca(std::size_t tamanho)
+{
+    if (g_medindo.load()) {
+        std::size_t maior = g_maiorPedido.load();
+        while (tamanho > maior && !g_maiorPedido.compare_exchange_weak(maior, tamanho)) { }
+        if (tamanho > kPedidoRecusado)
+            throw std::bad_alloc();
+    }
+    if (void *p = std::malloc(tamanho ? tamanho : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+// The largest request made while it lives.
+class MedidaAlocacoes
+{
+public:
+    MedidaAlocacoes()
+    {
+        g_maiorPedido = 0;
+        g_medindo = true;
+    }
+    ~MedidaAlocacoes() { g_medindo = false; }
+    std::size_t maiorPedido() const { return g_maiorPedido.load(); }
+};
+
+}  // namespace
+
+void *operator new(std::size_t tamanho)
+{
+    return aloca(tamanho);
+}
+
+void *operator new[](std::size_t tamanho)
+{
+    return aloca(tamanho);
+}
+
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+void operator delete[](void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
@@ -116,7 +186,7 @@ private slots:
     void leLinhasNumericasComTolerancia();
     void recusa_data();
     void recusa();
-    void contagemEnormeRecusadaSemDemora();
+    void contagemEnormeNaoReservaOQueOArquivoNaoTem();
     void contagemNegativaEhNenhumaEntrada();
     void arquivoQueAcabaNasEntradasDaZeros();
     void ultimaLinhaSeteAbreNormalmente();
@@ -255,6 +325,12 @@ void tst_ArquivoQvg::leValoresComVirgulaOuPonto_data()
     QTest::newRow("negative with blanks") << "  -0,5 " << QChar(u',') << -0.5;
     QTest::newRow("whole number") << "17" << QChar(u',') << 17.0;
     QTest::newRow("exponent") << "1,5E3" << QChar(u',') << 1500.0;
+    QTest::newRow("255 characters read like any other")
+        << QStringLiteral("2,5") + QString(252, u'0') << QChar(u',') << 2.5;
+    QTest::newRow("blanks count among the 255")
+        << QString(251, u' ') + QStringLiteral("-0,25") << QChar(u',') << -0.2;
+    QTest::newRow("past the 255th character skipped")
+        << QString(251, u' ') + QStringLiteral("12,5") + QString(40, u'x') << QChar(u',') << 12.5;
 }
 
 void tst_ArquivoQvg::leValoresComVirgulaOuPonto()
@@ -284,6 +360,9 @@ void tst_ArquivoQvg::leLinhasNumericasComTolerancia_data()
     QTest::newRow("interval with a fraction") << 7 << "2.5" << 2.5;
     QTest::newRow("interval with a comma stops there") << 7 << "2,5" << 2.0;
     QTest::newRow("interval of letters") << 7 << "x" << 0.0;
+    QTest::newRow("interval beyond a double is the largest") << 7 << "1e999" << Real48::maximo();
+    QTest::newRow("negative interval beyond a double") << 7 << "-12.5e400 s" << -Real48::maximo();
+    QTest::newRow("interval below a double is 0") << 7 << "0.001e-999" << 0.0;
     QTest::newRow("closing line") << 36 << "7 sete" << 7.0;
 }
 
@@ -339,17 +418,29 @@ void tst_ArquivoQvg::recusa()
     QCOMPARE(r.aquisicao.NumLeituras(), 0);
 }
 
-void tst_ArquivoQvg::contagemEnormeRecusadaSemDemora()
+void tst_ArquivoQvg::contagemEnormeNaoReservaOQueOArquivoNaoTem()
 {
+    // 2^31 - 1 entries announced (32 GB of them), three lines given: room
+    // is made for what the file's bytes can hold, never for the count.
     QStringList linhas = linhasExemplo();
     linhas[20] = QStringLiteral("2147483647");
     linhas.append(QStringList(3, QStringLiteral("1,00")));
     QCOMPARE(linhas.size(), 40);
-    QElapsedTimer relogio;
-    relogio.start();
-    const auto r = le(linhas);
+    const QByteArray bytes = arquivo(linhas);
+    ArquivoQvg::Resultado r;
+    std::size_t maior = 0;
+    {
+        MedidaAlocacoes medida;
+        try {
+            r = ArquivoQvg::le(bytes, regional(u','));
+        } catch (const std::bad_alloc &) {
+            r.erro = ArquivoQvg::Erro::Nenhum;  // refused above a gigabyte: the size tells below
+        }
+        maior = medida.maiorPedido();
+    }
+    QVERIFY2(maior <= std::size_t(bytes.size()) * sizeof(TLeitura),
+        qPrintable(QStringLiteral("%1 bytes asked for at once").arg(maior)));
     QCOMPARE(r.erro, ArquivoQvg::Erro::FormatoInvalido);
-    QVERIFY2(relogio.elapsed() < 200, "a false count must not be allocated for");
 }
 
 void tst_ArquivoQvg::contagemNegativaEhNenhumaEntrada()

@@ -58,6 +58,10 @@ void tst_TAquisicao::instanteDaEntrada_data()
     QTest::newRow("2.7 s, entry 3 cut to 8 s") << 2.7 << dezHoras << 3 << "01/01/2000 10:00:08.000";
     QTest::newRow("2.7 s, entry 10 is 27 s") << 2.7 << dezHoras << 10 << "01/01/2000 10:00:27.000";
     QTest::newRow("2.7 s, entry 1000 is 2700 s") << 2.7 << dezHoras << 1000 << "01/01/2000 10:45:00.000";
+    QTest::newRow("1.5 s, entry 1 cut to 1 s") << 1.5 << dezHoras << 1 << "01/01/2000 10:00:01.000";
+    QTest::newRow("1.5 s, entry 3 cut to 4 s") << 1.5 << dezHoras << 3 << "01/01/2000 10:00:04.000";
+    QTest::newRow("negative interval taken by its size")
+        << -1.5 << dezHoras << 3 << "01/01/2000 10:00:04.000";
     QTest::newRow("crosses midnight and a year")
         << 60.0 << instante(1999, 12, 31, 23, 59, 0) << 2 << "01/01/2000 00:01:00.000";
     QTest::newRow("one day of hours") << 3600.0 << dezHoras << 48 << "03/01/2000 10:00:00.000";
@@ -109,37 +113,37 @@ void tst_TAquisicao::fimEhAUltimaEntrada()
 
 void tst_TAquisicao::normalizaLimitesDeTermoparEPt100_data()
 {
-    QTest::addColumn<int>("sensor");
-    QTest::addColumn<int>("inferior");
-    QTest::addColumn<int>("superior");
-    QTest::newRow("J") << 0 << -50 << 760;
-    QTest::newRow("K replaces 0 and 500") << 1 << -90 << 1370;
-    QTest::newRow("T") << 2 << -100 << 400;
-    QTest::newRow("B") << 7 << 0 << 1820;
-    QTest::newRow("Pt100") << 8 << -200 << 320;
-    QTest::newRow("4-20 mA keeps its limits") << 9 << 0 << 500;
-    QTest::newRow("0-50 mV keeps its limits") << 10 << 0 << 500;
-    QTest::newRow("unused channel keeps its limits") << -1 << 0 << 500;
-    QTest::newRow("unknown sensor keeps its limits") << 11 << 0 << 500;
+    // Both channels hold the limits 0 and 500 to begin with; each channel
+    // takes the range of its own sensor.
+    QTest::addColumn<int>("sensor1");
+    QTest::addColumn<int>("sensor2");
+    QTest::addColumn<QList<int>>("limites");  // lower 1, upper 1, lower 2, upper 2
+    QTest::newRow("J and K") << 0 << 1 << QList<int> { -50, 760, -90, 1370 };
+    QTest::newRow("K replaces 0 and 500, 4-20 mA keeps them") << 1 << 9 << QList<int> { -90, 1370, 0, 500 };
+    QTest::newRow("T and E") << 2 << 3 << QList<int> { -100, 400, -35, 720 };
+    QTest::newRow("N and R") << 4 << 5 << QList<int> { -90, 1300, 0, 1760 };
+    QTest::newRow("S and B") << 6 << 7 << QList<int> { 0, 1760, 0, 1820 };
+    QTest::newRow("0-50 mV keeps its limits, Pt100") << 10 << 8 << QList<int> { 0, 500, -200, 320 };
+    QTest::newRow("unused channel keeps its limits") << -1 << 0 << QList<int> { 0, 500, -50, 760 };
+    QTest::newRow("unknown sensor keeps its limits") << 11 << 8 << QList<int> { 0, 500, -200, 320 };
+    QTest::newRow("sensors at the ends of 32 bits keep their limits")
+        << 2147483647 << -2147483647 - 1 << QList<int> { 0, 500, 0, 500 };
 }
 
 void tst_TAquisicao::normalizaLimitesDeTermoparEPt100()
 {
-    QFETCH(int, sensor);
-    QFETCH(int, inferior);
-    QFETCH(int, superior);
+    QFETCH(int, sensor1);
+    QFETCH(int, sensor2);
+    QFETCH(QList<int>, limites);
     TAquisicao a;
-    a.SensorCanal1 = sensor;
+    a.SensorCanal1 = sensor1;
     a.LimInfCanal1 = 0;
     a.LimSupCanal1 = 500;
-    a.SensorCanal2 = sensor;
+    a.SensorCanal2 = sensor2;
     a.LimInfCanal2 = 0;
     a.LimSupCanal2 = 500;
     a.NormalizaLimites();
-    QCOMPARE(a.LimInfCanal1, inferior);
-    QCOMPARE(a.LimSupCanal1, superior);
-    QCOMPARE(a.LimInfCanal2, inferior);
-    QCOMPARE(a.LimSupCanal2, superior);
+    QCOMPARE((QList<int> { a.LimInfCanal1, a.LimSupCanal1, a.LimInfCanal2, a.LimSupCanal2 }), limites);
 }
 
 void tst_TAquisicao::escalaComum_data()

@@ -132,6 +132,10 @@ void TestTDatalogger::replyFaultsFailAttemptsWithTheirText_data()
     QTest::newRow("short non-volatile reply: receive timeout")
         << "LeNaoVolateis" << true << QByteArray(100, '\x01') << 3 << false << 3 << texto(261) << QString()
         << falhaApos3;
+    // The echo and 122 bytes: 123 waiting, one short of the 124 needed.
+    QTest::newRow("non-volatile reply one byte short: receive timeout")
+        << "LeNaoVolateis" << true << QByteArray(122, '\x01') << 3 << false << 3 << texto(261) << QString()
+        << falhaApos3;
     QTest::newRow("stop not acknowledged") << "FimAquisicoes" << true << QByteArray(1, '\x00') << 3 << false
                                            << 3 << texto(265) << QString() << falhaApos3;
     QTest::newRow("stop acknowledged after one miss")

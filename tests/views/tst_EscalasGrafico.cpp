@@ -86,6 +86,9 @@ void tst_EscalasGrafico::limiteRecusado_data()
     QTest::newRow("minimum above maximum refused") << true << 81.0 << false << 0.0 << 80.0;
     QTest::newRow("maximum below minimum refused") << false << -1.0 << false << 0.0 << 80.0;
     QTest::newRow("maximum above") << false << 200.0 << true << 0.0 << 200.0;
+    QTest::newRow("infinite minimum refused") << true << -qInf() << false << 0.0 << 80.0;
+    QTest::newRow("infinite maximum refused") << false << qInf() << false << 0.0 << 80.0;
+    QTest::newRow("minimum not a number refused") << true << qQNaN() << false << 0.0 << 80.0;
 }
 
 void tst_EscalasGrafico::limiteRecusado()
@@ -115,6 +118,8 @@ void tst_EscalasGrafico::faixaNaOrdemQueEvitaRecusa_data()
     QTest::newRow("wholly below") << -300.0 << -200.0 << true << -300.0 << -200.0;
     QTest::newRow("overlapping") << 50.0 << 150.0 << true << 50.0 << 150.0;
     QTest::newRow("minimum above maximum changes nothing") << 30.0 << 20.0 << false << 0.0 << 100.0;
+    QTest::newRow("infinite maximum changes nothing") << 0.0 << qInf() << false << 0.0 << 100.0;
+    QTest::newRow("maximum not a number changes nothing") << 10.0 << qQNaN() << false << 0.0 << 100.0;
 }
 
 void tst_EscalasGrafico::faixaNaOrdemQueEvitaRecusa()

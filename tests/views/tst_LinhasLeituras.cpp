@@ -96,6 +96,10 @@ void tst_LinhasLeituras::valoresPorCanal_data()
                                               << "0";
     QTest::newRow("one channel on channel 2") << 1 << -1 << 0 << 9 << 1 << "0"
                                               << "7,0";
+    QTest::newRow("0 channels count as two") << 0 << -1 << 0 << 9 << 1 << "12,3456"
+                                             << "7,0";
+    QTest::newRow("negative channels count as two") << -1 << 1 << 0 << -1 << 2 << "12,3456"
+                                                    << "7,00";
 }
 
 void tst_LinhasLeituras::valoresPorCanal()

@@ -25,7 +25,7 @@ TAquisicao documento(int canais, bool soCanal2 = false)
     a.Titulo = QStringLiteral("Forno");
     a.NumCanais = canais;
     a.SensorCanal1 = soCanal2 ? -1 : 9;
-    a.SensorCanal2 = canais == 2 || soCanal2 ? 10 : -1;
+    a.SensorCanal2 = canais != 1 || soCanal2 ? 10 : -1;
     a.NomeCanal1 = QStringLiteral("Temp");
     a.UnidadeCanal1 = QStringLiteral("°C");
     a.NomeCanal2 = QStringLiteral("Umid");
@@ -55,6 +55,7 @@ private slots:
     void umCanalGravadoNoCanal2();
     void escalaUnica_data();
     void escalaUnica();
+    void limiteRecusadoVoltaAoAutomatico_data();
     void limiteRecusadoVoltaAoAutomatico();
     void margensDasCaixasDeCanal_data();
     void margensDasCaixasDeCanal();
@@ -151,6 +152,10 @@ void tst_TFormGrafico::escalaUnica_data()
     QTest::newRow("two channels share the widest range")
         << 2 << QList<double> { 0, 100, 20, 80 } << QList<double> { 0, 100, 0, 100 };
     QTest::newRow("one channel: no effect") << 1 << QList<double> { 0, 100 } << QList<double> { 0, 100 };
+    QTest::newRow("0 channels count as two")
+        << 0 << QList<double> { 0, 100, 20, 80 } << QList<double> { 0, 100, 0, 100 };
+    QTest::newRow("negative channels count as two")
+        << -1 << QList<double> { 0, 100, 20, 80 } << QList<double> { 0, 100, 0, 100 };
 }
 
 void tst_TFormGrafico::escalaUnica()
@@ -162,7 +167,7 @@ void tst_TFormGrafico::escalaUnica()
     auto faixas = [&] {
         QList<double> r { j->TheChart->minimo(EixoGrafico::Esquerdo),
             j->TheChart->maximo(EixoGrafico::Esquerdo) };
-        if (canais == 2)
+        if (canais != 1)
             r << j->TheChart->minimo(EixoGrafico::Direito) << j->TheChart->maximo(EixoGrafico::Direito);
         return r;
     };
@@ -173,14 +178,28 @@ void tst_TFormGrafico::escalaUnica()
     QCOMPARE(faixas(), antes);
 }
 
+void tst_TFormGrafico::limiteRecusadoVoltaAoAutomatico_data()
+{
+    QTest::addColumn<int>("inferior");
+    QTest::addColumn<int>("superior");
+    QTest::addColumn<int>("decimais");
+    // Channel 1's range 100..200 lies wholly above its data (20..69): the
+    // new minimum is above the present maximum, so the chart refuses it.
+    QTest::newRow("range above the data") << 1000 << 2000 << 1;
+    // Decimals of an edited file: 10^2147483648 is no finite number.
+    QTest::newRow("no finite limit") << 0 << 1000 << -2147483647 - 1;
+}
+
 void tst_TFormGrafico::limiteRecusadoVoltaAoAutomatico()
 {
-    // Channel 1's range 100..200 lies wholly above its data (20..69): the
-    // new minimum is above the present maximum, so the chart refuses it
-    // and both value axes scale automatically.
+    // Either way both value axes scale automatically.
+    QFETCH(int, inferior);
+    QFETCH(int, superior);
+    QFETCH(int, decimais);
     TAquisicao a = documento(2);
-    a.LimInfCanal1 = 1000;
-    a.LimSupCanal1 = 2000;
+    a.LimInfCanal1 = inferior;
+    a.LimSupCanal1 = superior;
+    a.DecimaisCanal1 = decimais;
     TFormGrafico *j = cria(a);
     QVERIFY(j->TheChart->automatico(EixoGrafico::Esquerdo));
     QVERIFY(j->TheChart->automatico(EixoGrafico::Direito));

@@ -81,20 +81,23 @@ void tst_TabelaTempo::valoresX_data()
 {
     QTest::addColumn<double>("intervalo");
     QTest::addColumn<int>("i");
-    QTest::addColumn<int>("segundos");
-    QTest::newRow("interval 10, entry 3") << 10.0 << 3 << 30;
-    QTest::newRow("interval 2.7 cut to whole seconds") << 2.7 << 3 << 8;
-    QTest::newRow("half-second spread 120 s per entry") << 0.0 << 3 << 360;
-    QTest::newRow("half-second across a day") << 0.0 << 1000 << 120000;
+    QTest::addColumn<qint64>("segundos");
+    QTest::newRow("interval 10, entry 3") << 10.0 << 3 << qint64(30);
+    QTest::newRow("interval 2.7 cut to whole seconds") << 2.7 << 3 << qint64(8);
+    QTest::newRow("negative interval taken by its size") << -10.0 << 3 << qint64(30);
+    QTest::newRow("half-second spread 120 s per entry") << 0.0 << 3 << qint64(360);
+    QTest::newRow("half-second across a day") << 0.0 << 1000 << qint64(120000);
+    QTest::newRow("half-second past the range of an int")
+        << 0.0 << 17895698 << qint64(17895698) * TabelaTempo::PassoMeioSegundo;
 }
 
 void tst_TabelaTempo::valoresX()
 {
     QFETCH(double, intervalo);
     QFETCH(int, i);
-    QFETCH(int, segundos);
+    QFETCH(qint64, segundos);
     const TAquisicao a = documento(intervalo, 2);
-    QCOMPARE(qRound64((TabelaTempo::x(a, i) - a.Inicio) * 86400), qint64(segundos));
+    QCOMPARE(qRound64((TabelaTempo::x(a, i) - a.Inicio) * 86400), segundos);
 }
 
 void tst_TabelaTempo::tituloDoEixo_data()

@@ -52,7 +52,9 @@ private slots:
     void formataIntervalo();
     void textoDeDoisCanais();
     void meioSegundoSemLinhasDeLeituras();
-    void umCanalGravadoNoCanal2();
+    void intervaloNegativoPeloTamanho();
+    void blocosDosCanais_data();
+    void blocosDosCanais();
     void offsetPorCanal_data();
     void offsetPorCanal();
     void numeroDeSerie_data();
@@ -134,17 +136,58 @@ void tst_TextoInformacoes::meioSegundoSemLinhasDeLeituras()
     QCOMPARE(texto(a)[17], QStringLiteral("Hora Final: 10:00:02 .5"));
 }
 
-void tst_TextoInformacoes::umCanalGravadoNoCanal2()
+void tst_TextoInformacoes::intervaloNegativoPeloTamanho()
 {
+    // As the instants take it: 10 s between entries, the last at 10:00:30.
     TAquisicao a = doisCanais();
-    a.NumCanais = 1;
-    a.SensorCanal1 = -1;
+    a.defineIntervalo(-10);
+    a.AjustaFim();
     const QStringList t = texto(a);
-    QCOMPARE(t[4], QStringLiteral("Canal 2: Sensor 4-20mA - Pressão (bar)"));
-    QCOMPARE(t[7], QStringLiteral(" "));
-    QVERIFY(!t.join(u'\n').contains(QStringLiteral("Canal 1")));
-    a.SensorCanal2 = -1;
-    QCOMPARE(texto(a)[4], QStringLiteral(" "));  // no channel block at all
+    QCOMPARE(t[13], QStringLiteral("Intervalo entre leituras: :   2seg"));
+    QCOMPARE(t[15], QStringLiteral("Intervalo entre aquisições: 10seg."));
+    QCOMPARE(t[19], QStringLiteral("Hora Final: 10:00:30"));
+}
+
+void tst_TextoInformacoes::blocosDosCanais_data()
+{
+    QTest::addColumn<int>("canais");
+    QTest::addColumn<int>("sensor1");
+    QTest::addColumn<int>("sensor2");
+    QTest::addColumn<QStringList>("blocos");  // the first line of each block
+    const QString k = QStringLiteral("Canal 1: Sensor Termopar K - Temp (°C)");
+    const QString nenhum1 = QStringLiteral("Canal 1:  - Temp (°C)");
+    const QString ma = QStringLiteral("Canal 2: Sensor 4-20mA - Pressão (bar)");
+    const QString nenhum2 = QStringLiteral("Canal 2:  - Pressão (bar)");
+    QTest::newRow("two channels") << 2 << 1 << 9 << QStringList { k, ma };
+    QTest::newRow("one channel recorded on channel 2") << 1 << -1 << 9 << QStringList { ma };
+    QTest::newRow("one channel recorded on channel 1") << 1 << 1 << -1 << QStringList { k };
+    QTest::newRow("one channel, neither recorded") << 1 << -1 << -1 << QStringList();
+    QTest::newRow("0 channels count as two") << 0 << 1 << -1 << QStringList { k, nenhum2 };
+    QTest::newRow("negative channels count as two")
+        << -2147483647 - 1 << -1 << 9 << QStringList { nenhum1, ma };
+    QTest::newRow("3 channels count as two") << 3 << -1 << -1 << QStringList { nenhum1, nenhum2 };
+}
+
+void tst_TextoInformacoes::blocosDosCanais()
+{
+    QFETCH(int, canais);
+    QFETCH(int, sensor1);
+    QFETCH(int, sensor2);
+    QFETCH(QStringList, blocos);
+    TAquisicao a = doisCanais();
+    a.NumCanais = canais;
+    a.SensorCanal1 = sensor1;
+    a.SensorCanal2 = sensor2;
+    const QStringList t = texto(a);
+    // Three lines per block, between the blank after the identity and the
+    // blank before the acquisition's data.
+    QCOMPARE(t[3], QStringLiteral(" "));
+    const qsizetype fim = t.indexOf(QStringLiteral(" "), 4);
+    QCOMPARE(fim, 4 + 3 * blocos.size());
+    QStringList primeiras;
+    for (qsizetype i = 4; i < fim; i += 3)
+        primeiras << t[i];
+    QCOMPARE(primeiras, blocos);
 }
 
 void tst_TextoInformacoes::offsetPorCanal_data()

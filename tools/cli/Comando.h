@@ -1,19 +1,11 @@
 #pragma once
 
+#include "Console.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-
-class QTextStream;
-
-// Where a sub-command writes: its results to saida (stdout), its messages
-// and errors to erros (stderr).
-struct Console
-{
-    QTextStream &saida;
-    QTextStream &erros;
-};
 
 // One sub-command of quorvane-cli. Each lives in its own file and gives
 // its description through a function registered in main.cpp.

@@ -1,9 +1,9 @@
 #include "ComandoAbrir.h"
 
-#include "ArquivoQvg.h"
-#include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "DocumentoCli.h"
 #include "FormataDataHora.h"
+#include "OpcoesLinha.h"
 
 #include <QTextStream>
 
@@ -45,24 +45,24 @@ void escreveCabecalho(QTextStream &s, const TAquisicao &a, const ConfigRegional 
 
 int executaAbrir(const QStringList &argumentos, Console &console)
 {
-    if (argumentos.size() != 1 || argumentos.first().startsWith(QLatin1String("--"))) {
-        console.erros << "quorvane-cli abrir: informe um arquivo .qvg" << Qt::endl;
+    OpcoesLinha opcoes(argumentos);
+    const bool comoGravado = opcoes.sinal(QStringLiteral("como-gravado"));
+    const QStringList arquivos = opcoes.sobras();
+    QString problema;
+    for (const QString &a : arquivos)
+        if (problema.isEmpty() && a.startsWith(QLatin1String("--")))
+            problema = QStringLiteral("argumento não reconhecido: ") + a;
+    if (problema.isEmpty() && arquivos.size() != 1)
+        problema = QStringLiteral("informe um arquivo .qvg");
+    if (!problema.isEmpty()) {
+        console.falha(problema);
         return Saida::Uso;
     }
     const ConfigRegional regional = ConfigRegional::doSistema();
-    const Catalogo catalogo;
-    const ArquivoQvg::Resultado r = ArquivoQvg::leArquivo(argumentos.first(), regional);
-    switch (r.erro) {
-    case ArquivoQvg::Erro::ArquivoNaoExiste:
-        console.erros << catalogo.texto(235) << Qt::endl;
+    const auto aquisicao = DocumentoCli::le(arquivos.first(), regional, console, !comoGravado);
+    if (!aquisicao)
         return Saida::Falha;
-    case ArquivoQvg::Erro::FormatoInvalido:
-        console.erros << catalogo.texto(234) << Qt::endl;
-        return Saida::Falha;
-    case ArquivoQvg::Erro::Nenhum:
-        break;
-    }
-    escreveCabecalho(console.saida, r.aquisicao, regional);
+    escreveCabecalho(console.saida, *aquisicao, regional);
     console.saida.flush();
     return Saida::Sucesso;
 }
@@ -72,10 +72,14 @@ int executaAbrir(const QStringList &argumentos, Console &console)
 Comando ComandoAbrir()
 {
     return { QStringLiteral("abrir"),
-        QStringLiteral("lê um arquivo de aquisição (.qvg) e mostra o cabeçalho"),
-        QStringLiteral("abrir ARQUIVO.qvg"),
+        QStringLiteral("lê um arquivo .qvg e mostra o cabeçalho como o programa o abre"),
+        QStringLiteral("abrir ARQUIVO.qvg [--como-gravado]"),
         QStringLiteral("Lê o arquivo como o programa o abre e mostra os campos do cabeçalho e o\n"
-                       "número de aquisições. Um arquivo recusado mostra a mensagem do programa e\n"
-                       "termina com o código 1."),
+                       "número de aquisições como o programa os mostra depois de abrir: Fim é o\n"
+                       "instante da última aquisição e os limites de canais com termopar ou Pt100\n"
+                       "são a faixa do sensor. Um arquivo recusado mostra a mensagem do programa\n"
+                       "(\"quorvane-cli abrir: <mensagem>\" em stderr) e termina com o código 1.\n"
+                       "\n"
+                       "  --como-gravado    mostra os valores como estão no arquivo, sem esses ajustes"),
         executaAbrir };
 }

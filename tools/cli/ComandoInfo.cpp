@@ -28,7 +28,7 @@ int executaInfo(const QStringList &argumentos, Console &console)
     if (problema.isEmpty() && !SessaoTarvek::portaValida(porta))
         problema = QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
     if (!problema.isEmpty()) {
-        console.erros << "quorvane-cli info: " << problema << Qt::endl;
+        console.falha(problema);
         return Saida::Uso;
     }
 
@@ -74,6 +74,9 @@ Comando ComandoInfo()
         "cada campo decodificado (sensores, intervalo, parada, relógio, memória, bateria,\n"
         "textos, limites, offsets, data da troca de bateria, calibração, número de série e\n"
         "firmware) e as grandezas derivadas (bytes por aquisição, capacidade, carga).\n"
+        "O intervalo aparece como na janela de configuração (hh:mm:ss, ou 0.5 seg.); os\n"
+        "limites e os offsets também na unidade do canal, com as suas casas decimais (os\n"
+        "limites de Pt100 em graus, com \",0\"; os offsets de Pt100 em décimos de grau).\n"
         "\n"
         "  --porta <p>       1 a 4: as portas do programa, mapeadas como ele as mapeia\n"
         "                    (COM1 a COM4; fora do Windows /dev/ttyS0, /dev/ttyS1,\n"
@@ -87,7 +90,8 @@ Comando ComandoInfo()
         "  --verboso         mostra as mensagens da linha de status durante a comunicação\n"
         "\n"
         "Saída 0 quando leu tudo; 1 quando a porta não abriu ou um comando falhou (o erro\n"
-        "da comunicação e a mensagem da operação vão para stderr); 2 para uso incorreto.");
+        "da comunicação e a mensagem da operação vão para stderr, cada linha como\n"
+        "\"quorvane-cli info: <texto>\"); 2 para uso incorreto.");
     c.executa = executaInfo;
     return c;
 }

@@ -5,6 +5,7 @@
 #include "BlocoNaoVolatil.h"
 #include "Catalogo.h"
 #include "RotinasSensor.h"
+#include "TextoNumero.h"
 
 #include <QDateTime>
 
@@ -12,6 +13,7 @@
 
 namespace {
 
+constexpr int TextoMeioSegundo = 88;  // "0.5 seg.", the configuration window's choice
 constexpr int TextoNenhum = 277;
 constexpr int TextoPrimeiroSensor = 278;  // code 128; up to 288 for code 138
 constexpr int TextoMedia = 90;
@@ -20,15 +22,28 @@ constexpr int TextoMaximo = 92;
 constexpr int LarguraNome = 26;
 constexpr int LarguraValor = 12;
 
-// A count of the last shown digit as the channel shows it: 125 with two
-// decimals is "1,25".
-QString comDecimais(int contagem, int decimais)
+// A limit (a count of the last shown digit) as the channel shows it: 125
+// with two decimals is "1,25"; a Pt100 limit, in whole degrees, is shown
+// with ",0" ("-200,0"). Empty when the count is the value shown.
+QString textoLimite(int contagem, int sensor, int decimais)
 {
+    if (sensor == CodigoSensor::Pt100)
+        return QString::number(contagem) + QStringLiteral(",0");
     if (decimais <= 0)
-        return QString();  // the count is the value shown
+        return QString();
     QString digitos = QString::number(std::abs(contagem)).rightJustified(decimais + 1, u'0');
     digitos.insert(digitos.size() - decimais, u',');
     return (contagem < 0 ? QStringLiteral("-") : QString()) + digitos;
+}
+
+// An offset in the channel's unit: Pt100 offsets are tenths of a degree
+// (5 is "0,5"), the others counts of the last shown digit (-4 with two
+// decimals is "-0,04"). Empty when the count is the value shown.
+QString textoOffset(int contagem, int sensor, int decimais)
+{
+    const int sensorDocumento = sensor >= CodigoSensor::TermoparJ ? sensor - CodigoSensor::TermoparJ : -1;
+    const QString texto = TextoNumero::offset(contagem, sensorDocumento, decimais, u',');
+    return texto == QString::number(contagem) ? QString() : texto;
 }
 
 QString mascaraDecimal(int decimais)
@@ -82,7 +97,8 @@ FichaTarvek::Secao FichaTarvek::secaoConfiguracao(const BlocoConfiguracao &c) co
     Secao s { QStringLiteral("configuracao"), QStringLiteral("Configuração"), {} };
     s.campos << Campo { QStringLiteral("Sensor1"), c.Sensor1, nomeSensor(c.Sensor1) }
              << Campo { QStringLiteral("Sensor2"), c.Sensor2, nomeSensor(c.Sensor2) }
-             << Campo { QStringLiteral("Intervalo"), c.Intervalo, c.textoIntervalo() }
+             << Campo { QStringLiteral("Intervalo"), c.Intervalo,
+                    c.modoMeioSegundo() ? m_catalogo.texto(TextoMeioSegundo) : c.textoIntervalo() }
              << Campo { QStringLiteral("AtrasoInicio"), c.AtrasoInicio,
                     c.AtrasoInicio == 0 ? QStringLiteral("início imediato")
                                         : QStringLiteral("início após %1 s").arg((c.AtrasoInicio - 1) / 2) }
@@ -115,27 +131,32 @@ FichaTarvek::Secao FichaTarvek::secaoConfiguracao(const BlocoConfiguracao &c) co
 
 FichaTarvek::Secao FichaTarvek::secaoNaoVolatil(const BlocoNaoVolatil &n, const BlocoConfiguracao &c) const
 {
+    const int s1 = c.Sensor1;
+    const int s2 = c.Sensor2;
     const int d1 = c.decimais(1);
     const int d2 = c.decimais(2);
     Secao s { QStringLiteral("naoVolatil"), QStringLiteral("Não-voláteis"), {} };
-    s.campos
-        << Campo { QStringLiteral("Titulo"), n.Titulo, {} } << Campo { QStringLiteral("Tag1"), n.Tag1, {} }
-        << Campo { QStringLiteral("Tag2"), n.Tag2, {} }
-        << Campo { QStringLiteral("Unidade1"), n.Unidade1, {} }
-        << Campo { QStringLiteral("Unidade2"), n.Unidade2, {} }
-        << Campo { QStringLiteral("LimiteInferior1"), n.LimiteInferior1, comDecimais(n.LimiteInferior1, d1) }
-        << Campo { QStringLiteral("LimiteSuperior1"), n.LimiteSuperior1, comDecimais(n.LimiteSuperior1, d1) }
-        << Campo { QStringLiteral("LimiteInferior2"), n.LimiteInferior2, comDecimais(n.LimiteInferior2, d2) }
-        << Campo { QStringLiteral("LimiteSuperior2"), n.LimiteSuperior2, comDecimais(n.LimiteSuperior2, d2) }
-        << Campo { QStringLiteral("Offset1"), n.Offset1, {} }
-        << Campo { QStringLiteral("Offset2"), n.Offset2, {} }
-        << Campo { QStringLiteral("HoraBateria"), n.HoraBateria, {} }
-        << Campo { QStringLiteral("MinutoBateria"), n.MinutoBateria, {} }
-        << Campo { QStringLiteral("DiaBateria"), n.DiaBateria, {} }
-        << Campo { QStringLiteral("MesBateria"), n.MesBateria, {} }
-        << Campo { QStringLiteral("AnoBateria"), n.AnoBateria, {} }
-        << Campo { QStringLiteral("DataBateria"), dataHora(n.dataBateria()),
-               textoDataHora(n.dataBateria(), QStringLiteral("dd/MM/yyyy hh:mm")) };
+    s.campos << Campo { QStringLiteral("Titulo"), n.Titulo, {} }
+             << Campo { QStringLiteral("Tag1"), n.Tag1, {} } << Campo { QStringLiteral("Tag2"), n.Tag2, {} }
+             << Campo { QStringLiteral("Unidade1"), n.Unidade1, {} }
+             << Campo { QStringLiteral("Unidade2"), n.Unidade2, {} }
+             << Campo { QStringLiteral("LimiteInferior1"), n.LimiteInferior1,
+                    textoLimite(n.LimiteInferior1, s1, d1) }
+             << Campo { QStringLiteral("LimiteSuperior1"), n.LimiteSuperior1,
+                    textoLimite(n.LimiteSuperior1, s1, d1) }
+             << Campo { QStringLiteral("LimiteInferior2"), n.LimiteInferior2,
+                    textoLimite(n.LimiteInferior2, s2, d2) }
+             << Campo { QStringLiteral("LimiteSuperior2"), n.LimiteSuperior2,
+                    textoLimite(n.LimiteSuperior2, s2, d2) }
+             << Campo { QStringLiteral("Offset1"), n.Offset1, textoOffset(n.Offset1, s1, d1) }
+             << Campo { QStringLiteral("Offset2"), n.Offset2, textoOffset(n.Offset2, s2, d2) }
+             << Campo { QStringLiteral("HoraBateria"), n.HoraBateria, {} }
+             << Campo { QStringLiteral("MinutoBateria"), n.MinutoBateria, {} }
+             << Campo { QStringLiteral("DiaBateria"), n.DiaBateria, {} }
+             << Campo { QStringLiteral("MesBateria"), n.MesBateria, {} }
+             << Campo { QStringLiteral("AnoBateria"), n.AnoBateria, {} }
+             << Campo { QStringLiteral("DataBateria"), dataHora(n.dataBateria()),
+                    textoDataHora(n.dataBateria(), QStringLiteral("dd/MM/yyyy hh:mm")) };
     return s;
 }
 

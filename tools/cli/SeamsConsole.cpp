@@ -10,7 +10,7 @@ void MensagensConsole::escreve(const QString &texto)
 
 void MensagensConsole::aviso(const QString &texto)
 {
-    escreve(texto);
+    m_console.falha(texto);
 }
 
 void MensagensConsole::informacao(const QString &texto)
@@ -32,7 +32,7 @@ IMensagens::Resposta MensagensConsole::simNaoCancela(const QString &texto)
 
 void MensagensConsole::erro(const QString &texto)
 {
-    escreve(texto);
+    m_console.falha(texto);
 }
 
 void LinhaStatusConsole::defineTexto(const QString &texto)

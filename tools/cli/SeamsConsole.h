@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Console.h"
 #include "ILinhaStatus.h"
 #include "IMensagens.h"
 #include "ISinalSonoro.h"
@@ -8,15 +9,17 @@
 #include <QTextStream>
 
 // The seams of the program for a console: message boxes become lines on
-// stderr, questions are answered "No" (nothing is overwritten or discarded
-// without someone to ask), beeps are silent and the status line is kept in
-// memory so that a failed command can report the link's last error.
+// stderr (warnings and errors as the console's failures), questions are
+// answered "No" (nothing is overwritten or discarded without someone to
+// ask), beeps are silent and the status line is kept in memory so that a
+// failed command can report the link's last error.
 
 class MensagensConsole : public IMensagens
 {
 public:
-    explicit MensagensConsole(QTextStream &erros)
-        : m_erros(erros)
+    explicit MensagensConsole(const Console &console)
+        : m_console(console)
+        , m_erros(console.erros)
     {
     }
 
@@ -28,6 +31,7 @@ public:
 
 private:
     void escreve(const QString &texto);
+    const Console &m_console;
     QTextStream &m_erros;
 };
 

@@ -13,7 +13,7 @@
 
 SessaoTarvek::SessaoTarvek(Console &console, bool eco)
     : m_console(console)
-    , m_mensagens(console.erros)
+    , m_mensagens(console)
     , m_status(console.erros, eco)
     , m_regional(ConfigRegional::portuguesBrasil())
 {
@@ -44,8 +44,7 @@ bool SessaoTarvek::portaValida(const QString &porta)
 bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
 {
     if (!portaValida(porta)) {
-        m_console.erros << "quorvane-cli: a porta deve ser 1 a 4, um dispositivo serial ou simulador"
-                        << Qt::endl;
+        m_console.falha(QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador"));
         return false;
     }
     bool ehNumero = false;
@@ -66,7 +65,7 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
         return false;
     if (!m_link->AbreComunicacao(numero, m_comm.get(), &m_status)) {
         if (!m_comm->erro().isEmpty())
-            m_console.erros << m_comm->erro() << Qt::endl;
+            m_console.falha(m_comm->erro());
         return false;
     }
     return true;
@@ -80,13 +79,13 @@ std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)
     const auto lida = CenariosTarvek::nomes().contains(nome) ? CenariosTarvek::descricao(nome, &erro)
                                                              : CenariosTarvek::arquivo(descricao, &erro);
     if (!lida) {
-        m_console.erros << "quorvane-cli: simulador: " << erro << Qt::endl;
+        m_console.falha(QStringLiteral("simulador: ") + erro);
         return nullptr;
     }
     auto tarvek
         = CenariosTarvek::criaTarvek(*lida, m_relogio.tickCount(), QDateTime::currentDateTime(), &erro);
     if (!tarvek) {
-        m_console.erros << "quorvane-cli: simulador: " << erro << Qt::endl;
+        m_console.falha(QStringLiteral("simulador: ") + erro);
         return nullptr;
     }
     return std::make_unique<TMSCommSimulado>(std::move(tarvek), m_relogio);
@@ -95,6 +94,6 @@ std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)
 void SessaoTarvek::falhou(const QString &mensagem)
 {
     if (!m_status.ultimoErro().isEmpty())
-        m_console.erros << m_status.ultimoErro() << Qt::endl;
-    m_console.erros << mensagem << Qt::endl;
+        m_console.falha(m_status.ultimoErro());
+    m_console.falha(mensagem);
 }

@@ -95,6 +95,7 @@ int main(int argc, char *argv[])
         mostraAjuda(saida, *comando);
         return Saida::Sucesso;
     }
+    console.comando = comando->nome;
     const int codigo = comando->executa(argumentos, console);
     saida.flush();
     erros.flush();

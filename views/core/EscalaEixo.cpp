@@ -1,5 +1,7 @@
 #include "EscalaEixo.h"
 
+#include <cmath>
+
 void EscalaEixo::defineFaixaAutomatica(double minimo, double maximo)
 {
     if (!m_automatico)
@@ -10,7 +12,7 @@ void EscalaEixo::defineFaixaAutomatica(double minimo, double maximo)
 
 bool EscalaEixo::defineMinimo(double valor)
 {
-    if (valor > m_maximo)
+    if (!std::isfinite(valor) || valor > m_maximo)
         return false;
     m_automatico = false;
     m_minimo = valor;
@@ -19,7 +21,7 @@ bool EscalaEixo::defineMinimo(double valor)
 
 bool EscalaEixo::defineMaximo(double valor)
 {
-    if (valor < m_minimo)
+    if (!std::isfinite(valor) || valor < m_minimo)
         return false;
     m_automatico = false;
     m_maximo = valor;
@@ -28,7 +30,7 @@ bool EscalaEixo::defineMaximo(double valor)
 
 bool EscalaEixo::defineFaixa(double minimo, double maximo)
 {
-    if (minimo > maximo)
+    if (!std::isfinite(minimo) || !std::isfinite(maximo) || minimo > maximo)
         return false;
     if (minimo > m_maximo)
         return defineMaximo(maximo) && defineMinimo(minimo);

@@ -7,7 +7,8 @@ enum class EixoGrafico { Esquerdo, Direito, Inferior, Superior };
 // The scale of one chart axis: automatic (it follows the data) or manual
 // (fixed minimum and maximum). A minimum above the present maximum, or a
 // maximum below the present minimum, is refused and leaves the scale as it
-// was; the caller hears of it through the result.
+// was; the caller hears of it through the result. So is a limit that is not
+// a finite number (the limits of an edited file may give one).
 class EscalaEixo
 {
 public:

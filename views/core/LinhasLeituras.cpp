@@ -155,7 +155,7 @@ void LinhasLeituras::anexaValores(QByteArray &s, int i) const
                                      a.DecimaisCanal2, m_sepDecimal);
         s.append(buf, n);
     };
-    const bool doisCanais = a.NumCanais >= 2;
+    const bool doisCanais = !a.umCanal();
     const bool noCanal1 = a.SensorCanal1 != -1;
     qsizetype inicio = s.size();
     if (doisCanais || noCanal1)

@@ -16,7 +16,8 @@ double x(const TAquisicao &a, int i)
 {
     if (a.IntervaloAquisicoes() != 0.0)
         return i == 0 ? a.Inicio : a.instante(i);
-    return SomaSegundos(PassoMeioSegundo * i, a.Inicio);
+    // Counted in 64 bits: past 17,895,697 entries the spacing overflows an int.
+    return SomaSegundos(qint64(PassoMeioSegundo) * i, a.Inicio);
 }
 
 QString rotulo(const TAquisicao &a, Serie serie, int i, int largura, const ConfigRegional &regional)

@@ -85,7 +85,9 @@ void identidade(QStringList &l, const TAquisicao &a, const Catalogo &cat)
 
 void intervalos(QStringList &l, const TAquisicao &a, const Catalogo &cat)
 {
-    const double intervalo = a.IntervaloAquisicoes();
+    // A negative interval (an edited file) is taken by size, as the instants
+    // of the entries take it.
+    const double intervalo = std::fabs(a.IntervaloAquisicoes());
     if (intervalo == 0.0) {
         l << cat.texto(199);
         return;
@@ -133,7 +135,7 @@ QStringList Atualiza_Informacoes(const TAquisicao &a, const Catalogo &cat, const
     QStringList l;
     identidade(l, a, cat);
     l << QStringLiteral(" ");
-    const bool doisCanais = a.NumCanais >= 2;
+    const bool doisCanais = !a.umCanal();
     if (doisCanais || a.SensorCanal1 != -1)
         blocoCanal(l, canal(a, 1), cat, regional);
     if (doisCanais || a.SensorCanal2 != -1)

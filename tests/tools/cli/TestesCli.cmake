@@ -1,6 +1,7 @@
 # quorvane-cli end to end against the simulated logger in its own process
 # (included by tests/tools): blocks given byte for byte go through the link
-# and come out decoded; a failing link is reported with its error.
+# and come out decoded; a failing link is reported with its error, every
+# line of it as "quorvane-cli <command>: <text>".
 if(NOT TARGET quorvane-cli)
   return()
 endif()
@@ -8,11 +9,21 @@ endif()
 set(verifica ${CMAKE_CURRENT_LIST_DIR}/VerificaCli.cmake)
 set(info ${CMAKE_CURRENT_LIST_DIR}/tarvek-info.json)
 set(checksum ${CMAKE_CURRENT_LIST_DIR}/tarvek-checksum.json)
+set(pt100 ${CMAKE_CURRENT_LIST_DIR}/tarvek-pt100.json)
 
 add_test(NAME cli_info_decodifica_blocos
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=info;--porta;simulador;--descricao;${info}" -DCODIGO=0
     "-DSAIDA=Sensor1 +129 +Termopar K\n;Sensor2 +0 +Nenhum\n;Intervalo +7199 +01:00:00\n;Parada +32768 +nunca para;Relogio +07/12/2026 09:30:[0-9][0-9]\n;Unidade1 +\"°C\"\n;LimiteInferior1 +-2000\n;LimiteSuperior1 +9999\n;Offset1 +-2\n;W0 +-100\n;W12 +300\n;NumeroSerie +123456 +000157920\n;Firmware +16 +1[.]0\n;Capacidade +10868\n;CargaBateria +74 +74%\n;MaximoLeiturasPorAquisicao +127\n;DataBateria +02/03/2026 14:30\n"
+    -P ${verifica})
+
+# Limits and offsets in the channel's unit: Pt100 limits in whole degrees
+# shown with ",0", Pt100 offsets in tenths, a 0-50 mV channel with two
+# decimals; the half-second interval as the configuration window names it.
+add_test(NAME cli_info_na_unidade_do_canal
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=info;--porta;simulador;--descricao;${pt100}" -DCODIGO=0
+    "-DSAIDA=Sensor1 +136 +Pt100\n;Intervalo +0 +0[.]5 seg[.]\n;LimiteInferior1 +-200 +-200,0\n;LimiteSuperior1 +320 +320,0\n;LimiteSuperior2 +5000 +50,00\n;Offset1 +5 +0,5\n;Offset2 +-4 +-0,04\n"
     -P ${verifica})
 
 add_test(NAME cli_info_json
@@ -24,21 +35,27 @@ add_test(NAME cli_info_json
 add_test(NAME cli_info_falha_mostra_erro_do_link
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=info;--porta;simulador;--descricao;${checksum}" -DCODIGO=1
-    "-DERROS=Erro de checksum!\nFalhou leitura dos parâmetros de configuração[.]"
+    "-DERROS=^(quorvane-cli info: [^\n]+\n)+$;quorvane-cli info: Checksum esperado: [0-9]+\nquorvane-cli info: Checksum retornado: [0-9]+\n;quorvane-cli info: Erro de checksum!\nquorvane-cli info: Falhou leitura dos parâmetros de configuração[.]\n$"
     -P ${verifica})
 
 add_test(NAME cli_uso_incorreto
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
-    "-DARGS=info;--porta;simulador;--sem-isto" -DCODIGO=2 "-DERROS=argumento não reconhecido: --sem-isto"
-    -P ${verifica})
+    "-DARGS=info;--porta;simulador;--sem-isto" -DCODIGO=2
+    "-DERROS=^quorvane-cli info: argumento não reconhecido: --sem-isto\n$" -P ${verifica})
+
+add_test(NAME cli_simulador_inexistente
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=info;--porta;simulador;--descricao;nao-existe.json" -DCODIGO=1
+    "-DERROS=^quorvane-cli info: simulador: [^\n]+\n$" -P ${verifica})
 
 add_test(NAME cli_ajuda
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=--help" -DCODIGO=0 "-DSAIDA=info +lê e mostra"
     -P ${verifica})
 
-set_tests_properties(cli_info_decodifica_blocos cli_info_json cli_info_falha_mostra_erro_do_link
-  cli_uso_incorreto cli_ajuda PROPERTIES LABELS "core;cli" TIMEOUT 90)
+set_tests_properties(cli_info_decodifica_blocos cli_info_na_unidade_do_canal cli_info_json
+  cli_info_falha_mostra_erro_do_link cli_uso_incorreto cli_simulador_inexistente cli_ajuda
+  PROPERTIES LABELS "core;cli" TIMEOUT 90)
 
 # The collection and the stop with the simulator in the process. The
 # collection writes its page trace into the current folder, so the tests
