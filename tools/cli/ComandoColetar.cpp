@@ -124,7 +124,7 @@ bool grava(
     ConfigRegional regional = ConfigRegional::doSistema();
     if (!p.separador.isEmpty())
         regional.separadorDecimal = p.separador.at(0);
-    MensagensConsole mensagens(console.erros);
+    MensagensConsole mensagens(console);
     Ambiente ambiente = sessao.ambiente();
     ambiente.mensagens = &mensagens;
     ambiente.regional = &regional;
@@ -136,7 +136,7 @@ int executaColetar(const QStringList &argumentos, Console &console)
     Pedido p;
     const QString problema = lePedido(argumentos, p);
     if (!problema.isEmpty()) {
-        console.erros << "quorvane-cli coletar: " << problema << Qt::endl;
+        console.falha(problema);
         return Saida::Uso;
     }
     SessaoTarvek sessao(console, p.verboso);
@@ -154,7 +154,7 @@ int executaColetar(const QStringList &argumentos, Console &console)
         if (falhaDoLink(r.texto))
             sessao.falhou(r.mensagem);
         else
-            console.erros << r.mensagem << Qt::endl;
+            console.falha(r.mensagem);
         return Saida::Falha;
     }
 
@@ -163,8 +163,8 @@ int executaColetar(const QStringList &argumentos, Console &console)
     const QString caminho = p.saida.isEmpty() ? nomeProposto(aquisicao, sessao.catalogo()) : p.saida;
     // Nobody is there to confirm a replacement of a file the user did not name.
     if (p.saida.isEmpty() && QFileInfo::exists(caminho)) {
-        console.erros << "quorvane-cli coletar: " << caminho
-                      << " já existe; escolha o arquivo com --saida (que o substitui)" << Qt::endl;
+        console.falha(
+            caminho + QStringLiteral(" já existe; escolha o arquivo com --saida (que o substitui)"));
         return Saida::Falha;
     }
     if (!grava(aquisicao, p, caminho, sessao, console))

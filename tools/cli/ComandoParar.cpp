@@ -26,7 +26,7 @@ int executaParar(const QStringList &argumentos, Console &console)
     if (problema.isEmpty() && !SessaoTarvek::portaValida(porta))
         problema = QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
     if (!problema.isEmpty()) {
-        console.erros << "quorvane-cli parar: " << problema << Qt::endl;
+        console.falha(problema);
         return Saida::Uso;
     }
 

@@ -79,11 +79,11 @@ add_test(NAME cli_coletar_separador_virgula
 add_test(NAME cli_coletar_nada_armazenado
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=coletar;--porta;simulador;--descricao;vazio" -DCODIGO=1
-    "-DERROS=^Nenhuma aquisição foi efetuada[.]\n$" -P ${verifica})
+    "-DERROS=^quorvane-cli coletar: Nenhuma aquisição foi efetuada[.]\n$" -P ${verifica})
 add_test(NAME cli_coletar_falha_na_pagina
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=coletar;--porta;simulador;--descricao;falha-pagina" -DCODIGO=1
-    "-DERROS=^Erro de timeout na recepção!\nFalha no comando de Upload[.]\n$" -P ${verifica})
+    "-DERROS=^quorvane-cli coletar: Erro de timeout na recepção!\nquorvane-cli coletar: Falha no comando de Upload[.]\n$" -P ${verifica})
 add_test(NAME cli_coletar_uso_incorreto
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=coletar;--porta;simulador;--separador;\\;" -DCODIGO=2 "-DERROS=separador decimal deve ser , ou [.]"
@@ -94,7 +94,7 @@ add_test(NAME cli_parar
 add_test(NAME cli_parar_falha
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=parar;--porta;simulador;--descricao;${CMAKE_CURRENT_LIST_DIR}/tarvek-parar-falha.json" -DCODIGO=1
-    "-DERROS=^Erro de ACK!\nFalha no fim de aquisições[.]\n$" -P ${verifica})
+    "-DERROS=^quorvane-cli parar: Erro de ACK!\nquorvane-cli parar: Falha no fim de aquisições[.]\n$" -P ${verifica})
 set(testes_coleta cli_coletar_separador_ponto cli_coletar_separador_virgula cli_coletar_nada_armazenado
   cli_coletar_falha_na_pagina cli_coletar_uso_incorreto cli_parar cli_parar_falha)
 set_tests_properties(${testes_coleta} PROPERTIES LABELS "core;cli" TIMEOUT 90
