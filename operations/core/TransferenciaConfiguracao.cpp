@@ -53,11 +53,14 @@ bool TransferenciaConfiguracao::RecebeConfiguracoes(EditorConfiguracao &editor)
 bool TransferenciaConfiguracao::EnviaConfiguracoes(EditorConfiguracao &editor, CampoConfiguracao *foco)
 {
     const std::optional<EnvioConfiguracao> envio = editor.codifica(foco);
-    if (!envio)
-        return false;
-    if (!m_datalogger.EnviaConfiguracao(envio->configuracao))
+    return envio && EnviaConfiguracoes(*envio);
+}
+
+bool TransferenciaConfiguracao::EnviaConfiguracoes(const EnvioConfiguracao &envio)
+{
+    if (!m_datalogger.EnviaConfiguracao(envio.configuracao))
         return falha(FalhaEscritaConfiguracao);
-    if (!m_datalogger.EscreveNaoVolateis(envio->naoVolatil))
+    if (!m_datalogger.EscreveNaoVolateis(envio.naoVolatil))
         return falha(FalhaEscritaNaoVolateis);
     if (m_ambiente.sinal && m_ambiente.relogio)
         SinalSonoro(*m_ambiente.sinal, *m_ambiente.relogio);

@@ -4,6 +4,7 @@
 
 class EditorConfiguracao;
 enum class CampoConfiguracao;
+struct EnvioConfiguracao;
 class TDatalogger;
 
 // The configuration window's exchanges with the logger through the link:
@@ -26,6 +27,9 @@ public:
     // interval does not convert (nothing is written, the field to take the
     // focus in foco) or a write failed.
     bool EnviaConfiguracoes(EditorConfiguracao &editor, CampoConfiguracao *foco = nullptr);
+    // Writes blocks already encoded (EditorConfiguracao::codifica), so that
+    // what was shown is what is sent.
+    bool EnviaConfiguracoes(const EnvioConfiguracao &envio);
 
 private:
     bool falha(int texto) const;

@@ -35,6 +35,7 @@ public:
     bool abre(const QString &porta, const QString &descricaoSimulador = QString());
     TDatalogger &link() { return *m_link; }
     const Catalogo &catalogo() const { return m_catalogo; }
+    const Ambiente &ambiente() const { return m_ambiente; }
 
     // Reports a failed operation: the link's last error, then the message.
     void falhou(const QString &mensagem);

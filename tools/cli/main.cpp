@@ -4,6 +4,7 @@
 
 #include "Comando.h"
 #include "ComandoAbrir.h"
+#include "ComandoConfigurar.h"
 #include "ComandoExportar.h"
 #include "ComandoInfo.h"
 
@@ -20,6 +21,7 @@ QList<Comando> comandos()
         ComandoInfo(),
         ComandoAbrir(),
         ComandoExportar(),
+        ComandoConfigurar(),
     };
 }
 
