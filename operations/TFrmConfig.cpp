@@ -149,6 +149,20 @@ void TFrmConfig::criaControles()
     m_legendas.append({ CancelBtn, { Cancela, QString() } });
     m_legendas.append({ HelpBtn, { Ajuda, QString() } });
     layout->addWidget(botoes);
+
+    // Tab goes through the window as it is read: the channels row by row,
+    // then each group.
+    QList<QWidget *> ordem { EditTitulo };
+    for (const ControlesCanal &c : m_canal)
+        ordem << c.EditTag << c.ComboBoxSensor << c.MELimLow << c.MELimHi << c.EditUnid << c.ComboBoxDec;
+    ordem << RadioImediata << RadioDiaInicio << EditDataInicio << EditHoraInicio << RadioMemCheia
+          << RadioNLeituras << EditNLeituras << RadioDiaFim << EditDataFim << EditHoraFim << RadioNaoParar
+          << RadioButtonTempo << EditIntervalo << RadioButtonMeioSeg << EditMedia;
+    for (const ControlesCanal &c : m_canal)
+        ordem << c.RdBtnMedia << c.RdBtnMin << c.RdBtnMax;
+    ordem << OKBtn << CancelBtn << HelpBtn;
+    for (qsizetype i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 }
 
 QGroupBox *TFrmConfig::criaGrupoSensores()
@@ -233,15 +247,23 @@ void TFrmConfig::criaCanal(int n)
     c.ComboBoxDec->setObjectName(nome("ComboBoxDec"));
     c.ComboBoxDec->addItems({ QStringLiteral("0000"), QStringLiteral("000,0"), QStringLiteral("00,00"),
         QStringLiteral("0,000") });
-    // The averaging radios, one exclusive group per channel (GrpBx_Media).
-    c.RdBtnMedia = new QRadioButton(this);
-    c.RdBtnMedia->setObjectName(nome("RdBtnMedia"));
-    c.RdBtnMin = new QRadioButton(this);
-    c.RdBtnMin->setObjectName(nome("RdBtnMin"));
-    c.RdBtnMax = new QRadioButton(this);
-    c.RdBtnMax->setObjectName(nome("RdBtnMax"));
+}
+
+// The averaging radios of a channel, one exclusive group (GrpBx_Media); made
+// with the interval group, where they stand, so that Tab reaches them there.
+void TFrmConfig::criaModos(int n, QWidget *pai)
+{
+    ControlesCanal &c = m_canal[n - 1];
+    const QString sufixo = QString::number(n);
+    auto radio = [&](QRadioButton *&r, const char *raiz) {
+        r = new QRadioButton(pai);
+        r->setObjectName(QString::fromLatin1(raiz) + sufixo);
+    };
+    radio(c.RdBtnMedia, "RdBtnMedia");
+    radio(c.RdBtnMin, "RdBtnMin");
+    radio(c.RdBtnMax, "RdBtnMax");
     c.GrpBx_Media = new QButtonGroup(this);
-    c.GrpBx_Media->setObjectName(nome("GrpBx_Media"));
+    c.GrpBx_Media->setObjectName(QStringLiteral("GrpBx_Media") + sufixo);
     c.GrpBx_Media->addButton(c.RdBtnMedia, ModoAquisicao::Media);
     c.GrpBx_Media->addButton(c.RdBtnMax, ModoAquisicao::Maximo);
     c.GrpBx_Media->addButton(c.RdBtnMin, ModoAquisicao::Minimo);
@@ -395,6 +417,7 @@ QGroupBox *TFrmConfig::criaGrupoIntervalo()
         modos->addWidget(r, i + 1, 0);
     }
     for (int n = 0; n < 2; ++n) {
+        criaModos(n + 1, grupo);
         const ControlesCanal &c = m_canal[n];
         modos->addWidget(new QLabel(QString::number(n + 1), grupo), 0, n + 1, Qt::AlignCenter);
         modos->addWidget(c.RdBtnMedia, 1, n + 1, Qt::AlignCenter);

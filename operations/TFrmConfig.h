@@ -51,6 +51,9 @@ public:
     void TimerHorarioPCTimer();
     void TimerTempTimer();
 
+public slots:
+    void reject() override;
+
 protected:
     void done(int resultado) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
@@ -79,6 +82,7 @@ private:
     QGroupBox *criaGrupoFim();
     QGroupBox *criaGrupoIntervalo();
     void criaCanal(int n);
+    void criaModos(int n, QWidget *pai);
     void Language();
     QString texto(int numero, const QString &unidade = QStringLiteral("FrmConfig")) const;
 
@@ -98,6 +102,7 @@ private:
     TDatalogger &m_datalogger;
     Ambiente m_ambiente;
     bool m_mostrando = false;  // controls being set from the editor
+    bool m_enviando = false;  // the writes are running
     bool m_saindoLimite = false;  // a limit box's exit check is running
     QList<std::pair<int, bool>> m_saidasPendentes;  // limit boxes left: channel, high limit
 

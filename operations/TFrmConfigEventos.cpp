@@ -317,6 +317,8 @@ bool TFrmConfig::FormCreate()
 
 void TFrmConfig::OKBtnClick()
 {
+    if (m_enviando)
+        return;
     // A click on OK that left a limit box checks it first; refused, the
     // click goes no further.
     if (!saidaLimite())
@@ -330,8 +332,16 @@ void TFrmConfig::OKBtnClick()
     CampoConfiguracao foco = CampoConfiguracao::Nenhum;
     bool enviado = false;
     {
+        // The window's events go on while the link waits: OK, Cancel and
+        // Escape wait for the send to end.
         CursorEspera espera;
+        m_enviando = true;
+        OKBtn->setEnabled(false);
+        CancelBtn->setEnabled(false);
         enviado = TransferenciaConfiguracao(m_datalogger, m_ambiente).EnviaConfiguracoes(m_editor, &foco);
+        OKBtn->setEnabled(true);
+        CancelBtn->setEnabled(true);
+        m_enviando = false;
     }
     // The padded texts and a computed count are shown as they were sent.
     mostraCampos();
@@ -356,6 +366,12 @@ void TFrmConfig::TimerTempTimer()
 {
     m_editor.TempoEstimado();
     mostraEstimativa();
+}
+
+void TFrmConfig::reject()
+{
+    if (!m_enviando)
+        QDialog::reject();
 }
 
 void TFrmConfig::done(int resultado)

@@ -99,6 +99,7 @@ private slots:
     void okPerguntaEEnvia_data();
     void okPerguntaEEnvia();
     void escritaQueFalhaDeixaAJanela();
+    void okECancelaEsperamOEnvio();
     void cancelaSemTroca();
     void relogiosEAjuda();
 };
@@ -272,6 +273,30 @@ void TestTFrmConfig::escritaQueFalhaDeixaAJanela()
     QVERIFY(!b.janela->isVisible());
     QCOMPARE(b.tarvek.naoVolateisRecebidos(), 1);
     QCOMPARE(b.tarvek.configuracoesRecebidas(), 2);
+}
+
+void TestTFrmConfig::okECancelaEsperamOEnvio()
+{
+    // While the link waits, the window's events run: a second OK, Cancel or
+    // Escape then does nothing.
+    Bancada b;
+    QVERIFY(b.abre());
+    bool tentou = false;
+    b.relogio.aoProcessarMensagens = [&] {
+        if (tentou || !b.link->EmUso())
+            return;
+        tentou = true;
+        QVERIFY(!b.controle<QPushButton>("OKBtn")->isEnabled());
+        QVERIFY(!b.controle<QPushButton>("CancelBtn")->isEnabled());
+        b.janela->OKBtnClick();
+        b.janela->reject();
+    };
+    b.janela->OKBtnClick();
+    QVERIFY(tentou);
+    QCOMPARE(b.tarvek.configuracoesRecebidas(), 1);
+    QCOMPARE(b.mensagens.textos().count(QStringLiteral("Sobrescrever configuração do Tarvek?")), 1);
+    QCOMPARE(b.mensagens.textos().last(), QStringLiteral("Configuração realizada com sucesso!"));
+    QCOMPARE(b.janela->result(), int(QDialog::Accepted));
 }
 
 void TestTFrmConfig::cancelaSemTroca()
