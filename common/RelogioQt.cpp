@@ -13,6 +13,11 @@ int64_t RelogioQt::tickCount() const
     return m_cronometro.elapsed();
 }
 
+TDateTime RelogioQt::dataHoraAtual() const
+{
+    return DataHora::agora();
+}
+
 void RelogioQt::dorme(int ms)
 {
     if (ms > 0)

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 
 // The computer's clock: milliseconds of a monotonic timer started with the
-// object, a real sleep, and the application's pending events handled when
+// object, the local date and time, a real sleep, and the application's pending events handled when
 // there is an application.
 class RelogioQt : public IRelogio
 {
@@ -13,6 +13,7 @@ public:
     RelogioQt();
 
     int64_t tickCount() const override;
+    TDateTime dataHoraAtual() const override;
     void dorme(int ms) override;
     void processaMensagens() override;
 

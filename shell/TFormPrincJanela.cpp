@@ -6,6 +6,7 @@
 #include "TAboutBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -136,8 +137,15 @@ void TFormPrinc::ItemConteudoClick()
 
 void TFormPrinc::MostraAjuda(const QString &palavraChave)
 {
+    // Asked from a modal window, the help belongs to it: a window of the
+    // frame would take no input until the modal one closes.
+    QWidget *dono = QApplication::activeModalWidget();
+    if (!dono)
+        dono = this;
     if (!m_ajuda)
-        m_ajuda = new JanelaAjuda(this);
+        m_ajuda = new JanelaAjuda(dono);
+    else if (m_ajuda->parentWidget() != dono)
+        m_ajuda->setParent(dono, Qt::Window);
     m_ajuda->mostraTopico(palavraChave);
 }
 

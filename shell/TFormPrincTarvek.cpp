@@ -2,8 +2,8 @@
 // open and no other command is using the link (the items are disabled
 // otherwise, and the link refuses a second command).
 //
-// Battery, configuration, monitor and offset are filled in by the device
-// operations; the collection and the stop command are here.
+// Battery, monitor and offset are filled in by the device operations; the
+// collection, the configuration window and the stop command are here.
 #include "TFormPrinc.h"
 
 #include "Catalogo.h"
@@ -12,6 +12,7 @@
 #include "Espera.h"
 #include "IMensagens.h"
 #include "TDatalogger.h"
+#include "TFrmConfig.h"
 #include "TFrmProgress.h"
 
 #include <QApplication>
@@ -69,6 +70,17 @@ void TFormPrinc::ItemColetarDadosClick()
 
 void TFormPrinc::ItemConfigurarClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    {
+        // The window reads the logger first and is shown only when every
+        // read succeeded.
+        TFrmConfig janela(*m_datalogger, m_ambiente, this);
+        janela.aoPedirAjuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
+        if (janela.FormCreate())
+            janela.exec();
+    }
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemMonitorarClick()

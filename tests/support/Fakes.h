@@ -63,7 +63,9 @@ private:
 };
 
 // Virtual time: sleeping advances it at once. processaMensagens() runs the
-// hook the test set, as if window events arrived during a wait.
+// hook the test set, as if window events arrived during a wait. The date
+// and time start at 07/12/2026 09:30:00 (or what defineDataHora gives) and
+// follow the ticks.
 class RelogioVirtual : public IRelogio
 {
 public:
@@ -74,6 +76,16 @@ public:
     std::function<void(int64_t)> aoAvancar;  // called after each advance
 
     int64_t tickCount() const override { return agora; }
+    TDateTime dataHoraAtual() const override
+    {
+        return m_dataHora + double(agora - m_tickDataHora) / DataHora::MilissegundosPorDia;
+    }
+    // The date and time from now on; the ticks go on as they were.
+    void defineDataHora(TDateTime dataHora)
+    {
+        m_dataHora = dataHora;
+        m_tickDataHora = agora;
+    }
     void dorme(int ms) override { avanca(ms); }
     void processaMensagens() override
     {
@@ -88,6 +100,10 @@ public:
         if (aoAvancar)
             aoAvancar(agora);
     }
+
+private:
+    TDateTime m_dataHora = DataHora::codifica(2026, 12, 7, 9, 30).value_or(0);
+    int64_t m_tickDataHora = 1000;
 };
 
 class SinalFalso : public ISinalSonoro

@@ -5,6 +5,7 @@
 #include "Comando.h"
 #include "ComandoAbrir.h"
 #include "ComandoColetar.h"
+#include "ComandoConfigurar.h"
 #include "ComandoExportar.h"
 #include "ComandoInfo.h"
 #include "ComandoParar.h"
@@ -24,6 +25,7 @@ QList<Comando> comandos()
         ComandoExportar(),
         ComandoColetar(),
         ComandoParar(),
+        ComandoConfigurar(),
     };
 }
 
