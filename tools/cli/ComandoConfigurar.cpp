@@ -15,7 +15,6 @@
 
 namespace {
 
-
 // The settings of the file given with --de, then those of the options.
 bool leAjuste(OpcoesLinha &opcoes, AjusteConfiguracao &ajuste, QString &problema)
 {
