@@ -12,6 +12,7 @@
 #include "Espera.h"
 #include "IMensagens.h"
 #include "TDatalogger.h"
+#include "TFormOffset.h"
 #include "TFrmBateria.h"
 #include "TFrmConfig.h"
 #include "TFrmProgress.h"
@@ -99,6 +100,14 @@ void TFormPrinc::ItemMonitorarClick()
 
 void TFormPrinc::ItemAjusteOffsetClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    {
+        TFormOffset janela(*m_datalogger, m_ambiente, this);
+        if (janela.FormCreate())
+            janela.exec();
+    }
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemPararClick()

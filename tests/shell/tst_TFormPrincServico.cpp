@@ -6,6 +6,7 @@
 
 #include "DescricaoTarvek.h"
 #include "TDatalogger.h"
+#include "TFormOffset.h"
 #include "TFrmBateria.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -80,6 +82,8 @@ class TestTFormPrincServico : public QObject
 private slots:
     void bateriaMostraEGravaAData();
     void bateriaComEscritaFalhaFicaAberta();
+    void offsetPassaEEnvia();
+    void offsetCancelaSemTroca();
     void leituraQueFalhaNaoMostraJanela();
 };
 
@@ -141,6 +145,56 @@ void TestTFormPrincServico::bateriaComEscritaFalhaFicaAberta()
     QCOMPARE(b.tarvek.naoVolateisRecebidos(), 0);
 }
 
+void TestTFormPrincServico::offsetPassaEEnvia()
+{
+    QByteArray json(Descricao);
+    json.replace(R"("sensor": "4-20mA")", R"("sensor": "Nenhum")");
+    Bancada b(json);
+    QVERIFY(b.item("ItemAjusteOffset")->isEnabled());
+    const QByteArray lido = b.tarvek.naoVolatil();
+    QString lido1, depois1;
+    bool visivel1 = false, visivel2 = true, rotulo2 = true, fechou = false;
+    const bool mostrada = b.executa<TFormOffset>(&TFormPrinc::ItemAjusteOffsetClick, [&](TFormOffset *j) {
+        if (!j)
+            return;
+        lido1 = Bancada::filho<QLineEdit>(j, "Edit1")->text();
+        visivel1 = Bancada::filho<QLineEdit>(j, "Edit1")->isVisible();
+        visivel2 = Bancada::filho<QLineEdit>(j, "Edit2")->isVisible();
+        rotulo2 = Bancada::filho<QLabel>(j, "LblOffs2")->isVisible();
+        Bancada::filho<QWidget>(j, "UpDown1")->findChild<QToolButton *>(u"Acima"_qs)->click();
+        depois1 = Bancada::filho<QLineEdit>(j, "Edit1")->text();
+        Bancada::filho<QPushButton>(j, "BitBtnOffset")->click();
+        fechou = !j->isVisible();
+    });
+    QVERIFY(mostrada);
+    QCOMPARE(lido1, u"-0,5"_qs);
+    QCOMPARE(depois1, u"-0,4"_qs);
+    QVERIFY(visivel1);
+    QVERIFY(!visivel2);
+    QVERIFY(!rotulo2);
+    QVERIFY(fechou);
+    QCOMPARE(b.mensagens.textos(), QStringList { u"Envio do(s) Offset(s) com sucesso!"_qs });
+    const QByteArray escrito = b.tarvek.naoVolatil();
+    QCOMPARE(escrito.mid(74, 2).toHex(), lido.mid(74, 2).toHex().replace(0, 2, "fc"));
+    QCOMPARE(escrito.mid(76), lido.mid(76));
+}
+
+void TestTFormPrincServico::offsetCancelaSemTroca()
+{
+    Bancada b;
+    QString texto2;
+    QVERIFY(b.executa<TFormOffset>(&TFormPrinc::ItemAjusteOffsetClick, [&](TFormOffset *j) {
+        if (!j)
+            return;
+        texto2 = Bancada::filho<QLineEdit>(j, "Edit2")->text();
+        j->UpDown2Click(false);
+        Bancada::filho<QPushButton>(j, "BitBtnCancel")->click();
+    }));
+    QCOMPARE(texto2, u"0,07"_qs);
+    QCOMPARE(b.tarvek.naoVolateisRecebidos(), 0);
+    QVERIFY(b.mensagens.registro.isEmpty());
+}
+
 void TestTFormPrincServico::leituraQueFalhaNaoMostraJanela()
 {
     QByteArray json(Descricao);
@@ -148,6 +202,8 @@ void TestTFormPrincServico::leituraQueFalhaNaoMostraJanela()
         R"("titulo": "Forno 3", "falhas": [{ "tipo": "silencio", "alvo": "LeNaoVolateis" }],)");
     Bancada b(json);
     QVERIFY(!b.executa<TFrmBateria>(&TFormPrinc::ItemBateriaClick, [](TFrmBateria *) {}));
+    QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
+    QVERIFY(!b.executa<TFormOffset>(&TFormPrinc::ItemAjusteOffsetClick, [](TFormOffset *) {}));
     QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
