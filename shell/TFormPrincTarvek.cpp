@@ -15,6 +15,7 @@
 #include "TFormOffset.h"
 #include "TFrmBateria.h"
 #include "TFrmConfig.h"
+#include "TFrmMonitor.h"
 #include "TFrmProgress.h"
 
 #include <QApplication>
@@ -96,6 +97,14 @@ void TFormPrinc::ItemConfigurarClick()
 
 void TFormPrinc::ItemMonitorarClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    {
+        TFrmMonitor janela(*m_datalogger, m_ambiente, dialogos(), this);
+        if (janela.FormCreate())
+            janela.exec();
+    }
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemAjusteOffsetClick()

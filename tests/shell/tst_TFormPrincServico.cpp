@@ -8,6 +8,7 @@
 #include "TDatalogger.h"
 #include "TFormOffset.h"
 #include "TFrmBateria.h"
+#include "TFrmMonitor.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -84,6 +85,8 @@ private slots:
     void bateriaComEscritaFalhaFicaAberta();
     void offsetPassaEEnvia();
     void offsetCancelaSemTroca();
+    void monitorarMostraAsLeituras();
+    void monitorarSemCanalNaoMostraJanela();
     void leituraQueFalhaNaoMostraJanela();
 };
 
@@ -195,6 +198,44 @@ void TestTFormPrincServico::offsetCancelaSemTroca()
     QVERIFY(b.mensagens.registro.isEmpty());
 }
 
+void TestTFormPrincServico::monitorarMostraAsLeituras()
+{
+    Bancada b;
+    QVERIFY(b.item("ItemMonitorar")->isEnabled());
+    QVERIFY(b.botao("SpeedButtonMonitorar")->isEnabled());
+    QString canal1, canal2;
+    bool modal = false, polling = false;
+    const bool mostrada = b.executa<TFrmMonitor>(&TFormPrinc::ItemMonitorarClick, [&](TFrmMonitor *j) {
+        if (!j)
+            return;
+        modal = j->isModal();
+        polling = j->timer()->isActive();
+        b.relogio.avanca(1000);
+        j->Timer1Timer();
+        canal1 = Bancada::filho<QLabel>(j, "Label2")->text();
+        canal2 = Bancada::filho<QLabel>(j, "Label3")->text();
+    });
+    QVERIFY(mostrada);
+    QVERIFY(modal);
+    QVERIFY(polling);
+    // 120,5 read with the offset of -0,5 stored.
+    QVERIFY2(canal1.startsWith(u"Forno: 12"_qs), qPrintable(canal1));
+    QVERIFY2(canal2.startsWith(u"Pressao: 12,"_qs), qPrintable(canal2));
+    QVERIFY(b.mensagens.registro.isEmpty());
+    QCOMPARE(b.tarvek.naoVolateisRecebidos(), 0);
+    QCOMPARE(b.tarvek.configuracoesRecebidas(), 0);
+}
+
+void TestTFormPrincServico::monitorarSemCanalNaoMostraJanela()
+{
+    QByteArray json(Descricao);
+    json.replace(R"("sensor": "4-20mA")", R"("sensor": "Nenhum")");
+    json.replace(R"("sensor": "Pt100")", R"("sensor": "Nenhum")");
+    Bancada b(json);
+    QVERIFY(!b.executa<TFrmMonitor>(&TFormPrinc::ItemMonitorarClick, [](TFrmMonitor *) {}));
+    QCOMPARE(b.mensagens.textos(), QStringList { u"Nenhum sensor está habilitado!"_qs });
+}
+
 void TestTFormPrincServico::leituraQueFalhaNaoMostraJanela()
 {
     QByteArray json(Descricao);
@@ -204,6 +245,8 @@ void TestTFormPrincServico::leituraQueFalhaNaoMostraJanela()
     QVERIFY(!b.executa<TFrmBateria>(&TFormPrinc::ItemBateriaClick, [](TFrmBateria *) {}));
     QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
     QVERIFY(!b.executa<TFormOffset>(&TFormPrinc::ItemAjusteOffsetClick, [](TFormOffset *) {}));
+    QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
+    QVERIFY(!b.executa<TFrmMonitor>(&TFormPrinc::ItemMonitorarClick, [](TFrmMonitor *) {}));
     QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
