@@ -101,6 +101,18 @@ void AjusteOffset::UpDownClick(int canal, bool acima)
     c.texto = textoOffset(novo, c.codigo, c.decimais, separador());
 }
 
+bool AjusteOffset::defineTexto(int canal, const QString &texto)
+{
+    Canal &c = m_canal[indice(canal)];
+    QString t = texto.trimmed();
+    t.replace(u'.', separador());
+    const std::optional<int> n = contagemOffset(t, c.codigo, c.decimais);
+    if (!visivel(canal) || !n || *n < Minimo || *n > Maximo)
+        return false;
+    c.texto = textoOffset(*n, c.codigo, c.decimais, separador());
+    return true;
+}
+
 QByteArray AjusteOffset::bloco() const
 {
     BlocoNaoVolatil n = BlocoNaoVolatil::decodifica(m_naoVolatil);

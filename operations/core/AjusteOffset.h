@@ -38,6 +38,10 @@ public:
     bool visivel(int canal) const { return m_canal[indice(canal)].codigo >= 128; }
     // One step up or down; at a bound nothing changes.
     void UpDownClick(int canal, bool acima);
+    // The text of a channel as typed elsewhere (the command line): false,
+    // and nothing changed, when it is not a count of the channel's last
+    // digit within -128 to 127 or the channel has no sensor.
+    bool defineTexto(int canal, const QString &texto);
 
     // The non-volatile block as read with the offsets shown.
     QByteArray bloco() const;

@@ -4,9 +4,12 @@
 
 #include "Comando.h"
 #include "ComandoAbrir.h"
+#include "ComandoBateria.h"
 #include "ComandoConfigurar.h"
 #include "ComandoExportar.h"
 #include "ComandoInfo.h"
+#include "ComandoMonitorar.h"
+#include "ComandoOffset.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -22,6 +25,9 @@ QList<Comando> comandos()
         ComandoAbrir(),
         ComandoExportar(),
         ComandoConfigurar(),
+        ComandoBateria(),
+        ComandoOffset(),
+        ComandoMonitorar(),
     };
 }
 
