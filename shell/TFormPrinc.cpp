@@ -231,7 +231,7 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
     static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFaixaZoom",
-        "ItemFormula", "ItemJuncao", "ItemBateria", "ItemMonitorar", "ItemAjusteOffset" };
+        "ItemFormula", "ItemJuncao" };
     return !porConstruir.contains(nomeItem);
 }
 

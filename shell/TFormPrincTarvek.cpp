@@ -2,8 +2,8 @@
 // open and no other command is using the link (the items are disabled
 // otherwise, and the link refuses a second command).
 //
-// Battery, monitor and offset are filled in by the device operations; the
-// collection, the configuration window and the stop command are here.
+// The device windows read the logger while they are made and are shown
+// modally only when every read succeeded.
 #include "TFormPrinc.h"
 
 #include "Catalogo.h"
@@ -12,7 +12,10 @@
 #include "Espera.h"
 #include "IMensagens.h"
 #include "TDatalogger.h"
+#include "TFormOffset.h"
+#include "TFrmBateria.h"
 #include "TFrmConfig.h"
+#include "TFrmMonitor.h"
 #include "TFrmProgress.h"
 
 #include <QApplication>
@@ -39,6 +42,15 @@ private:
 
 void TFormPrinc::ItemBateriaClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    {
+        TFrmBateria janela(*m_datalogger, m_ambiente, this);
+        janela.aoPedirAjuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
+        if (janela.FormCreate())
+            janela.exec();
+    }
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemColetarDadosClick()
@@ -85,10 +97,26 @@ void TFormPrinc::ItemConfigurarClick()
 
 void TFormPrinc::ItemMonitorarClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    {
+        TFrmMonitor janela(*m_datalogger, m_ambiente, dialogos(), this);
+        if (janela.FormCreate())
+            janela.exec();
+    }
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemAjusteOffsetClick()
 {
+    if (EstadoPorta != 0 || m_datalogger->EmUso())
+        return;
+    {
+        TFormOffset janela(*m_datalogger, m_ambiente, this);
+        if (janela.FormCreate())
+            janela.exec();
+    }
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemPararClick()

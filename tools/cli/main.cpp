@@ -4,10 +4,13 @@
 
 #include "Comando.h"
 #include "ComandoAbrir.h"
+#include "ComandoBateria.h"
 #include "ComandoColetar.h"
 #include "ComandoConfigurar.h"
 #include "ComandoExportar.h"
 #include "ComandoInfo.h"
+#include "ComandoMonitorar.h"
+#include "ComandoOffset.h"
 #include "ComandoParar.h"
 
 #include <QCoreApplication>
@@ -26,6 +29,9 @@ QList<Comando> comandos()
         ComandoColetar(),
         ComandoParar(),
         ComandoConfigurar(),
+        ComandoBateria(),
+        ComandoOffset(),
+        ComandoMonitorar(),
     };
 }
 

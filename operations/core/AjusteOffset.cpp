@@ -1,0 +1,143 @@
+#include "AjusteOffset.h"
+
+#include "BlocoConfiguracao.h"
+#include "BlocoNaoVolatil.h"
+#include "Catalogo.h"
+#include "ConfigRegional.h"
+#include "ConverteDataHora.h"
+#include "Espera.h"
+#include "IMensagens.h"
+#include "RotinasSensor.h"
+#include "TDatalogger.h"
+#include "TextoLimite.h"
+
+#include <algorithm>
+
+namespace {
+
+enum Texto {
+    FalhaConfiguracao = 136,
+    FalhaNaoVolateis = 137,
+    FalhaEscrita = 232,
+    Sucesso = 233,
+};
+
+const QStringView Janela = u"FormOffset";
+
+}  // namespace
+
+AjusteOffset::AjusteOffset(TDatalogger &datalogger, const Ambiente &ambiente)
+    : m_datalogger(datalogger)
+    , m_ambiente(ambiente)
+{
+}
+
+bool AjusteOffset::falha(int numero) const
+{
+    if (m_ambiente.mensagens)
+        m_ambiente.mensagens->aviso(m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, Janela)
+                                                        : Catalogo::padrao(numero, Janela));
+    return false;
+}
+
+QChar AjusteOffset::separador() const
+{
+    return m_ambiente.regional ? m_ambiente.regional->separadorDecimal : QChar(u',');
+}
+
+QString AjusteOffset::textoOffset(int contagem, int codigo, int decimais, QChar separador)
+{
+    if (codigo == CodigoSensor::Pt100)
+        return GetLimValue(contagem, 1, separador);
+    if (EhTermopar(codigo))
+        return QString::number(contagem);
+    return GetLimValue(contagem, decimais, separador);
+}
+
+std::optional<int> AjusteOffset::contagemOffset(const QString &texto, int codigo, int decimais)
+{
+    if (codigo == CodigoSensor::Pt100)
+        return LimWithOutComma(texto, 1);
+    if (EhTermopar(codigo))
+        return ConverteInteiro(texto);
+    return LimWithOutComma(texto, decimais);
+}
+
+bool AjusteOffset::RecebeConfiguracoes()
+{
+    QByteArray configuracao, naoVolatil;
+    if (!m_datalogger.LeConfiguracao(configuracao))
+        return falha(FalhaConfiguracao);
+    if (!m_datalogger.LeNaoVolateis(naoVolatil))
+        return falha(FalhaNaoVolateis);
+    if (m_ambiente.sinal && m_ambiente.relogio)
+        SinalSonoro(*m_ambiente.sinal, *m_ambiente.relogio);
+    preenche(configuracao, naoVolatil);
+    return true;
+}
+
+void AjusteOffset::preenche(const QByteArray &configuracao, const QByteArray &naoVolatil)
+{
+    m_configuracao = configuracao;
+    m_naoVolatil = naoVolatil;
+    const BlocoConfiguracao c = BlocoConfiguracao::decodifica(configuracao);
+    const BlocoNaoVolatil n = BlocoNaoVolatil::decodifica(naoVolatil);
+    const int codigos[2] = { c.Sensor1, c.Sensor2 };
+    const int offsets[2] = { n.Offset1, n.Offset2 };
+    for (int i = 0; i < 2; ++i) {
+        m_canal[i].codigo = codigos[i];
+        m_canal[i].decimais = c.decimais(i + 1);
+        m_canal[i].texto = textoOffset(offsets[i], codigos[i], m_canal[i].decimais, separador());
+    }
+}
+
+void AjusteOffset::UpDownClick(int canal, bool acima)
+{
+    Canal &c = m_canal[indice(canal)];
+    const std::optional<int> n = contagemOffset(c.texto, c.codigo, c.decimais);
+    if (!n)
+        return;
+    const int novo = std::clamp(*n + (acima ? 1 : -1), Minimo, Maximo);
+    c.texto = textoOffset(novo, c.codigo, c.decimais, separador());
+}
+
+bool AjusteOffset::defineTexto(int canal, const QString &texto)
+{
+    Canal &c = m_canal[indice(canal)];
+    QString t = texto.trimmed();
+    t.replace(u'.', separador());
+    const std::optional<int> n = contagemOffset(t, c.codigo, c.decimais);
+    if (!visivel(canal) || !n || *n < Minimo || *n > Maximo)
+        return false;
+    c.texto = textoOffset(*n, c.codigo, c.decimais, separador());
+    return true;
+}
+
+QByteArray AjusteOffset::bloco() const
+{
+    BlocoNaoVolatil n = BlocoNaoVolatil::decodifica(m_naoVolatil);
+    int *offsets[2] = { &n.Offset1, &n.Offset2 };
+    for (int i = 0; i < 2; ++i) {
+        const Canal &c = m_canal[i];
+        if (c.codigo < 128)
+            continue;  // a channel without sensor keeps its byte as read
+        const std::optional<int> contagem = contagemOffset(c.texto, c.codigo, c.decimais);
+        if (contagem)
+            *offsets[i] = std::clamp(*contagem, Minimo, Maximo);
+    }
+    return n.atualiza(m_naoVolatil, BlocoNaoVolatil::Campo::Offsets);
+}
+
+bool AjusteOffset::BitBtnOffsetClick()
+{
+    const QByteArray novo = bloco();
+    if (!m_datalogger.EscreveNaoVolateis(novo))
+        return falha(FalhaEscrita);
+    m_naoVolatil = novo;
+    if (m_ambiente.sinal && m_ambiente.relogio)
+        SinalSonoro(*m_ambiente.sinal, *m_ambiente.relogio);
+    if (m_ambiente.mensagens)
+        m_ambiente.mensagens->informacao(m_ambiente.catalogo ? m_ambiente.catalogo->texto(Sucesso, Janela)
+                                                             : Catalogo::padrao(Sucesso, Janela));
+    return true;
+}

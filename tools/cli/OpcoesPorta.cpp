@@ -1,0 +1,24 @@
+#include "OpcoesPorta.h"
+
+#include "OpcoesLinha.h"
+#include "SessaoTarvek.h"
+
+OpcoesPorta::OpcoesPorta(OpcoesLinha &opcoes)
+    : porta(opcoes.valor(QStringLiteral("porta")))
+    , descricao(opcoes.valor(QStringLiteral("descricao")))
+    , verboso(opcoes.sinal(QStringLiteral("verboso")))
+{
+}
+
+QString OpcoesPorta::problema(const OpcoesPorta &p, const OpcoesLinha &opcoes)
+{
+    if (!opcoes.erro().isEmpty())
+        return opcoes.erro();
+    if (!opcoes.sobras().isEmpty())
+        return QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
+    if (p.porta.isEmpty())
+        return QStringLiteral("informe --porta");
+    if (!SessaoTarvek::portaValida(p.porta))
+        return QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
+    return {};
+}

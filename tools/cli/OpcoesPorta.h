@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Comando.h"
+
+#include <QString>
+
+class OpcoesLinha;
+
+// The options that name a logger, shared by the service commands
+// (bateria, offset, monitorar): --porta, --descricao and --verboso.
+struct OpcoesPorta
+{
+    QString porta;
+    QString descricao;
+    bool verboso = false;
+
+    // Takes the three options. After the command has taken its own, call
+    // problema(): the first thing wrong with the line, empty when none.
+    explicit OpcoesPorta(OpcoesLinha &opcoes);
+    static QString problema(const OpcoesPorta &p, const OpcoesLinha &opcoes);
+};
