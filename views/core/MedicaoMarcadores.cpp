@@ -108,6 +108,12 @@ QString textoDuracao(double segundos, QChar separadorDecimal)
     return negativo ? QStringLiteral("-") + t : t;
 }
 
+QString linhaMarcadorA(const TAquisicao &a, int ia, const ConfigRegional &regional)
+{
+    const int i = std::clamp(ia, 0, std::max(0, a.NumLeituras() - 1));
+    return QStringLiteral("A: %1    B: Shift + clique no gráfico").arg(textoInstante(a, i, regional));
+}
+
 QStringList linhas(const TAquisicao &a, const Medicao &m, const ConfigRegional &regional)
 {
     QStringList r;

@@ -39,6 +39,10 @@ Medicao mede(const TAquisicao &aquisicao, int a, int b);
 // per channel, its values written by the channel's rule.
 QStringList linhas(const TAquisicao &aquisicao, const Medicao &medicao, const ConfigRegional &regional);
 
+// The strip's line while only marker A is placed: its instant, and how to
+// place B.
+QString linhaMarcadorA(const TAquisicao &aquisicao, int a, const ConfigRegional &regional);
+
 // A length of time as "hh:nn:ss", with the days before it ("2d 03:00:00")
 // and ",5" for a half second; a minus sign when negative.
 QString textoDuracao(double segundos, QChar separadorDecimal);
