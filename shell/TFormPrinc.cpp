@@ -230,8 +230,8 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
-    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFaixaZoom",
-        "ItemFormula", "ItemJuncao", "ItemBateria", "ItemConfigurar", "ItemMonitorar", "ItemAjusteOffset" };
+    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFormula",
+        "ItemJuncao", "ItemBateria", "ItemConfigurar", "ItemMonitorar", "ItemAjusteOffset" };
     return !porConstruir.contains(nomeItem);
 }
 

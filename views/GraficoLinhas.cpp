@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPicture>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -286,13 +287,39 @@ bool GraficoLinhas::defineFaixa(EixoGrafico eixo, double minimo, double maximo)
 
 void GraficoLinhas::defineTituloEixo(EixoGrafico eixo, const QString &titulo)
 {
+    m_titulosEixos[size_t(indice(eixo))] = titulo;
     eixoQcp(eixo)->setLabel(titulo);
     replot(rpQueuedReplot);
 }
 
 QString GraficoLinhas::tituloEixo(EixoGrafico eixo) const
 {
-    return eixoQcp(eixo)->label();
+    return m_titulosEixos[size_t(indice(eixo))];
+}
+
+// A time-axis title wider than the chart breaks into lines at its wide
+// gaps (three blanks or more).
+void GraficoLinhas::quebraTituloTempo(int largura)
+{
+    const QString &titulo = m_titulosEixos[size_t(indice(EixoGrafico::Inferior))];
+    static const QRegularExpression lacuna(QStringLiteral(" {3,}"));
+    const bool cabe = QFontMetrics(xAxis->labelFont()).horizontalAdvance(titulo) <= largura - 8;
+    xAxis->setLabel(cabe ? titulo : QString(titulo).replace(lacuna, QStringLiteral("\n")));
+}
+
+void GraficoLinhas::defineFolgaTitulo(QSize folga)
+{
+    m_folgaTitulo = folga;
+    m_titulo->setMargins(QMargins(folga.width(), 2, folga.width(), 0));
+    m_titulo->setMinimumSize(0, folga.height());
+    replot(rpQueuedReplot);
+}
+
+// The title shows while it fits between the room kept on its sides.
+void GraficoLinhas::ajustaTitulo(int largura)
+{
+    const int texto = QFontMetrics(m_titulo->font()).horizontalAdvance(m_textoTitulo);
+    m_titulo->setText(texto + 2 * m_folgaTitulo.width() <= largura ? m_textoTitulo : QString());
 }
 
 void GraficoLinhas::defineFormatoValor(EixoGrafico eixo, const QString &padrao)
@@ -391,13 +418,14 @@ bool GraficoLinhas::grade(EixoGrafico eixo) const
 
 void GraficoLinhas::defineTitulo(const QString &titulo)
 {
+    m_textoTitulo = titulo;
     m_titulo->setText(titulo);
     replot(rpQueuedReplot);
 }
 
 QString GraficoLinhas::titulo() const
 {
-    return m_titulo->text();
+    return m_textoTitulo;
 }
 
 void GraficoLinhas::defineLegendaVisivel(bool visivel)
@@ -431,6 +459,8 @@ void GraficoLinhas::preparaDesenho()
     const int w = viewport().width();
     const int h = viewport().height();
     ajustaFontes(w, h);
+    ajustaTitulo(w);
+    quebraTituloTempo(w);
     plotLayout()->setMargins(QMargins(w * m_margens.left() / 100, h * m_margens.top() / 100,
         w * m_margens.right() / 100, h * m_margens.bottom() / 100));
     // The ticks are made before the layout of this replot: lay out for the

@@ -84,6 +84,10 @@ public:
     bool grade(EixoGrafico eixo) const;
 
     void defineTitulo(const QString &titulo);
+    // Room kept free on both sides of the title, and the title row's least
+    // height (for a control over the chart's corner); the title stays
+    // centred, and is left out while it does not fit between.
+    void defineFolgaTitulo(QSize folga);
     QString titulo() const;
     void defineLegendaVisivel(bool visivel);
     bool legendaVisivel() const;
@@ -167,6 +171,8 @@ private:
     void rolaVertical(int deslocamento);
     QRegion regiaoCruz(QPoint p) const;
     void ajustaFontes(int largura, int altura);
+    void quebraTituloTempo(int largura);
+    void ajustaTitulo(int largura);
 
     std::vector<std::unique_ptr<SerieLinhas>> m_series;
     mutable std::array<EscalaEixo, 4> m_escalas;
@@ -182,6 +188,9 @@ private:
     std::array<int, 4> m_espacos = { 20, 20, 15, 20 };
     std::array<std::optional<std::pair<double, double>>, 4> m_faixasSemDados;
     double m_escalaFontes = 1.0;
+    std::array<QString, 4> m_titulosEixos;
+    QString m_textoTitulo;
+    QSize m_folgaTitulo;
     int m_restoRoda = 0;
 
     QCPTextElement *m_titulo = nullptr;

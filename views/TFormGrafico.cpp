@@ -86,7 +86,7 @@ void TFormGrafico::montaJanela()
     montaFaixa();
     montaMedicao();
     // Small enough for tiled windows: the chart shrinks its fonts instead.
-    setMinimumSize(220, 170);
+    setMinimumSize(200, 130);
     auto *principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 4);
     principal->setSpacing(0);
@@ -171,6 +171,7 @@ void TFormGrafico::FormCreate()
     CheckBoxCross->setText(texto(117));
     CheckBoxGrid->setText(texto(118));
     CheckBoxGrid->adjustSize();
+    TheChart->defineFolgaTitulo(QSize(CheckBoxGrid->width() + 4, CheckBoxGrid->height()));
     Canal1->defineTitulo(texto(70));
     Canal2->defineTitulo(texto(71));
     TheChart->hide();

@@ -62,6 +62,10 @@ public:
     void CopyToClipboard();
     void MostraInformacoes();
     void MostraLeituras();
+    // Places the window and its two views in the frame's visible
+    // workspace (rectangle of the frame's viewport): the graph on the
+    // left, the views beside it; ordem graphs opened before it.
+    void colocaNaArea(const QRect &area, int ordem);
     // The main window's refresh after its commands: repaint, forget the cross.
     void FormAtivado();
     void ZoomIn();

@@ -4,6 +4,7 @@
 #include "TFormGrafico.h"
 
 #include "ArquivoQvg.h"
+#include "ArranjoGrafico.h"
 #include "Catalogo.h"
 #include "CursorEspera.h"
 #include "ExportacaoTexto.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QStyle>
 
 // ---- activation ---------------------------------------------------------
 
@@ -88,6 +90,20 @@ void TFormGrafico::MostraInformacoes()
 void TFormGrafico::MostraLeituras()
 {
     TFormDados::MostraLeituras(m_dados, windowTitle(), contexto());
+}
+
+void TFormGrafico::colocaNaArea(const QRect &area, int ordem)
+{
+    const int passo = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const ArranjoGrafico::Arranjo r = ArranjoGrafico::calcula(area, ordem, passo);
+    const std::pair<QWidget *, QRect> janelas[]
+        = { { this, r.grafico }, { m_inform.data(), r.informacoes }, { m_dados.data(), r.leituras } };
+    for (const auto &[janela, lugar] : janelas) {
+        if (!janela)
+            continue;
+        auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget());
+        (sub ? static_cast<QWidget *>(sub) : janela)->setGeometry(lugar);
+    }
 }
 
 // ---- files and clipboard ------------------------------------------------------

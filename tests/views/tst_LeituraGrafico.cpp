@@ -145,11 +145,12 @@ void tst_LeituraGrafico::passosDeZoom_data()
     QTest::addColumn<QList<double>>("mudanca");
     QTest::newRow("in: a second and 50 units at each end")
         << 1000 << true << QList<double> { kUmSegundo, 50, 50, 50, 50 };
-    QTest::newRow("out: the same outwards") << 1000 << false << QList<double> { -kUmSegundo, -50, -50, -50, -50 };
+    QTest::newRow("out: the same outwards")
+        << 1000 << false << QList<double> { -kUmSegundo, -50, -50, -50, -50 };
     // 0 to 80: the minimum becomes 50, the maximum 30 is refused, and the
     // left maximum and the whole right axis stay.
-    QTest::newRow("in: 0 to 80, the maximum refused") << 800 << true
-                                                      << QList<double> { kUmSegundo, 50, 0, 0, 0 };
+    QTest::newRow("in: 0 to 80, the maximum refused")
+        << 800 << true << QList<double> { kUmSegundo, 50, 0, 0, 0 };
 }
 
 void tst_LeituraGrafico::passosDeZoom()
@@ -294,8 +295,8 @@ void tst_LeituraGrafico::arrastoAproximaEmSegundosInteiros()
     QTest::mouseRelease(j->TheChart, Qt::LeftButton, {}, ate);
     const auto inteiro = [](double t) { return LeituraCursor::segundosInteiros(t).value_or(-1); };
     // The time axis runs between the whole seconds under the press and the release.
-    QCOMPARE(j->tempoMin(), inteiro(antes.tempoMin + (antes.tempoMax - antes.tempoMin) * (de.x() - a.left())
-                                    / (a.width() - 1)));
+    QCOMPARE(j->tempoMin(),
+        inteiro(antes.tempoMin + (antes.tempoMax - antes.tempoMin) * (de.x() - a.left()) / (a.width() - 1)));
     QCOMPARE(j->TheChart->minimo(EixoGrafico::Inferior), j->tempoMin());
     QCOMPARE(j->TheChart->maximo(EixoGrafico::Inferior), j->tempoMax());
     QCOMPARE(inteiro(j->tempoMax()), j->tempoMax());
@@ -327,9 +328,9 @@ void tst_LeituraGrafico::faixaDoDialogoAplicada_data()
     QTest::newRow("right range wholly above the present one is applied")
         << 10.0 << false << false << "10:01:00 10:05:00" << QList<double> { 10, 60, 5000, 6000 }
         << QList<double> { 60, 300 } << QList<double> { 10, 60, 5000, 6000 };
-    QTest::newRow("left range wholly above") << 10.0 << false << false << "10:01:00 10:05:00"
-                                             << QList<double> { 500, 600, 30, 70 } << QList<double> { 60, 300 }
-                                             << QList<double> { 500, 600, 30, 70 };
+    QTest::newRow("left range wholly above")
+        << 10.0 << false << false << "10:01:00 10:05:00" << QList<double> { 500, 600, 30, 70 }
+        << QList<double> { 60, 300 } << QList<double> { 500, 600, 30, 70 };
     // Entries 2 and 6 lie at 1 s and 3 s; their x values 240 s and 720 s.
     QTest::newRow("half-second: the entries' x values")
         << 0.0 << false << false << "10:00:01 10:00:03" << QList<double> { 10, 60, 30, 70 }
@@ -337,9 +338,9 @@ void tst_LeituraGrafico::faixaDoDialogoAplicada_data()
     QTest::newRow("single scale replaces the value ranges")
         << 10.0 << false << true << "10:01:00 10:05:00" << QList<double> { 10, 60, 30, 70 }
         << QList<double> { 60, 300 } << QList<double> { -100, 200, -100, 200 };
-    QTest::newRow("cancelled: nothing changes") << 10.0 << true << false << "10:01:00 10:05:00"
-                                                << QList<double> { 10, 60, 30, 70 } << QList<double> { 0, 490 }
-                                                << QList<double> { 0, 100, -100, 200 };
+    QTest::newRow("cancelled: nothing changes")
+        << 10.0 << true << false << "10:01:00 10:05:00" << QList<double> { 10, 60, 30, 70 }
+        << QList<double> { 0, 490 } << QList<double> { 0, 100, -100, 200 };
 }
 
 void tst_LeituraGrafico::faixaDoDialogoAplicada()
@@ -435,7 +436,8 @@ void tst_LeituraGrafico::marcadoresMedemEntreAeB()
     QCOMPARE(j->marcadorB(), 5);
     const QStringList linhas = j->LabelMedicao->text().split(u'\n');
     QCOMPARE(linhas.size(), 3);
-    QCOMPARE(linhas[0], QStringLiteral("A: 01/01/2000 10:00:20    B: 01/01/2000 10:00:50    B - A: 00:00:30"));
+    QCOMPARE(
+        linhas[0], QStringLiteral("A: 01/01/2000 10:00:20    B: 01/01/2000 10:00:50    B - A: 00:00:30"));
     QVERIFY(linhas[1].startsWith(QStringLiteral("Temp:  A 22,5   B 25,5   B - A 3,0")));
     QCOMPARE(j->TheChart->marcadores().size(), 2);
     // A plain click places nothing; a third Shift click starts over.
