@@ -2,10 +2,11 @@
 
 #include <qcustomplot.h>
 
-// What a chart draws over its plot: the rectangle of a zoom being dragged
-// and the measurement markers, on a buffered layer of their own (moving
-// them repaints that layer only); and the state of the cross-hair, which
-// the chart itself draws over the screen's pixels.
+// What a chart draws over its plot: the rectangle of a zoom being dragged,
+// on a buffered layer of its own (moving it repaints that layer only); and
+// the cross-hair and the measurement markers, which the chart paints over
+// the screen's pixels (moving them repaints only the strips they leave and
+// take).
 class CamadaCruz : public QCPLayerable
 {
     Q_OBJECT
@@ -39,12 +40,17 @@ public:
 
     void defineMarcadores(const QList<Marcador> &marcadores) { m_marcadores = marcadores; }
     QList<Marcador> marcadores() const { return m_marcadores; }
+    // The strips of the widget the markers cover, and their painting.
+    QRegion regiaoMarcadores() const;
+    void pintaMarcadores(QPainter &pintor) const;
 
 protected:
     void applyDefaultAntialiasingHint(QCPPainter *painter) const override;
     void draw(QCPPainter *painter) override;
 
 private:
+    int pixelMarcador(const Marcador &m) const;
+
     QCPAxisRect *m_area;
     QPoint m_cruz;
     bool m_temCruz = false;

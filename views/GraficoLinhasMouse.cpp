@@ -185,8 +185,9 @@ QColor GraficoLinhas::corCruz() const
 
 void GraficoLinhas::defineMarcadores(const QList<Marcador> &marcadores)
 {
+    QRegion mudou = m_camada->regiaoMarcadores();
     m_camada->defineMarcadores(marcadores);
-    m_layerCruz->replot();
+    update(mudou + m_camada->regiaoMarcadores());
 }
 
 QList<GraficoLinhas::Marcador> GraficoLinhas::marcadores() const
@@ -197,11 +198,13 @@ QList<GraficoLinhas::Marcador> GraficoLinhas::marcadores() const
 void GraficoLinhas::paintEvent(QPaintEvent *evento)
 {
     QCustomPlot::paintEvent(evento);
+    QPainter pintor(this);
+    if (!m_camada->marcadores().isEmpty())
+        m_camada->pintaMarcadores(pintor);
     if (!m_camada->temCruz())
         return;
     // Exclusive-or over what is on the screen: the lines show over the
     // background, the grid and either series alike.
-    QPainter pintor(this);
     pintor.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     pintor.setPen(QPen(m_camada->cor(), 1, Qt::SolidLine));
     const QRect area = areaGrafico();
@@ -213,9 +216,12 @@ void GraficoLinhas::paintEvent(QPaintEvent *evento)
 
 // ---- mouse ----------------------------------------------------------------
 
+// The chart's own mouse handling is not used: its search for the item under
+// the pointer visits every point of a series, which costs a large
+// recording a noticeable pause at each click. The signals are raised here.
 void GraficoLinhas::mousePressEvent(QMouseEvent *evento)
 {
-    QCustomPlot::mousePressEvent(evento);
+    emit mousePress(evento);
     m_inicioArrasto = evento->pos();
     m_moveu = false;
     m_arrasto = Arrasto::Nenhum;
@@ -232,7 +238,7 @@ void GraficoLinhas::mousePressEvent(QMouseEvent *evento)
 
 void GraficoLinhas::mouseMoveEvent(QMouseEvent *evento)
 {
-    QCustomPlot::mouseMoveEvent(evento);
+    emit mouseMove(evento);
     if (m_arrasto == Arrasto::Nenhum)
         return;
     const QPoint d = evento->pos() - m_inicioArrasto;
@@ -252,7 +258,7 @@ void GraficoLinhas::mouseMoveEvent(QMouseEvent *evento)
 
 void GraficoLinhas::mouseReleaseEvent(QMouseEvent *evento)
 {
-    QCustomPlot::mouseReleaseEvent(evento);
+    emit mouseRelease(evento);
     const Arrasto arrasto = m_arrasto;
     m_arrasto = Arrasto::Nenhum;
     if (arrasto == Arrasto::Zoom) {
@@ -278,7 +284,7 @@ void GraficoLinhas::mouseReleaseEvent(QMouseEvent *evento)
 
 void GraficoLinhas::mouseDoubleClickEvent(QMouseEvent *evento)
 {
-    QCustomPlot::mouseDoubleClickEvent(evento);
+    emit mouseDoubleClick(evento);
     emit duploClique();
 }
 

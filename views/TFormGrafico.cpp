@@ -154,6 +154,9 @@ void TFormGrafico::montaMedicao()
     f.setStyleHint(QFont::Monospace);
     f.setPixelSize(11);
     LabelMedicao->setFont(f);
+    // Room for the three lines from the first marker on: placing the second
+    // changes the text only, not the chart's size.
+    LabelMedicao->setFixedHeight(QFontMetrics(f).lineSpacing() * 3 + 2);
     BotaoFechaMedicao = new QToolButton(PainelMedicao);
     BotaoFechaMedicao->setText(QStringLiteral("×"));
     BotaoFechaMedicao->setAutoRaise(true);

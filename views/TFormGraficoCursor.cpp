@@ -146,10 +146,11 @@ void TFormGrafico::TheChartScroll()
     esqueceCruz(-2);
 }
 
+// Repaints the chart from what it has drawn (nothing is drawn anew).
 void TFormGrafico::TheChartClick()
 {
     esqueceCruz(-1);
-    TheChart->replot(QCustomPlot::rpQueuedReplot);
+    TheChart->update();
 }
 
 // ---- measurement markers ----------------------------------------------------

@@ -8,6 +8,7 @@
 #include "TextoNumero.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace MedicaoMarcadores {
@@ -25,24 +26,32 @@ QList<int> canaisGravados(const TAquisicao &a)
     return { 1 };
 }
 
-Canal estatistica(const TAquisicao &a, int canal, int de, int ate)
+// Minimum, maximum and mean of both channels over entries de to ate, in one
+// pass over the entries.
+std::array<Canal, 2> estatisticas(const TAquisicao &a, int de, int ate)
 {
-    const std::vector<TLeitura> &l = a.Leituras();
-    Canal c;
-    c.canal = canal;
-    double minimo = l[size_t(de)].canal(canal);
-    double maximo = minimo;
-    double soma = 0;
+    const TLeitura *l = a.Leituras().data();
+    double min1 = l[de].Canal1();
+    double max1 = min1;
+    double min2 = l[de].Canal2();
+    double max2 = min2;
+    double soma1 = 0;
+    double soma2 = 0;
     for (int i = de; i <= ate; ++i) {
-        const double v = l[size_t(i)].canal(canal);
-        minimo = std::min(minimo, v);
-        maximo = std::max(maximo, v);
-        soma += v;
+        const double v1 = l[i].Canal1();
+        const double v2 = l[i].Canal2();
+        min1 = std::min(min1, v1);
+        max1 = std::max(max1, v1);
+        min2 = std::min(min2, v2);
+        max2 = std::max(max2, v2);
+        soma1 += v1;
+        soma2 += v2;
     }
-    c.minimo = minimo;
-    c.maximo = maximo;
-    c.media = soma / (ate - de + 1);
-    return c;
+    const double n = ate - de + 1;
+    std::array<Canal, 2> r;
+    r[0] = { 1, 0, 0, min1, max1, soma1 / n };
+    r[1] = { 2, 0, 0, min2, max2, soma2 / n };
+    return r;
 }
 
 // The instant of an entry as the readouts show it: with its half-second
@@ -81,10 +90,9 @@ Medicao mede(const TAquisicao &a, int ia, int ib)
         m.segundos = (m.b - m.a) * 0.5;
     else
         m.segundos = double(SegundosEntre(a.instante(m.b), a.instante(m.a)));
-    const int de = std::min(m.a, m.b);
-    const int ate = std::max(m.a, m.b);
+    const std::array<Canal, 2> estat = estatisticas(a, std::min(m.a, m.b), std::max(m.a, m.b));
     for (int canal : canaisGravados(a)) {
-        Canal c = estatistica(a, canal, de, ate);
+        Canal c = estat[size_t(canal - 1)];
         c.valorA = a.leitura(m.a).canal(canal);
         c.valorB = a.leitura(m.b).canal(canal);
         m.canais << c;
