@@ -1,11 +1,14 @@
 // Figures of the graph window for large recordings: the time from opening
-// an acquisition file to the graph shown, the time to redraw when the
-// cross-hair moves, the time of a zoom step, and the peak memory.
+// an acquisition file to the graph shown, the time of a mouse move over the
+// chart (cross-hair and readouts, painted), the time of a zoom step, the
+// time to place the measurement markers over the whole recording, and the
+// peak memory.
 //
 //   bench_grafico [--capturas <folder>]
 //
-// With --capturas it also saves pictures of a two-channel, a one-channel
-// and a half-second graph window into the folder.
+// With --capturas it saves pictures of a two-channel, a one-channel and a
+// half-second graph window with the readouts of the mouse, and of the
+// measurement strip, into the folder instead.
 #include "ArquivoQvg.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -85,18 +89,53 @@ Janela abre(const QString &caminho, const Ambiente &ambiente, NumeracaoGraficos 
     return { janela, relogio.nsecsElapsed() / 1e6 };
 }
 
-double msCruz(TFormGrafico *janela)
+void moveMouse(GraficoLinhas *grafico, QPoint p)
+{
+    QMouseEvent move(
+        QEvent::MouseMove, p, grafico->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grafico, &move);
+}
+
+void clicaComShift(GraficoLinhas *grafico, QPoint p)
+{
+    const QPointF global = grafico->mapToGlobal(p);
+    QMouseEvent aperta(
+        QEvent::MouseButtonPress, p, global, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    QMouseEvent solta(QEvent::MouseButtonRelease, p, global, Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(grafico, &aperta);
+    QCoreApplication::sendEvent(grafico, &solta);
+}
+
+// A mouse move: the cross-hair moved, the readouts written, and what
+// changed painted.
+double msMouse(TFormGrafico *janela)
 {
     const QRect area = janela->TheChart->areaGrafico();
-    constexpr int Movimentos = 200;
+    constexpr int Aquecimento = 50;
+    constexpr int Movimentos = 1000;
     QElapsedTimer relogio;
-    relogio.start();
-    for (int i = 0; i < Movimentos; ++i) {
-        janela->TheChart->defineCruz(
+    for (int i = 0; i < Aquecimento + Movimentos; ++i) {
+        if (i == Aquecimento)
+            relogio.start();
+        moveMouse(janela->TheChart,
             QPoint(area.left() + (i * 7) % area.width(), area.top() + (i * 3) % area.height()));
-        janela->TheChart->repaint();
+        QApplication::processEvents();
     }
     return relogio.nsecsElapsed() / 1e6 / Movimentos;
+}
+
+// Marker A at the first pixel, then (timed) marker B at the last: the
+// measurement over the whole recording, its strip and the markers painted.
+double msMarcadores(TFormGrafico *janela)
+{
+    const QRect area = janela->TheChart->areaGrafico();
+    clicaComShift(janela->TheChart, QPoint(area.left() + 1, area.center().y()));
+    QApplication::processEvents();
+    QElapsedTimer relogio;
+    relogio.start();
+    clicaComShift(janela->TheChart, QPoint(area.right(), area.center().y()));
+    QApplication::processEvents();
+    return relogio.nsecsElapsed() / 1e6;
 }
 
 double msZoom(TFormGrafico *janela)
@@ -116,26 +155,41 @@ void mede(int n, QTemporaryDir &pasta, const Ambiente &ambiente, QTextStream &sa
     ArquivoQvg::grava(documento(n, 2, 10), caminho, *ambiente.regional);
     NumeracaoGraficos numeracao;
     const Janela j = abre(caminho, ambiente, numeracao);
-    const double cruz = msCruz(j.janela);
+    const double mouse = msMouse(j.janela);
     const double zoom = msZoom(j.janela);
-    saida << QStringLiteral(
-        "%1 entries: shown %2 ms, cross-hair move %3 ms, zoom step %4 ms, peak memory %5 MB\n")
+    const double marcadores = msMarcadores(j.janela);
+    saida << QStringLiteral("%1 entries: shown %2 ms, mouse move %3 ms, zoom step %4 ms, "
+                            "markers over the whole recording %5 ms (entries %6 to %7), peak memory %8 MB\n")
                  .arg(n)
                  .arg(j.msAberta, 0, 'f', 1)
-                 .arg(cruz, 0, 'f', 3)
+                 .arg(mouse, 0, 'f', 3)
                  .arg(zoom, 0, 'f', 1)
+                 .arg(marcadores, 0, 'f', 2)
+                 .arg(j.janela->marcadorA() + 1)
+                 .arg(j.janela->marcadorB() + 1)
                  .arg(picoMemoriaKb() / 1024.0, 0, 'f', 1);
     saida.flush();
     delete j.janela;
 }
 
-void captura(const QString &pasta, const QString &nome, TAquisicao a, const Ambiente &ambiente)
+// The window with the mouse at 40 % of the plot's width and, when asked,
+// markers at 20 % and 70 %.
+void captura(const QString &pasta, const QString &nome, TAquisicao a, const Ambiente &ambiente,
+    bool marcadores = false)
 {
     QTemporaryDir temp;
     const QString caminho = temp.filePath(nome + QStringLiteral(".qvg"));
     ArquivoQvg::grava(a, caminho, *ambiente.regional);
     NumeracaoGraficos numeracao;
     const Janela j = abre(caminho, ambiente, numeracao);
+    const QRect area = j.janela->TheChart->areaGrafico();
+    auto em = [&](double f) { return QPoint(area.left() + int(area.width() * f), area.center().y()); };
+    if (marcadores) {
+        clicaComShift(j.janela->TheChart, em(0.2));
+        clicaComShift(j.janela->TheChart, em(0.7));
+    }
+    moveMouse(j.janela->TheChart, em(0.4));
+    QApplication::processEvents();
     j.janela->grab().save(QDir(pasta).filePath(QStringLiteral("graph-%1.png").arg(nome)));
     delete j.janela;
 }
@@ -159,6 +213,7 @@ int main(int argc, char **argv)
         captura(pasta, QStringLiteral("dois-canais"), documento(2000, 2, 60), ambiente);
         captura(pasta, QStringLiteral("um-canal"), documento(300, 1, 10), ambiente);
         captura(pasta, QStringLiteral("meio-segundo"), documento(120, 2, 0), ambiente);
+        captura(pasta, QStringLiteral("marcadores"), documento(2000, 2, 60), ambiente, true);
         return 0;
     }
     QTemporaryDir pasta;

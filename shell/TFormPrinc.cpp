@@ -230,8 +230,7 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
-    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFaixaZoom",
-        "ItemFormula", "ItemJuncao" };
+    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFormula", "ItemJuncao" };
     return !porConstruir.contains(nomeItem);
 }
 

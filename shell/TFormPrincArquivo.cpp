@@ -18,18 +18,13 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 TFormGrafico *comoGrafico(QWidget *janela)
 {
     return qobject_cast<TFormGrafico *>(janela);
-}
-
-// The frame's sub-window of a child (the child itself without a frame).
-QWidget *moldura(QWidget *filha)
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(filha->parentWidget());
-    return sub ? static_cast<QWidget *>(sub) : filha;
 }
 
 }  // namespace
@@ -60,6 +55,7 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
         if (QObject *g = m_numeracaoGraficos.grafico(numero))
             defineGraficoAtual(qobject_cast<QWidget *>(g));
     };
+    ligacoes.ajuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
     auto *grafico = new TFormGrafico(m_ambiente, ligacoes);
     connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) { defineGraficoAtual(g); });
     connect(grafico, &TFormGrafico::fechou, this,
@@ -67,10 +63,13 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
     grafico->setWindowTitle(nome + m_catalogo.texto(227));
     grafico->Seta_Aquisicao(std::move(aquisicao));
     grafico->Seta_Modo_Arq(doArquivo);
+    const auto filhas = m_mdi->subWindowList();
+    const int antes = int(std::count_if(
+        filhas.begin(), filhas.end(), [](QMdiSubWindow *f) { return tipoJanela(f) == TipoJanela::Grafico; }));
     insereFilha(grafico);
-    const QSize area = m_mdi->viewport()->size();
-    moldura(grafico)->resize(qMax(640, area.width() * 3 / 5), qMax(440, area.height() * 2 / 3));
     grafico->Abre_Children(nome);
+    // Inside the visible workspace, its views beside it.
+    grafico->colocaNaArea(m_mdi->viewport()->rect(), antes);
     UpdateMenuItems();
 }
 

@@ -1,7 +1,7 @@
 // The commands that act on a graph or merged window: printer set-up and
-// printing, zoom range, zoom steps, formula and merge. Printing, the zoom
-// range, formulas and merging are to be filled in with those windows; the
-// enabling rules are in TFormPrinc.cpp.
+// printing, zoom range, zoom steps, formula and merge. Printing, formulas
+// and merging are to be filled in with those windows; the enabling rules
+// are in TFormPrinc.cpp.
 #include "TFormPrinc.h"
 
 #include "JanelaFilha.h"
@@ -33,6 +33,8 @@ void TFormPrinc::ItemImprimirClick()
 
 void TFormPrinc::ItemFaixaZoomClick()
 {
+    if (TFormGrafico *g = qobject_cast<TFormGrafico *>(GraficoAtual()))
+        g->ConfigFaixaZoom();
 }
 
 void TFormPrinc::ItemFormulaClick()

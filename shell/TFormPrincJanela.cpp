@@ -11,6 +11,9 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cmath>
+
 QMdiSubWindow *TFormPrinc::filhaAtiva() const
 {
     // The current child stays current while a dialog has the focus.
@@ -38,9 +41,12 @@ void TFormPrinc::ItemHorizontalmenteClick()
     UpdateMenuItems();
 }
 
-// Tiles the children that are not minimised: vertically, side by side in
-// columns of the area's full height; horizontally, one above the other.
-// The minimised ones keep their row along the bottom.
+// Tiles the children that are not minimised. Up to three: vertically,
+// side by side in columns of the area's full height; horizontally, one
+// above the other. More make a grid, so that no child gets a sliver:
+// vertically, columns filled from the top (about as many columns as rows,
+// the last column taking the rest); horizontally, rows filled from the
+// left. The minimised ones keep their row along the bottom.
 void TFormPrinc::ladoALado(bool vertical)
 {
     QList<QMdiSubWindow *> janelas;
@@ -57,20 +63,24 @@ void TFormPrinc::ladoALado(bool vertical)
     if (haMinimizadas)
         area.setBottom(area.bottom() - m_mdi->fontMetrics().height() * 2 - 8);
     const int n = int(janelas.size());
+    const int faixas = n <= 3 ? n : int(std::ceil(std::sqrt(double(n))));
+    const int porFaixa = (n + faixas - 1) / faixas;
     for (int i = 0; i < n; ++i) {
+        const int faixa = i / porFaixa;
+        const int naFaixa = std::min(porFaixa, n - faixa * porFaixa);
+        const int lugar = i % porFaixa;
+        // Along the tiling direction the bands; across it the places.
+        const int ao = vertical ? area.width() : area.height();
+        const int atraves = vertical ? area.height() : area.width();
+        const int a0 = ao * faixa / faixas;
+        const int a1 = ao * (faixa + 1) / faixas;
+        const int b0 = atraves * lugar / naFaixa;
+        const int b1 = atraves * (lugar + 1) / naFaixa;
+        const QRect r = vertical ? QRect(area.left() + a0, area.top() + b0, a1 - a0, b1 - b0)
+                                 : QRect(area.left() + b0, area.top() + a0, b1 - b0, a1 - a0);
         QMdiSubWindow *f = janelas[i];
         if (f->isMaximized())
             f->showNormal();
-        QRect r;
-        if (vertical) {
-            const int x0 = area.left() + area.width() * i / n;
-            const int x1 = area.left() + area.width() * (i + 1) / n;
-            r = QRect(x0, area.top(), x1 - x0, area.height());
-        } else {
-            const int y0 = area.top() + area.height() * i / n;
-            const int y1 = area.top() + area.height() * (i + 1) / n;
-            r = QRect(area.left(), y0, area.width(), y1 - y0);
-        }
         f->setGeometry(r);
     }
 }

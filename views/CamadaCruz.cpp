@@ -1,15 +1,11 @@
 #include "CamadaCruz.h"
 
+#include <cmath>
+
 CamadaCruz::CamadaCruz(QCustomPlot *grafico, QCPAxisRect *area)
     : QCPLayerable(grafico)
     , m_area(area)
 {
-}
-
-QColor CamadaCruz::corVisivel() const
-{
-    return QColor(
-        m_cor.red() ^ m_fundo.red(), m_cor.green() ^ m_fundo.green(), m_cor.blue() ^ m_fundo.blue());
 }
 
 void CamadaCruz::applyDefaultAntialiasingHint(QCPPainter *painter) const
@@ -19,15 +15,41 @@ void CamadaCruz::applyDefaultAntialiasingHint(QCPPainter *painter) const
 
 void CamadaCruz::draw(QCPPainter *painter)
 {
-    const QRect area = m_area->rect();
-    if (m_temCruz) {
-        painter->setPen(QPen(corVisivel(), 1, Qt::SolidLine));
-        painter->drawLine(QPoint(m_cruz.x(), area.top()), QPoint(m_cruz.x(), area.bottom()));
-        painter->drawLine(QPoint(area.left(), m_cruz.y()), QPoint(area.right(), m_cruz.y()));
-    }
     if (m_retangulo.isValid()) {
         painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(m_retangulo);
+    }
+}
+
+int CamadaCruz::pixelMarcador(const Marcador &m) const
+{
+    return int(std::lround(m_area->axis(QCPAxis::atBottom)->coordToPixel(m.x)));
+}
+
+QRegion CamadaCruz::regiaoMarcadores() const
+{
+    const QRect area = m_area->rect();
+    const int largura = QFontMetrics(mParentPlot->xAxis->tickLabelFont()).height() * 2 + 4;
+    QRegion r;
+    for (const Marcador &m : m_marcadores)
+        r += QRect(pixelMarcador(m), area.top(), largura, area.height());
+    return r;
+}
+
+void CamadaCruz::pintaMarcadores(QPainter &pintor) const
+{
+    const QRect area = m_area->rect();
+    const QColor cor(0, 128, 0);
+    pintor.setFont(mParentPlot->xAxis->tickLabelFont());
+    const int altura = pintor.fontMetrics().height();
+    for (const Marcador &m : m_marcadores) {
+        const int x = pixelMarcador(m);
+        if (x < area.left() || x > area.right())
+            continue;
+        pintor.setPen(QPen(cor, 1, Qt::DashLine));
+        pintor.drawLine(QPoint(x, area.top()), QPoint(x, area.bottom()));
+        pintor.setPen(cor);
+        pintor.drawText(QRect(x + 3, area.top() + 2, altura * 2, altura), Qt::AlignLeft, m.nome);
     }
 }

@@ -11,23 +11,31 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPicture>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-constexpr int kPixelsMinimosZoom = 16;
 constexpr double kUmSegundo = 1.0 / 86400.0;
+constexpr int kPixelsTitulo = 19;
+constexpr int kPixelsRotulos = 11;
+// The size at which the fonts are full; smaller charts shrink them, down
+// to kEscalaMinima.
+constexpr double kLarguraPlena = 560;
+constexpr double kAlturaPlena = 380;
+constexpr double kEscalaMinima = 0.7;
 
 int indice(EixoGrafico eixo)
 {
     return int(eixo);
 }
 
-QFont fonteRotulos()
+QFont fonteRotulos(double escala = 1.0)
 {
     QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(11);
+    f.setPixelSize(qMax(7, int(std::lround(kPixelsRotulos * escala))));
     return f;
 }
 
@@ -43,7 +51,7 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     setAutoAddPlottableToLegend(false);
 
     QFont fonteTitulo(QStringLiteral("Arial"));
-    fonteTitulo.setPixelSize(19);
+    fonteTitulo.setPixelSize(kPixelsTitulo);
     plotLayout()->setAutoMargins(QCP::msNone);
     plotLayout()->insertRow(0);
     m_titulo = new QCPTextElement(this, QString(), fonteTitulo);
@@ -90,7 +98,6 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     m_layerCruz->setMode(QCPLayer::lmBuffered);
     m_camada = new CamadaCruz(this, axisRect());
     m_camada->setLayer(m_layerCruz);
-    m_camada->defineFundo(Qt::white);
 
     connect(this, &QCustomPlot::beforeReplot, this, &GraficoLinhas::preparaDesenho);
 }
@@ -194,6 +201,11 @@ void GraficoLinhas::aplicaEscalas() const
             double menor = 0;
             double maior = 0;
             faixaDosDados(e, achou, menor, maior);
+            if (const auto &semDados = m_faixasSemDados[size_t(indice(e))]; !achou && semDados) {
+                achou = true;
+                menor = semDados->first;
+                maior = semDados->second;
+            }
             double mi = 0;
             double ma = 0;
             const bool tempo = e == EixoGrafico::Inferior || e == EixoGrafico::Superior;
@@ -213,6 +225,13 @@ void GraficoLinhas::defineAutomatico(EixoGrafico eixo, bool automatico)
 {
     aplicaEscalas();
     m_escalas[size_t(indice(eixo))].defineAutomatico(automatico);
+    aplicaEscalas();
+    replot(rpQueuedReplot);
+}
+
+void GraficoLinhas::defineFaixaSemDados(EixoGrafico eixo, double minimo, double maximo)
+{
+    m_faixasSemDados[size_t(indice(eixo))] = std::pair { minimo, maximo };
     aplicaEscalas();
     replot(rpQueuedReplot);
 }
@@ -268,13 +287,39 @@ bool GraficoLinhas::defineFaixa(EixoGrafico eixo, double minimo, double maximo)
 
 void GraficoLinhas::defineTituloEixo(EixoGrafico eixo, const QString &titulo)
 {
+    m_titulosEixos[size_t(indice(eixo))] = titulo;
     eixoQcp(eixo)->setLabel(titulo);
     replot(rpQueuedReplot);
 }
 
 QString GraficoLinhas::tituloEixo(EixoGrafico eixo) const
 {
-    return eixoQcp(eixo)->label();
+    return m_titulosEixos[size_t(indice(eixo))];
+}
+
+// A time-axis title wider than the chart breaks into lines at its wide
+// gaps (three blanks or more).
+void GraficoLinhas::quebraTituloTempo(int largura)
+{
+    const QString &titulo = m_titulosEixos[size_t(indice(EixoGrafico::Inferior))];
+    static const QRegularExpression lacuna(QStringLiteral(" {3,}"));
+    const bool cabe = QFontMetrics(xAxis->labelFont()).horizontalAdvance(titulo) <= largura - 8;
+    xAxis->setLabel(cabe ? titulo : QString(titulo).replace(lacuna, QStringLiteral("\n")));
+}
+
+void GraficoLinhas::defineFolgaTitulo(QSize folga)
+{
+    m_folgaTitulo = folga;
+    m_titulo->setMargins(QMargins(folga.width(), 2, folga.width(), 0));
+    m_titulo->setMinimumSize(0, folga.height());
+    replot(rpQueuedReplot);
+}
+
+// The title shows while it fits between the room kept on its sides.
+void GraficoLinhas::ajustaTitulo(int largura)
+{
+    const int texto = QFontMetrics(m_titulo->font()).horizontalAdvance(m_textoTitulo);
+    m_titulo->setText(texto + 2 * m_folgaTitulo.width() <= largura ? m_textoTitulo : QString());
 }
 
 void GraficoLinhas::defineFormatoValor(EixoGrafico eixo, const QString &padrao)
@@ -373,13 +418,14 @@ bool GraficoLinhas::grade(EixoGrafico eixo) const
 
 void GraficoLinhas::defineTitulo(const QString &titulo)
 {
+    m_textoTitulo = titulo;
     m_titulo->setText(titulo);
     replot(rpQueuedReplot);
 }
 
 QString GraficoLinhas::titulo() const
 {
-    return m_titulo->text();
+    return m_textoTitulo;
 }
 
 void GraficoLinhas::defineLegendaVisivel(bool visivel)
@@ -412,8 +458,15 @@ void GraficoLinhas::preparaDesenho()
     }
     const int w = viewport().width();
     const int h = viewport().height();
+    ajustaFontes(w, h);
+    ajustaTitulo(w);
+    quebraTituloTempo(w);
     plotLayout()->setMargins(QMargins(w * m_margens.left() / 100, h * m_margens.top() / 100,
         w * m_margens.right() / 100, h * m_margens.bottom() / 100));
+    // The ticks are made before the layout of this replot: lay out for the
+    // present size first, so that they are chosen for it, not for the size
+    // of the replot before (a resize).
+    plotLayout()->update(QCPLayoutElement::upLayout);
     const double altura = QFontMetricsF(yAxis->tickLabelFont()).height();
     const double comprimento = std::max(axisRect()->height(), h / 2);
     m_marcadorEsquerdo->setTickCount(
@@ -422,189 +475,26 @@ void GraficoLinhas::preparaDesenho()
         EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Direito)));
 }
 
+void GraficoLinhas::ajustaFontes(int largura, int altura)
+{
+    const double escala
+        = std::clamp(std::min(largura / kLarguraPlena, altura / kAlturaPlena), kEscalaMinima, 1.0);
+    if (escala == m_escalaFontes)
+        return;
+    m_escalaFontes = escala;
+    QFont titulo = m_titulo->font();
+    titulo.setPixelSize(int(std::lround(kPixelsTitulo * escala)));
+    m_titulo->setFont(titulo);
+    legend->setFont(fonteRotulos(escala));
+    for (QCPAxis *a : { xAxis, yAxis, yAxis2, xAxis2 }) {
+        a->setTickLabelFont(fonteRotulos(escala));
+        a->setLabelFont(fonteRotulos(escala));
+    }
+}
+
 void GraficoLinhas::redesenha()
 {
     replot(rpImmediateRefresh);
-}
-
-// ---- zoom -----------------------------------------------------------------
-
-void GraficoLinhas::guardaEscalas()
-{
-    if (m_zoomAtivo)
-        return;
-    aplicaEscalas();
-    m_guardadas = m_escalas;
-    m_zoomAtivo = true;
-}
-
-void GraficoLinhas::animaAte(const std::array<EscalaEixo, 4> &alvo)
-{
-    aplicaEscalas();
-    const std::array<EscalaEixo, 4> origem = m_escalas;
-    for (int passo = 1; passo < m_passosAnimacao; ++passo) {
-        const double f = double(passo) / m_passosAnimacao;
-        for (size_t i = 0; i < alvo.size(); ++i) {
-            const double mi = origem[i].minimo() + (alvo[i].minimo() - origem[i].minimo()) * f;
-            const double ma = origem[i].maximo() + (alvo[i].maximo() - origem[i].maximo()) * f;
-            aplicaFaixaQcp(EixoGrafico(i), mi, ma);
-        }
-        // The intermediate frames go straight to the screen; the scales
-        // themselves change once, below.
-        m_animando = true;
-        replot(rpImmediateRefresh);
-        m_animando = false;
-    }
-    m_escalas = alvo;
-    aplicaEscalas();
-}
-
-void GraficoLinhas::zoomRetangulo(const QRect &retangulo)
-{
-    const QRect r = retangulo.normalized();
-    guardaEscalas();
-    std::array<EscalaEixo, 4> alvo = m_escalas;
-    auto faixa = [&](EixoGrafico e, double p1, double p2) {
-        const double a = valorNoPixel(e, p1);
-        const double b = valorNoPixel(e, p2);
-        EscalaEixo &s = alvo[size_t(indice(e))];
-        s.defineAutomatico(false);
-        s.defineFaixa(std::min(a, b), std::max(a, b));
-    };
-    faixa(EixoGrafico::Inferior, r.left(), r.right());
-    faixa(EixoGrafico::Esquerdo, r.bottom(), r.top());
-    faixa(EixoGrafico::Direito, r.bottom(), r.top());
-    animaAte(alvo);
-    replot(rpQueuedReplot);
-    emit zoomFeito();
-}
-
-void GraficoLinhas::desfazZoom()
-{
-    if (m_zoomAtivo) {
-        m_zoomAtivo = false;
-        animaAte(m_guardadas);
-    }
-    replot(rpQueuedReplot);
-    emit zoomDesfeito();
-}
-
-void GraficoLinhas::rolaVertical(int deslocamento)
-{
-    for (EixoGrafico e : { EixoGrafico::Esquerdo, EixoGrafico::Direito }) {
-        const EscalaEixo &antes = m_escalasNoArrasto[size_t(indice(e))];
-        const double porPixel = (antes.maximo() - antes.minimo()) / std::max(1, axisRect()->height());
-        const double d = deslocamento * porPixel;
-        EscalaEixo &s = m_escalas[size_t(indice(e))];
-        s.defineAutomatico(false);
-        s.defineFaixa(antes.minimo() + d, antes.maximo() + d);
-    }
-    aplicaEscalas();
-    replot(rpImmediateRefresh);
-    emit rolou();
-}
-
-// ---- cross-hair -----------------------------------------------------------
-
-void GraficoLinhas::defineCruz(QPoint posicao)
-{
-    m_camada->defineCruz(posicao);
-    m_layerCruz->replot();
-}
-
-void GraficoLinhas::escondeCruz()
-{
-    if (!m_camada->temCruz())
-        return;
-    m_camada->escondeCruz();
-    m_layerCruz->replot();
-}
-
-bool GraficoLinhas::temCruz() const
-{
-    return m_camada->temCruz();
-}
-
-QPoint GraficoLinhas::cruz() const
-{
-    return m_camada->cruz();
-}
-
-void GraficoLinhas::defineCorCruz(const QColor &cor)
-{
-    m_camada->defineCor(cor);
-}
-
-QColor GraficoLinhas::corCruz() const
-{
-    return m_camada->cor();
-}
-
-// ---- mouse ----------------------------------------------------------------
-
-void GraficoLinhas::mousePressEvent(QMouseEvent *evento)
-{
-    QCustomPlot::mousePressEvent(evento);
-    m_inicioArrasto = evento->pos();
-    m_moveu = false;
-    m_arrasto = Arrasto::Nenhum;
-    if (!areaGrafico().contains(evento->pos()))
-        return;
-    if (evento->button() == Qt::LeftButton && m_permiteZoom) {
-        m_arrasto = Arrasto::Zoom;
-    } else if (evento->button() == Qt::RightButton && m_permiteRolagem) {
-        aplicaEscalas();
-        m_escalasNoArrasto = m_escalas;
-        m_arrasto = Arrasto::Rolagem;
-    }
-}
-
-void GraficoLinhas::mouseMoveEvent(QMouseEvent *evento)
-{
-    QCustomPlot::mouseMoveEvent(evento);
-    if (m_arrasto == Arrasto::Nenhum)
-        return;
-    const QPoint d = evento->pos() - m_inicioArrasto;
-    if (!m_moveu && std::abs(d.x()) < 3 && std::abs(d.y()) < 3)
-        return;
-    // Panning changes the scales as a zoom does: the undo puts them back.
-    if (!m_moveu && m_arrasto == Arrasto::Rolagem)
-        guardaEscalas();
-    m_moveu = true;
-    if (m_arrasto == Arrasto::Zoom) {
-        m_camada->defineRetangulo(QRect(m_inicioArrasto, evento->pos()).normalized());
-        m_layerCruz->replot();
-    } else {
-        rolaVertical(d.y());
-    }
-}
-
-void GraficoLinhas::mouseReleaseEvent(QMouseEvent *evento)
-{
-    QCustomPlot::mouseReleaseEvent(evento);
-    const Arrasto arrasto = m_arrasto;
-    m_arrasto = Arrasto::Nenhum;
-    if (arrasto == Arrasto::Zoom) {
-        m_camada->escondeRetangulo();
-        m_layerCruz->replot();
-        const QPoint d = evento->pos() - m_inicioArrasto;
-        if (std::abs(d.x()) >= kPixelsMinimosZoom || std::abs(d.y()) >= kPixelsMinimosZoom) {
-            // Down and to the right zooms; any other way undoes the zoom.
-            if (d.x() > 0 && d.y() > 0)
-                zoomRetangulo(QRect(m_inicioArrasto, evento->pos()));
-            else
-                desfazZoom();
-            return;
-        }
-    }
-    if (!m_moveu)
-        emit clicado();
-}
-
-void GraficoLinhas::mouseDoubleClickEvent(QMouseEvent *evento)
-{
-    QCustomPlot::mouseDoubleClickEvent(evento);
-    emit duploClique();
 }
 
 // ---- output ---------------------------------------------------------------

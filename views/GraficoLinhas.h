@@ -1,15 +1,17 @@
 #pragma once
 
+#include "CamadaCruz.h"
 #include "ConfigRegional.h"
 #include "EscalaEixo.h"
+#include "PassosZoom.h"
 
 #include <qcustomplot.h>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
-class CamadaCruz;
 class MarcadorTempo;
 class MarcadorValores;
 class SerieLinhas;
@@ -18,9 +20,11 @@ class SerieLinhas;
 // a legend at the top, value axes left and right, a time axis at the bottom
 // and a top axis that only carries a title (a formula's result). Each axis
 // scales automatically or between a fixed minimum and maximum; the chart
-// zooms to a dragged rectangle (dragging leftwards undoes it), pans
-// vertically with the right button, draws a cross-hair on a layer of its
-// own, and renders itself to a painter or a bitmap.
+// zooms to a dragged rectangle (dragging leftwards undoes it) and with the
+// wheel, pans vertically with the right button, draws a cross-hair over the
+// plotted pixels and measurement markers, lays its labels out for its
+// present size (smaller fonts when it is small), and renders itself to a
+// painter or a bitmap.
 class GraficoLinhas : public QCustomPlot
 {
     Q_OBJECT
@@ -47,6 +51,9 @@ public:
     bool defineMaximo(EixoGrafico eixo, double valor);
     bool defineFaixa(EixoGrafico eixo, double minimo, double maximo);
     EscalaEixo escala(EixoGrafico eixo) const;
+    // The range an automatic axis takes while no shown series has data on
+    // it (every series hidden, or no points); without one, 0 to 1.
+    void defineFaixaSemDados(EixoGrafico eixo, double minimo, double maximo);
 
     // Axis texts.
     void defineTituloEixo(EixoGrafico eixo, const QString &titulo);
@@ -77,6 +84,10 @@ public:
     bool grade(EixoGrafico eixo) const;
 
     void defineTitulo(const QString &titulo);
+    // Room kept free on both sides of the title, and the title row's least
+    // height (for a control over the chart's corner); the title stays
+    // centred, and is left out while it does not fit between.
+    void defineFolgaTitulo(QSize folga);
     QString titulo() const;
     void defineLegendaVisivel(bool visivel);
     bool legendaVisivel() const;
@@ -97,8 +108,15 @@ public:
     // Puts every axis back as it was before the first zoom; raises
     // zoomDesfeito.
     void desfazZoom();
+    // Applies zoom steps in their order up to the first refusal (noting
+    // the scales first, for the undo); returns how many were applied.
+    int aplicaPassosZoom(const QList<PassoZoom> &passos);
+    // The wheel's zoom around a pixel: the time axis, or with eixosValor
+    // both value axes; positive steps narrow. Raises rodou.
+    void zoomRoda(QPoint posicao, int passos, bool eixosValor);
 
-    // The cross-hair, on its own layer.
+    // The cross-hair, drawn over the plot's pixels by an exclusive-or;
+    // moving it repaints only the lines it leaves and the lines it takes.
     void defineCruz(QPoint posicao);
     void escondeCruz();
     bool temCruz() const;
@@ -106,6 +124,14 @@ public:
     void defineCorCruz(const QColor &cor);
     QColor corCruz() const;
     CamadaCruz *camadaCruz() const { return m_camada; }
+
+    // Measurement markers: vertical lines at x values of the time axis.
+    using Marcador = CamadaCruz::Marcador;
+    void defineMarcadores(const QList<Marcador> &marcadores);
+    QList<Marcador> marcadores() const;
+
+    // The factor of the fonts for the present size (1 at full size).
+    double escalaFontes() const { return m_escalaFontes; }
 
     // Draws the scales it takes from the data and replots.
     void redesenha();
@@ -121,12 +147,19 @@ signals:
     void rolou();
     void clicado();
     void duploClique();
+    // A click with Shift inside the plot area (after clicado).
+    void cliqueMarcador(QPoint posicao);
+    void rodou();
+    void mouseSaiu();
 
 protected:
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
     void mouseDoubleClickEvent(QMouseEvent *evento) override;
+    void wheelEvent(QWheelEvent *evento) override;
+    void leaveEvent(QEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
 
 private:
     QCPAxis *eixoQcp(EixoGrafico eixo) const;
@@ -136,6 +169,10 @@ private:
     void aplicaFaixaQcp(EixoGrafico eixo, double minimo, double maximo) const;
     void animaAte(const std::array<EscalaEixo, 4> &alvo);
     void rolaVertical(int deslocamento);
+    QRegion regiaoCruz(QPoint p) const;
+    void ajustaFontes(int largura, int altura);
+    void quebraTituloTempo(int largura);
+    void ajustaTitulo(int largura);
 
     std::vector<std::unique_ptr<SerieLinhas>> m_series;
     mutable std::array<EscalaEixo, 4> m_escalas;
@@ -149,6 +186,12 @@ private:
     ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
     QMargins m_margens;
     std::array<int, 4> m_espacos = { 20, 20, 15, 20 };
+    std::array<std::optional<std::pair<double, double>>, 4> m_faixasSemDados;
+    double m_escalaFontes = 1.0;
+    std::array<QString, 4> m_titulosEixos;
+    QString m_textoTitulo;
+    QSize m_folgaTitulo;
+    int m_restoRoda = 0;
 
     QCPTextElement *m_titulo = nullptr;
     CamadaCruz *m_camada = nullptr;

@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -85,52 +86,89 @@ void TFormGrafico::montaJanela()
     TheChart->defineGrade(EixoGrafico::Esquerdo, true);
     TheChart->defineGrade(EixoGrafico::Direito, true);
 
-    Lbl_Aquisicao = new QLabel(this);
-    Lbl_data = new QLabel(this);
-    CheckBoxSerie1 = new QCheckBox(this);
-    CheckBoxSerie2 = new QCheckBox(this);
-    CheckBoxEscala = new QCheckBox(this);
-    CheckBoxCross = new QCheckBox(this);
-    CheckBoxCross->setChecked(true);
-
-    auto *esquerda = new QGridLayout;
-    esquerda->addWidget(Lbl_Aquisicao, 0, 0);
-    esquerda->addWidget(Lbl_data, 1, 0);
-    esquerda->addWidget(CheckBoxSerie1, 0, 1);
-    esquerda->addWidget(CheckBoxSerie2, 1, 1);
-    esquerda->setColumnMinimumWidth(0, 220);
-    auto *direita = new QVBoxLayout;
-    direita->addWidget(CheckBoxEscala);
-    direita->addWidget(CheckBoxCross);
-    auto *faixa = new QHBoxLayout;
-    faixa->setContentsMargins(8, 2, 8, 0);
-    faixa->addLayout(esquerda);
-    faixa->addStretch(1);
-    faixa->addLayout(direita);
-    // Room for the time-axis title and the strip.
-    setMinimumSize(560, 360);
+    montaFaixa();
+    montaMedicao();
+    // Small enough for tiled windows: the chart shrinks its fonts instead.
+    setMinimumSize(200, 130);
     auto *principal = new QVBoxLayout(this);
     principal->setContentsMargins(0, 0, 0, 4);
+    principal->setSpacing(0);
     principal->addWidget(TheChart, 1);
-    principal->addLayout(faixa);
+    principal->addWidget(PainelMedicao);
+    principal->addWidget(m_faixa);
 
     connect(CheckBoxSerie1, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxSerie1Click);
     connect(CheckBoxSerie2, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxSerie2Click);
     connect(CheckBoxEscala, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxEscalaClick);
     connect(CheckBoxGrid, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxGridClick);
     connect(CheckBoxCross, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxCrossClick);
-    connect(TheChart, &QCustomPlot::mouseMove, this, &TFormGrafico::TheChartMouseMove);
-    connect(TheChart, &GraficoLinhas::zoomFeito, this, &TFormGrafico::TheChartZoom);
-    connect(TheChart, &GraficoLinhas::zoomDesfeito, this, &TFormGrafico::TheChartUndoZoom);
-    connect(TheChart, &GraficoLinhas::rolou, this, [this] { CruzX = -2; });
-    connect(TheChart, &GraficoLinhas::clicado, this, [this] {
-        TheChart->escondeCruz();
-        CruzX = -1;
-    });
-    connect(TheChart, &GraficoLinhas::duploClique, this, [this] {
-        TheChart->escondeCruz();
-        CruzX = -1;
-    });
+    ligaGrafico();
+}
+
+// The strip under the chart: the readouts and channel boxes on the left,
+// "Escala única" and "Cruz" on the right. The readouts share the room they
+// have whatever their texts, so the strip neither jumps as the mouse moves
+// nor holds the window wide.
+void TFormGrafico::montaFaixa()
+{
+    m_faixa = new QWidget(this);
+    Lbl_Aquisicao = new QLabel(m_faixa);
+    Lbl_data = new QLabel(m_faixa);
+    CheckBoxSerie1 = new QCheckBox(m_faixa);
+    CheckBoxSerie2 = new QCheckBox(m_faixa);
+    CheckBoxEscala = new QCheckBox(m_faixa);
+    CheckBoxCross = new QCheckBox(m_faixa);
+    CheckBoxCross->setChecked(true);
+    for (QWidget *w :
+        std::initializer_list<QWidget *> { Lbl_Aquisicao, Lbl_data, CheckBoxSerie1, CheckBoxSerie2 })
+        w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto *esquerda = new QGridLayout;
+    esquerda->setVerticalSpacing(0);
+    esquerda->addWidget(Lbl_Aquisicao, 0, 0);
+    esquerda->addWidget(Lbl_data, 1, 0);
+    esquerda->addWidget(CheckBoxSerie1, 0, 1);
+    esquerda->addWidget(CheckBoxSerie2, 1, 1);
+    esquerda->setColumnStretch(0, 5);
+    esquerda->setColumnStretch(1, 4);
+    auto *direita = new QVBoxLayout;
+    direita->setSpacing(0);
+    direita->addWidget(CheckBoxEscala);
+    direita->addWidget(CheckBoxCross);
+    auto *faixa = new QHBoxLayout(m_faixa);
+    faixa->setContentsMargins(8, 2, 8, 0);
+    faixa->addLayout(esquerda, 1);
+    faixa->addLayout(direita);
+}
+
+// The measurement strip, hidden until a marker is placed.
+void TFormGrafico::montaMedicao()
+{
+    PainelMedicao = new QWidget(this);
+    PainelMedicao->setObjectName(QStringLiteral("PainelMedicao"));
+    PainelMedicao->setAutoFillBackground(true);
+    QPalette p = PainelMedicao->palette();
+    p.setColor(QPalette::Window, QColor(232, 244, 232));
+    PainelMedicao->setPalette(p);
+    LabelMedicao = new QLabel(PainelMedicao);
+    LabelMedicao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelMedicao->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPixelSize(11);
+    LabelMedicao->setFont(f);
+    // Room for the three lines from the first marker on: placing the second
+    // changes the text only, not the chart's size.
+    LabelMedicao->setFixedHeight(QFontMetrics(f).lineSpacing() * 3 + 2);
+    BotaoFechaMedicao = new QToolButton(PainelMedicao);
+    BotaoFechaMedicao->setText(QStringLiteral("×"));
+    BotaoFechaMedicao->setAutoRaise(true);
+    auto *l = new QHBoxLayout(PainelMedicao);
+    l->setContentsMargins(8, 2, 2, 2);
+    l->addWidget(LabelMedicao, 1);
+    l->addWidget(BotaoFechaMedicao, 0, Qt::AlignTop);
+    PainelMedicao->hide();
+    connect(BotaoFechaMedicao, &QToolButton::clicked, this, &TFormGrafico::limpaMarcadores);
 }
 
 void TFormGrafico::FormCreate()
@@ -139,6 +177,7 @@ void TFormGrafico::FormCreate()
     CheckBoxCross->setText(texto(117));
     CheckBoxGrid->setText(texto(118));
     CheckBoxGrid->adjustSize();
+    TheChart->defineFolgaTitulo(QSize(CheckBoxGrid->width() + 4, CheckBoxGrid->height()));
     Canal1->defineTitulo(texto(70));
     Canal2->defineTitulo(texto(71));
     TheChart->hide();
@@ -174,13 +213,18 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
     }
     DocumentoGrafico::ajusta(*m_aquisicao);
     preencheSeries();
+    // With every channel hidden, or no entries, the time axis keeps the
+    // document's range (and the export follows it).
+    const int n = a.NumLeituras();
+    TheChart->defineFaixaSemDados(
+        EixoGrafico::Inferior, TabelaTempo::x(a, 0), TabelaTempo::x(a, qMax(0, n - 1)));
     const ConfigRegional regional
         = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
     const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
     TheChart->defineTituloEixo(EixoGrafico::Inferior, TabelaTempo::tituloEixo(a, catalogo, regional));
 
     CruzX = -1;
-    CorCruz = QColor(255, 255, 0);
+    CorCruz = QColor(255, 255, 255);
     TheChart->defineCorCruz(CorCruz);
     TheChart->escondeCruz();
     CruzAtiva = CheckBoxCross->isChecked();

@@ -17,9 +17,14 @@ class QCheckBox;
 class QLabel;
 class QMouseEvent;
 class SerieLinhas;
+class QToolButton;
 class TFormDados;
 class TFormInform;
+class TFrmFaixaZoom;
 struct ContextoVista;
+namespace LeituraCursor {
+struct Ponteiro;
+}
 
 // The graph window: one acquisition drawn as a line chart of its channels
 // over time, with a strip of controls beneath. The window owns the
@@ -39,6 +44,10 @@ public:
         // A companion view was activated: the graph under that number
         // becomes current.
         std::function<void(int numeroGrafico)> vistaAtivada;
+        // Opens the help at a keyword.
+        std::function<void(const QString &palavraChave)> ajuda;
+        // Shows the zoom-range dialog modally; by default exec().
+        std::function<void(TFrmFaixaZoom &dialogo)> mostraFaixaZoom;
     };
 
     TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
@@ -53,11 +62,18 @@ public:
     void CopyToClipboard();
     void MostraInformacoes();
     void MostraLeituras();
+    // Places the window and its two views in the frame's visible
+    // workspace (rectangle of the frame's viewport): the graph on the
+    // left, the views beside it; ordem graphs opened before it.
+    void colocaNaArea(const QRect &area, int ordem);
     // The main window's refresh after its commands: repaint, forget the cross.
     void FormAtivado();
     void ZoomIn();
     void ZoomOut();
     void UndoZoom();
+    void ConfigFaixaZoom();
+    // Draws the cross-hair at a pixel of the chart, while CruzAtiva.
+    void DrawCross(int x, int y);
 
     // The text of the save question and the file name proposed for saving.
     QString perguntaSalvar() const;
@@ -70,6 +86,13 @@ public:
     double escalaMax() const { return EscalaMax; }
     bool cruzAtiva() const { return CruzAtiva; }
     int cruzX() const { return CruzX; }
+    QColor corCruz() const { return CorCruz; }
+    double tempoMin() const { return TempoMin; }
+    double tempoMax() const { return TempoMax; }
+    // The entries of the measurement markers (-1: not placed).
+    int marcadorA() const { return m_marcadorA; }
+    int marcadorB() const { return m_marcadorB; }
+    QSize sizeHint() const override { return QSize(640, 440); }
 
     // Components, named as in the window's layout.
     GraficoLinhas *TheChart = nullptr;
@@ -83,6 +106,10 @@ public:
     QCheckBox *CheckBoxCross = nullptr;
     QLabel *Lbl_Aquisicao = nullptr;
     QLabel *Lbl_data = nullptr;
+    // The measurement between the markers, under the chart.
+    QWidget *PainelMedicao = nullptr;
+    QLabel *LabelMedicao = nullptr;
+    QToolButton *BotaoFechaMedicao = nullptr;
 
 signals:
     // Activated or deactivated: it becomes the current graph window.
@@ -92,6 +119,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
 
 private:
     void FormCreate();
@@ -107,9 +135,25 @@ private:
     void CheckBoxEscalaClick();
     void CheckBoxGridClick();
     void CheckBoxCrossClick();
+    void FormResize();
     void TheChartMouseMove(QMouseEvent *evento);
+    void TheChartMouseDown(QMouseEvent *evento);
+    void TheChartMouseUp(QMouseEvent *evento);
+    void TheChartMouseLeave();
     void TheChartZoom();
     void TheChartUndoZoom();
+    void TheChartScroll();
+    void TheChartClick();
+    void TheChartMarker(QPoint posicao);
+    void ligaGrafico();
+    void montaFaixa();
+    void montaMedicao();
+    void mostraLeituras(QPoint posicao);
+    LeituraCursor::Ponteiro ponteiroEm(QPoint posicao) const;
+    qint64 entradaEm(const SerieLinhas *serie, const LeituraCursor::Ponteiro &ponteiro) const;
+    void mostraMedicao();
+    void limpaMarcadores();
+    void esqueceCruz(int estado);
     void preencheSeries();
     void preencheSerie(SerieLinhas *serie, int canal, bool primeira);
     bool defineEscalaCanal(int eixo, int canal);
@@ -131,7 +175,12 @@ private:
     int CruzX = -1;
     int CruzY = 0;
     bool CruzAtiva = true;
-    QColor CorCruz = QColor(255, 255, 0);
+    // The pen of the cross, drawn by exclusive-or: white inverts the
+    // pixels under it, so it shows over the background and both series.
+    QColor CorCruz = QColor(255, 255, 255);
     double TempoMin = 0;
     double TempoMax = 0;
+    int m_marcadorA = -1;
+    int m_marcadorB = -1;
+    QWidget *m_faixa = nullptr;  // the strip of controls under the chart
 };

@@ -1,8 +1,10 @@
 // The graph window's life in the frame: activation, the companion views,
-// saving, export, copy, the zoom commands and closing.
+// saving, export, copy, size and closing. The zoom commands are in
+// TFormGraficoZoom.cpp, the mouse in TFormGraficoCursor.cpp.
 #include "TFormGrafico.h"
 
 #include "ArquivoQvg.h"
+#include "ArranjoGrafico.h"
 #include "Catalogo.h"
 #include "CursorEspera.h"
 #include "ExportacaoTexto.h"
@@ -11,13 +13,13 @@
 #include "IMensagens.h"
 #include "NomeArquivoGrafico.h"
 #include "NumeracaoGraficos.h"
-#include "PassosZoom.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QStyle>
 
 // ---- activation ---------------------------------------------------------
 
@@ -35,8 +37,25 @@ void TFormGrafico::FormDeactivate()
 
 void TFormGrafico::FormAtivado()
 {
-    TheChart->escondeCruz();
-    CruzX = -1;
+    esqueceCruz(-1);
+    TheChart->replot(QCustomPlot::rpQueuedReplot);
+}
+
+// ---- size ---------------------------------------------------------------------
+
+void TFormGrafico::resizeEvent(QResizeEvent *evento)
+{
+    QWidget::resizeEvent(evento);
+    FormResize();
+}
+
+void TFormGrafico::FormResize()
+{
+    // The strip's text shrinks with the chart's in a small window.
+    const double escala = std::clamp(std::min(width() / 560.0, height() / 420.0), 0.75, 1.0);
+    QFont f = font();
+    f.setPointSizeF(font().pointSizeF() * escala);
+    m_faixa->setFont(f);
     TheChart->replot(QCustomPlot::rpQueuedReplot);
 }
 
@@ -73,6 +92,20 @@ void TFormGrafico::MostraLeituras()
     TFormDados::MostraLeituras(m_dados, windowTitle(), contexto());
 }
 
+void TFormGrafico::colocaNaArea(const QRect &area, int ordem)
+{
+    const int passo = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const ArranjoGrafico::Arranjo r = ArranjoGrafico::calcula(area, ordem, passo);
+    const std::pair<QWidget *, QRect> janelas[]
+        = { { this, r.grafico }, { m_inform.data(), r.informacoes }, { m_dados.data(), r.leituras } };
+    for (const auto &[janela, lugar] : janelas) {
+        if (!janela)
+            continue;
+        auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget());
+        (sub ? static_cast<QWidget *>(sub) : janela)->setGeometry(lugar);
+    }
+}
+
 // ---- files and clipboard ------------------------------------------------------
 
 bool TFormGrafico::Grava_Arquivo(const QString &caminho)
@@ -102,66 +135,6 @@ QString TFormGrafico::perguntaSalvar() const
 {
     const QString nome = windowTitle().left(qMax<qsizetype>(0, windowTitle().size() - texto(227).size()));
     return texto(226) + nome + QStringLiteral("\" ?");
-}
-
-// ---- zoom -------------------------------------------------------------------
-
-void TFormGrafico::aplicaPassosZoom(bool aproxima)
-{
-    CursorEspera espera;
-    TheChart->guardaEscalas();
-    for (const PassoZoom &p : PassosZoom::passos(aproxima, !m_aquisicao->umCanal())) {
-        const bool aceito = p.minimo ? TheChart->defineMinimo(p.eixo, TheChart->minimo(p.eixo) + p.delta)
-                                     : TheChart->defineMaximo(p.eixo, TheChart->maximo(p.eixo) + p.delta);
-        if (!aceito)
-            break;
-    }
-    CruzX = -2;
-    TheChart->redesenha();
-}
-
-void TFormGrafico::ZoomIn()
-{
-    aplicaPassosZoom(true);
-}
-
-void TFormGrafico::ZoomOut()
-{
-    aplicaPassosZoom(false);
-}
-
-void TFormGrafico::UndoZoom()
-{
-    CursorEspera espera;
-    TheChart->desfazZoom();
-    VerificaEscala();
-}
-
-// The cross follows the mouse inside the plot area while "Cruz" is checked.
-void TFormGrafico::TheChartMouseMove(QMouseEvent *evento)
-{
-    const QPoint p = evento->pos();
-    if (CruzAtiva && TheChart->areaGrafico().contains(p)) {
-        TheChart->defineCruz(p);
-        CruzX = p.x();
-        CruzY = p.y();
-    } else {
-        TheChart->escondeCruz();
-        CruzX = -1;
-    }
-}
-
-void TFormGrafico::TheChartZoom()
-{
-    CruzX = -2;
-}
-
-void TFormGrafico::TheChartUndoZoom()
-{
-    CruzX = -2;
-    TheChart->defineAutomatico(EixoGrafico::Inferior, true);
-    TempoMin = TheChart->minimo(EixoGrafico::Inferior);
-    TempoMax = TheChart->maximo(EixoGrafico::Inferior);
 }
 
 // ---- closing --------------------------------------------------------------------

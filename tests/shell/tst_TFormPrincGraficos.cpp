@@ -11,6 +11,12 @@
 #include "JanelaFilha.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
+#include "TFrmFaixaZoom.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -63,6 +69,8 @@ private slots:
     void exportarGravaTexto();
     void copiarPoeFiguraNaAreaDeTransferencia();
     void zoomAgeNoGraficoAtual();
+    void faixaZoomAbreODialogoDoGraficoAtual();
+    void novosGraficosDentroDaAreaComVistasAoLado();
     void graficoELeiturasVoltamAFrente();
     void ativarMolduraMantemGraficoAtual();
 
@@ -245,6 +253,53 @@ void TestTFormPrincGraficos::zoomAgeNoGraficoAtual()
     m_b->princ->ItemZoom100Click();
     QCOMPARE(g->TheChart->minimo(EixoGrafico::Inferior), minimo);
     QCOMPARE(g->TheChart->maximo(EixoGrafico::Inferior), maximo);
+}
+
+void TestTFormPrincGraficos::faixaZoomAbreODialogoDoGraficoAtual()
+{
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+    QVERIFY(g);
+    QVERIFY(m_b->item("ItemFaixaZoom")->isEnabled());
+    QVERIFY(m_b->botao("SpeedButtonFaixaZoom")->isEnabled());
+    QString titulo;
+    QTimer::singleShot(0, this, [&] {
+        auto *d = qobject_cast<TFrmFaixaZoom *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        titulo = d->windowTitle();
+        d->MEValorDe->setText(QStringLiteral("5"));
+        d->MEValorAte->setText(QStringLiteral("15"));
+        d->OKBtn->click();
+    });
+    m_b->item("ItemFaixaZoom")->trigger();
+    QCOMPARE(titulo, QStringLiteral("Faixa de Zoom"));
+    QCOMPARE(g->TheChart->minimo(EixoGrafico::Esquerdo), 5.0);
+    QCOMPARE(g->TheChart->maximo(EixoGrafico::Esquerdo), 15.0);
+}
+
+void TestTFormPrincGraficos::novosGraficosDentroDaAreaComVistasAoLado()
+{
+    QMdiArea *mdi = m_b->princ->mdiArea();
+    QList<QRect> graficos;
+    for (int i = 0; i < 3; ++i) {
+        m_b->princ->NovoGrafico(QStringLiteral("Forno %1").arg(i), documento(), true);
+        auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+        QVERIFY(g);
+        const QRect grafico = g->parentWidget()->geometry();
+        graficos << grafico;
+        QVERIFY(mdi->viewport()->rect().contains(grafico));
+        // Its two views, the last two children opened, lie beside it.
+        const auto subs = mdi->subWindowList();
+        for (QMdiSubWindow *vista : { subs[subs.size() - 2], subs[subs.size() - 1] }) {
+            QVERIFY(tipoJanela(vista) == TipoJanela::Dados || tipoJanela(vista) == TipoJanela::Informacoes);
+            QVERIFY(mdi->viewport()->rect().contains(vista->geometry()));
+            QVERIFY(vista->x() >= grafico.right());
+            QVERIFY(vista->x() - grafico.right() < 10);
+        }
+    }
+    // Each graph a step lower than the one before.
+    QVERIFY(graficos[1].top() > graficos[0].top() && graficos[2].top() > graficos[1].top());
 }
 
 void TestTFormPrincGraficos::graficoELeiturasVoltamAFrente()

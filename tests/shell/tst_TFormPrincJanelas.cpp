@@ -59,6 +59,8 @@ private slots:
     void commandsFollowTheOpenWindows();
     void tilingPlacesTheWindowsSideBySide_data();
     void tilingPlacesTheWindowsSideBySide();
+    void tilingManyWindowsMakesAGrid_data();
+    void tilingManyWindowsMakesAGrid();
     void minimiseRestoreAndCloseAll();
     void windowMenuListsTheOpenChildren();
     void helpOpensAtItsKeyword_data();
@@ -175,6 +177,48 @@ void TestTFormPrincJanelas::tilingPlacesTheWindowsSideBySide()
     b.item("ItemCascata")->trigger();
     QVERIFY(b.item("ItemCascata")->isChecked());
     QVERIFY(!b.item(item.toLatin1().constData())->isChecked());
+}
+
+void TestTFormPrincJanelas::tilingManyWindowsMakesAGrid_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("janelas");
+    QTest::addColumn<int>("colunas");
+    QTest::addColumn<int>("linhas");
+    QTest::newRow("three vertically: columns") << "ItemVerticalmente" << 3 << 3 << 1;
+    QTest::newRow("twelve vertically: four columns of three") << "ItemVerticalmente" << 12 << 4 << 3;
+    QTest::newRow("twelve horizontally: four rows of three") << "ItemHorizontalmente" << 12 << 3 << 4;
+    QTest::newRow("five vertically: the last column takes the rest") << "ItemVerticalmente" << 5 << 3 << 2;
+}
+
+void TestTFormPrincJanelas::tilingManyWindowsMakesAGrid()
+{
+    QFETCH(QString, item);
+    QFETCH(int, janelas);
+    QFETCH(int, colunas);
+    QFETCH(int, linhas);
+    BancadaPrinc b({}, pastaBibliotecaTeste("formulas_teste"));
+    b.mostra();
+    QList<QMdiSubWindow *> subs;
+    for (int i = 0; i < janelas; ++i)
+        subs << abreFilha(*b.princ, TipoJanela::Grafico, QString::number(i));
+    b.item(item.toLatin1().constData())->trigger();
+    const QRect area = b.princ->mdiArea()->viewport()->rect();
+    QSet<int> xs;
+    QSet<int> ys;
+    int superficie = 0;
+    for (qsizetype i = 0; i < subs.size(); ++i) {
+        QVERIFY(area.contains(subs[i]->geometry()));
+        for (qsizetype j = i + 1; j < subs.size(); ++j)
+            QVERIFY(!subs[i]->geometry().intersects(subs[j]->geometry()));
+        xs.insert(subs[i]->x());
+        ys.insert(subs[i]->y());
+        superficie += subs[i]->width() * subs[i]->height();
+    }
+    QCOMPARE(int(xs.size()), colunas);
+    QCOMPARE(int(ys.size()), linhas);
+    // The tiles cover the whole area.
+    QCOMPARE(superficie, area.width() * area.height());
 }
 
 void TestTFormPrincJanelas::minimiseRestoreAndCloseAll()

@@ -1,11 +1,14 @@
 // The line-chart component: scales from the data and refused limits, the
-// zoom rectangle and its undo, vertical panning, the time-axis labels, the
-// cross-hair layer and the output to a painter.
+// zoom rectangle, the wheel and their undo, vertical panning, the time-axis
+// labels after a resize, the fonts of a small chart, the cross-hair over
+// the plotted pixels and the output to a painter.
 #include "CamadaCruz.h"
+#include "EscolhaRotulos.h"
 #include "GraficoLinhas.h"
 #include "SerieLinhas.h"
 
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QtTest>
 
 class tst_GraficoLinhas : public QObject
@@ -23,8 +26,15 @@ private slots:
     void rolagemSoVertical();
     void rotulosDoTempoAoMenos15PixelsApart_data();
     void rotulosDoTempoAoMenos15PixelsApart();
+    void rotulosSeguemORedimensionamento_data();
+    void rotulosSeguemORedimensionamento();
+    void fontesMenoresEmGraficoPequeno();
+    void eixoDeTempoSemSeriesVisiveisGuardaAFaixa();
+    void rodaAproximaEmTornoDoPonteiro_data();
+    void rodaAproximaEmTornoDoPonteiro();
     void textoRotuloPorEixo();
     void cruzNaoRedesenhaGrafico();
+    void cruzInverteOsPixelsSobEla();
     void desenhaEmPintorEImagem();
 
 private:
@@ -186,6 +196,114 @@ void tst_GraficoLinhas::rotulosDoTempoAoMenos15PixelsApart()
     }
 }
 
+void tst_GraficoLinhas::rotulosSeguemORedimensionamento_data()
+{
+    QTest::addColumn<int>("de");
+    QTest::addColumn<int>("para");
+    QTest::newRow("restored after a maximise") << 1400 << 500;
+    QTest::newRow("maximised") << 400 << 1300;
+}
+
+void tst_GraficoLinhas::rotulosSeguemORedimensionamento()
+{
+    QFETCH(int, de);
+    QFETCH(int, para);
+    m_g->resize(de, 500);
+    QCoreApplication::processEvents();
+    // The resize replots once, as a window being maximised or restored does.
+    m_g->resize(para, 400);
+    QCoreApplication::processEvents();
+    const QVector<double> marcas = m_g->xAxis->tickVector();
+    const QVector<QString> textos = m_g->xAxis->tickVectorLabels();
+    QVERIFY(marcas.size() >= 2);
+    const QFontMetricsF fm(m_g->xAxis->tickLabelFont());
+    double fim = 0;
+    double largura = 0;
+    for (int i = 0; i < marcas.size(); ++i) {
+        largura = fm.horizontalAdvance(textos[i]);
+        const double centro = m_g->xAxis->coordToPixel(marcas[i]);
+        if (i > 0)
+            QVERIFY2(centro - largura / 2 - fim >= 15 - 1e-6, qPrintable(textos[i]));
+        fim = centro + largura / 2;
+    }
+    // The labels reach the axis's end: no room for another one after the last.
+    const QRect area = m_g->areaGrafico();
+    QVERIFY2(fim > area.right() - 2 * (largura + 15), qPrintable(QString::number(fim)));
+    // The value axes hold as many labels as their present height allows.
+    QCOMPARE(m_g->yAxis->ticker()->tickCount(),
+        EscolhaRotulos::marcasValor(std::max(area.height(), m_g->viewport().height() / 2),
+            QFontMetricsF(m_g->yAxis->tickLabelFont()).height(), 20));
+}
+
+void tst_GraficoLinhas::fontesMenoresEmGraficoPequeno()
+{
+    m_g->resize(800, 500);
+    m_g->redesenha();
+    QCOMPARE(m_g->xAxis->tickLabelFont().pixelSize(), 11);
+    QCOMPARE(m_g->escalaFontes(), 1.0);
+    m_g->resize(300, 220);
+    m_g->redesenha();
+    QVERIFY(m_g->escalaFontes() < 1.0);
+    QVERIFY(m_g->xAxis->tickLabelFont().pixelSize() < 11);
+    QVERIFY(m_g->yAxis2->tickLabelFont().pixelSize() < 11);
+    // Both value axes and their labels still lie inside the widget.
+    QVERIFY(m_g->yAxis2->visible());
+    QVERIFY(m_g->axisRect()->outerRect().right() <= m_g->width());
+    QVERIFY(m_g->axisRect()->rect().width() > 100);
+}
+
+void tst_GraficoLinhas::eixoDeTempoSemSeriesVisiveisGuardaAFaixa()
+{
+    m_g->defineFaixaSemDados(EixoGrafico::Inferior, 36526.0, 36526.0 + 99 / 1440.0);
+    m_s1->defineVisivel(false);
+    m_s2->defineVisivel(false);
+    QCOMPARE(m_g->minimo(EixoGrafico::Inferior), 36526.0);
+    QCOMPARE(m_g->maximo(EixoGrafico::Inferior), 36526.0 + 99 / 1440.0);
+    // A value axis without one falls back to 0 to 1.
+    QCOMPARE(m_g->maximo(EixoGrafico::Esquerdo), 1.0);
+}
+
+void tst_GraficoLinhas::rodaAproximaEmTornoDoPonteiro_data()
+{
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<int>("delta");
+    QTest::newRow("wheel towards: time narrows") << false << 120;
+    QTest::newRow("wheel away: time widens") << false << -120;
+    QTest::newRow("ctrl: value axes narrow") << true << 240;
+}
+
+void tst_GraficoLinhas::rodaAproximaEmTornoDoPonteiro()
+{
+    QFETCH(bool, ctrl);
+    QFETCH(int, delta);
+    const EscalaEixo tempo = m_g->escala(EixoGrafico::Inferior);
+    const EscalaEixo esquerdo = m_g->escala(EixoGrafico::Esquerdo);
+    const QRect a = m_g->areaGrafico();
+    const QPoint p = a.topLeft() + QPoint(a.width() / 4, a.height() / 3);
+    const double tempoNoPonteiro = m_g->valorNoPixel(EixoGrafico::Inferior, p.x());
+    const double valorNoPonteiro = m_g->valorNoPixel(EixoGrafico::Esquerdo, p.y());
+    QSignalSpy rodou(m_g, &GraficoLinhas::rodou);
+    QWheelEvent roda(p, m_g->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton,
+        ctrl ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m_g, &roda);
+    QCOMPARE(rodou.count(), 1);
+    const double fator = std::pow(PassosZoom::FatorRoda, delta / 120);
+    const EscalaEixo mudou = m_g->escala(ctrl ? EixoGrafico::Esquerdo : EixoGrafico::Inferior);
+    const EscalaEixo antes = ctrl ? esquerdo : tempo;
+    QVERIFY(qAbs((mudou.maximo() - mudou.minimo()) - (antes.maximo() - antes.minimo()) * fator)
+        < 1e-9 * (1 + qAbs(antes.maximo())));
+    // The value under the pointer stays under it.
+    if (ctrl)
+        QVERIFY(qAbs(m_g->valorNoPixel(EixoGrafico::Esquerdo, p.y()) - valorNoPonteiro) < 1e-6);
+    else
+        QVERIFY(qAbs(m_g->valorNoPixel(EixoGrafico::Inferior, p.x()) - tempoNoPonteiro) < 1e-9);
+    // The other axes stay; the undo puts everything back.
+    QCOMPARE(m_g->escala(ctrl ? EixoGrafico::Inferior : EixoGrafico::Esquerdo), ctrl ? tempo : esquerdo);
+    m_g->desfazZoom();
+    QCOMPARE(m_g->escala(EixoGrafico::Inferior), tempo);
+    QCOMPARE(m_g->escala(EixoGrafico::Esquerdo), esquerdo);
+}
+
 void tst_GraficoLinhas::textoRotuloPorEixo()
 {
     m_g->defineFormatoValor(EixoGrafico::Esquerdo, QStringLiteral("###,#000.0"));
@@ -205,10 +323,38 @@ void tst_GraficoLinhas::cruzNaoRedesenhaGrafico()
     QCOMPARE(m_g->cruz(), a.topLeft() + QPoint(105, 67));
     QCoreApplication::processEvents();
     QCOMPARE(replots.count(), 0);
-    // Yellow over the white background shows as blue, as an exclusive-or.
-    QCOMPARE(m_g->camadaCruz()->corVisivel(), QColor(0, 0, 255));
     m_g->escondeCruz();
     QVERIFY(!m_g->temCruz());
+}
+
+void tst_GraficoLinhas::cruzInverteOsPixelsSobEla()
+{
+    // A cross through the middle of both series: every pixel under its
+    // lines is inverted (background, grid and either series), none beside.
+    const QImage antes = m_g->grab().toImage();
+    const QRect a = m_g->areaGrafico();
+    const QPoint c(int(m_g->pixelDoValor(EixoGrafico::Inferior, 36526.0 + 50 / 1440.0)),
+        int(m_g->pixelDoValor(EixoGrafico::Esquerdo, 60)));
+    m_g->defineCruz(c);
+    const QImage depois = m_g->grab().toImage();
+    auto invertido = [](QRgb p) { return qRgb(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p)); };
+    QSet<QRgb> cores;
+    for (int y = a.top(); y <= a.bottom(); ++y) {
+        QCOMPARE(depois.pixel(c.x(), y), invertido(antes.pixel(c.x(), y)));
+        if (y != c.y())
+            QCOMPARE(depois.pixel(c.x() + 1, y), antes.pixel(c.x() + 1, y));
+        cores.insert(antes.pixel(c.x(), y));
+    }
+    for (int x = a.left(); x <= a.right(); ++x) {
+        if (x != c.x())
+            QCOMPARE(depois.pixel(x, c.y()), invertido(antes.pixel(x, c.y())));
+    }
+    // The vertical line crossed the background and both series.
+    QVERIFY(cores.contains(qRgb(255, 255, 255)));
+    QVERIFY(cores.contains(qRgb(255, 0, 0)));
+    QVERIFY(cores.contains(qRgb(0, 0, 255)));
+    m_g->escondeCruz();
+    QCOMPARE(m_g->grab().toImage(), antes);
 }
 
 void tst_GraficoLinhas::desenhaEmPintorEImagem()

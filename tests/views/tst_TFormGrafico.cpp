@@ -1,17 +1,23 @@
 // The graph window: building the graph from one- and two-channel
 // documents, the axis limits and the single scale, the channel boxes and
-// margins, the save question, the save name and closing.
+// margins, the save question, the save name and closing; in a frame, its
+// time labels after maximising, restoring, tiling and cascading, and a
+// whole chart in a small tile.
 #include "AmbienteFalso.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
+#include "EscolhaRotulos.h"
 #include "GraficoLinhas.h"
 #include "NumeracaoGraficos.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -73,6 +79,8 @@ private slots:
     void simESalvarGravaArquivo();
     void nomeParaSalvarSemSufixoNemProibidos_data();
     void nomeParaSalvarSemSufixoNemProibidos();
+    void rotulosAposMaximizarRestaurarEOrganizar();
+    void janelasLadoALadoMostramGraficoInteiro();
 
 private:
     TFormGrafico *cria(TAquisicao a, const QString &nome = QStringLiteral("Forno"));
@@ -449,6 +457,105 @@ void tst_TFormGrafico::nomeParaSalvarSemSufixoNemProibidos()
     TFormGrafico *j = cria(documento(1), nome);
     QCOMPARE(j->nomeParaSalvar(), proposto);
     j->Seta_Modo_Arq(true);
+}
+
+namespace {
+
+// No two time labels overlap (at least 15 pixels apart) and they reach the
+// axis's end; the value axes hold the labels their height allows.
+void verificaRotulos(const TFormGrafico *j, const char *quando)
+{
+    const GraficoLinhas *g = j->TheChart;
+    const QVector<double> marcas = g->xAxis->tickVector();
+    const QVector<QString> textos = g->xAxis->tickVectorLabels();
+    QVERIFY2(marcas.size() >= 2, quando);
+    const QFontMetricsF fm(g->xAxis->tickLabelFont());
+    double fim = 0;
+    double largura = 0;
+    for (int i = 0; i < marcas.size(); ++i) {
+        largura = fm.horizontalAdvance(textos[i]);
+        const double centro = g->xAxis->coordToPixel(marcas[i]);
+        if (i > 0)
+            QVERIFY2(centro - largura / 2 - fim >= 15 - 1e-6, quando);
+        fim = centro + largura / 2;
+    }
+    const QRect area = g->areaGrafico();
+    QVERIFY2(fim > area.right() - 2 * (largura + 15), quando);
+    QVERIFY2(g->yAxis->ticker()->tickCount()
+            == EscolhaRotulos::marcasValor(std::max(area.height(), g->viewport().height() / 2),
+                QFontMetricsF(g->yAxis->tickLabelFont()).height(), 20),
+        quando);
+}
+
+}  // namespace
+
+void tst_TFormGrafico::rotulosAposMaximizarRestaurarEOrganizar()
+{
+    QMdiArea moldura;
+    moldura.resize(1000, 700);
+    moldura.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&moldura));
+    TFormGrafico::Ligacoes l;
+    auto *j = new TFormGrafico(m_falsos.ambiente, l);
+    j->Seta_Aquisicao(documento(2));
+    j->Seta_Modo_Arq(true);
+    QMdiSubWindow *sub = moldura.addSubWindow(j);
+    sub->resize(500, 380);
+    sub->show();
+    QCoreApplication::processEvents();
+    verificaRotulos(j, "shown");
+    sub->showMaximized();
+    QCoreApplication::processEvents();
+    verificaRotulos(j, "maximised");
+    sub->showNormal();
+    QCoreApplication::processEvents();
+    verificaRotulos(j, "restored");
+    for (int i = 0; i < 3; ++i)
+        moldura.addSubWindow(new QLabel(QStringLiteral("outra")))->show();
+    moldura.tileSubWindows();
+    QCoreApplication::processEvents();
+    verificaRotulos(j, "tiled");
+    moldura.cascadeSubWindows();
+    QCoreApplication::processEvents();
+    verificaRotulos(j, "cascaded");
+}
+
+void tst_TFormGrafico::janelasLadoALadoMostramGraficoInteiro()
+{
+    // Twelve windows in a frame of 1000 x 650: tiles of about 250 x 216.
+    QMdiArea moldura;
+    moldura.setFixedSize(1000, 650);
+    moldura.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&moldura));
+    QList<TFormGrafico *> graficos;
+    for (int i = 0; i < 12; ++i) {
+        TFormGrafico::Ligacoes l;
+        auto *j = new TFormGrafico(m_falsos.ambiente, l);
+        j->Seta_Aquisicao(documento(2));
+        j->Seta_Modo_Arq(true);
+        moldura.addSubWindow(j)->show();
+        graficos << j;
+    }
+    moldura.tileSubWindows();
+    QCoreApplication::processEvents();
+    const auto subs = moldura.subWindowList();
+    for (qsizetype a = 0; a < subs.size(); ++a) {
+        QVERIFY(moldura.viewport()->rect().contains(subs[a]->geometry()));
+        for (qsizetype b = a + 1; b < subs.size(); ++b)
+            QVERIFY(!subs[a]->geometry().intersects(subs[b]->geometry()));
+    }
+    for (TFormGrafico *j : graficos) {
+        // The window fits its tile: nothing of it is cut off by the frame.
+        const QWidget *sub = j->parentWidget();
+        QVERIFY(sub->rect().contains(QRect(j->mapTo(sub, QPoint(0, 0)), j->size())));
+        const GraficoLinhas *g = j->TheChart;
+        // Both value axes with their labels, the legend and the strip inside the window.
+        QVERIFY(g->yAxis2->visible());
+        QVERIFY(g->axisRect()->outerRect().right() <= g->width());
+        QVERIFY(g->legend->outerRect().right() <= g->width());
+        QVERIFY(g->axisRect()->rect().height() > 10);
+        QVERIFY(j->CheckBoxCross->mapTo(j, QPoint(0, 0)).y() + j->CheckBoxCross->height() <= j->height());
+    }
 }
 
 QTEST_MAIN(tst_TFormGrafico)

@@ -1,5 +1,7 @@
 #include "PassosZoom.h"
 
+#include <cmath>
+
 namespace PassosZoom {
 
 QList<PassoZoom> passos(bool aproxima, bool comEixoDireito)
@@ -29,6 +31,12 @@ int aplica(const QList<PassoZoom> &passos, const std::function<EscalaEixo &(Eixo
         ++feitos;
     }
     return feitos;
+}
+
+Faixa roda(double minimo, double maximo, double ancora, int passos)
+{
+    const double f = std::pow(FatorRoda, passos);
+    return { ancora - (ancora - minimo) * f, ancora + (maximo - ancora) * f };
 }
 
 }  // namespace PassosZoom

@@ -7,7 +7,8 @@
 #include <functional>
 
 // The fixed zoom steps of a graph: the time axis one second at each end,
-// the value axes 50 of their units at each end.
+// the value axes 50 of their units at each end. And the zoom of the mouse
+// wheel around the pointer.
 struct PassoZoom
 {
     EixoGrafico eixo;
@@ -28,5 +29,19 @@ QList<PassoZoom> passos(bool aproxima, bool comEixoDireito);
 // Applies the steps in order to the scales that escala() hands out; stops at
 // the first refusal. Returns how many were applied.
 int aplica(const QList<PassoZoom> &passos, const std::function<EscalaEixo &(EixoGrafico)> &escala);
+
+// The mouse wheel: each step towards the user narrows a range by this
+// factor around the value under the pointer, each step away widens it by
+// its inverse.
+constexpr double FatorRoda = 0.8;
+
+struct Faixa
+{
+    double minimo = 0;
+    double maximo = 0;
+};
+// The range after `passos` wheel steps (positive narrows) around ancora,
+// which keeps its place between the ends.
+Faixa roda(double minimo, double maximo, double ancora, int passos);
 
 }  // namespace PassosZoom
