@@ -1,23 +1,16 @@
 #include "ConfiguracoesIni.h"
 
+#include "ArquivoIni.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
 const char kNomeArquivo[] = "QUORVANE.INI";
-
-// The name as the file spells it, or the name given when the file lacks it.
-QString nomeExistente(const QStringList &existentes, const QString &nome)
-{
-    for (const QString &e : existentes) {
-        if (e.compare(nome, Qt::CaseInsensitive) == 0)
-            return e;
-    }
-    return nome;
-}
 
 }  // namespace
 
@@ -42,26 +35,28 @@ QString ConfiguracoesIni::caminhoPadrao()
 
 QString ConfiguracoesIni::le(const QString &secao, const QString &chave, const QString &padrao) const
 {
-    if (!QFileInfo::exists(m_caminho))
+    QFile arquivo(m_caminho);
+    if (!arquivo.open(QIODevice::ReadOnly))
         return padrao;
-    QSettings arquivo(m_caminho, QSettings::IniFormat);
-    arquivo.beginGroup(nomeExistente(arquivo.childGroups(), secao));
-    const QString nome = nomeExistente(arquivo.childKeys(), chave);
-    if (!arquivo.contains(nome))
-        return padrao;
-    const QVariant valor = arquivo.value(nome);
-    // A value with commas comes back as a list; the program wants the text.
-    if (valor.typeId() == QMetaType::QStringList)
-        return valor.toStringList().join(u',');
-    return valor.toString();
+    return ArquivoIni(arquivo.readAll()).le(secao, chave).value_or(padrao);
 }
 
 void ConfiguracoesIni::grava(const QString &secao, const QString &chave, const QString &valor)
 {
+    QByteArray anterior;
+    const bool existe = QFileInfo::exists(m_caminho);
+    if (existe) {
+        QFile arquivo(m_caminho);
+        // A file that is there but cannot be read is not replaced.
+        if (!arquivo.open(QIODevice::ReadOnly))
+            return;
+        anterior = arquivo.readAll();
+    }
+    ArquivoIni ini(anterior);
+    if (!ini.grava(secao, chave, valor) || (existe && ini.conteudo() == anterior))
+        return;
     QDir().mkpath(QFileInfo(m_caminho).absolutePath());
-    QSettings arquivo(m_caminho, QSettings::IniFormat);
-    arquivo.beginGroup(nomeExistente(arquivo.childGroups(), secao));
-    arquivo.setValue(nomeExistente(arquivo.childKeys(), chave), valor);
-    arquivo.endGroup();
-    arquivo.sync();
+    QSaveFile novo(m_caminho);
+    if (novo.open(QIODevice::WriteOnly) && novo.write(ini.conteudo()) == ini.conteudo().size())
+        novo.commit();
 }

@@ -4,11 +4,12 @@
 
 #include <QString>
 
-// The settings file QUORVANE.INI: plain "[SECTION]" and "KEY=value" lines.
-// The file is read at every le() and written at every grava(), so that a
-// change made by hand while the program runs is seen. Section and key names
-// are matched without regard to case, as the file may have been edited by
-// hand; new ones are written as given.
+// The settings file QUORVANE.INI, read and written one key at a time as
+// ArquivoIni describes: a hand-edited file keeps its comments, order, line
+// ends and every byte but the key written. The file is read at every le()
+// and written at every grava(), so that a change made by hand while the
+// program runs is seen; a write replaces the file at once (a new file
+// renamed over the old one), so that it is never left half written.
 class ConfiguracoesIni : public IConfiguracoes
 {
 public:

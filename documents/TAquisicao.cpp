@@ -41,13 +41,26 @@ void TAquisicao::AjustaFim()
     Fim = NumLeituras() > 0 ? instante(NumLeituras() - 1) : Inicio;
 }
 
+namespace {
+
+// The sensor code of a document's sensor number; a number no code is that
+// far from (an edited file) gives the code of no sensor.
+int codigoSensor(int32_t sensor)
+{
+    return sensor >= -128 && sensor <= 127 ? sensor + 128 : CodigoSensor::Nenhum;
+}
+
+}  // namespace
+
 void TAquisicao::NormalizaLimites()
 {
-    if (const auto f = FaixaSensor(SensorCanal1 + 128); f && EhTermoparOuPt100(SensorCanal1 + 128)) {
+    const int codigo1 = codigoSensor(SensorCanal1);
+    const int codigo2 = codigoSensor(SensorCanal2);
+    if (const auto f = FaixaSensor(codigo1); f && EhTermoparOuPt100(codigo1)) {
         LimInfCanal1 = f->baixo;
         LimSupCanal1 = f->alto;
     }
-    if (const auto f = FaixaSensor(SensorCanal2 + 128); f && EhTermoparOuPt100(SensorCanal2 + 128)) {
+    if (const auto f = FaixaSensor(codigo2); f && EhTermoparOuPt100(codigo2)) {
         LimInfCanal2 = f->baixo;
         LimSupCanal2 = f->alto;
     }
@@ -56,7 +69,7 @@ void TAquisicao::NormalizaLimites()
 double TAquisicao::valorCanal(int canal, int32_t contagem) const
 {
     const int decimais = canal == 2 ? DecimaisCanal2 : DecimaisCanal1;
-    return contagem * std::pow(10.0, -decimais);
+    return contagem * std::pow(10.0, -double(decimais));
 }
 
 EscalaComum DefineMaxMin(const TAquisicao &a)

@@ -8,8 +8,9 @@ export DEBIAN_FRONTEND=noninteractive
 PKGS="build-essential cmake ninja-build pkg-config git \
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-tools-dev-tools \
   libqcustomplot-dev libgl-dev \
-  qt6-qpa-plugins libqt6svg6 \
-  xvfb xauth fonts-dejavu-core clang-format"
+  qt6-qpa-plugins libqt6svg6 qt6-translations-l10n \
+  xvfb xauth fonts-dejavu-core clang-format \
+  clang libclang-rt-14-dev"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -9,7 +9,8 @@
 
 namespace {
 using FuncaoGetStr = const char *(*)(int32_t);
-}
+using FuncaoGetIdioma = const char *(*)();
+}  // namespace
 
 bool BibliotecaIdioma::aplica(Catalogo &catalogo, const QString &pastaPrograma)
 {
@@ -25,4 +26,14 @@ bool BibliotecaIdioma::aplica(Catalogo &catalogo, const QString &pastaPrograma)
         return Windows1252::decodifica(texto, qsizetype(std::strlen(texto)));
     });
     return true;
+}
+
+QString BibliotecaIdioma::idioma(const QString &pastaPrograma)
+{
+    BibliotecaExterna biblioteca(QString::fromLatin1(NomeBibliotecaIdioma), pastaPrograma);
+    if (!biblioteca.funcao("GetStr"))
+        return QString::fromLatin1(IdiomaPrograma);
+    const auto getIdioma = reinterpret_cast<FuncaoGetIdioma>(biblioteca.funcao("GetIdioma"));
+    const char *nome = getIdioma ? getIdioma() : nullptr;
+    return nome && *nome ? QString::fromLatin1(nome) : QStringLiteral("en");
 }

@@ -130,11 +130,14 @@ bool TFormGrafico::FormCloseQuery()
                                                    : IMensagens::Resposta::Nao;
         if (resposta == IMensagens::Resposta::Cancela)
             return false;
+        // A save that was asked for and did not happen (the dialog
+        // cancelled, or the file not written) keeps the window and its
+        // document: closing it then would lose a collection.
         if (resposta == IMensagens::Resposta::Sim && m_ligacoes.dialogos) {
             const QString caminho = m_ligacoes.dialogos->salvar(
                 this, texto(270), texto(269), QStringLiteral("qvg"), nomeParaSalvar());
-            if (!caminho.isEmpty())
-                Grava_Arquivo(caminho);
+            if (caminho.isEmpty() || !Grava_Arquivo(caminho))
+                return false;
         }
     }
     if (m_ligacoes.numeracao)

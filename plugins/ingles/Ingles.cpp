@@ -1,7 +1,7 @@
 // The English language library: GetStr gives the English text of every
 // catalogue number (1 to 290), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
-// program's own text.
+// program's own text. GetIdioma names the language ("en").
 
 #include <cstdint>
 
@@ -326,4 +326,10 @@ extern "C" __attribute__((visibility("default"))) const char *GetStr(int32_t num
             return t.texto;
     }
     return nullptr;
+}
+
+// The language of these texts, for Qt's own dialogs.
+extern "C" __attribute__((visibility("default"))) const char *GetIdioma()
+{
+    return "en";
 }

@@ -1,7 +1,9 @@
-// Program entry: the real seams (message boxes, clock, beep, settings file,
-// regional settings, text catalogue), the port that maps COM1..COM4 to a
-// serial device or the simulated Tarvek, and the main window.
+// Program entry: Qt's own translations, the real seams (message boxes,
+// clock, beep, settings file, regional settings, text catalogue), the port
+// that maps COM1..COM4 to a serial device or the simulated Tarvek, and the
+// main window.
 #include "Ambiente.h"
+#include "BibliotecaIdioma.h"
 #include "Catalogo.h"
 #include "CenariosTarvek.h"
 #include "ConfigRegional.h"
@@ -11,9 +13,11 @@
 #include "SinalSonoroQt.h"
 #include "TFormPrinc.h"
 #include "TMSCommRoteador.h"
+#include "TraducoesQt.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +25,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.14"));
+
+    // Qt's own dialogs in the language of the program's texts, before any
+    // window exists.
+    QTranslator traducaoQt;
+    TraducoesQt::instala(traducaoQt, BibliotecaIdioma::idioma(QCoreApplication::applicationDirPath()));
 
     MensagensQt mensagens;
     RelogioQt relogio;

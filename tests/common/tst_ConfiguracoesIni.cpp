@@ -4,25 +4,60 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <initializer_list>
+
 class TestConfiguracoesIni : public QObject
 {
     Q_OBJECT
 private slots:
-    void missingFileOrKeyGivesTheDefault();
-    void writtenPortReadsAsPlainLines();
-    void handEditedNamesMatchWithoutCase_data();
-    void handEditedNamesMatchWithoutCase();
+    void readsEveryKeyAsTheProfileFunctions_data();
+    void readsEveryKeyAsTheProfileFunctions();
+    void writingChangesOnlyItsOwnLine_data();
+    void writingChangesOnlyItsOwnLine();
+    void missingFileIsCreatedByTheFirstWrite();
     void defaultFileFollowsTheEnvironment();
 };
 
 namespace {
 
-QString leArquivo(const QString &caminho)
+const QString kPadrao = QStringLiteral("<default>");
+
+// Lines joined by the given line end, each one ended by it.
+QByteArray linhas(std::initializer_list<const char *> lista, const char *fim = "\r\n")
+{
+    QByteArray texto;
+    for (const char *linha : lista)
+        texto += QByteArray(linha) + fim;
+    return texto;
+}
+
+// A settings file as a user leaves it after editing it by hand.
+QByteArray editadoAMao()
+{
+    return linhas({
+        "; Quorvane, lab 2",
+        "",
+        "[Comunicacao]",
+        "Porta = 3",
+        "debug=FALSE ; trace off",
+        "\tFORCA_COLETA =  TRUE  ",
+        ";PORTA=4",
+        "",
+        "; serial devices",
+        "[portas]",
+        R"(COM1=\\.\COM10)",
+        R"(com2 = C:\dev\x)",
+        "COM3=/dev/ttyUSB0 ; the blue adapter",
+        "Com4=simulador",
+        "COM2=/dev/ttyS9",
+        "",
+    });
+}
+
+QByteArray leBytes(const QString &caminho)
 {
     QFile f(caminho);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void escreveArquivo(const QString &caminho, const QByteArray &conteudo)
@@ -32,72 +67,149 @@ void escreveArquivo(const QString &caminho, const QByteArray &conteudo)
     f.write(conteudo);
 }
 
-}  // namespace
-
-void TestConfiguracoesIni::missingFileOrKeyGivesTheDefault()
+// One row of each table.
+void leitura(const char *nome, const QByteArray &conteudo, const char *secao, const char *chave,
+    const QString &esperado)
 {
-    QTemporaryDir pasta;
-    ConfiguracoesIni ini(pasta.filePath(QStringLiteral("QUORVANE.INI")));
-    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")),
-        QStringLiteral("0"));
-    QVERIFY(!QFile::exists(ini.caminho()));  // reading creates nothing
-    ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("3"));
-    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("DEBUG"), QStringLiteral("TRUE")),
-        QStringLiteral("TRUE"));
-    QCOMPARE(
-        ini.le(QStringLiteral("OUTRA"), QStringLiteral("PORTA"), QStringLiteral("0")), QStringLiteral("0"));
+    QTest::newRow(nome) << conteudo << QString::fromLatin1(secao) << QString::fromLatin1(chave) << esperado;
 }
 
-void TestConfiguracoesIni::writtenPortReadsAsPlainLines()
+void escrita(const char *nome, const QByteArray &antes, const char *secao, const char *chave,
+    const QString &valor, const QByteArray &depois)
+{
+    QTest::newRow(nome) << antes << QString::fromLatin1(secao) << QString::fromLatin1(chave) << valor
+                        << depois;
+}
+
+}  // namespace
+
+void TestConfiguracoesIni::readsEveryKeyAsTheProfileFunctions_data()
+{
+    QTest::addColumn<QByteArray>("conteudo");
+    QTest::addColumn<QString>("secao");
+    QTest::addColumn<QString>("chave");
+    QTest::addColumn<QString>("esperado");
+    const QByteArray mao = editadoAMao();
+    leitura("names in another case, blanks around =", mao, "COMUNICACAO", "PORTA", "3");
+    leitura("; inside a value is text", mao, "COMUNICACAO", "DEBUG", "FALSE ; trace off");
+    leitura("blanks and tab trimmed", mao, "COMUNICACAO", "FORCA_COLETA", "TRUE");
+    leitura("Windows device name", mao, "PORTAS", "COM1", R"(\\.\COM10)");
+    leitura("backslashes are plain, first duplicate wins", mao, "PORTAS", "COM2", R"(C:\dev\x)");
+    leitura("path with a comment after it", mao, "PORTAS", "COM3", "/dev/ttyUSB0 ; the blue adapter");
+    leitura("last key", mao, "portas", "com4", "simulador");
+    leitura("key of another section", mao, "PORTAS", "PORTA", kPadrao);
+    leitura("missing section", mao, "OUTRA", "PORTA", kPadrao);
+    leitura("commented-out key", linhas({ "[A]", ";K=1" }), "A", "K", kPadrao);
+
+    leitura("value with =", linhas({ "[A]", "K=a=b" }, "\n"), "A", "K", "a=b");
+    leitura("empty value", linhas({ "[A]", "K=  " }), "A", "K", "");
+    leitura("enclosing quotes removed", linhas({ "[A]", R"(K=" x ")" }), "A", "K", " x ");
+    leitura("unmatched quotes kept", linhas({ "[A]", R"(K="x')" }), "A", "K", R"("x')");
+    leitura("lone quote kept", linhas({ "[A]", R"(K=")" }), "A", "K", R"(")");
+    leitura("no final line end", "[A]\r\nK=7", "A", "K", "7");
+    leitura("key before any section", linhas({ "K=1", "[A]", "X=2" }), "A", "K", kPadrao);
+    leitura(
+        "second section of the same name ignored", linhas({ "[A]", "X=1", "[a]", "K=2" }), "A", "K", kPadrao);
+    leitura("section name with blanks and a comment", linhas({ " [ A ] ; first", "K=1" }), "A", "K", "1");
+    leitura("line without = is no key", linhas({ "[A]", "K", "K=2" }), "A", "K", "2");
+    leitura("byte-order mark before the first section", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "1");
+    leitura("Windows-1252 value", linhas({ "[A]", "K=Medi\xE7\xE3o" }), "A", "K", "Medição");
+    leitura("UTF-8 value", linhas({ "[A]", "K=Medição" }), "A", "K", "Medição");
+}
+
+void TestConfiguracoesIni::readsEveryKeyAsTheProfileFunctions()
+{
+    QFETCH(QByteArray, conteudo);
+    QFETCH(QString, secao);
+    QFETCH(QString, chave);
+    QFETCH(QString, esperado);
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("QUORVANE.INI"));
+    escreveArquivo(caminho, conteudo);
+    QCOMPARE(ConfiguracoesIni(caminho).le(secao, chave, kPadrao), esperado);
+    QCOMPARE(leBytes(caminho), conteudo);  // reading changes nothing
+}
+
+void TestConfiguracoesIni::writingChangesOnlyItsOwnLine_data()
+{
+    QTest::addColumn<QByteArray>("antes");
+    QTest::addColumn<QString>("secao");
+    QTest::addColumn<QString>("chave");
+    QTest::addColumn<QString>("valor");
+    QTest::addColumn<QByteArray>("depois");
+    const QByteArray mao = editadoAMao();
+    QByteArray gravado = mao;
+    gravado.replace("Porta = 3\r\n", "Porta = 1\r\n");
+    escrita("hand-edited file", mao, "COMUNICACAO", "PORTA", "1", gravado);
+    escrita("value with = and ;", linhas({ "[A]", "K=a=b ; c", "L=1" }, "\n"), "A", "K", "2",
+        linhas({ "[A]", "K=2", "L=1" }, "\n"));
+    escrita("first of duplicate keys", linhas({ "[A]", "K=1", "k=2" }), "a", "k", "9",
+        linhas({ "[A]", "K=9", "k=2" }));
+    escrita("byte-order mark and Windows-1252 comment kept", "\xEF\xBB\xBF; Medi\xE7\xE3o\r\n[A]\r\nK=1\r\n",
+        "A", "K", "2", "\xEF\xBB\xBF; Medi\xE7\xE3o\r\n[A]\r\nK=2\r\n");
+
+    escrita("new key after the last key, not after the blank lines",
+        linhas({ "[COMUNICACAO]", "PORTA=1", ";DEBUG=TRUE", "", "", "[PORTAS]", "COM1=simulador" }),
+        "COMUNICACAO", "DEBUG", "FALSE",
+        linhas({ "[COMUNICACAO]", "PORTA=1", "DEBUG=FALSE", ";DEBUG=TRUE", "", "", "[PORTAS]",
+            "COM1=simulador" }));
+    escrita("new key in a section without keys", linhas({ "[A]", "", "[B]" }, "\n"), "A", "K", "v",
+        linhas({ "[A]", "K=v", "", "[B]" }, "\n"));
+    escrita("new key at the end of a file without final line end", "[A]\r\nX=1", "A", "K", "v",
+        "[A]\r\nX=1\r\nK=v");
+    escrita("key before any section is not the section's", linhas({ "K=1", "[A]", "X=2" }, "\n"), "A", "K",
+        "9", linhas({ "K=1", "[A]", "X=2", "K=9" }, "\n"));
+
+    escrita("new section after a file without final line end", "[A]\nX=1", "B", "K", "v",
+        "[A]\nX=1\n\n[B]\nK=v\n");
+    escrita("new section after a blank line", linhas({ "[A]", "X=1", "" }), "B", "K", "v",
+        linhas({ "[A]", "X=1", "", "[B]", "K=v" }));
+    escrita("new section in an empty file", "", "B", "K", "v", linhas({ "[B]", "K=v" }, "\n"));
+    escrita("line break in the value refused", linhas({ "[A]", "K=1" }), "A", "K", "2\r\n[B]",
+        linhas({ "[A]", "K=1" }));
+}
+
+void TestConfiguracoesIni::writingChangesOnlyItsOwnLine()
+{
+    QFETCH(QByteArray, antes);
+    QFETCH(QString, secao);
+    QFETCH(QString, chave);
+    QFETCH(QString, valor);
+    QFETCH(QByteArray, depois);
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("QUORVANE.INI"));
+    escreveArquivo(caminho, antes);
+    ConfiguracoesIni(caminho).grava(secao, chave, valor);
+    QCOMPARE(leBytes(caminho), depois);
+}
+
+void TestConfiguracoesIni::missingFileIsCreatedByTheFirstWrite()
 {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("sub/QUORVANE.INI"));
     ConfiguracoesIni ini(caminho);
+    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")),
+        QStringLiteral("0"));
+    QVERIFY(!QFile::exists(caminho));  // reading creates nothing
     ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("4"));
     ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("2"));
-    const QStringList linhas = leArquivo(caminho).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(linhas, (QStringList { QStringLiteral("[COMUNICACAO]"), QStringLiteral("PORTA=2") }));
-    // A second object sees what the first wrote.
-    QCOMPARE(ConfiguracoesIni(caminho).le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString()),
+    QCOMPARE(leBytes(caminho), QByteArray("[COMUNICACAO]\nPORTA=2\n"));
+    QCOMPARE(ConfiguracoesIni(caminho).le(QStringLiteral("comunicacao"), QStringLiteral("porta"), QString()),
         QStringLiteral("2"));
-}
-
-void TestConfiguracoesIni::handEditedNamesMatchWithoutCase_data()
-{
-    QTest::addColumn<QByteArray>("conteudo");
-    QTest::addColumn<QString>("porta");
-    QTest::newRow("as the program writes it") << QByteArray("[COMUNICACAO]\nPORTA=3\n") << "3";
-    QTest::newRow("lower case") << QByteArray("[comunicacao]\nporta=3\n") << "3";
-    QTest::newRow("CR LF lines") << QByteArray("[Comunicacao]\r\nPorta=3\r\nDEBUG=FALSE\r\n") << "3";
-    QTest::newRow("value with a comma stays text") << QByteArray("[COMUNICACAO]\nPORTA=1,2\n") << "1,2";
-}
-
-void TestConfiguracoesIni::handEditedNamesMatchWithoutCase()
-{
-    QFETCH(QByteArray, conteudo);
-    QFETCH(QString, porta);
-    QTemporaryDir pasta;
-    const QString caminho = pasta.filePath(QStringLiteral("QUORVANE.INI"));
-    escreveArquivo(caminho, conteudo);
-    ConfiguracoesIni ini(caminho);
-    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")), porta);
-
-    // Writing replaces the existing key instead of adding a second one.
-    ini.grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("1"));
-    QCOMPARE(ini.le(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QStringLiteral("0")),
-        QStringLiteral("1"));
-    QCOMPARE(leArquivo(caminho).count(QStringLiteral("orta="), Qt::CaseInsensitive), 1);
 }
 
 void TestConfiguracoesIni::defaultFileFollowsTheEnvironment()
 {
     QTemporaryDir pasta;
-    const QByteArray anterior = qgetenv("QUORVANE_CONFIG_DIR");
+    const QByteArray anteriorPasta = qgetenv("QUORVANE_CONFIG_DIR");
+    const QByteArray anteriorXdg = qgetenv("XDG_CONFIG_HOME");
     qputenv("QUORVANE_CONFIG_DIR", pasta.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", pasta.filePath(QStringLiteral("xdg")).toLocal8Bit());
     QCOMPARE(ConfiguracoesIni::caminhoPadrao(), pasta.filePath(QStringLiteral("QUORVANE.INI")));
     qunsetenv("QUORVANE_CONFIG_DIR");
-    QVERIFY(ConfiguracoesIni::caminhoPadrao().endsWith(QStringLiteral("/Quorvane/QUORVANE.INI")));
-    qputenv("QUORVANE_CONFIG_DIR", anterior);
+    QCOMPARE(ConfiguracoesIni::caminhoPadrao(), pasta.filePath(QStringLiteral("xdg/Quorvane/QUORVANE.INI")));
+    qputenv("QUORVANE_CONFIG_DIR", anteriorPasta);
+    qputenv("XDG_CONFIG_HOME", anteriorXdg);
 }
 
 QTEST_GUILESS_MAIN(TestConfiguracoesIni)

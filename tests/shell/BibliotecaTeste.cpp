@@ -12,6 +12,12 @@ EXPORTA const char *GetStr(int32_t numero)
     return numero == 265 ? "Sem confirma\xe7\xe3o do Tarvek!" : nullptr;
 }
 #elif defined(IDIOMA_GRAVACAO)
+// A Portuguese library that changes a few texts, and says so.
+EXPORTA const char *GetIdioma()
+{
+    return "pt_BR";
+}
+
 EXPORTA const char *GetStr(int32_t numero)
 {
     static char longo[301];

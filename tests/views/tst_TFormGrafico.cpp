@@ -67,7 +67,8 @@ private slots:
     void cruzSegueMouseSoComCaixaMarcada();
     void perguntaAoFechar_data();
     void perguntaAoFechar();
-    void simECancelarDialogoFechaSemSalvar();
+    void simSemGravarMantemJanela_data();
+    void simSemGravarMantemJanela();
     void simESalvarGravaArquivo();
     void nomeParaSalvarSemSufixoNemProibidos_data();
     void nomeParaSalvarSemSufixoNemProibidos();
@@ -362,20 +363,37 @@ void tst_TFormGrafico::perguntaAoFechar()
     QVERIFY(m_dialogos.pedidos.isEmpty());
 }
 
-void tst_TFormGrafico::simECancelarDialogoFechaSemSalvar()
+void tst_TFormGrafico::simSemGravarMantemJanela_data()
 {
+    QTest::addColumn<bool>("dialogoCancelado");
+    QTest::newRow("save dialog cancelled") << true;
+    QTest::newRow("file not written") << false;
+}
+
+// Yes, then no file: the window stays with its document, and closes once
+// the user answers No.
+void tst_TFormGrafico::simSemGravarMantemJanela()
+{
+    QFETCH(bool, dialogoCancelado);
     TFormGrafico *j = cria(documento(2));
     j->Abre_Children(QStringLiteral("Forno"));
     const int numero = j->numeroGrafico();
     QCOMPARE(m_numeracao.grafico(numero), j);
     m_falsos.mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Sim);
+    if (!dialogoCancelado)
+        m_dialogos.respostasSalvar.enqueue(QStringLiteral("/pasta-que-nao-existe/forno.qvg"));
     QSignalSpy fechou(j, &TFormGrafico::fechou);
-    QVERIFY(j->close());
+    QVERIFY(!j->close());
     QCOMPARE(m_dialogos.pedidos.size(), 1);
     QVERIFY(m_dialogos.pedidos[0].salvar);
     QCOMPARE(m_dialogos.pedidos[0].extensaoPadrao, QStringLiteral("qvg"));
     QCOMPARE(m_dialogos.pedidos[0].titulo, QStringLiteral("Salvar Arquivo Quorvane"));
     QVERIFY(!j->salvo());
+    QCOMPARE(fechou.count(), 0);
+    QCOMPARE(m_numeracao.grafico(numero), j);
+
+    m_falsos.mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Nao);
+    QVERIFY(j->close());
     QCOMPARE(fechou.count(), 1);
     // Its entry in the table is emptied.
     QCOMPARE(m_numeracao.grafico(numero), nullptr);
