@@ -195,7 +195,8 @@ bool TFormPrinc::FormCloseQuery()
     const QList<QMdiSubWindow *> filhas = m_mdi->subWindowList(QMdiArea::CreationOrder);
     QList<QPointer<QMdiSubWindow>> graficos;
     for (QMdiSubWindow *sub : filhas) {
-        if (tipoJanela(sub) == TipoJanela::Grafico)
+        const TipoJanela tipo = tipoJanela(sub);
+        if (tipo == TipoJanela::Grafico || tipo == TipoJanela::Juncao)
             graficos.append(sub);
     }
     for (auto it = graficos.crbegin(); it != graficos.crend(); ++it) {
@@ -230,7 +231,7 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
-    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFormula", "ItemJuncao" };
+    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFormula" };
     return !porConstruir.contains(nomeItem);
 }
 

@@ -3,6 +3,7 @@
 #include "Ambiente.h"
 #include "NumeracaoGraficos.h"
 #include "TAquisicao.h"
+#include "TNodoJuncao.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class Catalogo;
 class IDialogosArquivo;
@@ -25,6 +27,7 @@ class QMenu;
 class QTimer;
 class QToolButton;
 class TDatalogger;
+class TFormJuncao;
 class TFormSplash;
 class TFrmProgress;
 class TMSComm;
@@ -42,8 +45,8 @@ class TMSComm;
 //   TFormPrincTarvek.cpp    the device commands
 //   TFormPrincArquivo.cpp   the file and view commands (open, save, copy,
 //                           export, graph, readings, general parameters)
-//   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, merge,
-//                           print
+//   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, print
+//   TFormPrincJuncao.cpp    the merge, merged-graph files
 class TFormPrinc : public QMainWindow
 {
     Q_OBJECT
@@ -90,6 +93,11 @@ public:
     // file into one; the window-number table.
     void NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo);
     void Abrir_Grafico(const QString &caminho);
+    // Merged windows (TFormPrincJuncao.cpp): a new one for entries, and
+    // opening a merged-graph file into one.
+    void NovaJuncao(const std::vector<TNodoJuncao> &entradas, bool doArquivo, const QString &unidadeEsquerda,
+        const QString &unidadeDireita);
+    void Abrir_Juncao(const QString &caminho);
     NumeracaoGraficos &numeracaoGraficos() { return m_numeracaoGraficos; }
     // The open and save dialogs (Qt's unless a test gives its own).
     void defineDialogos(IDialogosArquivo *dialogos) { m_dialogos = dialogos; }
@@ -157,7 +165,7 @@ private:
     // TFormPrinc.cpp
     void FormCreate();
     void FormShow();
-    // Asks every graph window, the last first, whether it may close (its
+    // Asks every graph and merged window, the last first, whether it may close (its
     // save question); false as soon as one refuses.
     bool FormCloseQuery();
     void FormClose();
@@ -190,6 +198,9 @@ private:
     void HabilitaBotoesComunicacao();
     void DesabilitaBotoesComunicacao();
     void marcaPorta(int n);
+
+    // TFormPrincJuncao.cpp
+    void SalvaJuncao(TFormJuncao &juncao);
 
     // TFormPrincJanela.cpp
     void ladoALado(bool vertical);

@@ -12,6 +12,7 @@
 #include "JanelaFilha.h"
 #include "NomeArquivoGrafico.h"
 #include "TFormGrafico.h"
+#include "TFormJuncao.h"
 #include "VistaGrafico.h"
 
 #include <QMdiArea>
@@ -88,15 +89,20 @@ void TFormPrinc::ItemAbrirClick()
     const IDialogosArquivo::Escolha escolha = dialogos().abrir(this, titulo, filtro);
     if (escolha.caminho.isEmpty())
         return;
-    // The second filter, merged-graph files, is opened by the merged window.
-    if (escolha.filtro == 0)
+    // The second filter opens merged-graph files.
+    if (escolha.filtro == 1)
+        Abrir_Juncao(escolha.caminho);
+    else
         Abrir_Grafico(escolha.caminho);
 }
 
 void TFormPrinc::ItemSalvarClick()
 {
-    if (tipoJanela(filhaAtiva()) == TipoJanela::Juncao)
-        return;  // merged windows save their own files
+    if (tipoJanela(filhaAtiva()) == TipoJanela::Juncao) {
+        if (auto *j = qobject_cast<TFormJuncao *>(JuncaoAtual()))
+            SalvaJuncao(*j);
+        return;
+    }
     TFormGrafico *g = comoGrafico(GraficoAtual());
     if (!g)
         return;
@@ -126,10 +132,14 @@ void TFormPrinc::ItemExportarClick()
 
 void TFormPrinc::ItemCopiarClick()
 {
-    if (tipoJanela(filhaAtiva()) != TipoJanela::Grafico)
-        return;  // the merged window copies its own chart
-    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
-        g->CopyToClipboard();
+    const TipoJanela ativa = tipoJanela(filhaAtiva());
+    if (ativa == TipoJanela::Grafico) {
+        if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+            g->CopyToClipboard();
+    } else if (ativa == TipoJanela::Juncao) {
+        if (auto *j = qobject_cast<TFormJuncao *>(JuncaoAtual()))
+            j->CopyToClipboard();
+    }
 }
 
 void TFormPrinc::ItemGraficoClick()
@@ -157,8 +167,12 @@ void TFormPrinc::ItemSairClick()
 
 void TFormPrinc::AtualizaCruzMouse()
 {
-    if (tipoJanela(filhaAtiva()) == TipoJanela::Grafico) {
+    const TipoJanela ativa = tipoJanela(filhaAtiva());
+    if (ativa == TipoJanela::Grafico) {
         if (TFormGrafico *g = comoGrafico(GraficoAtual()))
             g->FormAtivado();
+    } else if (ativa == TipoJanela::Juncao) {
+        if (auto *j = qobject_cast<TFormJuncao *>(JuncaoAtual()))
+            j->FormAtivado();
     }
 }

@@ -1,11 +1,12 @@
 // The commands that act on a graph or merged window: printer set-up and
-// printing, zoom range, zoom steps, formula and merge. Printing, formulas
-// and merging are to be filled in with those windows; the enabling rules
-// are in TFormPrinc.cpp.
+// printing, zoom range, zoom steps and formula. Printing and formulas are
+// to be filled in with those windows; the merge is in TFormPrincJuncao.cpp,
+// the enabling rules in TFormPrinc.cpp.
 #include "TFormPrinc.h"
 
 #include "JanelaFilha.h"
 #include "TFormGrafico.h"
+#include "TFormJuncao.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,6 +20,15 @@ TFormGrafico *graficoDoZoom(const TFormPrinc &principal)
     if (tipoJanela(principal.mdiArea()->currentSubWindow()) == TipoJanela::Juncao)
         return nullptr;
     return qobject_cast<TFormGrafico *>(principal.GraficoAtual());
+}
+
+// The merged window the zoom steps act on: the current one while a merged
+// window is active.
+TFormJuncao *juncaoAtiva(const TFormPrinc &principal)
+{
+    if (tipoJanela(principal.mdiArea()->currentSubWindow()) != TipoJanela::Juncao)
+        return nullptr;
+    return qobject_cast<TFormJuncao *>(principal.JuncaoAtual());
 }
 
 }  // namespace
@@ -43,22 +53,24 @@ void TFormPrinc::ItemFormulaClick()
 
 void TFormPrinc::ItemZoomMaisClick()
 {
-    if (TFormGrafico *g = graficoDoZoom(*this))
+    if (TFormJuncao *j = juncaoAtiva(*this))
+        j->ZoomIn();
+    else if (TFormGrafico *g = graficoDoZoom(*this))
         g->ZoomIn();
 }
 
 void TFormPrinc::ItemZoomMenosClick()
 {
-    if (TFormGrafico *g = graficoDoZoom(*this))
+    if (TFormJuncao *j = juncaoAtiva(*this))
+        j->ZoomOut();
+    else if (TFormGrafico *g = graficoDoZoom(*this))
         g->ZoomOut();
 }
 
 void TFormPrinc::ItemZoom100Click()
 {
-    if (TFormGrafico *g = graficoDoZoom(*this))
+    if (TFormJuncao *j = juncaoAtiva(*this))
+        j->UndoZoom();
+    else if (TFormGrafico *g = graficoDoZoom(*this))
         g->UndoZoom();
-}
-
-void TFormPrinc::ItemJuncaoClick()
-{
 }

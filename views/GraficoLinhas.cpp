@@ -515,9 +515,15 @@ void GraficoLinhas::desenha(QPainter &pintor, const QRectF &alvo)
         toPainter(&p, w, h);
     }
     m_layerCruz->setVisible(cruz);
+    // Playing a picture back on a device of another resolution scales it by
+    // the ratio of the two; that ratio is taken out of the scale to the
+    // target, which is in the device's own pixels.
+    const QPaintDevice *dispositivo = pintor.device();
+    const double rx = dispositivo ? double(figura.logicalDpiX()) / dispositivo->logicalDpiX() : 1.0;
+    const double ry = dispositivo ? double(figura.logicalDpiY()) / dispositivo->logicalDpiY() : 1.0;
     pintor.save();
     pintor.translate(alvo.topLeft());
-    pintor.scale(alvo.width() / w, alvo.height() / h);
+    pintor.scale(alvo.width() / w * rx, alvo.height() / h * ry);
     pintor.drawPicture(0, 0, figura);
     pintor.restore();
 }

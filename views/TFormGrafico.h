@@ -2,6 +2,7 @@
 
 #include "Ambiente.h"
 #include "TAquisicao.h"
+#include "TNodoJuncao.h"
 
 #include <QColor>
 #include <QPointer>
@@ -74,6 +75,9 @@ public:
     void ConfigFaixaZoom();
     // Draws the cross-hair at a pixel of the chart, while CruzAtiva.
     void DrawCross(int x, int y);
+
+    // The window's entry of a merge: its document with the common range.
+    TNodoJuncao PreencheNodoJuncao() const;
 
     // The text of the save question and the file name proposed for saving.
     QString perguntaSalvar() const;

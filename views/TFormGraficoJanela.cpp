@@ -126,6 +126,11 @@ void TFormGrafico::CopyToClipboard()
     TheChart->copiaParaAreaTransferencia();
 }
 
+TNodoJuncao TFormGrafico::PreencheNodoJuncao() const
+{
+    return TNodoJuncao::deAquisicao(*m_aquisicao);
+}
+
 QString TFormGrafico::nomeParaSalvar() const
 {
     return NomeArquivoGrafico::nomeProposto(windowTitle(), int(texto(227).size()));

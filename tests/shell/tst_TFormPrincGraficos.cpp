@@ -107,7 +107,8 @@ void TestTFormPrincGraficos::abrirArquivo_data()
     QTest::addColumn<QStringList>("mensagens");
     QTest::newRow("acquisition file") << "forno.qvg" << 0 << 3 << QStringList {};
     QTest::newRow("missing file") << "missing" << 0 << 0 << QStringList { "Arquivo não existe!" };
-    QTest::newRow("merged-graph filter is not an acquisition") << "forno.qvg" << 1 << 0 << QStringList {};
+    QTest::newRow("an acquisition file is no merged graph")
+        << "forno.qvg" << 1 << 0 << QStringList { "Formato de arquivo inválido. Verifique sua configuração" };
 }
 
 void TestTFormPrincGraficos::abrirArquivo()

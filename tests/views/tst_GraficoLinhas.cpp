@@ -5,8 +5,10 @@
 #include "CamadaCruz.h"
 #include "EscolhaRotulos.h"
 #include "GraficoLinhas.h"
+#include "PdfTeste.h"
 #include "SerieLinhas.h"
 
+#include <QPdfWriter>
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <QtTest>
@@ -36,6 +38,8 @@ private slots:
     void cruzNaoRedesenhaGrafico();
     void cruzInverteOsPixelsSobEla();
     void desenhaEmPintorEImagem();
+    void desenhaInteiroEmPdfDeQualquerResolucao_data();
+    void desenhaInteiroEmPdfDeQualquerResolucao();
 
 private:
     GraficoLinhas *m_g = nullptr;
@@ -376,6 +380,45 @@ void tst_GraficoLinhas::desenhaEmPintorEImagem()
     QCOMPARE(imagem.size(), m_g->size());
     // The cross stays on screen after the picture.
     QVERIFY(m_g->temCruz());
+}
+
+void tst_GraficoLinhas::desenhaInteiroEmPdfDeQualquerResolucao_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("96 dpi") << 96;
+    QTest::newRow("300 dpi") << 300;
+    QTest::newRow("1200 dpi") << 1200;
+}
+
+// The whole chart on the page, at any resolution of the device: the title,
+// the legend and the axis texts are there, and the drawing spans the page.
+void tst_GraficoLinhas::desenhaInteiroEmPdfDeQualquerResolucao()
+{
+    if (!PdfTeste::ferramentas())
+        QSKIP("poppler-utils (pdftotext, pdftoppm) not installed");
+    QFETCH(int, dpi);
+    m_g->defineTitulo(QStringLiteral("Forno Norte"));
+    m_g->defineTituloEixo(EixoGrafico::Esquerdo, QStringLiteral("Temperatura"));
+    m_g->redesenha();
+    QTemporaryDir pasta;
+    const QString pdf = pasta.filePath(QStringLiteral("g.pdf"));
+    {
+        QPdfWriter escritor(pdf);
+        escritor.setResolution(dpi);
+        escritor.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+        QPainter p(&escritor);
+        m_g->desenha(p, QRectF(0, 0, escritor.width(), escritor.height()));
+    }
+    const QString texto = PdfTeste::texto(pdf);
+    for (const char *t : { "Forno Norte", "Temperatura", "A", "B" })
+        QVERIFY2(texto.contains(QLatin1String(t)), t);
+    const QImage pagina = PdfTeste::pagina(pdf);
+    const QRect ocupado = PdfTeste::ocupado(pagina);
+    QVERIFY2(ocupado.width() > pagina.width() * 9 / 10,
+        qPrintable(QStringLiteral("%1 of %2").arg(ocupado.width()).arg(pagina.width())));
+    QVERIFY(ocupado.height() > pagina.height() * 8 / 10);
+    QVERIFY(PdfTeste::temCor(pagina, qRgb(255, 0, 0)));
 }
 
 QTEST_MAIN(tst_GraficoLinhas)
