@@ -35,10 +35,16 @@ TFormJuncao *juncaoAtiva(const TFormPrinc &principal)
 
 void TFormPrinc::ItemConfigImpClick()
 {
+    // Not built yet: the item stays disabled (ComandoConstruido), so it
+    // cannot be chosen.
+    Q_ASSERT(!ComandoConstruido("ItemConfigImp"));
 }
 
 void TFormPrinc::ItemImprimirClick()
 {
+    // Not built yet: the item stays disabled (ComandoConstruido), so it
+    // cannot be chosen.
+    Q_ASSERT(!ComandoConstruido("ItemImprimir"));
 }
 
 void TFormPrinc::ItemFaixaZoomClick()
@@ -49,6 +55,9 @@ void TFormPrinc::ItemFaixaZoomClick()
 
 void TFormPrinc::ItemFormulaClick()
 {
+    // Not built yet: the item stays disabled (ComandoConstruido), so it
+    // cannot be chosen.
+    Q_ASSERT(!ComandoConstruido("ItemFormula"));
 }
 
 void TFormPrinc::ItemZoomMaisClick()
