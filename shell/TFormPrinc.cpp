@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -231,8 +232,8 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
-    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFaixaZoom",
-        "ItemFormula", "ItemBateria", "ItemConfigurar", "ItemMonitorar", "ItemAjusteOffset" };
+    static const QList<QByteArray> porConstruir { "ItemFaixaZoom", "ItemFormula", "ItemBateria",
+        "ItemConfigurar", "ItemMonitorar", "ItemAjusteOffset" };
     return !porConstruir.contains(nomeItem);
 }
 
