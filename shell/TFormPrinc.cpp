@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -231,7 +232,7 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
-    static const QList<QByteArray> porConstruir { "ItemConfigImp", "ItemImprimir", "ItemFormula" };
+    static const QList<QByteArray> porConstruir { "ItemFormula" };
     return !porConstruir.contains(nomeItem);
 }
 

@@ -24,6 +24,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QTimer;
 class QToolButton;
 class TDatalogger;
@@ -102,6 +103,9 @@ public:
     // The open and save dialogs (Qt's unless a test gives its own).
     void defineDialogos(IDialogosArquivo *dialogos) { m_dialogos = dialogos; }
     IDialogosArquivo &dialogos();
+    // The printer the print commands use, set up by "&Configurar
+    // Impressora" (the system's default printer until then).
+    QPrinter &impressora();
     // Puts a child window in the frame and shows it.
     void insereFilha(QWidget *filha);
 
@@ -222,6 +226,7 @@ private:
     QPointer<JanelaAjuda> m_ajuda;
     QPointer<QWidget> m_graficoAtual;
     QPointer<QWidget> m_juncaoAtual;
+    std::unique_ptr<QPrinter> m_impressora;
     struct Comando
     {
         QAction *item = nullptr;

@@ -10,6 +10,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -33,18 +35,35 @@ TFormJuncao *juncaoAtiva(const TFormPrinc &principal)
 
 }  // namespace
 
-void TFormPrinc::ItemConfigImpClick()
+QPrinter &TFormPrinc::impressora()
 {
-    // Not built yet: the item stays disabled (ComandoConstruido), so it
-    // cannot be chosen.
-    Q_ASSERT(!ComandoConstruido("ItemConfigImp"));
+    if (!m_impressora)
+        m_impressora = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_impressora;
 }
 
+void TFormPrinc::ItemConfigImpClick()
+{
+    QPrintDialog dialogo(&impressora(), this);
+    dialogo.setOption(QAbstractPrintDialog::PrintToFile);
+    dialogo.exec();
+}
+
+// A graph or merged window prints its chart, with the frame and the window
+// maximised; the readings list and the general parameters are printed by
+// their reports.
 void TFormPrinc::ItemImprimirClick()
 {
-    // Not built yet: the item stays disabled (ComandoConstruido), so it
-    // cannot be chosen.
-    Q_ASSERT(!ComandoConstruido("ItemImprimir"));
+    QMdiSubWindow *ativa = m_mdi->currentSubWindow();
+    const TipoJanela tipo = tipoJanela(ativa);
+    if (tipo != TipoJanela::Grafico && tipo != TipoJanela::Juncao)
+        return;
+    showMaximized();
+    ativa->showMaximized();
+    if (auto *j = qobject_cast<TFormJuncao *>(ativa->widget()))
+        j->PrintGrafico(impressora());
+    else if (auto *g = qobject_cast<TFormGrafico *>(ativa->widget()))
+        g->PrintGrafico(impressora());
 }
 
 void TFormPrinc::ItemFaixaZoomClick()

@@ -37,6 +37,24 @@ QColor SerieLinhas::cor() const
     return m_grafico->pen().color();
 }
 
+Qt::PenStyle SerieLinhas::estiloLinha() const
+{
+    return m_grafico->pen().style();
+}
+
+int SerieLinhas::larguraLinha() const
+{
+    return m_grafico->pen().width();
+}
+
+void SerieLinhas::defineLinha(Qt::PenStyle estilo, int largura)
+{
+    QPen caneta = m_grafico->pen();
+    caneta.setStyle(estilo);
+    caneta.setWidth(largura);
+    m_grafico->setPen(caneta);
+}
+
 void SerieLinhas::limpa()
 {
     m_grafico->data()->clear();

@@ -28,6 +28,10 @@ public:
     bool visivel() const;
     void defineVisivel(bool visivel);
     QColor cor() const;
+    // The line's style and width; the colour stays.
+    Qt::PenStyle estiloLinha() const;
+    int larguraLinha() const;
+    void defineLinha(Qt::PenStyle estilo, int largura);
 
     void limpa();
     void reserva(int quantos);

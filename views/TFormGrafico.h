@@ -17,6 +17,7 @@ class NumeracaoGraficos;
 class QCheckBox;
 class QLabel;
 class QMouseEvent;
+class QPrinter;
 class SerieLinhas;
 class QToolButton;
 class TFormDados;
@@ -61,6 +62,8 @@ public:
     bool Grava_Arquivo(const QString &caminho);
     bool Grava_Arquivo_Exportar(const QString &caminho);
     void CopyToClipboard();
+    // Prints the chart on one landscape page, channel 2 dashed on paper.
+    void PrintGrafico(QPrinter &impressora);
     void MostraInformacoes();
     void MostraLeituras();
     // Places the window and its two views in the frame's visible

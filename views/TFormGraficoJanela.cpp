@@ -11,8 +11,10 @@
 #include "GraficoLinhas.h"
 #include "IDialogosArquivo.h"
 #include "IMensagens.h"
+#include "ImpressaoGrafico.h"
 #include "NomeArquivoGrafico.h"
 #include "NumeracaoGraficos.h"
+#include "SerieLinhas.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
 
@@ -129,6 +131,17 @@ void TFormGrafico::CopyToClipboard()
 TNodoJuncao TFormGrafico::PreencheNodoJuncao() const
 {
     return TNodoJuncao::deAquisicao(*m_aquisicao);
+}
+
+void TFormGrafico::PrintGrafico(QPrinter &impressora)
+{
+    CursorEspera espera;
+    if (Canal2)
+        Canal2->defineLinha(Qt::DashLine, 1);
+    ImpressaoGrafico::imprime(*TheChart, impressora);
+    if (Canal2)
+        Canal2->defineLinha(Qt::SolidLine, 1);
+    TheChart->replot(QCustomPlot::rpQueuedReplot);
 }
 
 QString TFormGrafico::nomeParaSalvar() const

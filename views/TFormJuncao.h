@@ -15,6 +15,7 @@ class IDialogosArquivo;
 class QCheckBox;
 class QLabel;
 class QMouseEvent;
+class QPrinter;
 class SerieLinhas;
 
 // The merged-graph window: the channels of several acquisitions over one
@@ -48,6 +49,9 @@ public:
     void UndoZoom();
     void CopyToClipboard();
     void FormAtivado();
+    // Prints the chart on one landscape page, each channel series in a line
+    // of its own; solid lines again on screen afterwards.
+    void PrintGrafico(QPrinter &impressora);
 
     // What the file holds: the units and the window's entries.
     ArquivoQvj::Juncao juncao() const;

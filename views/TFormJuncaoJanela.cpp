@@ -7,8 +7,10 @@
 #include "GraficoLinhas.h"
 #include "IDialogosArquivo.h"
 #include "IMensagens.h"
+#include "ImpressaoGrafico.h"
 #include "LeituraCursor.h"
 #include "PassosZoom.h"
+#include "SerieLinhas.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -149,6 +151,19 @@ void TFormJuncao::CopyToClipboard()
 {
     CursorEspera espera;
     ChartJuncao->copiaParaAreaTransferencia();
+}
+
+void TFormJuncao::PrintGrafico(QPrinter &impressora)
+{
+    CursorEspera espera;
+    for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i) {
+        const ImpressaoGrafico::EstiloLinha e = ImpressaoGrafico::estiloImpresso(i);
+        Series[size_t(i)]->defineLinha(e.estilo, e.largura);
+    }
+    ImpressaoGrafico::imprime(*ChartJuncao, impressora);
+    for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i)
+        Series[size_t(i)]->defineLinha(Qt::SolidLine, 1);
+    ChartJuncao->replot(QCustomPlot::rpQueuedReplot);
 }
 
 // ---- closing --------------------------------------------------------------------
