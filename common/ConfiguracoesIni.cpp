@@ -1,11 +1,11 @@
 #include "ConfiguracoesIni.h"
 
 #include "ArquivoIni.h"
+#include "GravacaoAtomica.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -56,7 +56,5 @@ void ConfiguracoesIni::grava(const QString &secao, const QString &chave, const Q
     if (!ini.grava(secao, chave, valor) || (existe && ini.conteudo() == anterior))
         return;
     QDir().mkpath(QFileInfo(m_caminho).absolutePath());
-    QSaveFile novo(m_caminho);
-    if (novo.open(QIODevice::WriteOnly) && novo.write(ini.conteudo()) == ini.conteudo().size())
-        novo.commit();
+    GravacaoAtomica::grava(m_caminho, ini.conteudo());
 }

@@ -8,6 +8,7 @@
 #include "DocumentoGrafico.h"
 #include "NomeArquivoGrafico.h"
 #include "OpcoesLinha.h"
+#include "OpcoesPorta.h"
 #include "SeamsConsole.h"
 #include "SessaoTarvek.h"
 
@@ -29,30 +30,18 @@ constexpr int TextoColetando = 134;  // "Coletando aquisições..."
 
 struct Pedido
 {
-    QString porta;
-    QString descricao;
+    OpcoesPorta porta;
     QString saida;
     QString separador;
-    bool verboso = false;
 };
 
 // The command line's problem, empty when it is right.
-QString lePedido(const QStringList &argumentos, Pedido &p)
+QString lePedido(OpcoesLinha &opcoes, Pedido &p)
 {
-    OpcoesLinha opcoes(argumentos);
-    p.porta = opcoes.valor(QStringLiteral("porta"));
-    p.descricao = opcoes.valor(QStringLiteral("descricao"));
     p.saida = opcoes.valor(QStringLiteral("saida"));
     p.separador = opcoes.valor(QStringLiteral("separador"));
-    p.verboso = opcoes.sinal(QStringLiteral("verboso"));
-    if (!opcoes.erro().isEmpty())
-        return opcoes.erro();
-    if (!opcoes.sobras().isEmpty())
-        return QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
-    if (p.porta.isEmpty())
-        return QStringLiteral("informe --porta");
-    if (!SessaoTarvek::portaValida(p.porta))
-        return QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
+    if (const QString problema = OpcoesPorta::problema(p.porta, opcoes); !problema.isEmpty())
+        return problema;
     if (!p.separador.isNull() && p.separador != u"," && p.separador != u".")
         return QStringLiteral("o separador decimal deve ser , ou .");
     return {};
@@ -133,14 +122,15 @@ bool grava(
 
 int executaColetar(const QStringList &argumentos, Console &console)
 {
-    Pedido p;
-    const QString problema = lePedido(argumentos, p);
+    OpcoesLinha opcoes(argumentos);
+    Pedido p { OpcoesPorta(opcoes), {}, {} };
+    const QString problema = lePedido(opcoes, p);
     if (!problema.isEmpty()) {
         console.falha(problema);
         return Saida::Uso;
     }
-    SessaoTarvek sessao(console, p.verboso);
-    if (!sessao.abre(p.porta, p.descricao))
+    SessaoTarvek sessao(console, p.porta.verboso);
+    if (!sessao.abre(p.porta.porta, p.porta.descricao))
         return Saida::Falha;
 
     // The beeps of a console are silent: no pause for them either.

@@ -4,6 +4,7 @@
 #include "BlocoNaoVolatil.h"
 #include "EditorConfiguracao.h"
 #include "OpcoesLinha.h"
+#include "OpcoesPorta.h"
 #include "SessaoTarvek.h"
 #include "TDatalogger.h"
 #include "TransferenciaConfiguracao.h"
@@ -83,28 +84,20 @@ void mostraEnvio(QTextStream &s, const EnvioConfiguracao &envio)
 int executaConfigurar(const QStringList &argumentos, Console &console)
 {
     OpcoesLinha opcoes(argumentos);
-    const QString porta = opcoes.valor(QStringLiteral("porta"));
-    const QString descricao = opcoes.valor(QStringLiteral("descricao"));
+    const OpcoesPorta porta(opcoes);
     const bool enviar = opcoes.sinal(QStringLiteral("enviar"));
-    const bool verboso = opcoes.sinal(QStringLiteral("verboso"));
     AjusteConfiguracao ajuste;
     QString problema;
     leAjuste(opcoes, ajuste, problema);
     if (problema.isEmpty())
-        problema = opcoes.erro();
-    if (problema.isEmpty() && !opcoes.sobras().isEmpty())
-        problema = QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
-    if (problema.isEmpty() && porta.isEmpty())
-        problema = QStringLiteral("informe --porta");
-    if (problema.isEmpty() && !SessaoTarvek::portaValida(porta))
-        problema = QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
+        problema = OpcoesPorta::problema(porta, opcoes);
     if (!problema.isEmpty()) {
         console.falha(problema);
         return Saida::Uso;
     }
 
-    SessaoTarvek sessao(console, verboso);
-    if (!sessao.abre(porta, descricao))
+    SessaoTarvek sessao(console, porta.verboso);
+    if (!sessao.abre(porta.porta, porta.descricao))
         return Saida::Falha;
     EditorConfiguracao editor(sessao.ambiente());
     editor.LimpaCampos();

@@ -5,6 +5,7 @@
 #include "BlocoNaoVolatil.h"
 #include "FichaTarvek.h"
 #include "OpcoesLinha.h"
+#include "OpcoesPorta.h"
 #include "SessaoTarvek.h"
 #include "TDatalogger.h"
 
@@ -16,24 +17,16 @@ namespace {
 int executaInfo(const QStringList &argumentos, Console &console)
 {
     OpcoesLinha opcoes(argumentos);
-    const QString porta = opcoes.valor(QStringLiteral("porta"));
-    const QString descricao = opcoes.valor(QStringLiteral("descricao"));
+    const OpcoesPorta porta(opcoes);
     const bool json = opcoes.sinal(QStringLiteral("json"));
-    const bool verboso = opcoes.sinal(QStringLiteral("verboso"));
-    QString problema = opcoes.erro();
-    if (problema.isEmpty() && !opcoes.sobras().isEmpty())
-        problema = QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
-    if (problema.isEmpty() && porta.isEmpty())
-        problema = QStringLiteral("informe --porta");
-    if (problema.isEmpty() && !SessaoTarvek::portaValida(porta))
-        problema = QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador");
+    const QString problema = OpcoesPorta::problema(porta, opcoes);
     if (!problema.isEmpty()) {
         console.falha(problema);
         return Saida::Uso;
     }
 
-    SessaoTarvek sessao(console, verboso);
-    if (!sessao.abre(porta, descricao))
+    SessaoTarvek sessao(console, porta.verboso);
+    if (!sessao.abre(porta.porta, porta.descricao))
         return Saida::Falha;
     QByteArray configuracao, naoVolatil, calibracao;
     if (!sessao.link().LeConfiguracao(configuracao)) {

@@ -6,8 +6,8 @@
 
 class OpcoesLinha;
 
-// The options that name a logger, shared by the service commands
-// (bateria, offset, monitorar): --porta, --descricao and --verboso.
+// The options that name a logger, shared by every command that talks to
+// one: --porta, --descricao and --verboso.
 struct OpcoesPorta
 {
     QString porta;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a whole file so that it is either all there or, when anything
+// fails, the file that was there before is left as it was: the bytes go
+// to a temporary file beside it, which replaces it only once complete.
+namespace GravacaoAtomica {
+
+bool grava(const QString &caminho, const QByteArray &bytes);
+
+}  // namespace GravacaoAtomica
