@@ -23,7 +23,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+    // No display name of its own: the platform would append it to every
+    // window title, so a maximised child's "Quorvane - [...]" would end in
+    // the program's name a second time. Dialogs still show "Quorvane", the
+    // application name.
     QApplication::setApplicationVersion(QStringLiteral("1.14"));
 
     // Qt's own dialogs in the language of the program's texts, before any
