@@ -36,6 +36,7 @@ void TFrmFormula::montaJanela()
 {
     GroupBoxName = new QGroupBox(this);
     ListBox_Formula = new QListWidget(GroupBoxName);
+    ListBox_Formula->setMinimumWidth(ListBox_Formula->fontMetrics().averageCharWidth() * 34);
     (new QVBoxLayout(GroupBoxName))->addWidget(ListBox_Formula);
 
     GroupBoxApp = new QGroupBox(this);
@@ -188,8 +189,11 @@ const Formulas::TFormula *TFrmFormula::formulaAtual() const
 
 bool TFrmFormula::VerificaParametros()
 {
+    // The list's current line counts only when it is selected (the focus
+    // alone makes a line current).
     const int linha = ListBox_Formula->currentRow();
-    const bool selecionada = linha >= 0 && linha < int(m_formulas.size());
+    const QListWidgetItem *item = ListBox_Formula->currentItem();
+    const bool selecionada = item && item->isSelected() && linha >= 0 && linha < int(m_formulas.size());
     if (selecionada)
         m_atual = linha;
     const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
