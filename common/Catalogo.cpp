@@ -195,7 +195,7 @@ const Catalogo::Padrao kTabela[] = {
     { 175, u"", u"Para o cálculo da Fórmula " },
     { 176, u"", u" é necessário selecionar " },
     { 177, u"", u" canal(is)." },
-    { 178, u"", u"Não foi possível localizar EQUATION.DLL. Verifique." },
+    { 178, u"", u"Não foi possível localizar %1. Verifique." },
     { 179, u"", u"Fórmula " },
     { 180, u"", u" associada ao gráfico." },
     { 181, u"", u"Primeira aquisição: " },

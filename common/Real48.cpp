@@ -132,6 +132,9 @@ std::array<uint8_t, 6> paraBytes(double valor)
     return b;
 }
 
+// Every 48-bit real is a normal double: its bits are put in place (the
+// exponent rebiased from 129 to 1023, the 39 mantissa bits at the top of
+// the double's 52), which is exact and cheap enough for millions of values.
 double deBytes(const std::array<uint8_t, 6> &b)
 {
     if (b[0] == 0)
@@ -139,11 +142,13 @@ double deBytes(const std::array<uint8_t, 6> &b)
     uint64_t mantissa = 0;
     for (int i = 0; i < 5; ++i)
         mantissa |= uint64_t(b[1 + i]) << (8 * i);
-    const bool negativo = (mantissa >> kBitsMantissa) & 1;
+    const uint64_t sinal = (mantissa >> kBitsMantissa) & 1;
     mantissa &= (uint64_t(1) << kBitsMantissa) - 1;
-    const double significando = 1.0 + std::ldexp(double(mantissa), -kBitsMantissa);
-    const double v = std::ldexp(significando, int(b[0]) - kVies);
-    return negativo ? -v : v;
+    const uint64_t expoente = uint64_t(b[0]) - kVies + 1023;
+    const uint64_t bits = (sinal << 63) | (expoente << 52) | (mantissa << (52 - kBitsMantissa));
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
 }
 
 }  // namespace Real48

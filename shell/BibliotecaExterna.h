@@ -25,6 +25,6 @@ private:
     bool m_carregada = false;
 };
 
-// The base names of the two optional libraries.
+// The base name of the language library (the formula library's is
+// BibliotecaFormulas::nome()).
 inline constexpr char NomeBibliotecaIdioma[] = "language";
-inline constexpr char NomeBibliotecaFormulas[] = "equation";

@@ -1,6 +1,7 @@
 #include "TFormPrinc.h"
 
 #include "BibliotecaExterna.h"
+#include "BibliotecaFormulas.h"
 #include "BibliotecaIdioma.h"
 #include "Catalogo.h"
 #include "IConfiguracoes.h"
@@ -141,10 +142,10 @@ void TFormPrinc::FormShow()
 
 void TFormPrinc::VerificaFormulas()
 {
-    BibliotecaExterna formulas(QString::fromLatin1(NomeBibliotecaFormulas), m_pastaPrograma);
+    BibliotecaFormulas formulas(m_pastaPrograma);
     FormulaDisponivel = formulas.carregada();
     if (!FormulaDisponivel && m_ambiente.mensagens)
-        m_ambiente.mensagens->aviso(m_catalogo.texto(178));
+        m_ambiente.mensagens->aviso(BibliotecaFormulas::mensagemAusente(m_catalogo));
 }
 
 bool TFormPrinc::LePortaInicial(int *porta)
@@ -232,7 +233,7 @@ bool TFormPrinc::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TFormPrinc::ComandoConstruido(const QByteArray &nomeItem)
 {
-    static const QList<QByteArray> porConstruir { "ItemFormula" };
+    static const QList<QByteArray> porConstruir {};
     return !porConstruir.contains(nomeItem);
 }
 

@@ -15,6 +15,7 @@
 #include "TFormJuncao.h"
 #include "VistaGrafico.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -57,8 +58,14 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
             defineGraficoAtual(qobject_cast<QWidget *>(g));
     };
     ligacoes.ajuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
+    ligacoes.pastaPrograma = m_pastaPrograma;
     auto *grafico = new TFormGrafico(m_ambiente, ligacoes);
-    connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) { defineGraficoAtual(g); });
+    connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) {
+        defineGraficoAtual(g);
+        // "&Fórmula" is checked while the current graph has a formula.
+        if (QAction *item = m_comandos.value("ItemFormula").item)
+            item->setChecked(g->formulaAtiva());
+    });
     connect(grafico, &TFormGrafico::fechou, this,
         [this] { QTimer::singleShot(0, this, &TFormPrinc::UpdateMenuItems); });
     grafico->setWindowTitle(nome + m_catalogo.texto(227));

@@ -1,13 +1,13 @@
 // The commands that act on a graph or merged window: printer set-up and
-// printing, zoom range, zoom steps and formula. Printing and formulas are
-// to be filled in with those windows; the merge is in TFormPrincJuncao.cpp,
-// the enabling rules in TFormPrinc.cpp.
+// printing, zoom range, zoom steps and formula. The merge is in
+// TFormPrincJuncao.cpp, the enabling rules in TFormPrinc.cpp.
 #include "TFormPrinc.h"
 
 #include "JanelaFilha.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
@@ -72,11 +72,21 @@ void TFormPrinc::ItemFaixaZoomClick()
         g->ConfigFaixaZoom();
 }
 
+// The formula dialog of the current graph window; the item is checked
+// while that graph has a formula, and stays disabled once the library is
+// found missing.
 void TFormPrinc::ItemFormulaClick()
 {
-    // Not built yet: the item stays disabled (ComandoConstruido), so it
-    // cannot be chosen.
-    Q_ASSERT(!ComandoConstruido("ItemFormula"));
+    auto *g = qobject_cast<TFormGrafico *>(GraficoAtual());
+    if (!g)
+        return;
+    bool carregada = true;
+    const bool ativa = g->FormulaAssociada(&carregada);
+    FormulaDisponivel = carregada;
+    UpdateMenuItems();
+    if (QAction *item = m_comandos.value("ItemFormula").item)
+        item->setChecked(ativa);
+    AtualizaCruzMouse();
 }
 
 void TFormPrinc::ItemZoomMaisClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ambiente.h"
+#include "InterfaceFormulas.h"
 #include "TAquisicao.h"
 #include "TNodoJuncao.h"
 
@@ -10,6 +11,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class GraficoLinhas;
 class IDialogosArquivo;
@@ -23,6 +26,7 @@ class QToolButton;
 class TFormDados;
 class TFormInform;
 class TFrmFaixaZoom;
+class TFrmFormula;
 struct ContextoVista;
 namespace LeituraCursor {
 struct Ponteiro;
@@ -50,6 +54,10 @@ public:
         std::function<void(const QString &palavraChave)> ajuda;
         // Shows the zoom-range dialog modally; by default exec().
         std::function<void(TFrmFaixaZoom &dialogo)> mostraFaixaZoom;
+        // Where the formula library is looked for first (the program's
+        // folder), and how the formula dialog is shown (by default exec()).
+        QString pastaPrograma;
+        std::function<void(TFrmFormula &dialogo)> mostraFormula;
     };
 
     TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
@@ -78,6 +86,17 @@ public:
     void ConfigFaixaZoom();
     // Draws the cross-hair at a pixel of the chart, while CruzAtiva.
     void DrawCross(int x, int y);
+
+    // Formulas (TFormGraficoFormula.cpp): runs the formula dialog and
+    // returns whether the window has a formula; bibliotecaCarregada tells
+    // whether the library was found. ApresentaCalculo shows the result on
+    // the top axis, which the other two show and hide.
+    bool FormulaAssociada(bool *bibliotecaCarregada = nullptr);
+    void ApresentaCalculo();
+    void HabilitaLabelsCalculo();
+    void DesabilitaLabelsCalculo();
+    bool formulaAtiva() const { return FormulaAtiva; }
+    const Formulas::TFormula &formulaGrafico() const { return FormulaGrafico; }
 
     // The window's entry of a merge: its document with the common range.
     TNodoJuncao PreencheNodoJuncao() const;
@@ -167,6 +186,11 @@ private:
     void aplicaPassosZoom(bool aproxima);
     ContextoVista contexto() const;
     QString texto(int numero) const;
+    std::vector<Formulas::TLeitura> PreencheValores();
+    // After the time axis changed: a range formula is calculated again.
+    void recalculaFaixa();
+    // On a mouse move inside the plot area: a single formula is.
+    void recalculaUnica(QPoint posicao);
 
     const Ambiente &m_ambiente;
     Ligacoes m_ligacoes;
@@ -190,4 +214,9 @@ private:
     int m_marcadorA = -1;
     int m_marcadorB = -1;
     QWidget *m_faixa = nullptr;  // the strip of controls under the chart
+    bool FormulaAtiva = false;
+    Formulas::TFormula FormulaGrafico {};
+    // The entry under the mouse for a single formula (none before the
+    // first move over the plot area).
+    std::optional<qint64> m_entradaFormula;
 };

@@ -50,6 +50,7 @@ void TFormGrafico::TheChartMouseMove(QMouseEvent *evento)
     esqueceCruz(-1);
     if (!TheChart->areaGrafico().contains(p))
         return;
+    recalculaUnica(p);
     if (CheckBoxCross->isChecked()) {
         DrawCross(p.x(), p.y());
         CruzX = p.x();
@@ -131,6 +132,7 @@ void TFormGrafico::TheChartZoom()
     esqueceCruz(-2);
     if (TheChart->defineMinimo(EixoGrafico::Inferior, TempoMin))
         TheChart->defineMaximo(EixoGrafico::Inferior, TempoMax);
+    recalculaFaixa();
 }
 
 void TFormGrafico::TheChartUndoZoom()
@@ -139,11 +141,13 @@ void TFormGrafico::TheChartUndoZoom()
     TheChart->defineAutomatico(EixoGrafico::Inferior, true);
     TempoMin = TheChart->minimo(EixoGrafico::Inferior);
     TempoMax = TheChart->maximo(EixoGrafico::Inferior);
+    recalculaFaixa();
 }
 
 void TFormGrafico::TheChartScroll()
 {
     esqueceCruz(-2);
+    recalculaFaixa();
 }
 
 // Repaints the chart from what it has drawn (nothing is drawn anew).

@@ -18,6 +18,7 @@ void TFormGrafico::aplicaPassosZoom(bool aproxima)
     TheChart->aplicaPassosZoom(PassosZoom::passos(aproxima, !m_aquisicao->umCanal() && Canal2));
     esqueceCruz(-2);
     TheChart->redesenha();
+    recalculaFaixa();
 }
 
 void TFormGrafico::ZoomIn()
@@ -71,6 +72,7 @@ void TFormGrafico::ConfigFaixaZoom()
             a, dialogo.DataInicial + dialogo.HoraInicial, dialogo.DataFinal + dialogo.HoraFinal);
         TheChart->defineFaixa(EixoGrafico::Inferior, f.minimo, f.maximo);
         esqueceCruz(-2);
+        recalculaFaixa();
     }
     TheChart->redesenha();
     if (CheckBoxEscala->isChecked())

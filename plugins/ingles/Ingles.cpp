@@ -198,7 +198,7 @@ const Texto kTextos[] = {
     { 175, "To calculate Formula " },
     { 176, " you must select " },
     { 177, " channel(s)." },
-    { 178, "Could not find the formula library (libequation.so). Please check." },
+    { 178, "Could not find the formula library (%1). Please check." },
     { 179, "Formula " },
     { 180, " attached to the graph." },
     // Graph window, general parameters, merged graphs, monitor, offset.

@@ -230,7 +230,7 @@ void TestTFormPrinc::englishLibrarySwitchesTheMainWindow()
     QCOMPARE(b.princ->TituloAbrir, QStringLiteral("Open File"));
     // The formula warning came before the catalogue: still Portuguese.
     QCOMPARE(b.mensagens.textos(),
-        QStringList { QString::fromUtf8("Não foi possível localizar EQUATION.DLL. Verifique.") });
+        QStringList { QString::fromUtf8("Não foi possível localizar libequation.so. Verifique.") });
 }
 
 void TestTFormPrinc::formulaLibraryIsCheckedOnceAtFirstShow_data()
@@ -252,7 +252,7 @@ void TestTFormPrinc::formulaLibraryIsCheckedOnceAtFirstShow()
     QCOMPARE(b.princ->FormulaDisponivel, disponivel);
     const QStringList esperado = disponivel
         ? QStringList {}
-        : QStringList { QString::fromUtf8("Não foi possível localizar EQUATION.DLL. Verifique.") };
+        : QStringList { QString::fromUtf8("Não foi possível localizar libequation.so. Verifique.") };
     QCOMPARE(b.mensagens.textos(), esperado);
 }
 
