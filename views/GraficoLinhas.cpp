@@ -445,10 +445,23 @@ void GraficoLinhas::defineMargens(int esquerda, int topo, int direita, int base)
     replot(rpQueuedReplot);
 }
 
+void GraficoLinhas::amostraSeries()
+{
+    const int colunas = std::max(1, axisRect()->width());
+    for (const auto &s : m_series) {
+        if (!s->visivel())
+            continue;
+        const QCPRange faixa = eixoQcp(s->eixoHorizontal())->range();
+        s->amostra(faixa.lower, faixa.upper, colunas);
+    }
+}
+
 void GraficoLinhas::preparaDesenho()
 {
-    if (m_animando)
+    if (m_animando) {
+        amostraSeries();
         return;
+    }
     aplicaEscalas();
     // A value axis is drawn while a shown series uses it.
     for (EixoGrafico e : { EixoGrafico::Esquerdo, EixoGrafico::Direito }) {
@@ -467,6 +480,7 @@ void GraficoLinhas::preparaDesenho()
     // present size first, so that they are chosen for it, not for the size
     // of the replot before (a resize).
     plotLayout()->update(QCPLayoutElement::upLayout);
+    amostraSeries();
     const double altura = QFontMetricsF(yAxis->tickLabelFont()).height();
     const double comprimento = std::max(axisRect()->height(), h / 2);
     m_marcadorEsquerdo->setTickCount(

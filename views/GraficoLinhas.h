@@ -166,6 +166,8 @@ private:
     void aplicaEscalas() const;
     void faixaDosDados(EixoGrafico eixo, bool &achou, double &menor, double &maior) const;
     void preparaDesenho();
+    // Each shown series hands the plot what its pixels can show.
+    void amostraSeries();
     void aplicaFaixaQcp(EixoGrafico eixo, double minimo, double maximo) const;
     void animaAte(const std::array<EscalaEixo, 4> &alvo);
     void rolaVertical(int deslocamento);

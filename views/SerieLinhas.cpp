@@ -2,12 +2,16 @@
 
 #include <qcustomplot.h>
 
+#include <algorithm>
+#include <cmath>
+
 SerieLinhas::SerieLinhas(QCPGraph *grafico, EixoGrafico horizontal, EixoGrafico vertical)
     : m_grafico(grafico)
     , m_horizontal(horizontal)
     , m_vertical(vertical)
 {
-    m_grafico->setAdaptiveSampling(true);
+    // The series reduces its points itself (amostra).
+    m_grafico->setAdaptiveSampling(false);
     m_grafico->setLineStyle(QCPGraph::lsLine);
 }
 
@@ -55,35 +59,75 @@ void SerieLinhas::defineLinha(Qt::PenStyle estilo, int largura)
     m_grafico->setPen(caneta);
 }
 
+void SerieLinhas::mudou()
+{
+    m_faixaYValida = false;
+    m_amostraValida = false;
+    m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
+}
+
 void SerieLinhas::limpa()
 {
-    m_grafico->data()->clear();
+    m_x.clear();
+    m_y.clear();
+    m_quantosFonte = -1;
+    m_fonteX = nullptr;
+    m_fonteY = nullptr;
     m_rotulos.clear();
     m_fonte = nullptr;
-    m_faixaYValida = false;
+    m_grafico->data()->clear();
+    mudou();
 }
 
 void SerieLinhas::reserva(int quantos)
 {
+    m_x.reserve(quantos);
+    m_y.reserve(quantos);
     m_rotulos.reserve(quantos);
 }
 
 void SerieLinhas::adiciona(double x, double y, const QString &rotulo)
 {
-    m_grafico->addData(x, y);
+    if (m_quantosFonte >= 0) {
+        // Points appended to a source: the series holds them from then on.
+        for (int i = 0; i < m_quantosFonte; ++i) {
+            m_x.append(m_fonteX(i));
+            m_y.append(m_fonteY(i));
+        }
+        m_quantosFonte = -1;
+        m_fonteX = nullptr;
+        m_fonteY = nullptr;
+    }
+    m_x.append(x);
+    m_y.append(y);
     if (!rotulo.isEmpty() || !m_rotulos.isEmpty()) {
         m_rotulos.resize(quantidade() - 1);
         m_rotulos.append(rotulo);
     }
-    m_faixaYValida = false;
+    mudou();
 }
 
 void SerieLinhas::defineDados(const QVector<double> &x, const QVector<double> &y)
 {
-    m_grafico->setData(x, y, true);
+    m_x = x;
+    m_y = y;
+    m_y.resize(m_x.size());
+    m_quantosFonte = -1;
+    m_fonteX = nullptr;
+    m_fonteY = nullptr;
     m_rotulos.clear();
-    m_faixaYValida = false;
-    m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
+    mudou();
+}
+
+void SerieLinhas::defineFonte(int quantos, std::function<double(int)> x, std::function<double(int)> y)
+{
+    m_x.clear();
+    m_y.clear();
+    m_quantosFonte = std::max(0, quantos);
+    m_fonteX = std::move(x);
+    m_fonteY = std::move(y);
+    m_rotulos.clear();
+    mudou();
 }
 
 void SerieLinhas::defineFonteRotulos(std::function<QString(int)> fonte)
@@ -94,17 +138,17 @@ void SerieLinhas::defineFonteRotulos(std::function<QString(int)> fonte)
 
 int SerieLinhas::quantidade() const
 {
-    return m_grafico->data()->size();
+    return m_quantosFonte >= 0 ? m_quantosFonte : int(m_x.size());
 }
 
 double SerieLinhas::x(int i) const
 {
-    return (m_grafico->data()->constBegin() + i)->key;
+    return m_quantosFonte >= 0 ? m_fonteX(i) : m_x[i];
 }
 
 double SerieLinhas::y(int i) const
 {
-    return (m_grafico->data()->constBegin() + i)->value;
+    return m_quantosFonte >= 0 ? m_fonteY(i) : m_y[i];
 }
 
 QString SerieLinhas::rotulo(int i) const
@@ -127,13 +171,94 @@ bool SerieLinhas::faixaY(double &menor, double &maior) const
 {
     if (!m_faixaYValida) {
         bool achou = false;
-        const QCPRange r = m_grafico->data()->valueRange(achou);
+        const int n = quantidade();
+        for (int i = 0; i < n; ++i) {
+            const double v = y(i);
+            if (std::isnan(v))
+                continue;
+            m_menorY = achou ? std::min(m_menorY, v) : v;
+            m_maiorY = achou ? std::max(m_maiorY, v) : v;
+            achou = true;
+        }
         m_temFaixaY = achou;
-        m_menorY = r.lower;
-        m_maiorY = r.upper;
         m_faixaYValida = true;
     }
     menor = m_menorY;
     maior = m_maiorY;
     return m_temFaixaY;
+}
+
+// ---- what the plot draws ---------------------------------------------------------
+
+int SerieLinhas::primeiroAPartir(double alvo) const
+{
+    int lo = 0;
+    int hi = quantidade();
+    while (lo < hi) {
+        const int meio = lo + (hi - lo) / 2;
+        if (x(meio) < alvo)
+            lo = meio + 1;
+        else
+            hi = meio;
+    }
+    return lo;
+}
+
+void SerieLinhas::amostra(double menor, double maior, int colunas)
+{
+    colunas = std::max(1, colunas);
+    if (m_amostraValida && m_amostraMenor == menor && m_amostraMaior == maior && m_amostraColunas == colunas)
+        return;
+    m_amostraValida = true;
+    m_amostraMenor = menor;
+    m_amostraMaior = maior;
+    m_amostraColunas = colunas;
+    const int n = quantidade();
+    // From the last point before the range to the first one after it.
+    const int inicio = std::max(0, primeiroAPartir(menor) - 1);
+    const int fim = std::min(n, primeiroAPartir(std::nextafter(maior, HUGE_VAL)) + 1);
+    QVector<QCPGraphData> pontos;
+    auto poe = [&](int i) { pontos.append(QCPGraphData(x(i), y(i))); };
+    if (fim - inicio <= 4 * colunas) {
+        pontos.reserve(std::max(0, fim - inicio));
+        for (int i = inicio; i < fim; ++i)
+            poe(i);
+        m_grafico->data()->set(pontos, true);
+        return;
+    }
+    pontos.reserve(4 * colunas + 8);
+    const double largura = (maior - menor) / colunas;
+    int i = inicio;
+    while (i < fim) {
+        // The column of point i, and the first point past it.
+        const double coluna = largura > 0 ? std::floor((x(i) - menor) / largura) : -1;
+        int proximo = i + 1;
+        if (coluna >= 0 && coluna < colunas)
+            proximo = std::min(fim, std::max(i + 1, primeiroAPartir(menor + (coluna + 1) * largura)));
+        int baixo = i;
+        int alto = i;
+        double vBaixo = y(i);
+        double vAlto = vBaixo;
+        for (int k = i + 1; k < proximo; ++k) {
+            const double v = y(k);
+            if (v < vBaixo) {
+                vBaixo = v;
+                baixo = k;
+            }
+            if (v > vAlto) {
+                vAlto = v;
+                alto = k;
+            }
+        }
+        // In the order of the points, each once.
+        const int marcas[] = { i, std::min(baixo, alto), std::max(baixo, alto), proximo - 1 };
+        int anterior = -1;
+        for (int k : marcas) {
+            if (k != anterior)
+                poe(k);
+            anterior = k;
+        }
+        i = proximo;
+    }
+    m_grafico->data()->set(pontos, true);
 }

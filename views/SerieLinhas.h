@@ -11,9 +11,16 @@
 class QCPGraph;
 
 // One line series of a GraficoLinhas: points with an x value, a y value and
-// a label text. The labels may be stored with the points or made on demand
-// by a function of the point's index, which spares a large recording one
-// string per point. The x values must come in order.
+// a label text. The points may be held by the series or read from their
+// owner through functions of the index (a large recording keeps a single
+// copy of its values, in its document); the labels too may be stored or
+// made on demand. The x values must come in order.
+//
+// The chart draws only what its pixels can show: before each drawing the
+// series hands the plot the points of the axis's range reduced per pixel
+// column to the first, the lowest, the highest and the last point of the
+// column, so that a single-point spike is drawn at full height at any
+// zoom, and a million points draw as fast as a few thousand.
 class SerieLinhas
 {
 public:
@@ -38,6 +45,9 @@ public:
     void adiciona(double x, double y, const QString &rotulo = {});
     // Replaces every point; x in order.
     void defineDados(const QVector<double> &x, const QVector<double> &y);
+    // Replaces every point by quantos points read through x and y, which
+    // must stay valid as long as the series shows them.
+    void defineFonte(int quantos, std::function<double(int)> x, std::function<double(int)> y);
     // Labels made on demand; replaces the stored ones.
     void defineFonteRotulos(std::function<QString(int)> fonte);
 
@@ -51,12 +61,31 @@ public:
     bool faixaX(double &menor, double &maior) const;
     bool faixaY(double &menor, double &maior) const;
 
+    // Gives the plot the points between the x values menor and maior (and
+    // the one on each side, for the lines that leave the range) reduced to
+    // at most four per pixel column, colunas columns in all.
+    void amostra(double menor, double maior, int colunas);
+
 private:
+    void mudou();
+    // The first index whose x is at least alvo.
+    int primeiroAPartir(double alvo) const;
+
     QCPGraph *m_grafico;
     EixoGrafico m_horizontal;
     EixoGrafico m_vertical;
+    QVector<double> m_x;
+    QVector<double> m_y;
+    int m_quantosFonte = -1;  // -1: the points are m_x and m_y
+    std::function<double(int)> m_fonteX;
+    std::function<double(int)> m_fonteY;
     QVector<QString> m_rotulos;
     std::function<QString(int)> m_fonte;
+    // What the plot holds: the range and columns it was reduced for.
+    bool m_amostraValida = false;
+    double m_amostraMenor = 0;
+    double m_amostraMaior = 0;
+    int m_amostraColunas = 0;
     // The y range, found once after each change of the points.
     mutable bool m_faixaYValida = false;
     mutable bool m_temFaixaY = false;

@@ -289,19 +289,15 @@ void TFormGrafico::preencheSerie(SerieLinhas *serie, int canal, bool primeira)
         serie->limpa();
         return;
     }
-    const int n = a.NumLeituras();
-    QVector<double> xs(n);
-    QVector<double> ys(n);
-    for (int i = 0; i < n; ++i) {
-        xs[i] = TabelaTempo::x(a, i);
-        ys[i] = a.leitura(i).canal(canal);
-    }
-    serie->defineDados(xs, ys);
+    // The points are read from the document the window keeps.
+    std::shared_ptr<const TAquisicao> doc = m_aquisicao;
+    serie->defineFonte(
+        a.NumLeituras(), [doc](int i) { return TabelaTempo::x(*doc, i); },
+        [doc, canal](int i) { return doc->leitura(i).canal(canal); });
     const int largura = LarguraRotulo(a.Inicio, a.Fim);
     const auto qual = primeira ? TabelaTempo::Serie::Primeira : TabelaTempo::Serie::Segunda;
     const ConfigRegional regional
         = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
-    std::shared_ptr<const TAquisicao> doc = m_aquisicao;
     serie->defineFonteRotulos([doc, qual, largura, regional](
                                   int i) { return TabelaTempo::rotulo(*doc, qual, i, largura, regional); });
 }

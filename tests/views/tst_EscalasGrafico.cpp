@@ -26,6 +26,7 @@ private slots:
     void passosDeZoom();
     void rotulosDoTempoEspacados_data();
     void rotulosDoTempoEspacados();
+    void rotulosDeUmMilhaoDePontosMedemPoucos();
 };
 
 void tst_EscalasGrafico::padraoDeNumero_data()
@@ -212,6 +213,27 @@ void tst_EscalasGrafico::rotulosDoTempoEspacados()
     e.pixelMaximo = 400;
     e.espaco = 15;
     QCOMPARE(EscolhaRotulos::escolhe(e), esperado);
+}
+
+// A million points over 488 pixels, the first label 30 pixels wider than
+// the others (it carries the year): the labels are spaced as usual and only
+// a few dozen of them are measured, not the thousands of points that lie
+// between two labels.
+void tst_EscalasGrafico::rotulosDeUmMilhaoDePontosMedemPoucos()
+{
+    int medidos = 0;
+    EscolhaRotulos::Eixo e;
+    e.quantos = 1000000;
+    e.pixel = [](int i) { return i / 2048.0; };
+    e.largura = [&](int i) {
+        ++medidos;
+        return i == 0 ? 120.0 : 90.0;
+    };
+    e.pixelMinimo = 0;
+    e.pixelMaximo = 500;
+    e.espaco = 15;
+    QCOMPARE(EscolhaRotulos::escolhe(e), (QList<int> { 0, 245760, 460800, 675840, 890880 }));
+    QVERIFY2(medidos < 500, qPrintable(QString::number(medidos)));
 }
 
 QTEST_GUILESS_MAIN(tst_EscalasGrafico)

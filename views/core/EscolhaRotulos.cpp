@@ -22,6 +22,25 @@ int primeiroAPartir(const Eixo &e, int de, double alvo)
     return lo;
 }
 
+// The first index after i whose label starts at the border or beyond. The
+// left ends of the labels grow with the index while the widths stay about
+// the same, so this is a bisection too: a label wider or narrower than its
+// neighbours (the first one carries the year) costs no walk over the
+// thousands of points a pixel may hold.
+int proximoAposBorda(const Eixo &e, int i, double borda)
+{
+    int lo = i + 1;
+    int hi = e.quantos;
+    while (lo < hi) {
+        const int meio = lo + (hi - lo) / 2;
+        if (e.pixel(meio) - e.largura(meio) / 2 < borda)
+            lo = meio + 1;
+        else
+            hi = meio;
+    }
+    return lo;
+}
+
 }  // namespace
 
 QList<int> escolhe(const Eixo &e)
@@ -37,16 +56,7 @@ QList<int> escolhe(const Eixo &e)
         if (p > e.pixelMaximo + 0.5)
             break;
         r.append(i);
-        const double w = e.largura(i);
-        const double borda = p + w / 2 + e.espaco;
-        // Labels of one series have about the same width: aim at the index
-        // whose label would start at the border, then check the real width.
-        int j = primeiroAPartir(e, i + 1, borda + w / 2);
-        while (j > i + 1 && e.pixel(j - 1) - e.largura(j - 1) / 2 >= borda)
-            --j;
-        while (j < e.quantos && e.pixel(j) - e.largura(j) / 2 < borda)
-            ++j;
-        i = j;
+        i = proximoAposBorda(e, i, p + e.largura(i) / 2 + e.espaco);
     }
     return r;
 }

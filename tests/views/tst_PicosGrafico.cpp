@@ -1,0 +1,131 @@
+// A chart of a million points draws what its pixels can show, and keeps
+// every peak: a single-point spike is drawn at full height at the full
+// range and after zooms around it, wherever it lies and whichever way it
+// points. Read on the rendered image's pixels.
+#include "GraficoLinhas.h"
+#include "SerieLinhas.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+class tst_PicosGrafico : public QObject
+{
+    Q_OBJECT
+private slots:
+    void picoDeUmPontoDesenhadoInteiro_data();
+    void picoDeUmPontoDesenhadoInteiro();
+    void pontosDoDesenhoLimitadosPelaLargura();
+};
+
+namespace {
+
+constexpr int kPontos = 1000000;
+constexpr double kInicio = 46000.0;  // a date-time, days
+constexpr double kPasso = 2.0 / 86400.0;  // two seconds
+
+// Red pixels in the columns around x: the highest and the lowest row.
+struct Extensao
+{
+    int topo = -1;
+    int base = -1;
+};
+
+Extensao vermelhoEm(const QImage &imagem, int x)
+{
+    Extensao e;
+    for (int c = std::max(0, x - 1); c <= std::min(imagem.width() - 1, x + 1); ++c) {
+        for (int y = 0; y < imagem.height(); ++y) {
+            if (imagem.pixel(c, y) != qRgb(255, 0, 0))
+                continue;
+            e.topo = e.topo < 0 ? y : std::min(e.topo, y);
+            e.base = std::max(e.base, y);
+        }
+    }
+    return e;
+}
+
+}  // namespace
+
+void tst_PicosGrafico::picoDeUmPontoDesenhadoInteiro_data()
+{
+    QTest::addColumn<int>("indice");  // of the spike
+    QTest::addColumn<double>("base");  // the value elsewhere
+    QTest::addColumn<double>("pico");
+    QTest::addColumn<int>("zooms");  // rectangles around the spike, each 40 pixels wide
+    for (int zooms : { 0, 1, 2 }) {
+        const QByteArray z = QByteArray::number(zooms);
+        QTest::newRow("upwards in the middle, zooms " + z) << 500001 << 0.0 << 100.0 << zooms;
+        QTest::newRow("downwards in the middle, zooms " + z) << 499999 << 100.0 << 0.0 << zooms;
+        QTest::newRow("upwards near the start, zooms " + z) << 12345 << 0.0 << 100.0 << zooms;
+        QTest::newRow("downwards near the end, zooms " + z) << 998765 << 100.0 << 0.0 << zooms;
+    }
+}
+
+void tst_PicosGrafico::picoDeUmPontoDesenhadoInteiro()
+{
+    QFETCH(int, indice);
+    QFETCH(double, base);
+    QFETCH(double, pico);
+    QFETCH(int, zooms);
+    GraficoLinhas g;
+    g.resize(800, 500);
+    SerieLinhas *s = g.adicionaSerie(EixoGrafico::Esquerdo, Qt::red, QStringLiteral("A"));
+    s->defineFonte(
+        kPontos, [](int i) { return kInicio + i * kPasso; },
+        [=](int i) { return i == indice ? pico : base; });
+    g.defineAutomatico(EixoGrafico::Esquerdo, false);
+    QVERIFY(g.defineFaixa(EixoGrafico::Esquerdo, -10, 110));
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    g.redesenha();
+    const double xPico = kInicio + indice * kPasso;
+    for (int z = 0; z < zooms; ++z) {
+        const int px = int(std::lround(g.pixelDoValor(EixoGrafico::Inferior, xPico)));
+        const QRect area = g.areaGrafico();
+        g.zoomRetangulo(QRect(px - 20, area.top(), 40, area.height()));
+        // The value axis keeps its range: only the time axis narrows.
+        QVERIFY(g.defineFaixa(EixoGrafico::Esquerdo, -10, 110));
+        g.redesenha();
+    }
+    const QImage imagem = g.imagem().toImage();
+    const int x = int(std::lround(g.pixelDoValor(EixoGrafico::Inferior, xPico)));
+    const int yPico = int(std::lround(g.pixelDoValor(EixoGrafico::Esquerdo, pico)));
+    const int yBase = int(std::lround(g.pixelDoValor(EixoGrafico::Esquerdo, base)));
+    const Extensao e = vermelhoEm(imagem, x);
+    const QString onde = QStringLiteral("spike at x %1, rows %2 to %3 expected, red from %4 to %5")
+                             .arg(x)
+                             .arg(std::min(yPico, yBase))
+                             .arg(std::max(yPico, yBase))
+                             .arg(e.topo)
+                             .arg(e.base);
+    QVERIFY2(e.topo >= 0, qPrintable(onde));
+    QVERIFY2(std::abs(e.topo - std::min(yPico, yBase)) <= 1, qPrintable(onde));
+    QVERIFY2(std::abs(e.base - std::max(yPico, yBase)) <= 1, qPrintable(onde));
+    // Away from the spike, towards the middle of the points, the line lies
+    // on the base value only.
+    const Extensao longe = vermelhoEm(imagem, indice < kPontos / 2 ? x + 60 : x - 60);
+    QVERIFY2(std::abs(longe.topo - yBase) <= 1 && std::abs(longe.base - yBase) <= 1, qPrintable(onde));
+}
+
+// What the plot is given to draw stays within four points per pixel column
+// (plus the points on both sides of the range), whatever the series holds.
+void tst_PicosGrafico::pontosDoDesenhoLimitadosPelaLargura()
+{
+    GraficoLinhas g;
+    g.resize(800, 500);
+    SerieLinhas *s = g.adicionaSerie(EixoGrafico::Esquerdo, Qt::red, QStringLiteral("A"));
+    s->defineFonte(
+        kPontos, [](int i) { return kInicio + i * kPasso; }, [](int i) { return std::sin(i * 0.01) * 50; });
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    g.redesenha();
+    const int desenhados = s->grafico()->data()->size();
+    QVERIFY2(desenhados > g.areaGrafico().width(), qPrintable(QString::number(desenhados)));
+    QVERIFY2(desenhados <= 4 * g.areaGrafico().width() + 2, qPrintable(QString::number(desenhados)));
+    QCOMPARE(s->quantidade(), kPontos);
+    QCOMPARE(s->y(kPontos - 1), std::sin((kPontos - 1) * 0.01) * 50);
+}
+
+QTEST_MAIN(tst_PicosGrafico)
+#include "tst_PicosGrafico.moc"
