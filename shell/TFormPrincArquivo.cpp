@@ -59,6 +59,7 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
     ligacoes.ajuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
     auto *grafico = new TFormGrafico(m_ambiente, ligacoes);
     connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) { defineGraficoAtual(g); });
+    connect(grafico, &TFormGrafico::gravou, this, &TFormPrinc::RegistraRecente);
     connect(grafico, &TFormGrafico::fechou, this,
         [this] { QTimer::singleShot(0, this, &TFormPrinc::UpdateMenuItems); });
     grafico->setWindowTitle(nome + m_catalogo.texto(227));
@@ -78,8 +79,10 @@ void TFormPrinc::Abrir_Grafico(const QString &caminho)
 {
     CursorEspera espera;
     TAquisicao aquisicao;
-    if (ArquivoQvg::abre(caminho, m_numeracaoGraficos, m_ambiente, aquisicao))
+    if (ArquivoQvg::abre(caminho, m_numeracaoGraficos, m_ambiente, aquisicao)) {
         NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(aquisicao), true);
+        RegistraRecente(caminho);
+    }
 }
 
 void TFormPrinc::ItemAbrirClick()
