@@ -73,6 +73,7 @@ TFormPrinc::TFormPrinc(const Ambiente &ambiente, Catalogo &catalogo, TMSComm &po
     criaMenus();
     criaBarraBotoes();
     criaLinhaStatus();
+    criaConfortos();
 
     m_timerSplash = new QTimer(this);
     m_timerSplash->setObjectName(QStringLiteral("TimerSplash"));
@@ -130,14 +131,15 @@ void TFormPrinc::FormShow()
     Language();
     m_timerSplash->start();
     int porta = 0;
-    if (!LePortaInicial(&porta))
-        return;
-    if (porta >= 1 && porta <= 4)
-        SelecionaPorta(porta);
-    FiltroAbrir = m_catalogo.texto(267);
-    TituloAbrir = m_catalogo.texto(268);
-    FiltroExportar = m_catalogo.texto(271);
-    TituloExportar = m_catalogo.texto(272);
+    if (LePortaInicial(&porta)) {
+        if (porta >= 1 && porta <= 4)
+            SelecionaPorta(porta);
+        FiltroAbrir = m_catalogo.texto(267);
+        TituloAbrir = m_catalogo.texto(268);
+        FiltroExportar = m_catalogo.texto(271);
+        TituloExportar = m_catalogo.texto(272);
+    }
+    abreArquivosIniciais();
 }
 
 void TFormPrinc::VerificaFormulas()
@@ -210,6 +212,7 @@ bool TFormPrinc::FormCloseQuery()
 
 void TFormPrinc::FormClose()
 {
+    GuardaGeometria();
     m_editStatus->TimerStatus()->stop();
     m_timerSplash->stop();
     if (EstadoPorta == 0) {

@@ -21,6 +21,7 @@ class IDialogosArquivo;
 class JanelaAjuda;
 class LinhaStatus;
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -48,6 +49,9 @@ class TMSComm;
 //                           export, graph, readings, general parameters)
 //   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, print
 //   TFormPrincJuncao.cpp    the merge, merged-graph files
+//   TFormPrincConforto.cpp  shortcuts, recent files, dropped files, the
+//                           window's place, the port field, files given
+//                           on the command line
 class TFormPrinc : public QMainWindow
 {
     Q_OBJECT
@@ -116,6 +120,15 @@ public:
     // Port selection, as the items "COM&1" to "COM&4" do.
     void SelecionaPorta(int n);
 
+    // TFormPrincConforto.cpp. Opens a .qvg or .qvj file as "&Abrir Arquivo"
+    // does with the matching filter; false for any other extension.
+    bool AbreArquivo(const QString &caminho);
+    // Files to open once the window has been shown (the command line).
+    void AbreNaPartida(const QStringList &caminhos) { m_arquivosIniciais = caminhos; }
+    // Puts the window where it was last closed, on the given free screen
+    // area; false when the settings file holds no place.
+    bool RestauraGeometria(const QRect &areaTela);
+
     // The graph windows that are open (G of the enabling rules) and whether
     // at least two are (the merge command).
     bool VerificaGraficos() const;
@@ -164,6 +177,8 @@ protected:
     void showEvent(QShowEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
+    void dragEnterEvent(QDragEnterEvent *evento) override;
+    void dropEvent(QDropEvent *evento) override;
 
 private:
     // TFormPrinc.cpp
@@ -206,6 +221,16 @@ private:
     // TFormPrincJuncao.cpp
     void SalvaJuncao(TFormJuncao &juncao);
 
+    // TFormPrincConforto.cpp
+    void criaConfortos();
+    void aplicaAtalhos();
+    void RegistraRecente(const QString &caminho);
+    void atualizaRecentes();
+    void ItemRecenteClick(QString caminho);
+    void atualizaCampoPorta();
+    void GuardaGeometria();
+    void abreArquivosIniciais();
+
     // TFormPrincJanela.cpp
     void ladoALado(bool vertical);
     QMdiSubWindow *filhaAtiva() const;
@@ -226,6 +251,9 @@ private:
     QPointer<JanelaAjuda> m_ajuda;
     QPointer<QWidget> m_graficoAtual;
     QPointer<QWidget> m_juncaoAtual;
+    QLabel *m_campoPorta = nullptr;  // the open port, at the right of the status line
+    QList<QAction *> m_itensRecentes;  // the recent files in "&Arquivo", with their separator
+    QStringList m_arquivosIniciais;
     std::unique_ptr<QPrinter> m_impressora;
     struct Comando
     {

@@ -66,6 +66,7 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
         if (QAction *item = m_comandos.value("ItemFormula").item)
             item->setChecked(g->formulaAtiva());
     });
+    connect(grafico, &TFormGrafico::gravou, this, &TFormPrinc::RegistraRecente);
     connect(grafico, &TFormGrafico::fechou, this,
         [this] { QTimer::singleShot(0, this, &TFormPrinc::UpdateMenuItems); });
     grafico->setWindowTitle(nome + m_catalogo.texto(227));
@@ -85,8 +86,10 @@ void TFormPrinc::Abrir_Grafico(const QString &caminho)
 {
     CursorEspera espera;
     TAquisicao aquisicao;
-    if (ArquivoQvg::abre(caminho, m_numeracaoGraficos, m_ambiente, aquisicao))
+    if (ArquivoQvg::abre(caminho, m_numeracaoGraficos, m_ambiente, aquisicao)) {
         NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(aquisicao), true);
+        RegistraRecente(caminho);
+    }
 }
 
 void TFormPrinc::ItemAbrirClick()

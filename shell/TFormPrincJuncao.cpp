@@ -23,6 +23,7 @@ void TFormPrinc::NovaJuncao(const std::vector<TNodoJuncao> &entradas, bool doArq
     ligacoes.dialogos = &dialogos();
     auto *juncao = new TFormJuncao(m_ambiente, ligacoes);
     connect(juncao, &TFormJuncao::tornouAtual, this, [this](TFormJuncao *j) { defineJuncaoAtual(j); });
+    connect(juncao, &TFormJuncao::gravou, this, &TFormPrinc::RegistraRecente);
     connect(juncao, &TFormJuncao::fechou, this,
         [this] { QTimer::singleShot(0, this, &TFormPrinc::UpdateMenuItems); });
     defineJuncaoAtual(juncao);
@@ -75,6 +76,7 @@ void TFormPrinc::Abrir_Juncao(const QString &caminho)
         break;
     }
     NovaJuncao(r.juncao.entradas, true, r.juncao.UnidadeEixoEsquerdo, r.juncao.UnidadeEixoDireito);
+    RegistraRecente(caminho);
 }
 
 void TFormPrinc::SalvaJuncao(TFormJuncao &juncao)

@@ -20,6 +20,7 @@ void TFormPrinc::SelecionaPorta(int n)
     } else {
         DesabilitaBotoesComunicacao();
     }
+    atualizaCampoPorta();
 }
 
 bool TFormPrinc::AbrePorta()

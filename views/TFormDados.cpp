@@ -7,6 +7,7 @@
 #include "TAquisicao.h"
 
 #include <QColor>
+#include <QFontDatabase>
 #include <QListView>
 
 TFormDados::TFormDados(const Ambiente &ambiente, QWidget *parent)
@@ -18,7 +19,12 @@ TFormDados::TFormDados(const Ambiente &ambiente, QWidget *parent)
     m_lista->setUniformItemSizes(true);
     m_lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lista->setLayoutMode(QListView::SinglePass);
-    m_lista->setFont(fonte());
+    // Fixed pitch, so that the columns of the lines stand one under the other.
+    QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixa.setStyleHint(QFont::TypeWriter);
+    fixa.setFixedPitch(true);
+    fixa.setPixelSize(fonte().pixelSize());
+    m_lista->setFont(fixa);
     poeConteudo(m_lista);
 }
 

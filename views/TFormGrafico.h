@@ -142,6 +142,8 @@ signals:
     void tornouAtual(TFormGrafico *janela);
     // Closed: the main window updates its commands.
     void fechou(TFormGrafico *janela);
+    // Its document was written to a .qvg file.
+    void gravou(const QString &caminho);
 
 protected:
     void closeEvent(QCloseEvent *evento) override;

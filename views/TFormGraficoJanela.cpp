@@ -113,6 +113,8 @@ void TFormGrafico::colocaNaArea(const QRect &area, int ordem)
 bool TFormGrafico::Grava_Arquivo(const QString &caminho)
 {
     Salvo = ArquivoQvg::salva(*m_aquisicao, caminho, m_ambiente);
+    if (Salvo)
+        emit gravou(caminho);
     return Salvo;
 }
 

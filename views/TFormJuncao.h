@@ -77,6 +77,8 @@ public:
 signals:
     void tornouAtual(TFormJuncao *janela);
     void fechou(TFormJuncao *janela);
+    // Written to a .qvj file.
+    void gravou(const QString &caminho);
 
 protected:
     void closeEvent(QCloseEvent *evento) override;

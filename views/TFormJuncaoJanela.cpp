@@ -144,6 +144,8 @@ bool TFormJuncao::Grava_Arquivo(const QString &caminho)
     Salvo = ArquivoQvj::grava(juncao(), caminho, regional());
     if (!Salvo && m_ambiente.mensagens)
         m_ambiente.mensagens->aviso(texto(171));
+    if (Salvo)
+        emit gravou(caminho);
     return Salvo;
 }
 

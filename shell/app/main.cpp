@@ -55,8 +55,16 @@ int main(int argc, char *argv[])
 
     TFormPrinc princ(ambiente, catalogo, porta, QCoreApplication::applicationDirPath());
     mensagens.defineJanela(&princ);
-    if (const QScreen *tela = QGuiApplication::primaryScreen())
-        princ.move(tela->availableGeometry().center() - princ.rect().center());
+    // Where it was last closed; centred on the first run.
+    if (const QScreen *tela = QGuiApplication::primaryScreen()) {
+        if (!princ.RestauraGeometria(tela->availableGeometry()))
+            princ.move(tela->availableGeometry().center() - princ.rect().center());
+    }
+    // Recordings named on the command line (a double click in a file
+    // manager) open once the window is shown.
+    QStringList arquivos = QCoreApplication::arguments();
+    arquivos.removeFirst();
+    princ.AbreNaPartida(arquivos);
     princ.show();
     return app.exec();
 }

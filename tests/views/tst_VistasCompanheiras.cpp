@@ -63,6 +63,7 @@ private slots:
     void init();
     void informacoesComTituloPainelETexto();
     void leiturasComTituloPainelELinhas();
+    void leiturasEmFonteDePassoFixo();
     void listaDeUmMilhaoDeEntradasAbreSemDemora();
     void selecaoDeVariasLinhas();
     void mostraReabreVistaFechada_data();
@@ -123,6 +124,18 @@ void tst_VistasCompanheiras::leiturasComTituloPainelELinhas()
     QCOMPARE(modelo->index(0, 0).data().toString(), linhas.cabecalho());
     QCOMPARE(modelo->index(12, 0).data().toString(), linhas.entrada(11));
     QCOMPARE(v->linha(12), linhas.entrada(11));
+}
+
+// The columns of the lines stand one under the other: every character is
+// as wide as any other.
+void tst_VistasCompanheiras::leiturasEmFonteDePassoFixo()
+{
+    std::unique_ptr<TFormDados> v(
+        TFormDados::Abre_Dados(QStringLiteral("forno.qvg"), contexto(documento(3))));
+    const QFont fonte = v->ListBoxDados()->font();
+    const QFontMetrics metricas(fonte);
+    QCOMPARE(metricas.horizontalAdvance(QStringLiteral("iiii1111")),
+        metricas.horizontalAdvance(QStringLiteral("MMMM    ")));
 }
 
 void tst_VistasCompanheiras::listaDeUmMilhaoDeEntradasAbreSemDemora()

@@ -2,39 +2,26 @@
 
 #include "Catalogo.h"
 
-#include <QDir>
-
 namespace {
 constexpr int kNaoLocalizada = 178;
 }
 
 BibliotecaFormulas::BibliotecaFormulas(const QString &pastaPrograma)
+    : m_biblioteca(nome(), pastaPrograma)
 {
-    if (!pastaPrograma.isEmpty()) {
-        m_biblioteca.setFileName(QDir(pastaPrograma).filePath(nome()));
-        m_carregada = m_biblioteca.load();
-    }
-    if (!m_carregada) {
-        m_biblioteca.setFileName(nome());
-        m_carregada = m_biblioteca.load();
-    }
 }
 
-BibliotecaFormulas::~BibliotecaFormulas()
-{
-    if (m_carregada)
-        m_biblioteca.unload();
-}
+BibliotecaFormulas::~BibliotecaFormulas() = default;
 
 std::vector<Formulas::TFormula> BibliotecaFormulas::formulas()
 {
     std::vector<Formulas::TFormula> lista;
-    if (!m_carregada)
+    if (!m_biblioteca.carregada())
         return lista;
     const auto total
-        = reinterpret_cast<Formulas::TNroTotalDeFormulas>(m_biblioteca.resolve(QUORVANE_NOME_NRO_TOTAL));
+        = reinterpret_cast<Formulas::TNroTotalDeFormulas>(m_biblioteca.funcao(QUORVANE_NOME_NRO_TOTAL));
     const auto informa
-        = reinterpret_cast<Formulas::TInformaDados>(m_biblioteca.resolve(QUORVANE_NOME_INFORMA_DADOS));
+        = reinterpret_cast<Formulas::TInformaDados>(m_biblioteca.funcao(QUORVANE_NOME_INFORMA_DADOS));
     const int32_t n = total ? total() : 0;
     for (int32_t i = 0; i < n; ++i) {
         Formulas::TFormula f {};
@@ -48,9 +35,7 @@ std::vector<Formulas::TFormula> BibliotecaFormulas::formulas()
 long double BibliotecaFormulas::calcula(
     const Formulas::TFormula &formula, const std::vector<Formulas::TLeitura> &entradas)
 {
-    const auto calcula = m_carregada
-        ? reinterpret_cast<Formulas::TCalcula>(m_biblioteca.resolve(QUORVANE_NOME_CALCULA))
-        : nullptr;
+    const auto calcula = reinterpret_cast<Formulas::TCalcula>(m_biblioteca.funcao(QUORVANE_NOME_CALCULA));
     if (!calcula)
         return 0;
     const Formulas::TFormula copia = formula;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "BibliotecaExterna.h"
 #include "InterfaceFormulas.h"
 
-#include <QLibrary>
 #include <QString>
 
 #include <vector>
@@ -10,9 +10,9 @@
 class Catalogo;
 
 // The formula library (libequation.so), loaded for one use and released
-// when the object goes away: looked up first in the program's folder, then
-// through the system's library search path (LD_LIBRARY_PATH, the linker
-// cache). A missing export is skipped: no count gives no formulas, no
+// when the object goes away, looked up as every optional library is
+// (BibliotecaExterna: the program's folder, lib/quorvane when installed,
+// the system's library search path). A missing export is skipped: no count gives no formulas, no
 // InformaDados leaves the records empty, no Calcula gives 0.
 class BibliotecaFormulas
 {
@@ -22,7 +22,7 @@ public:
     BibliotecaFormulas(const BibliotecaFormulas &) = delete;
     BibliotecaFormulas &operator=(const BibliotecaFormulas &) = delete;
 
-    bool carregada() const { return m_carregada; }
+    bool carregada() const { return m_biblioteca.carregada(); }
 
     // Every formula of the library, filled by InformaDados in list order.
     std::vector<Formulas::TFormula> formulas();
@@ -38,6 +38,5 @@ public:
     static QString mensagemAusente(const Catalogo &catalogo);
 
 private:
-    QLibrary m_biblioteca;
-    bool m_carregada = false;
+    BibliotecaExterna m_biblioteca;
 };

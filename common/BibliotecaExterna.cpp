@@ -8,6 +8,14 @@ BibliotecaExterna::BibliotecaExterna(const QString &nome, const QString &pastaPr
         m_biblioteca.setFileName(QDir(pastaPrograma).filePath(nome));
         m_carregada = m_biblioteca.load();
     }
+#ifdef QUORVANE_PASTA_BIBLIOTECAS
+    // Installed: lib/quorvane beside the program's bin/.
+    if (!m_carregada && !pastaPrograma.isEmpty()) {
+        m_biblioteca.setFileName(
+            QDir(pastaPrograma).filePath(QStringLiteral(QUORVANE_PASTA_BIBLIOTECAS "/") + nome));
+        m_carregada = m_biblioteca.load();
+    }
+#endif
     if (!m_carregada) {
         m_biblioteca.setFileName(nome);
         m_carregada = m_biblioteca.load();

@@ -4,9 +4,11 @@
 #include <QString>
 
 // An optional shared library that the program loads by name: first from the
-// program's own folder, then through the system's library search path
+// program's own folder, then from lib/quorvane beside it when installed
+// (bin/../lib/quorvane), then through the system's library search path
 // (LD_LIBRARY_PATH, the linker cache). The name is given without prefix and
-// suffix: "language" finds liblanguage.so. The library is released when the
+// suffix: "language" finds liblanguage.so (the language library), "equation"
+// libequation.so (the formula library). The library is released when the
 // object goes away, loaded or not.
 class BibliotecaExterna
 {
