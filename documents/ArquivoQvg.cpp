@@ -4,6 +4,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "GravacaoAtomica.h"
 #include "IMensagens.h"
 #include "LeitorLinhas.h"
 #include "LinhasArquivo.h"
@@ -12,7 +13,6 @@
 #include "Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cmath>
@@ -140,15 +140,7 @@ QByteArray conteudo(const TAquisicao &a, const ConfigRegional &regional)
 bool grava(const TAquisicao &aquisicao, const QString &caminho, const ConfigRegional &regional)
 {
     const QByteArray bytes = conteudo(aquisicao, regional);
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
-    if (arquivo.write(bytes) != bytes.size()) {
-        arquivo.cancelWriting();
-        arquivo.commit();
-        return false;
-    }
-    return arquivo.commit();
+    return GravacaoAtomica(caminho, bytes);
 }
 
 Resultado le(const char *dados, qsizetype tamanho, const ConfigRegional &regional)

@@ -1,12 +1,12 @@
 #include "ArquivoQvj.h"
 
 #include "ConfigRegional.h"
+#include "GravacaoAtomica.h"
 #include "LeitorLinhas.h"
 #include "LinhasArquivo.h"
 #include "Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cmath>
@@ -183,15 +183,7 @@ QByteArray conteudo(const Juncao &juncao, const ConfigRegional &regional)
 bool grava(const Juncao &juncao, const QString &caminho, const ConfigRegional &regional)
 {
     const QByteArray bytes = conteudo(juncao, regional);
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
-    if (arquivo.write(bytes) != bytes.size()) {
-        arquivo.cancelWriting();
-        arquivo.commit();
-        return false;
-    }
-    return arquivo.commit();
+    return GravacaoAtomica(caminho, bytes);
 }
 
 Resultado le(const char *dados, qsizetype tamanho, const ConfigRegional &regional)
