@@ -31,3 +31,14 @@ teste_csv(cli_csv_troca_de_horario C)
 teste_csv(cli_csv_regional_ponto en_US.UTF-8 --cenario j-4a20ma --separador , --decimal .)
 teste_csv(cli_csv_meio_segundo_regional_ponto en_US.UTF-8 --cenario meio-segundo --separador , --decimal .)
 teste_csv(cli_csv_libreoffice C --cenario j-4a20ma --libreoffice)
+
+# quorvane-cli grafico: PNG, SVG and PDF of a recording and of a merged
+# graph, drawn without a display, checked by a PNG reader, an XML parser
+# and the PDF's page box.
+if(TARGET quorvane_views)
+  add_test(NAME cli_grafico_imagens
+    COMMAND ${CMAKE_COMMAND} -E env QUORVANE_CONFIG_DIR=${pasta_csv}/sem-config LC_ALL=C
+      ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/verifica_grafico.py --cli $<TARGET_FILE:quorvane-cli>
+      --pasta ${CMAKE_CURRENT_BINARY_DIR}/grafico --qvj ${PROJECT_SOURCE_DIR}/tests/documents/qvj/tres-gravacoes.qvj)
+  set_tests_properties(cli_grafico_imagens PROPERTIES LABELS "cli" TIMEOUT 120)
+endif()
