@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,7 @@ class TDatalogger;
 class TFormJuncao;
 class TFormSplash;
 class TFrmProgress;
+class TFrmTamanhoImagem;
 class TMSComm;
 
 // The main window: a multiple-document frame with the menus, the speed
@@ -47,6 +49,7 @@ class TMSComm;
 //   TFormPrincArquivo.cpp   the file and view commands (open, save, copy,
 //                           export, graph, readings, general parameters)
 //   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, print
+//   TFormPrincFormatos.cpp  the CSV export and the chart's picture
 //   TFormPrincJuncao.cpp    the merge, merged-graph files
 class TFormPrinc : public QMainWindow
 {
@@ -109,6 +112,10 @@ public:
     // Puts a child window in the frame and shows it.
     void insereFilha(QWidget *filha);
 
+    // Shows the picture-size dialog of "Salvar Imagem..." modally; exec()
+    // unless a test answers it.
+    std::function<int(TFrmTamanhoImagem &)> mostraTamanhoImagem;
+
     // Whether the command of a menu item is built. One that is not stays
     // disabled, whatever its enabling rule says.
     static bool ComandoConstruido(const QByteArray &nomeItem);
@@ -128,6 +135,9 @@ public:
     void ItemConfigImpClick();
     void ItemImprimirClick();
     void ItemExportarClick();
+    // TFormPrincFormatos.cpp: CSV export and the chart's picture.
+    void ItemExportarCsvClick();
+    void ItemSalvarImagemClick();
     void ItemSairClick();
     void ItemCopiarClick();
     void ItemGraficoClick();
