@@ -30,10 +30,10 @@ TAquisicao gera(int entradas)
     a.NumCanais = 2;
     a.SensorCanal1 = 1;
     a.SensorCanal2 = 9;
-    a.DecimaisCanal1 = 1;
+    a.DecimaisCanal1 = 0;
     a.DecimaisCanal2 = 2;
-    a.LimInfCanal1 = -900;
-    a.LimSupCanal1 = 13700;
+    a.LimInfCanal1 = -90;
+    a.LimSupCanal1 = 1370;
     a.LimSupCanal2 = 10000;
     a.defineIntervalo(1);
     a.Titulo = QStringLiteral("Ensaio longo");
@@ -129,7 +129,9 @@ int main(int argc, char *argv[])
     std::printf("gnuplot pngcairo (do CSV):       %7.3f s\n", deles);
     std::printf("razão quorvane/gnuplot:          %7.3f (meta: 0,5 ou menos)\n", nosso / deles);
     if (argc > 2) {
-        // Keeps both pictures for a look.
+        // Keeps both pictures for a look, over any kept before.
+        for (const char *sufixo : { "-quorvane.png", "-gnuplot.png" })
+            QFile::remove(QString::fromLocal8Bit(argv[2]) + QLatin1String(sufixo));
         QFile::copy(pasta.filePath(QStringLiteral("quorvane.png")),
             QString::fromLocal8Bit(argv[2]) + "-quorvane.png");
         QFile::copy(
