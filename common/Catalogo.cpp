@@ -309,6 +309,16 @@ const Catalogo::Padrao kTabela[] = {
     // Texts the program added after the first 288.
     { 289, u"", u"Este Tarvek tem %1 bytes de memória. O Quorvane coleta memórias de até %2 bytes." },
     { 290, u"", u"O relógio do Tarvek não contém uma data válida. Acerte o relógio configurando o Tarvek." },
+    { 291, u"", u"Exportar CSV..." },
+    { 292, u"", u"Salvar Imagem..." },
+    { 293, u"", u"Arquivos CSV (*.csv)|*.csv" },
+    { 294, u"", u"Exportar Arquivo CSV" },
+    { 295, u"", u"Imagem PNG (*.png)|*.png|Imagem SVG (*.svg)|*.svg" },
+    { 296, u"", u"Salvar Imagem do Gráfico" },
+    { 297, u"", u"Tamanho da Imagem" },
+    { 298, u"", u"Largura (pixels):" },
+    { 299, u"", u"Altura (pixels):" },
+    { 300, u"", u"Erro na gravação da imagem" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

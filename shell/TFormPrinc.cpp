@@ -271,11 +271,12 @@ void TFormPrinc::UpdateMenuItems()
     const bool G = VerificaGraficos();
     const bool J = ativa == TipoJanela::Juncao;
     const bool L = ativa == TipoJanela::Dados || ativa == TipoJanela::Informacoes;
-    for (const char *nome : { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100" })
+    for (const char *nome :
+        { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100", "ItemSalvarImagem" })
         habilita(nome, G || J);
     habilita("ItemCopiar", (G || J) && !L);
-    for (const char *nome :
-        { "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais", "ItemFaixaZoom" })
+    for (const char *nome : { "ItemExportar", "ItemExportarCsv", "ItemGrafico", "ItemDados",
+             "ItemParametrosGerais", "ItemFaixaZoom" })
         habilita(nome, G && !J);
     habilita("ItemFormula", G && !J && FormulaDisponivel);
     m_menuPropriedades->menuAction()->setEnabled(G);

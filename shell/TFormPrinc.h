@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,7 @@ class TDatalogger;
 class TFormJuncao;
 class TFormSplash;
 class TFrmProgress;
+class TFrmTamanhoImagem;
 class TMSComm;
 
 // The main window: a multiple-document frame with the menus, the speed
@@ -48,6 +50,7 @@ class TMSComm;
 //   TFormPrincArquivo.cpp   the file and view commands (open, save, copy,
 //                           export, graph, readings, general parameters)
 //   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, print
+//   TFormPrincFormatos.cpp  the CSV export and the chart's picture
 //   TFormPrincJuncao.cpp    the merge, merged-graph files
 //   TFormPrincConforto.cpp  shortcuts, recent files, dropped files, the
 //                           window's place, the port field, files given
@@ -113,6 +116,10 @@ public:
     // Puts a child window in the frame and shows it.
     void insereFilha(QWidget *filha);
 
+    // Shows the picture-size dialog of "Salvar Imagem..." modally; exec()
+    // unless a test answers it.
+    std::function<int(TFrmTamanhoImagem &)> mostraTamanhoImagem;
+
     // Whether the command of a menu item is built. One that is not stays
     // disabled, whatever its enabling rule says.
     static bool ComandoConstruido(const QByteArray &nomeItem);
@@ -141,6 +148,9 @@ public:
     void ItemConfigImpClick();
     void ItemImprimirClick();
     void ItemExportarClick();
+    // TFormPrincFormatos.cpp: CSV export and the chart's picture.
+    void ItemExportarCsvClick();
+    void ItemSalvarImagemClick();
     void ItemSairClick();
     void ItemCopiarClick();
     void ItemGraficoClick();

@@ -46,6 +46,8 @@ void TFormPrinc::criaMenuArquivo()
     item(m, "ItemImprimir", 5, &TFormPrinc::ItemImprimirClick);
     m->addSeparator();
     item(m, "ItemExportar", 6, &TFormPrinc::ItemExportarClick);
+    item(m, "ItemExportarCsv", 291, &TFormPrinc::ItemExportarCsvClick);
+    item(m, "ItemSalvarImagem", 292, &TFormPrinc::ItemSalvarImagemClick);
     m->addSeparator();
     item(m, "ItemSair", 7, &TFormPrinc::ItemSairClick);
 }

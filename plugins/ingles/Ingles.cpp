@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 290), in Windows-1252. Numbers without a text
+// catalogue number (1 to 300), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -315,6 +315,16 @@ const Texto kTextos[] = {
     // Texts the program added after the first 288.
     { 289, "This Tarvek has %1 bytes of memory. Quorvane collects memories of up to %2 bytes." },
     { 290, "The Tarvek's clock does not hold a valid date. Set the clock by configuring the Tarvek." },
+    { 291, "Export CSV..." },
+    { 292, "Save Image..." },
+    { 293, "CSV files (*.csv)|*.csv" },
+    { 294, "Export Quorvane File as CSV" },
+    { 295, "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg" },
+    { 296, "Save Chart Image" },
+    { 297, "Image Size" },
+    { 298, "Width (pixels):" },
+    { 299, "Height (pixels):" },
+    { 300, "Error writing the image" },
 };
 
 }  // namespace

@@ -2,5 +2,6 @@
 
 #include "Comando.h"
 
-// quorvane-cli exportar: writes the text export of a whole acquisition file.
+// quorvane-cli exportar: writes the text or CSV export of a whole
+// acquisition file.
 Comando ComandoExportar();

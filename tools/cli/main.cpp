@@ -8,6 +8,7 @@
 #include "ComandoColetar.h"
 #include "ComandoConfigurar.h"
 #include "ComandoExportar.h"
+#include "ComandoGrafico.h"
 #include "ComandoInfo.h"
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
@@ -26,6 +27,7 @@ QList<Comando> comandos()
         ComandoInfo(),
         ComandoAbrir(),
         ComandoExportar(),
+        ComandoGrafico(),
         ComandoColetar(),
         ComandoParar(),
         ComandoConfigurar(),
@@ -63,7 +65,7 @@ const Comando *procura(const QList<Comando> &lista, const QString &nome)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = AplicacaoDoComando(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSAO));
     QTextStream saida(stdout);
@@ -71,7 +73,7 @@ int main(int argc, char *argv[])
     Console console { saida, erros };
 
     const QList<Comando> lista = comandos();
-    QStringList argumentos = app.arguments().mid(1);
+    QStringList argumentos = app->arguments().mid(1);
     if (argumentos.isEmpty()) {
         mostraAjudaGeral(erros, lista);
         return Saida::Uso;

@@ -1,0 +1,42 @@
+#include "TFrmTamanhoImagem.h"
+
+#include "Catalogo.h"
+#include "ImagemGrafico.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSpinBox>
+
+namespace {
+
+QSpinBox *lado(int valor, QWidget *pai)
+{
+    auto *s = new QSpinBox(pai);
+    s->setRange(ImagemGrafico::LadoMinimo, ImagemGrafico::LadoMaximo);
+    s->setValue(valor);
+    return s;
+}
+
+}  // namespace
+
+TFrmTamanhoImagem::TFrmTamanhoImagem(const Catalogo &catalogo, QSize inicial, QWidget *pai)
+    : QDialog(pai)
+{
+    setWindowTitle(catalogo.texto(297));
+    SpinLargura = lado(inicial.width(), this);
+    SpinAltura = lado(inicial.height(), this);
+    SpinLargura->setObjectName(QStringLiteral("SpinLargura"));
+    SpinAltura->setObjectName(QStringLiteral("SpinAltura"));
+    auto *botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *forma = new QFormLayout(this);
+    forma->addRow(catalogo.texto(298), SpinLargura);
+    forma->addRow(catalogo.texto(299), SpinAltura);
+    forma->addRow(botoes);
+}
+
+QSize TFrmTamanhoImagem::tamanho() const
+{
+    return QSize(SpinLargura->value(), SpinAltura->value());
+}
