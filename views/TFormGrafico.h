@@ -17,6 +17,8 @@ class NumeracaoGraficos;
 class QCheckBox;
 class QLabel;
 class QMouseEvent;
+class QPainter;
+class QPrintPreviewDialog;
 class QPrinter;
 class SerieLinhas;
 class QToolButton;
@@ -50,6 +52,9 @@ public:
         std::function<void(const QString &palavraChave)> ajuda;
         // Shows the zoom-range dialog modally; by default exec().
         std::function<void(TFrmFaixaZoom &dialogo)> mostraFaixaZoom;
+        // Shows the print preview of a view's report modally; by default
+        // exec().
+        std::function<void(QPrintPreviewDialog &dialogo)> mostraPrevia;
     };
 
     TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
@@ -64,6 +69,13 @@ public:
     void CopyToClipboard();
     // Prints the chart on one landscape page, channel 2 dashed on paper.
     void PrintGrafico(QPrinter &impressora);
+    // The same on a painter already begun on the printer's current page
+    // (a landscape one), among other pages.
+    void PrintGrafico(QPrinter &impressora, QPainter &pintor);
+    // The printed reports of the readings list and of the general
+    // parameters, each in its print preview.
+    void PrintDados(QPrinter &impressora);
+    void PrintInform(QPrinter &impressora);
     void MostraInformacoes();
     void MostraLeituras();
     // Places the window and its two views in the frame's visible
