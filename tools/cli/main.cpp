@@ -2,6 +2,7 @@
 // Each sub-command lives in its own file and is registered below with one
 // line.
 
+#include "AplicacaoCli.h"
 #include "Comando.h"
 #include "ComandoAbrir.h"
 #include "ComandoBateria.h"
@@ -12,6 +13,9 @@
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
+#ifdef QUORVANE_CLI_IMPRESSAO
+#include "ComandoImprimir.h"
+#endif
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -32,6 +36,9 @@ QList<Comando> comandos()
         ComandoBateria(),
         ComandoOffset(),
         ComandoMonitorar(),
+#ifdef QUORVANE_CLI_IMPRESSAO
+        ComandoImprimir(),
+#endif
     };
 }
 
@@ -63,7 +70,8 @@ const Comando *procura(const QList<Comando> &lista, const QString &nome)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> aplicacao = CriaAplicacaoCli(argc, argv);
+    QCoreApplication &app = *aplicacao;
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSAO));
     QTextStream saida(stdout);
