@@ -6,10 +6,13 @@
 #include "CursorEspera.h"
 #include "IRelogio.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <cmath>
 
@@ -78,6 +81,10 @@ bool TFrmImpressao::Preview(QPrinter &impressora, QWidget *pai, const MostraPrev
         if (mostra) {
             mostra(dialogo);
         } else {
+            // Nearly the whole screen, also where no window manager
+            // maximises it.
+            if (const QScreen *tela = pai ? pai->screen() : QGuiApplication::primaryScreen())
+                dialogo.resize(tela->availableGeometry().size() * 9 / 10);
             dialogo.setWindowState(dialogo.windowState() | Qt::WindowMaximized);
             dialogo.exec();
         }
