@@ -51,11 +51,16 @@ void TFormPrinc::ItemConfigImpClick()
 
 // A graph or merged window prints its chart, with the frame and the window
 // maximised; the readings list and the general parameters are printed by
-// their reports.
+// their reports, through the current graph window.
 void TFormPrinc::ItemImprimirClick()
 {
     QMdiSubWindow *ativa = m_mdi->currentSubWindow();
     const TipoJanela tipo = tipoJanela(ativa);
+    if (tipo == TipoJanela::Dados || tipo == TipoJanela::Informacoes) {
+        if (auto *g = qobject_cast<TFormGrafico *>(GraficoAtual()))
+            tipo == TipoJanela::Dados ? g->PrintDados(impressora()) : g->PrintInform(impressora());
+        return;
+    }
     if (tipo != TipoJanela::Grafico && tipo != TipoJanela::Juncao)
         return;
     showMaximized();

@@ -15,14 +15,19 @@ bool imprime(GraficoLinhas &grafico, QPrinter &impressora)
     {
         QPainter pintor;
         if (pintor.begin(&impressora)) {
-            // The painter's origin is the printable area's corner.
-            const QRect area = impressora.pageLayout().paintRectPixels(impressora.resolution());
-            grafico.desenha(pintor, QRectF(0, 0, area.width(), area.height()));
+            desenha(grafico, pintor, impressora);
             ok = pintor.end();
         }
     }
     impressora.setPageOrientation(anterior);
     return ok;
+}
+
+void desenha(GraficoLinhas &grafico, QPainter &pintor, const QPrinter &impressora)
+{
+    // The painter's origin is the printable area's corner.
+    const QRect area = impressora.pageLayout().paintRectPixels(impressora.resolution());
+    grafico.desenha(pintor, QRectF(0, 0, area.width(), area.height()));
 }
 
 // Series 6 to 8 repeat the styles of 1, 2 and 5 three times as wide, so

@@ -4,10 +4,13 @@
 #include "Catalogo.h"
 #include "ExportacaoTexto.h"
 #include "ModeloLeituras.h"
+#include "RelatorioTexto.h"
 #include "TAquisicao.h"
+#include "TFrmImpressao.h"
 
 #include <QColor>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QListView>
 
 TFormDados::TFormDados(const Ambiente &ambiente, QWidget *parent)
@@ -73,6 +76,18 @@ bool TFormDados::Grava_Arquivo(const QString &caminho, int primeira, int ultima)
         f.ultima = std::min(n, ultima);
         ok = ExportacaoTexto::gravaLeituras(caminho, m_modelo->linhas(), *m_ambiente.catalogo, f);
     }
+    if (!ok)
+        avisaErroGravacao();
+    return ok;
+}
+
+bool TFormDados::Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra)
+{
+    const auto grava = [this](const QString &arquivo) {
+        return m_modelo && RelatorioTexto::gravaLeituras(arquivo, m_modelo->linhas());
+    };
+    const bool ok = TFrmImpressao::imprimeVista(
+        m_ambiente, RelatorioTexto::Modo::Leituras, m_panel->text(), grava, impressora, this, mostra);
     if (!ok)
         avisaErroGravacao();
     return ok;

@@ -4,8 +4,12 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class ModeloLeituras;
 class QListView;
+class QPrintPreviewDialog;
+class QPrinter;
 
 // The readings list of a graph: a heading panel over a list with the column
 // heading and one line per entry. Lines are made as they are shown.
@@ -31,6 +35,10 @@ public:
     // heading and the lines primeira to ultima (1 the first entry) to the
     // file; a failure shows the view's save error.
     bool Grava_Arquivo(const QString &caminho, int primeira, int ultima);
+    // The printed report of the list (every line but the heading) in its
+    // print preview; mostra runs the dialog (exec() when empty). A failure
+    // shows the view's save error.
+    bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
 
     QLabel *PanelDados() const { return m_panel; }
     QListView *ListBoxDados() const { return m_lista; }

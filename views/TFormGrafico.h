@@ -20,6 +20,8 @@ class NumeracaoGraficos;
 class QCheckBox;
 class QLabel;
 class QMouseEvent;
+class QPainter;
+class QPrintPreviewDialog;
 class QPrinter;
 class SerieLinhas;
 class QToolButton;
@@ -58,6 +60,9 @@ public:
         // folder), and how the formula dialog is shown (by default exec()).
         QString pastaPrograma;
         std::function<void(TFrmFormula &dialogo)> mostraFormula;
+        // Shows the print preview of a view's report modally; by default
+        // exec().
+        std::function<void(QPrintPreviewDialog &dialogo)> mostraPrevia;
     };
 
     TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
@@ -72,6 +77,13 @@ public:
     void CopyToClipboard();
     // Prints the chart on one landscape page, channel 2 dashed on paper.
     void PrintGrafico(QPrinter &impressora);
+    // The same on a painter already begun on the printer's current page
+    // (a landscape one), among other pages.
+    void PrintGrafico(QPrinter &impressora, QPainter &pintor);
+    // The printed reports of the readings list and of the general
+    // parameters, each in its print preview.
+    void PrintDados(QPrinter &impressora);
+    void PrintInform(QPrinter &impressora);
     void MostraInformacoes();
     void MostraLeituras();
     // Places the window and its two views in the frame's visible

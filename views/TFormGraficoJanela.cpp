@@ -146,6 +146,29 @@ void TFormGrafico::PrintGrafico(QPrinter &impressora)
     TheChart->replot(QCustomPlot::rpQueuedReplot);
 }
 
+void TFormGrafico::PrintGrafico(QPrinter &impressora, QPainter &pintor)
+{
+    CursorEspera espera;
+    if (Canal2)
+        Canal2->defineLinha(Qt::DashLine, 1);
+    ImpressaoGrafico::desenha(*TheChart, pintor, impressora);
+    if (Canal2)
+        Canal2->defineLinha(Qt::SolidLine, 1);
+    TheChart->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void TFormGrafico::PrintDados(QPrinter &impressora)
+{
+    if (m_dados)
+        m_dados->Print(impressora, m_ligacoes.mostraPrevia);
+}
+
+void TFormGrafico::PrintInform(QPrinter &impressora)
+{
+    if (m_inform)
+        m_inform->Print(impressora, m_ligacoes.mostraPrevia);
+}
+
 QString TFormGrafico::nomeParaSalvar() const
 {
     return NomeArquivoGrafico::nomeProposto(windowTitle(), int(texto(227).size()));

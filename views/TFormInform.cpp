@@ -3,10 +3,13 @@
 #include "Ambiente.h"
 #include "Catalogo.h"
 #include "ExportacaoTexto.h"
+#include "RelatorioTexto.h"
 #include "TAquisicao.h"
+#include "TFrmImpressao.h"
 #include "TextoInformacoes.h"
 
 #include <QColor>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
@@ -70,4 +73,16 @@ bool TFormInform::Grava_Arquivo(const QString &caminho)
         return true;
     avisaErroGravacao();
     return false;
+}
+
+bool TFormInform::Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra)
+{
+    const QStringList texto = linhas();
+    const auto grava
+        = [&texto](const QString &arquivo) { return RelatorioTexto::gravaInformacoes(arquivo, texto); };
+    const bool ok = TFrmImpressao::imprimeVista(
+        m_ambiente, RelatorioTexto::Modo::Informacoes, m_panel->text(), grava, impressora, this, mostra);
+    if (!ok)
+        avisaErroGravacao();
+    return ok;
 }

@@ -5,7 +5,11 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class QPlainTextEdit;
+class QPrintPreviewDialog;
+class QPrinter;
 
 // The general-parameters view of a graph: a heading panel over a read-only
 // text of the document's settings, identity and times.
@@ -30,6 +34,9 @@ public:
     // The general-parameters part of the export: creates or truncates the
     // file; a failure shows the view's save error.
     bool Grava_Arquivo(const QString &caminho);
+    // The printed report of the text in its print preview; mostra runs the
+    // dialog (exec() when empty). A failure shows the view's save error.
+    bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
 
     QLabel *PanelInform() const { return m_panel; }
     QPlainTextEdit *Memo1() const { return m_memo; }

@@ -3,6 +3,7 @@
 #include "ConfigRegional.h"
 #include "DocumentoCli.h"
 #include "FormataDataHora.h"
+#include "JuncaoCli.h"
 #include "OpcoesLinha.h"
 
 #include <QTextStream>
@@ -53,12 +54,20 @@ int executaAbrir(const QStringList &argumentos, Console &console)
         if (problema.isEmpty() && a.startsWith(QLatin1String("--")))
             problema = QStringLiteral("argumento não reconhecido: ") + a;
     if (problema.isEmpty() && arquivos.size() != 1)
-        problema = QStringLiteral("informe um arquivo .qvg");
+        problema = QStringLiteral("informe um arquivo .qvg ou .qvj");
     if (!problema.isEmpty()) {
         console.falha(problema);
         return Saida::Uso;
     }
     const ConfigRegional regional = ConfigRegional::doSistema();
+    if (JuncaoCli::ehJuncao(arquivos.first())) {
+        const auto juncao = JuncaoCli::le(arquivos.first(), regional, console);
+        if (!juncao)
+            return Saida::Falha;
+        JuncaoCli::escreveCabecalho(console.saida, *juncao, regional);
+        console.saida.flush();
+        return Saida::Sucesso;
+    }
     const auto aquisicao = DocumentoCli::le(arquivos.first(), regional, console, !comoGravado);
     if (!aquisicao)
         return Saida::Falha;
@@ -72,13 +81,16 @@ int executaAbrir(const QStringList &argumentos, Console &console)
 Comando ComandoAbrir()
 {
     return { QStringLiteral("abrir"),
-        QStringLiteral("lê um arquivo .qvg e mostra o cabeçalho como o programa o abre"),
-        QStringLiteral("abrir ARQUIVO.qvg [--como-gravado]"),
+        QStringLiteral("lê um arquivo .qvg ou .qvj e mostra o cabeçalho como o programa o abre"),
+        QStringLiteral("abrir ARQUIVO.qvg|ARQUIVO.qvj [--como-gravado]"),
         QStringLiteral("Lê o arquivo como o programa o abre e mostra os campos do cabeçalho e o\n"
                        "número de aquisições como o programa os mostra depois de abrir: Fim é o\n"
                        "instante da última aquisição e os limites de canais com termopar ou Pt100\n"
                        "são a faixa do sensor. Um arquivo recusado mostra a mensagem do programa\n"
                        "(\"quorvane-cli abrir: <mensagem>\" em stderr) e termina com o código 1.\n"
+                       "Um gráfico de junção (.qvj) mostra as unidades dos dois eixos e, de cada\n"
+                       "entrada, os canais, o intervalo, a faixa comum, os instantes e o número de\n"
+                       "leituras.\n"
                        "\n"
                        "  --como-gravado    mostra os valores como estão no arquivo, sem esses ajustes"),
         executaAbrir };

@@ -177,12 +177,3 @@ Comando ComandoGrafico()
                        "sem --de e --ate, o gráfico mostra a gravação inteira."),
         executaGrafico };
 }
-
-std::unique_ptr<QCoreApplication> AplicacaoDoComando(int &argc, char **argv)
-{
-    if (argc < 2 || qstrcmp(argv[1], "grafico") != 0)
-        return std::make_unique<QCoreApplication>(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-}

@@ -17,8 +17,3 @@ Comando ComandoGrafico()
         QStringLiteral("grafico ARQUIVO.qvg|ARQUIVO.qvj SAIDA.png|svg|pdf"),
         QStringLiteral("Esta compilação do quorvane-cli não tem as janelas do programa."), executaGrafico };
 }
-
-std::unique_ptr<QCoreApplication> AplicacaoDoComando(int &argc, char **argv)
-{
-    return std::make_unique<QCoreApplication>(argc, argv);
-}

@@ -2,6 +2,7 @@
 // Each sub-command lives in its own file and is registered below with one
 // line.
 
+#include "AplicacaoCli.h"
 #include "Comando.h"
 #include "ComandoAbrir.h"
 #include "ComandoBateria.h"
@@ -13,6 +14,9 @@
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
+#ifdef QUORVANE_CLI_IMPRESSAO
+#include "ComandoImprimir.h"
+#endif
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -34,6 +38,9 @@ QList<Comando> comandos()
         ComandoBateria(),
         ComandoOffset(),
         ComandoMonitorar(),
+#ifdef QUORVANE_CLI_IMPRESSAO
+        ComandoImprimir(),
+#endif
     };
 }
 
@@ -65,7 +72,8 @@ const Comando *procura(const QList<Comando> &lista, const QString &nome)
 
 int main(int argc, char *argv[])
 {
-    const auto app = AplicacaoDoComando(argc, argv);
+    const std::unique_ptr<QCoreApplication> aplicacao = CriaAplicacaoCli(argc, argv);
+    QCoreApplication &app = *aplicacao;
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSAO));
     QTextStream saida(stdout);

@@ -36,7 +36,7 @@ add_test(NAME cli_abrir_uso_incorreto
     "-DERROS=^quorvane-cli abrir: argumento não reconhecido: --tudo\n$" -P ${verifica})
 add_test(NAME cli_abrir_ajuda
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=abrir;--help" -DCODIGO=0
-    "-DSAIDA=abrir ARQUIVO[.]qvg \\[--como-gravado\\];--como-gravado +mostra os valores como estão no arquivo"
+    "-DSAIDA=abrir ARQUIVO[.]qvg[|]ARQUIVO[.]qvj \\[--como-gravado\\];--como-gravado +mostra os valores como estão no arquivo"
     -P ${verifica})
 add_test(NAME cli_exportar_recusa_arquivo_ausente
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
@@ -50,3 +50,18 @@ add_test(NAME cli_exportar_gravacao_inteira
 set_tests_properties(cli_abrir_mostra_cabecalho cli_abrir_como_gravado cli_abrir_recusa_entrada_invalida
   cli_abrir_recusa_data_invalida cli_abrir_recusa_arquivo_ausente cli_abrir_uso_incorreto
   cli_abrir_ajuda cli_exportar_recusa_arquivo_ausente cli_exportar_gravacao_inteira PROPERTIES LABELS "core;cli" TIMEOUT 90)
+
+# A merged graph: the axes' units, each entry's channels, interval and
+# reading count, the same from a file written under "," and under ".".
+foreach(variante tres-gravacoes tres-gravacoes-ponto)
+  add_test(NAME cli_abrir_juncao_${variante}
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+      "-DARGS=abrir;${CMAKE_CURRENT_LIST_DIR}/../qvj/${variante}.qvj" -DCODIGO=0
+      "-DSAIDA=^UnidadeEixoEsquerdo: °C\nUnidadeEixoDireito: %\nNumEntradas: 3\nEntrada 1\n  NumCanais: 2\n  NomeCanal1: Forno A\n  NomeCanal2: Forno B\n;  EscalaMin: 20\n  EscalaMax: 250\n  Inicio: 05/03/2024 08:00:00\n  Fim: 05/03/2024 08:10:00\n  NumLeituras: 11\nEntrada 2\n"
+      -P ${verifica})
+  set_tests_properties(cli_abrir_juncao_${variante} PROPERTIES LABELS "core;cli" TIMEOUT 90)
+endforeach()
+add_test(NAME cli_abrir_juncao_recusada
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=abrir;${amostra}.qvj" -DCODIGO=1
+    "-DERROS=^quorvane-cli abrir: Arquivo não existe!\n$" -P ${verifica})
+set_tests_properties(cli_abrir_juncao_recusada PROPERTIES LABELS "core;cli" TIMEOUT 90)

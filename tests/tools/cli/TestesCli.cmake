@@ -111,3 +111,42 @@ if(UNIX AND TARGET quorvane-tarvek-sim)
       $<TARGET_FILE:quorvane-cli>)
   set_tests_properties(cli_coletar_pelo_terminal PROPERTIES LABELS "core;cli" TIMEOUT 90)
 endif()
+
+# imprimir: charts and reports as PDF, without a screen; only where the
+# windows are built. The recording and merged graph of tests/documents.
+if(TARGET quorvane_views)
+  set(imprimir_sh ${CMAKE_CURRENT_LIST_DIR}/VerificaImprimirCli.sh)
+  set(amostra ${PROJECT_SOURCE_DIR}/tests/documents/cli/amostra.qvg)
+  set(juncao ${PROJECT_SOURCE_DIR}/tests/documents/qvj/tres-gravacoes.qvj)
+  add_test(NAME cli_imprimir_grafico
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} - 1 "Câmara fria" "Temp \\(°C \\)"
+      "Pressão \\(bar \\)")
+  add_test(NAME cli_imprimir_grafico_e_relatorios
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 3 "Câmara fria"
+      "Informações Gerais" "Número de Série: +00010010" "Total de Aquisições: 4" "Tabela de Aquisições"
+      "Num. Registro +Horário +Data +Canal 1 +Canal 2" "00001 +10:00:00 +02/01/2000 +23,46 +-1,50"
+      "00004 +10:00:30 +02/01/2000 +-7,25 +12,50" "Página: +1")
+  add_test(NAME cli_imprimir_juncao
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${juncao} - 1 "Forno A\\(°C\\)" "Umidade\\(%\\)"
+      "08:00:00")
+  set_tests_properties(cli_imprimir_grafico cli_imprimir_grafico_e_relatorios cli_imprimir_juncao
+    PROPERTIES LABELS "gui;cli" TIMEOUT 90 SKIP_RETURN_CODE 77)
+
+  add_test(NAME cli_imprimir_relatorio_so_de_gravacao
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+      "-DARGS=imprimir;${juncao};--pdf;nao-escrito.pdf;--relatorio" -DCODIGO=2
+      "-DERROS=^quorvane-cli imprimir: --relatorio vale só para arquivos [.]qvg\n$" -P ${verifica})
+  add_test(NAME cli_imprimir_sem_pdf
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=imprimir;${amostra}" -DCODIGO=2
+      "-DERROS=^quorvane-cli imprimir: informe o arquivo PDF de saída [(]--pdf[)]\n$" -P ${verifica})
+  add_test(NAME cli_imprimir_arquivo_ausente
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+      "-DARGS=imprimir;nao-existe.qvj;--pdf;nao-escrito.pdf" -DCODIGO=1
+      "-DERROS=^quorvane-cli imprimir: Arquivo não existe!\n$" -P ${verifica})
+  add_test(NAME cli_imprimir_pdf_impossivel
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+      "-DARGS=imprimir;${amostra};--pdf;${CMAKE_CURRENT_BINARY_DIR}/nao/existe/saida.pdf;--relatorio" -DCODIGO=1
+      "-DERROS=^quorvane-cli imprimir: não foi possível escrever [^\n]+saida[.]pdf\n$" -P ${verifica})
+  set_tests_properties(cli_imprimir_relatorio_so_de_gravacao cli_imprimir_sem_pdf cli_imprimir_arquivo_ausente
+    cli_imprimir_pdf_impossivel PROPERTIES LABELS "gui;cli" TIMEOUT 90 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endif()

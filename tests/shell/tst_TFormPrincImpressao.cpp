@@ -1,0 +1,108 @@
+// "Imprimir" on a graph's readings list or general parameters: the print
+// preview of that view's report, for the graph the view belongs to.
+#include "BancadaPrinc.h"
+
+#include "DataHora.h"
+#include "JanelaFilha.h"
+#include "TFormGrafico.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+TAquisicao documento(int entradas)
+{
+    TAquisicao a;
+    a.Titulo = QStringLiteral("Forno");
+    a.NumCanais = 2;
+    a.SensorCanal1 = 9;
+    a.SensorCanal2 = 9;
+    a.defineIntervalo(10);
+    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
+    for (int i = 0; i < entradas; ++i)
+        a.adicionaLeitura(20 + i, 50 - i);
+    return a;
+}
+
+QMdiSubWindow *vistaDe(TFormPrinc &princ, TipoJanela tipo, int ordem)
+{
+    int vistas = 0;
+    for (QMdiSubWindow *s : princ.mdiArea()->subWindowList())
+        if (tipoJanela(s) == tipo && vistas++ == ordem)
+            return s;
+    return nullptr;
+}
+
+}  // namespace
+
+class TestTFormPrincImpressao : public QObject
+{
+    Q_OBJECT
+private slots:
+    void imprimirNaVistaMostraAPrevia_data();
+    void imprimirNaVistaMostraAPrevia();
+};
+
+void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<int>("paginas");
+    // The second graph's list: 50 entries, two pages; the first has 10.
+    QTest::newRow("readings list") << int(TipoJanela::Dados) << "Tabela de Aquisições" << 2;
+    QTest::newRow("general parameters") << int(TipoJanela::Informacoes) << "Informações Gerais" << 1;
+}
+
+void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, titulo);
+    QFETCH(int, paginas);
+    BancadaPrinc b({});
+    b.princ->resize(1000, 700);
+    b.mostra();
+    b.mensagens.registro.clear();  // the formula library's absence
+    b.princ->NovoGrafico(QStringLiteral("Forno A"), documento(10), true);
+    b.princ->NovoGrafico(QStringLiteral("Forno B"), documento(50), true);
+    QTemporaryDir pasta;
+    b.princ->impressora().setOutputFormat(QPrinter::PdfFormat);
+    b.princ->impressora().setOutputFileName(pasta.filePath(QStringLiteral("saida.pdf")));
+
+    QMdiSubWindow *vista = vistaDe(*b.princ, TipoJanela(tipo), 1);
+    QVERIFY(vista);
+    b.princ->mdiArea()->setActiveSubWindow(vista);
+    QCoreApplication::processEvents();
+    QVERIFY(b.item("ItemImprimir")->isEnabled());
+    QVERIFY(b.botao("SpeedButtonImprimir")->isEnabled());
+
+    QString mostrado;
+    int contadas = -1;
+    QTimer::singleShot(0, this, [&] {
+        auto *d = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        mostrado = d->windowTitle();
+        if (auto *p = d->findChild<QPrintPreviewWidget *>())
+            contadas = p->pageCount();
+        d->reject();
+    });
+    b.item("ItemImprimir")->trigger();
+    QCOMPARE(mostrado, titulo);
+    QCOMPARE(contadas, paginas);
+    QVERIFY(b.mensagens.registro.isEmpty());
+    // Closing the preview prints nothing.
+    QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("saida.pdf"))));
+    for (QMdiSubWindow *s : b.princ->mdiArea()->subWindowList())
+        if (auto *g = qobject_cast<TFormGrafico *>(s->widget()))
+            g->Seta_Modo_Arq(true);
+}
+
+QTEST_MAIN(TestTFormPrincImpressao)
+#include "tst_TFormPrincImpressao.moc"

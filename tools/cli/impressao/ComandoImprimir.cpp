@@ -1,0 +1,179 @@
+#include "ComandoImprimir.h"
+
+#include "Ambiente.h"
+#include "Catalogo.h"
+#include "ConfigRegional.h"
+#include "DocumentoCli.h"
+#include "JuncaoCli.h"
+#include "LinhasLeituras.h"
+#include "OpcoesLinha.h"
+#include "RelatorioTexto.h"
+#include "RelogioQt.h"
+#include "SeamsConsole.h"
+#include "TFormGrafico.h"
+#include "TFormJuncao.h"
+#include "TFrmImpressao.h"
+#include "TextoInformacoes.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+
+// What the command draws with: the console's messages, the computer's
+// clock (the reports' date and time), the default texts, the system's
+// regional settings.
+struct AmbienteImpressao
+{
+    explicit AmbienteImpressao(const Console &console)
+        : mensagens(console)
+    {
+        ambiente.mensagens = &mensagens;
+        ambiente.relogio = &relogio;
+        ambiente.catalogo = &catalogo;
+        ambiente.regional = &regional;
+    }
+
+    MensagensConsole mensagens;
+    RelogioQt relogio;
+    Catalogo catalogo;
+    ConfigRegional regional = ConfigRegional::doSistema();
+    Ambiente ambiente;
+};
+
+// The chart lays itself out for the size it has on screen: the window is
+// shown (never on a screen) at the size it opens with, as in the program.
+void poeEmTamanho(QWidget &janela)
+{
+    janela.setAttribute(Qt::WA_DontShowOnScreen);
+    janela.resize(janela.sizeHint());
+    janela.show();
+    QCoreApplication::processEvents();
+}
+
+// The general parameters and then the readings, each a report of its own
+// after the pages printed so far, through their temporary files.
+bool imprimeRelatorios(
+    const TAquisicao &aquisicao, const Ambiente &ambiente, QPainter &pintor, QPrinter &impressora)
+{
+    QTemporaryDir pasta;
+    if (!pasta.isValid())
+        return false;
+    const QString informacoes
+        = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Informacoes));
+    const QString leituras = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Leituras));
+    if (!RelatorioTexto::gravaInformacoes(
+            informacoes, Atualiza_Informacoes(aquisicao, *ambiente.catalogo, *ambiente.regional))
+        || !RelatorioTexto::gravaLeituras(
+            leituras, LinhasLeituras(aquisicao, *ambiente.catalogo, *ambiente.regional)))
+        return false;
+    TFrmImpressao::usaPagina(impressora);
+    TFrmImpressao relatorioInformacoes(
+        ambiente, RelatorioTexto::Modo::Informacoes, ambiente.catalogo->texto(188), informacoes);
+    TFrmImpressao relatorioLeituras(
+        ambiente, RelatorioTexto::Modo::Leituras, ambiente.catalogo->texto(186), leituras);
+    return relatorioInformacoes.imprimeApos(pintor, impressora)
+        && relatorioLeituras.imprimeApos(pintor, impressora);
+}
+
+bool imprimeGravacao(
+    const TAquisicao &aquisicao, bool relatorio, const Ambiente &ambiente, QPrinter &impressora)
+{
+    TFormGrafico janela(ambiente, {});
+    janela.Seta_Aquisicao(aquisicao);
+    poeEmTamanho(janela);
+    if (!relatorio) {
+        janela.PrintGrafico(impressora);
+        return true;
+    }
+    impressora.setPageOrientation(QPageLayout::Landscape);
+    QPainter pintor;
+    if (!pintor.begin(&impressora))
+        return false;
+    janela.PrintGrafico(impressora, pintor);
+    const bool ok = imprimeRelatorios(janela.aquisicao(), ambiente, pintor, impressora);
+    return pintor.end() && ok;
+}
+
+void imprimeJuncao(const ArquivoQvj::Juncao &juncao, const Ambiente &ambiente, QPrinter &impressora)
+{
+    TFormJuncao janela(ambiente, {});
+    janela.MontaGrafico(juncao.entradas, true, juncao.UnidadeEixoEsquerdo, juncao.UnidadeEixoDireito);
+    poeEmTamanho(janela);
+    janela.PrintGrafico(impressora);
+}
+
+QString problemaDeUso(OpcoesLinha &opcoes, const QString &pdf, bool relatorio)
+{
+    const QStringList arquivos = opcoes.sobras();
+    if (!opcoes.erro().isEmpty())
+        return opcoes.erro();
+    for (const QString &a : arquivos)
+        if (a.startsWith(QLatin1String("--")))
+            return QStringLiteral("argumento não reconhecido: ") + a;
+    if (arquivos.size() != 1)
+        return QStringLiteral("informe um arquivo .qvg ou .qvj");
+    if (pdf.isEmpty())
+        return QStringLiteral("informe o arquivo PDF de saída (--pdf)");
+    if (relatorio && JuncaoCli::ehJuncao(arquivos.first()))
+        return QStringLiteral("--relatorio vale só para arquivos .qvg");
+    return {};
+}
+
+int executaImprimir(const QStringList &argumentos, Console &console)
+{
+    OpcoesLinha opcoes(argumentos);
+    const QString pdf = opcoes.valor(QStringLiteral("pdf"));
+    const bool relatorio = opcoes.sinal(QStringLiteral("relatorio"));
+    const QString problema = problemaDeUso(opcoes, pdf, relatorio);
+    if (!problema.isEmpty()) {
+        console.falha(problema);
+        return Saida::Uso;
+    }
+    const QString arquivo = opcoes.sobras().first();
+    AmbienteImpressao amb(console);
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(pdf);
+    impressora.setDocName(QFileInfo(arquivo).fileName());
+    QFile::remove(pdf);
+    bool ok = true;
+    if (JuncaoCli::ehJuncao(arquivo)) {
+        const auto juncao = JuncaoCli::le(arquivo, amb.regional, console);
+        if (!juncao)
+            return Saida::Falha;
+        imprimeJuncao(*juncao, amb.ambiente, impressora);
+    } else {
+        const auto aquisicao = DocumentoCli::le(arquivo, amb.regional, console, false);
+        if (!aquisicao)
+            return Saida::Falha;
+        ok = imprimeGravacao(*aquisicao, relatorio, amb.ambiente, impressora);
+    }
+    if (!ok || QFileInfo(pdf).size() == 0) {
+        console.falha(QStringLiteral("não foi possível escrever ") + pdf);
+        return Saida::Falha;
+    }
+    return Saida::Sucesso;
+}
+
+}  // namespace
+
+Comando ComandoImprimir()
+{
+    return { QStringLiteral("imprimir"),
+        QStringLiteral("imprime o gráfico de um arquivo .qvg ou .qvj num PDF, sem tela"),
+        QStringLiteral("imprimir ARQUIVO.qvg|ARQUIVO.qvj --pdf SAIDA.pdf [--relatorio]"),
+        QStringLiteral("Escreve o gráfico como \"Imprimir\" o imprime: uma página em paisagem, o\n"
+                       "canal 2 tracejado e, num gráfico de junção, as oito séries em traços\n"
+                       "diferentes. Não precisa de tela. Um arquivo recusado mostra a mensagem\n"
+                       "do programa (\"quorvane-cli imprimir: <mensagem>\" em stderr) e termina com\n"
+                       "o código 1.\n"
+                       "\n"
+                       "  --pdf SAIDA.pdf   o arquivo PDF a escrever (substituído se existir)\n"
+                       "  --relatorio       depois do gráfico, os relatórios dos parâmetros gerais e\n"
+                       "                    da tabela de aquisições, em páginas Carta (só .qvg)"),
+        executaImprimir };
+}
