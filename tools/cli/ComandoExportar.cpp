@@ -1,6 +1,7 @@
 #include "ComandoExportar.h"
 
 #include "Ambiente.h"
+#include "AmbienteArquivos.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DocumentoCli.h"
@@ -88,13 +89,9 @@ int executaExportar(const QStringList &argumentos, Console &console)
         console.falha(erro);
         return Saida::Uso;
     }
-    const ConfigRegional regional = ConfigRegional::doSistema();
-    const Catalogo catalogo;
-    MensagensConsole mensagens(console);
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.catalogo = &catalogo;
-    ambiente.regional = &regional;
+    const AmbienteArquivos seams(console);
+    const Ambiente &ambiente = seams.ambiente;
+    const ConfigRegional &regional = seams.regional;
     const auto aquisicao = DocumentoCli::le(pedido.arquivo, regional, console, true);
     if (!aquisicao)
         return Saida::Falha;

@@ -1,6 +1,7 @@
 #include "ComandoGrafico.h"
 
 #include "Ambiente.h"
+#include "AmbienteArquivos.h"
 #include "ArquivoQvj.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
@@ -150,13 +151,8 @@ int executaGrafico(const QStringList &argumentos, Console &console)
         console.falha(erro);
         return Saida::Uso;
     }
-    const ConfigRegional regional = ConfigRegional::doSistema();
-    const Catalogo catalogo;
-    MensagensConsole mensagens(console);
-    Ambiente ambiente;
-    ambiente.mensagens = &mensagens;
-    ambiente.catalogo = &catalogo;
-    ambiente.regional = &regional;
+    const AmbienteArquivos seams(console);
+    const Ambiente &ambiente = seams.ambiente;
     return desenha(pedido, ambiente, console);
 }
 

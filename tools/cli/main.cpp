@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     Console console { saida, erros };
 
     const QList<Comando> lista = comandos();
-    QStringList argumentos = app->arguments().mid(1);
+    QStringList argumentos = app.arguments().mid(1);
     if (argumentos.isEmpty()) {
         mostraAjudaGeral(erros, lista);
         return Saida::Uso;

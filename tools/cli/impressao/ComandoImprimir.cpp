@@ -1,6 +1,7 @@
 #include "ComandoImprimir.h"
 
 #include "Ambiente.h"
+#include "AmbienteArquivos.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DocumentoCli.h"
@@ -22,27 +23,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// What the command draws with: the console's messages, the computer's
-// clock (the reports' date and time), the default texts, the system's
-// regional settings.
-struct AmbienteImpressao
-{
-    explicit AmbienteImpressao(const Console &console)
-        : mensagens(console)
-    {
-        ambiente.mensagens = &mensagens;
-        ambiente.relogio = &relogio;
-        ambiente.catalogo = &catalogo;
-        ambiente.regional = &regional;
-    }
-
-    MensagensConsole mensagens;
-    RelogioQt relogio;
-    Catalogo catalogo;
-    ConfigRegional regional = ConfigRegional::doSistema();
-    Ambiente ambiente;
-};
 
 // The chart lays itself out for the size it has on screen: the window is
 // shown (never on a screen) at the size it opens with, as in the program.
@@ -134,7 +114,7 @@ int executaImprimir(const QStringList &argumentos, Console &console)
         return Saida::Uso;
     }
     const QString arquivo = opcoes.sobras().first();
-    AmbienteImpressao amb(console);
+    AmbienteArquivos amb(console);
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(pdf);
