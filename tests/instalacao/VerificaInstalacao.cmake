@@ -28,9 +28,14 @@ set(bin ${PREFIXO}/${BINDIR})
 # The language library where the program looks for its libraries
 # (bin/ + the relative folder it was built with).
 get_filename_component(bibliotecas "${bin}/${PASTA_BIBLIOTECAS}" ABSOLUTE)
+# The formula library in the same folder, when it was built.
+if(FORMULAS)
+  set(formulas ${bibliotecas}/${FORMULAS})
+endif()
 foreach(arquivo
     ${bin}/quorvane ${bin}/quorvane-cli ${bin}/quorvane-tarvek-sim
     ${bibliotecas}/ingles/liblanguage.so
+    ${formulas}
     ${PREFIXO}/${DATADIR}/applications/quorvane.desktop
     ${PREFIXO}/${DATADIR}/mime/packages/quorvane.xml
     ${PREFIXO}/${DATADIR}/icons/hicolor/scalable/apps/quorvane.svg
