@@ -2,6 +2,7 @@
 #include "ArquivoQvg.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "LinhasTeste.h"
 #include "NumeracaoGraficos.h"
 #include "Real48.h"
 #include "Windows1252.h"
@@ -88,13 +89,6 @@ namespace {
 const QString kNaoExiste = QStringLiteral("Arquivo não existe!");
 const QString kFormato = QStringLiteral("Formato de arquivo inválido. Verifique sua configuração");
 
-ConfigRegional regional(QChar separador)
-{
-    ConfigRegional r = ConfigRegional::portuguesBrasil();
-    r.separadorDecimal = separador;
-    return r;
-}
-
 // A two-channel document of three entries, as a collection would give it.
 TAquisicao exemplo()
 {
@@ -140,31 +134,9 @@ QStringList linhasExemplo()
         "113" };
 }
 
-QByteArray arquivo(const QStringList &linhas)
-{
-    QByteArray b;
-    for (const QString &l : linhas)
-        b += Windows1252::codifica(l) + "\r\n";
-    return b;
-}
-
-QStringList linhasDe(const QByteArray &bytes)
-{
-    QStringList l = Windows1252::decodifica(bytes).split(QStringLiteral("\r\n"));
-    if (!l.isEmpty() && l.last().isEmpty())
-        l.removeLast();
-    return l;
-}
-
 ArquivoQvg::Resultado le(const QStringList &linhas, QChar separador = u',')
 {
     return ArquivoQvg::le(arquivo(linhas), regional(separador));
-}
-
-QByteArray conteudoDe(const QString &caminho)
-{
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ArquivoQvj.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "LinhasTeste.h"
 #include "Windows1252.h"
 
 #include <QDir>
@@ -14,13 +15,6 @@
 namespace {
 
 using ArquivoQvj::Erro;
-
-ConfigRegional regional(QChar separador)
-{
-    ConfigRegional r = ConfigRegional::portuguesBrasil();
-    r.separadorDecimal = separador;
-    return r;
-}
 
 double instante(int dia, int hora, int minuto, int segundo)
 {
@@ -70,23 +64,9 @@ QStringList linhasExemplo()
         "07/03/2024", "00:00:01", "2", "45,50", "0,00", "46,00", "0,00" };
 }
 
-QByteArray arquivo(const QStringList &linhas)
-{
-    QByteArray b;
-    for (const QString &l : linhas)
-        b += Windows1252::codifica(l) + "\r\n";
-    return b;
-}
-
 ArquivoQvj::Resultado le(const QStringList &linhas, QChar separador = u',')
 {
     return ArquivoQvj::le(arquivo(linhas), regional(separador));
-}
-
-QByteArray conteudoDe(const QString &caminho)
-{
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace

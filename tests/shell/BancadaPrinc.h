@@ -8,6 +8,7 @@
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
 #include "Fakes.h"
+#include "TFormGrafico.h"
 #include "TFormPrinc.h"
 #include "TMSCommRoteador.h"
 #include "TMSCommSimulado.h"
@@ -17,6 +18,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -73,6 +76,32 @@ struct BancadaPrinc
     {
         princ->show();
         QCoreApplication::processEvents();
+    }
+
+    // For the tests of the graph commands: the window at 1000 by 700 with
+    // the test's file dialogs, shown, and the messages of its start-up
+    // forgotten.
+    static std::unique_ptr<BancadaPrinc> comGraficos(IDialogosArquivo *dialogos)
+    {
+        auto b = std::make_unique<BancadaPrinc>(QStringList {});
+        b->princ->defineDialogos(dialogos);
+        b->princ->resize(1000, 700);
+        b->mostra();
+        b->mensagens.registro.clear();
+        return b;
+    }
+
+    // Lets the frame go without save questions: every graph counts as
+    // saved, and a question still asked (a merged window's) is answered No.
+    void encerraSemPerguntas()
+    {
+        mensagens.respostasSimNaoCancela.clear();
+        for (int i = 0; i < 20; ++i)
+            mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Nao);
+        for (QMdiSubWindow *s : princ->mdiArea()->subWindowList()) {
+            if (auto *g = qobject_cast<TFormGrafico *>(s->widget()))
+                g->Seta_Modo_Arq(true);
+        }
     }
 
     QAction *item(const char *nome) const { return princ->findChild<QAction *>(QString::fromLatin1(nome)); }

@@ -79,22 +79,12 @@ private:
 void TestTFormPrincFormatos::init()
 {
     m_dialogos = DialogosArquivoFalsos();
-    m_b = std::make_unique<BancadaPrinc>(QStringList {});
-    m_b->princ->defineDialogos(&m_dialogos);
-    m_b->princ->resize(1000, 700);
-    m_b->mostra();
-    m_b->mensagens.registro.clear();
+    m_b = BancadaPrinc::comGraficos(&m_dialogos);
 }
 
 void TestTFormPrincFormatos::cleanup()
 {
-    // No save questions while the frame goes.
-    m_b->mensagens.respostasSimNaoCancela.clear();
-    for (int i = 0; i < 20; ++i)
-        m_b->mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Nao);
-    for (QMdiSubWindow *s : m_b->princ->mdiArea()->subWindowList())
-        if (auto *g = qobject_cast<TFormGrafico *>(s->widget()))
-            g->Seta_Modo_Arq(true);
+    m_b->encerraSemPerguntas();
     m_b.reset();
 }
 

@@ -83,19 +83,12 @@ private:
 void TestTFormPrincGraficos::init()
 {
     m_dialogos = DialogosArquivoFalsos();
-    m_b = std::make_unique<BancadaPrinc>(QStringList {});
-    m_b->princ->defineDialogos(&m_dialogos);
-    m_b->princ->resize(1000, 700);
-    m_b->mostra();
-    m_b->mensagens.registro.clear();
+    m_b = BancadaPrinc::comGraficos(&m_dialogos);
 }
 
 void TestTFormPrincGraficos::cleanup()
 {
-    // No save questions while the frame goes.
-    for (QMdiSubWindow *s : m_b->princ->mdiArea()->subWindowList())
-        if (auto *g = qobject_cast<TFormGrafico *>(s->widget()))
-            g->Seta_Modo_Arq(true);
+    m_b->encerraSemPerguntas();
     m_b.reset();
 }
 
