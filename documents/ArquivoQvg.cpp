@@ -80,10 +80,10 @@ Erro leEntradas(LeitorLinhas &l, int32_t n, char separador, TAquisicao &a)
     for (int32_t i = 0; i < n; ++i) {
         if (l.noFim())
             return Erro::FormatoInvalido;
-        const auto c1 = LinhaNumerica::valor(l.proxima(), separador);
+        const auto c1 = l.proximoValor(separador);
         if (!c1 || l.noFim())
             return Erro::FormatoInvalido;
-        const auto c2 = LinhaNumerica::valor(l.proxima(), separador);
+        const auto c2 = l.proximoValor(separador);
         if (!c2)
             return Erro::FormatoInvalido;
         a.adicionaLeitura(*c1, *c2);

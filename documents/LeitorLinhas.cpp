@@ -123,7 +123,79 @@ std::optional<double> converte(std::string_view t)
     return v;
 }
 
+// The entries' usual form, [+-]digits[separator digits] with at most 15
+// digits: its value is the digits as an integer over a power of ten, both
+// exact in a double, so the one division rounds as from_chars would.
+struct NumeroCurto
+{
+    bool negativo = false;
+    uint64_t inteiro = 0;
+    int digitos = 0;
+    int casas = -1;  // digits after the separator; -1 before it
+};
+
+// The separators of the short form: "." and "," both when the regional
+// separator is one of them; none (the general way) when it could be taken
+// for a digit or a sign.
+bool separadoresCurtos(char separadorDecimal, char &um, char &outro)
+{
+    const bool ambos = separadorDecimal == '.' || separadorDecimal == ',';
+    um = ambos ? '.' : separadorDecimal;
+    outro = ambos ? ',' : separadorDecimal;
+    return !ehDigito(separadorDecimal) && separadorDecimal != '-' && separadorDecimal != '+';
+}
+
+// Reads the short form from p on, as far as it goes; returns where it
+// stopped.
+const char *leCurto(const char *p, const char *fim, char um, char outro, NumeroCurto &n)
+{
+    if (p < fim && (*p == '-' || *p == '+'))
+        n.negativo = *p++ == '-';
+    for (; p < fim; ++p) {
+        const unsigned digito = unsigned(uchar(*p)) - '0';
+        if (digito < 10) {
+            n.inteiro = n.inteiro * 10 + digito;
+            ++n.digitos;
+            n.casas += n.casas >= 0 ? 1 : 0;
+        } else if (n.casas < 0 && (*p == um || *p == outro)) {
+            n.casas = 0;
+        } else {
+            break;
+        }
+    }
+    return p;
+}
+
+std::optional<double> valorCurto(const NumeroCurto &n)
+{
+    static constexpr double kPotencias[]
+        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
+    if (n.digitos == 0 || n.digitos > 15)
+        return std::nullopt;
+    const double v = double(n.inteiro) / kPotencias[std::max(0, n.casas)];
+    return n.negativo ? -v : v;
+}
+
 }  // namespace
+
+std::optional<double> LeitorLinhas::proximoValor(char separadorDecimal)
+{
+    char um = 0;
+    char outro = 0;
+    NumeroCurto n;
+    const char *p = m_pos;
+    if (separadoresCurtos(separadorDecimal, um, outro))
+        p = leCurto(p, m_fim, um, outro, n);
+    const auto v = p == m_fim || *p == '\r' || *p == '\n' ? valorCurto(n) : std::nullopt;
+    if (!v)
+        return LinhaNumerica::valor(proxima(), separadorDecimal);
+    if (p < m_fim && *p == '\r')
+        ++p;
+    if (p < m_fim && *p == '\n')
+        ++p;
+    m_pos = p;
+    return v;
+}
 
 namespace LinhaNumerica {
 
@@ -175,6 +247,14 @@ std::optional<double> valor(std::string_view linha, char separadorDecimal)
     linha = semBrancos(linha.substr(0, sizeof copia));
     if (linha.empty())
         return std::nullopt;
+    char um = 0;
+    char outro = 0;
+    NumeroCurto n;
+    if (separadoresCurtos(separadorDecimal, um, outro)
+        && leCurto(linha.data(), linha.data() + linha.size(), um, outro, n) == linha.data() + linha.size()) {
+        if (const auto v = valorCurto(n))
+            return v;
+    }
     const bool ambos = separadorDecimal == '.' || separadorDecimal == ',';
     for (size_t i = 0; i < linha.size(); ++i) {
         char c = linha[i];

@@ -21,6 +21,9 @@ public:
     // Bytes not yet read.
     qsizetype restante() const { return m_fim - m_pos; }
     std::string_view proxima();
+    // The next line as an entry value (LinhaNumerica::valor); the usual
+    // short form is read in the same pass that finds the line's end.
+    std::optional<double> proximoValor(char separadorDecimal);
 
 private:
     const char *m_pos;

@@ -2,6 +2,7 @@
 #include "ArquivoQvg.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "LeitorLinhas.h"
 #include "LinhasTeste.h"
 #include "NumeracaoGraficos.h"
 #include "Real48.h"
@@ -10,9 +11,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <sys/resource.h>
 
@@ -154,6 +158,7 @@ private slots:
     void leAsLinhasNaOrdem();
     void leValoresComVirgulaOuPonto_data();
     void leValoresComVirgulaOuPonto();
+    void valoresDoArquivoComoAConversaoGeral();
     void leLinhasNumericasComTolerancia_data();
     void leLinhasNumericasComTolerancia();
     void recusa_data();
@@ -315,6 +320,47 @@ void tst_ArquivoQvg::leValoresComVirgulaOuPonto()
     const auto r = le(linhas, separador);
     QCOMPARE(r.erro, ArquivoQvg::Erro::Nenhum);
     QCOMPARE(r.aquisicao.leitura(0).Canal1(), Real48::arredonda(valor));
+}
+
+// The entries' values, of up to 17 digits with up to 8 decimals under each
+// kind of separator, are the doubles the general conversion gives, to the
+// last bit (the usual short form takes a quicker way).
+void tst_ArquivoQvg::valoresDoArquivoComoAConversaoGeral()
+{
+    QRandomGenerator aleatorio(17);
+    for (const char separador : { ',', '.', ';' }) {
+        for (int k = 0; k < 20000; ++k) {
+            const int digitos = 1 + k % 17;
+            const int casas = std::min(digitos, int(aleatorio.bounded(9)));
+            std::string texto = k % 3 == 0 ? "-" : (k % 7 == 0 ? "+" : "");
+            for (int d = 0; d < digitos; ++d) {
+                if (d == digitos - casas)
+                    texto += separador == ';' ? ';' : (k % 2 ? ',' : '.');
+                texto += char('0' + aleatorio.bounded(10));
+            }
+            std::string comPonto = texto;
+            std::replace_if(
+                comPonto.begin(), comPonto.end(), [](char c) { return c == ',' || c == ';'; }, '.');
+            double esperado = 0;
+            std::from_chars(
+                comPonto.c_str() + (comPonto[0] == '+'), comPonto.c_str() + comPonto.size(), esperado);
+            const auto lido = LinhaNumerica::valor(texto, separador);
+            QVERIFY2(lido && std::memcmp(&*lido, &esperado, sizeof esperado) == 0, texto.c_str());
+            // Read from a file's lines, with each kind of line end (and a
+            // blank, the general way): the value, then the next line.
+            const char *const fins[] = { "\r\n", "\n", "\r", " \r\n" };
+            const std::string linhas = texto + fins[k % 4] + "7\r\n";
+            LeitorLinhas leitor(linhas.data(), qsizetype(linhas.size()));
+            const auto doArquivo = leitor.proximoValor(separador);
+            QVERIFY2(doArquivo && std::memcmp(&*doArquivo, &esperado, sizeof esperado) == 0, linhas.c_str());
+            QCOMPARE(leitor.proxima(), std::string_view("7"));
+            // Under another regional separator a point is no separator.
+            if (separador == ';' && casas > 0) {
+                LeitorLinhas comPontoNoArquivo(comPonto.data(), qsizetype(comPonto.size()));
+                QVERIFY2(!comPontoNoArquivo.proximoValor(separador), comPonto.c_str());
+            }
+        }
+    }
 }
 
 void tst_ArquivoQvg::leLinhasNumericasComTolerancia_data()
