@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 SerieLinhas::SerieLinhas(QCPGraph *grafico, EixoGrafico horizontal, EixoGrafico vertical)
     : m_grafico(grafico)
@@ -61,6 +62,8 @@ void SerieLinhas::defineLinha(Qt::PenStyle estilo, int largura)
 
 void SerieLinhas::mudou()
 {
+    m_blocosValidos = false;
+    m_blocos.clear();
     m_faixaYValida = false;
     m_amostraValida = false;
     m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
@@ -73,6 +76,7 @@ void SerieLinhas::limpa()
     m_quantosFonte = -1;
     m_fonteX = nullptr;
     m_fonteY = nullptr;
+    m_colunaY = {};
     m_rotulos.clear();
     m_fonte = nullptr;
     m_grafico->data()->clear();
@@ -92,11 +96,12 @@ void SerieLinhas::adiciona(double x, double y, const QString &rotulo)
         // Points appended to a source: the series holds them from then on.
         for (int i = 0; i < m_quantosFonte; ++i) {
             m_x.append(m_fonteX(i));
-            m_y.append(m_fonteY(i));
+            m_y.append(SerieLinhas::y(i));
         }
         m_quantosFonte = -1;
         m_fonteX = nullptr;
         m_fonteY = nullptr;
+        m_colunaY = {};
     }
     m_x.append(x);
     m_y.append(y);
@@ -115,6 +120,7 @@ void SerieLinhas::defineDados(const QVector<double> &x, const QVector<double> &y
     m_quantosFonte = -1;
     m_fonteX = nullptr;
     m_fonteY = nullptr;
+    m_colunaY = {};
     m_rotulos.clear();
     mudou();
 }
@@ -126,6 +132,19 @@ void SerieLinhas::defineFonte(int quantos, std::function<double(int)> x, std::fu
     m_quantosFonte = std::max(0, quantos);
     m_fonteX = std::move(x);
     m_fonteY = std::move(y);
+    m_colunaY = {};
+    m_rotulos.clear();
+    mudou();
+}
+
+void SerieLinhas::defineFonte(int quantos, std::function<double(int)> x, Coluna y)
+{
+    m_x.clear();
+    m_y.clear();
+    m_quantosFonte = std::max(0, quantos);
+    m_fonteX = std::move(x);
+    m_fonteY = nullptr;
+    m_colunaY = std::move(y);
     m_rotulos.clear();
     mudou();
 }
@@ -144,11 +163,6 @@ int SerieLinhas::quantidade() const
 double SerieLinhas::x(int i) const
 {
     return m_quantosFonte >= 0 ? m_fonteX(i) : m_x[i];
-}
-
-double SerieLinhas::y(int i) const
-{
-    return m_quantosFonte >= 0 ? m_fonteY(i) : m_y[i];
 }
 
 QString SerieLinhas::rotulo(int i) const
@@ -170,22 +184,81 @@ bool SerieLinhas::faixaX(double &menor, double &maior) const
 bool SerieLinhas::faixaY(double &menor, double &maior) const
 {
     if (!m_faixaYValida) {
-        bool achou = false;
-        const int n = quantidade();
-        for (int i = 0; i < n; ++i) {
-            const double v = y(i);
-            if (std::isnan(v))
-                continue;
-            m_menorY = achou ? std::min(m_menorY, v) : v;
-            m_maiorY = achou ? std::max(m_maiorY, v) : v;
-            achou = true;
-        }
-        m_temFaixaY = achou;
+        int baixo = 0;
+        int alto = 0;
+        double vBaixo = qQNaN();
+        double vAlto = qQNaN();
+        extremos(0, quantidade(), baixo, alto, vBaixo, vAlto);
+        m_temFaixaY = !std::isnan(vBaixo);
+        m_menorY = m_temFaixaY ? vBaixo : 0;
+        m_maiorY = m_temFaixaY ? vAlto : 0;
         m_faixaYValida = true;
     }
     menor = m_menorY;
     maior = m_maiorY;
     return m_temFaixaY;
+}
+
+const QVector<SerieLinhas::Bloco> &SerieLinhas::blocos() const
+{
+    if (!m_blocosValidos) {
+        m_blocosValidos = true;
+        m_blocos.clear();
+        const int n = quantidade();
+        m_blocos.reserve(n / kBloco + 1);
+        double valores[kBloco];
+        for (int de = 0; de < n; de += kBloco) {
+            // The extreme values first (NaN fails both comparisons), then
+            // the first point holding each.
+            const int quantos = std::min(n - de, kBloco);
+            double vBaixo = HUGE_VAL;
+            double vAlto = -HUGE_VAL;
+            for (int k = 0; k < quantos; ++k) {
+                const double v = valores[k] = y(de + k);
+                vBaixo = v < vBaixo ? v : vBaixo;
+                vAlto = v > vAlto ? v : vAlto;
+            }
+            Bloco b { de, de };
+            for (int k = quantos - 1; k >= 0; --k) {
+                b.baixo = valores[k] == vBaixo ? de + k : b.baixo;
+                b.alto = valores[k] == vAlto ? de + k : b.alto;
+            }
+            m_blocos.append(b);
+        }
+    }
+    return m_blocos;
+}
+
+void SerieLinhas::extremos(int de, int ate, int &baixo, int &alto, double &vBaixo, double &vAlto) const
+{
+    const auto considera = [&](int iBaixo, double vb, int iAlto, double va) {
+        if (vb < vBaixo || (std::isnan(vBaixo) && !std::isnan(vb))) {
+            vBaixo = vb;
+            baixo = iBaixo;
+        }
+        if (va > vAlto || (std::isnan(vAlto) && !std::isnan(va))) {
+            vAlto = va;
+            alto = iAlto;
+        }
+    };
+    const auto pontoAPonto = [&](int a, int b) {
+        for (int k = a; k < b; ++k) {
+            const double v = y(k);
+            considera(k, v, k, v);
+        }
+    };
+    // Only a range of several blocks is worth the blocks.
+    if (ate - de < 3 * kBloco) {
+        pontoAPonto(de, ate);
+        return;
+    }
+    const int primeiroBloco = (de + kBloco - 1) / kBloco;
+    const int ultimoBloco = ate / kBloco;  // past the last whole block
+    pontoAPonto(de, primeiroBloco * kBloco);
+    const QVector<Bloco> &b = blocos();
+    for (int k = primeiroBloco; k < ultimoBloco; ++k)
+        considera(b[k].baixo, y(b[k].baixo), b[k].alto, y(b[k].alto));
+    pontoAPonto(ultimoBloco * kBloco, ate);
 }
 
 // ---- what the plot draws ---------------------------------------------------------
@@ -237,19 +310,9 @@ void SerieLinhas::amostra(double menor, double maior, int colunas)
             proximo = std::min(fim, std::max(i + 1, primeiroAPartir(menor + (coluna + 1) * largura)));
         int baixo = i;
         int alto = i;
-        double vBaixo = y(i);
-        double vAlto = vBaixo;
-        for (int k = i + 1; k < proximo; ++k) {
-            const double v = y(k);
-            if (v < vBaixo) {
-                vBaixo = v;
-                baixo = k;
-            }
-            if (v > vAlto) {
-                vAlto = v;
-                alto = k;
-            }
-        }
+        double vBaixo = qQNaN();
+        double vAlto = qQNaN();
+        extremos(i, proximo, baixo, alto, vBaixo, vAlto);
         // In the order of the points, each once.
         const int marcas[] = { i, std::min(baixo, alto), std::max(baixo, alto), proximo - 1 };
         int anterior = -1;

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QVector>
 
+#include <cstring>
 #include <functional>
+#include <memory>
 
 class QCPGraph;
 
@@ -48,12 +50,30 @@ public:
     // Replaces every point by quantos points read through x and y, which
     // must stay valid as long as the series shows them.
     void defineFonte(int quantos, std::function<double(int)> x, std::function<double(int)> y);
+    // y values laid one every passo bytes from base (a field of a table of
+    // records), which dono keeps alive: read without a call per point.
+    struct Coluna
+    {
+        const char *base = nullptr;
+        qsizetype passo = 0;
+        std::shared_ptr<const void> dono;
+    };
+    void defineFonte(int quantos, std::function<double(int)> x, Coluna y);
     // Labels made on demand; replaces the stored ones.
     void defineFonteRotulos(std::function<QString(int)> fonte);
 
     int quantidade() const;
     double x(int i) const;
-    double y(int i) const;
+    double y(int i) const
+    {
+        if (m_quantosFonte < 0)
+            return m_y[i];
+        if (!m_colunaY.base)
+            return m_fonteY(i);
+        double v;
+        std::memcpy(&v, m_colunaY.base + i * m_colunaY.passo, sizeof v);
+        return v;
+    }
     bool temRotulos() const { return bool(m_fonte) || !m_rotulos.isEmpty(); }
     QString rotulo(int i) const;
 
@@ -67,6 +87,21 @@ public:
     void amostra(double menor, double maior, int colunas);
 
 private:
+    // The lowest and the highest point of a block of kBloco points (the
+    // first of equals; NaN values count as absent).
+    struct Bloco
+    {
+        int baixo;
+        int alto;
+    };
+    static constexpr int kBloco = 64;
+    // The blocks of a series of many points, made once after each change:
+    // a column then costs a look at each block it covers instead of each
+    // point, and the y range a look at each block.
+    const QVector<Bloco> &blocos() const;
+    // The lowest and highest points of [de, ate) into baixo and alto, with
+    // their values.
+    void extremos(int de, int ate, int &baixo, int &alto, double &vBaixo, double &vAlto) const;
     void mudou();
     // The first index whose x is at least alvo.
     int primeiroAPartir(double alvo) const;
@@ -79,6 +114,7 @@ private:
     int m_quantosFonte = -1;  // -1: the points are m_x and m_y
     std::function<double(int)> m_fonteX;
     std::function<double(int)> m_fonteY;
+    Coluna m_colunaY;
     QVector<QString> m_rotulos;
     std::function<QString(int)> m_fonte;
     // What the plot holds: the range and columns it was reduced for.
@@ -86,6 +122,8 @@ private:
     double m_amostraMenor = 0;
     double m_amostraMaior = 0;
     int m_amostraColunas = 0;
+    mutable QVector<Bloco> m_blocos;
+    mutable bool m_blocosValidos = false;
     // The y range, found once after each change of the points.
     mutable bool m_faixaYValida = false;
     mutable bool m_temFaixaY = false;

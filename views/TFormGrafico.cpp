@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <type_traits>
 
 namespace {
 const QString kDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
@@ -291,9 +292,13 @@ void TFormGrafico::preencheSerie(SerieLinhas *serie, int canal, bool primeira)
     }
     // The points are read from the document the window keeps.
     std::shared_ptr<const TAquisicao> doc = m_aquisicao;
+    static_assert(std::is_standard_layout_v<TLeitura> && sizeof(TLeitura) == 2 * sizeof(double));
+    SerieLinhas::Coluna valores;
+    valores.base = reinterpret_cast<const char *>(a.Leituras().data()) + (canal == 2 ? sizeof(double) : 0);
+    valores.passo = sizeof(TLeitura);
+    valores.dono = doc;
     serie->defineFonte(
-        a.NumLeituras(), [doc](int i) { return TabelaTempo::x(*doc, i); },
-        [doc, canal](int i) { return doc->leitura(i).canal(canal); });
+        a.NumLeituras(), [doc](int i) { return TabelaTempo::x(*doc, i); }, std::move(valores));
     const int largura = LarguraRotulo(a.Inicio, a.Fim);
     const auto qual = primeira ? TabelaTempo::Serie::Primeira : TabelaTempo::Serie::Segunda;
     const ConfigRegional regional

@@ -6,6 +6,7 @@
 #include "SerieLinhas.h"
 
 #include <QtTest>
+#include <qcustomplot.h>
 
 #include <cmath>
 
@@ -16,6 +17,8 @@ private slots:
     void picoDeUmPontoDesenhadoInteiro_data();
     void picoDeUmPontoDesenhadoInteiro();
     void pontosDoDesenhoLimitadosPelaLargura();
+    void reducaoPorColunaPontoAPonto_data();
+    void reducaoPorColunaPontoAPonto();
 };
 
 namespace {
@@ -125,6 +128,76 @@ void tst_PicosGrafico::pontosDoDesenhoLimitadosPelaLargura()
     QVERIFY2(desenhados <= 4 * g.areaGrafico().width() + 2, qPrintable(QString::number(desenhados)));
     QCOMPARE(s->quantidade(), kPontos);
     QCOMPARE(s->y(kPontos - 1), std::sin((kPontos - 1) * 0.01) * 50);
+}
+
+// The reduction keeps, per pixel column, the first point, the first of the
+// lowest, the first of the highest and the last, in their order, NaN values
+// counting as absent; the points on both sides of the range stay. Checked
+// against a walk over every point, with few distinct values (many equals),
+// NaN values, and ranges that start and end inside blocks of points.
+void tst_PicosGrafico::reducaoPorColunaPontoAPonto_data()
+{
+    QTest::addColumn<int>("pontos");
+    QTest::addColumn<double>("menor");
+    QTest::addColumn<double>("maior");
+    QTest::addColumn<int>("colunas");
+    QTest::addColumn<int>("niveis");
+    QTest::addColumn<bool>("comNaN");
+    // Column edges at a quarter between two points: x are the indices.
+    QTest::newRow("whole range, wide columns") << 100003 << -0.25 << 100002.75 << 500 << 7 << false;
+    QTest::newRow("whole range, NaN values") << 100003 << -0.25 << 100002.75 << 500 << 7 << true;
+    QTest::newRow("inside, columns of 37.5") << 100003 << 1000.25 << 19750.25 << 500 << 3 << false;
+    QTest::newRow("inside, columns of 200.5, NaN") << 50000 << 77.25 << 40177.25 << 200 << 1000 << true;
+    QTest::newRow("every value equal") << 20000 << 10.25 << 19610.25 << 98 << 1 << false;
+    QTest::newRow("columns under a block") << 20000 << 5.25 << 19205.25 << 600 << 5 << false;
+}
+
+void tst_PicosGrafico::reducaoPorColunaPontoAPonto()
+{
+    QFETCH(int, pontos);
+    QFETCH(double, menor);
+    QFETCH(double, maior);
+    QFETCH(int, colunas);
+    QFETCH(int, niveis);
+    QFETCH(bool, comNaN);
+    QVector<double> valores(pontos);
+    QRandomGenerator aleatorio(pontos + colunas);
+    for (double &v : valores)
+        v = comNaN && aleatorio.bounded(10) == 0 ? qQNaN() : double(aleatorio.bounded(niveis));
+    GraficoLinhas g;
+    SerieLinhas *s = g.adicionaSerie(EixoGrafico::Esquerdo, Qt::red, QStringLiteral("A"));
+    s->defineFonte(
+        pontos, [](int i) { return double(i); }, [&valores](int i) { return valores[i]; });
+    s->amostra(menor, maior, colunas);
+
+    const double largura = (maior - menor) / colunas;
+    const int inicio = std::max(0, int(std::ceil(menor)) - 1);
+    const int fim = std::min(pontos, int(std::floor(maior)) + 2);
+    QVector<int> esperados;
+    for (int i = inicio; i < fim;) {
+        const int coluna = int(std::floor((i - menor) / largura));
+        int proximo = i + 1;
+        while (coluna >= 0 && coluna < colunas && proximo < fim
+            && int(std::floor((proximo - menor) / largura)) == coluna)
+            ++proximo;
+        int baixo = i;
+        int alto = i;
+        for (int k = i; k < proximo; ++k) {
+            const double v = valores[k];
+            if (!std::isnan(v) && (std::isnan(valores[baixo]) || v < valores[baixo]))
+                baixo = k;
+            if (!std::isnan(v) && (std::isnan(valores[alto]) || v > valores[alto]))
+                alto = k;
+        }
+        for (int k : { i, std::min(baixo, alto), std::max(baixo, alto), proximo - 1 })
+            if (esperados.isEmpty() || esperados.last() != k)
+                esperados.append(k);
+        i = proximo;
+    }
+    QVector<int> desenhados;
+    for (const QCPGraphData &d : *s->grafico()->data())
+        desenhados.append(int(d.key));
+    QCOMPARE(desenhados, esperados);
 }
 
 QTEST_MAIN(tst_PicosGrafico)
