@@ -23,7 +23,15 @@ public:
     {
         if (papel != Qt::DisplayRole || !i.isValid())
             return {};
-        return QStringLiteral("%1  linha").arg(i.row(), 8, 10, QLatin1Char('0'));
+        const QString texto = QStringLiteral("%1  linha").arg(i.row(), 8, 10, QLatin1Char('0'));
+        return i.row() == m_longa ? texto + QString(40, u'x') : texto;
+    }
+    // Makes one row wider than the others (the heading of the readings
+    // list may be).
+    void alonga(int linha)
+    {
+        m_longa = linha;
+        emit dataChanged(index(linha), index(linha));
     }
     void redefine(int n)
     {
@@ -40,6 +48,7 @@ public:
 
 private:
     int m_n;
+    int m_longa = -1;
 };
 
 // The view with its selection's region in reach of the tests.
@@ -74,6 +83,8 @@ private slots:
     void linhasAcrescentadasAlcancaveis();
     void rodaDoMouseRolaTresLinhas();
     void fonteMaiorMedeDeNovo();
+    void larguraDaLinhaMaisLarga_data();
+    void larguraDaLinhaMaisLarga();
 
 private:
     QModelIndex indice(int linha) const { return m_modelo->index(linha, 0); }
@@ -289,7 +300,12 @@ void tst_ListaUniforme::linhaSelecionadaPintadaRealcada()
     const QColor selecionada = imagem.pixelColor(x, centro(1).y());
     const QColor outra = imagem.pixelColor(x, centro(3).y());
     QCOMPARE(outra, m_lista->palette().color(QPalette::Base));
-    QVERIFY(selecionada != outra);
+    // The style shades the highlight a little; the focus alone is much paler.
+    const QColor realce = m_lista->palette().color(QPalette::Highlight);
+    QVERIFY2(qAbs(selecionada.red() - realce.red()) + qAbs(selecionada.green() - realce.green())
+                + qAbs(selecionada.blue() - realce.blue())
+            <= 24,
+        qPrintable(selecionada.name() + u' ' + realce.name()));
     // The highlight fills the row from its top to its bottom line, no more.
     QVERIFY(imagem.pixelColor(x, m_lista->visualRect(indice(1)).top()) != outra);
     QVERIFY(imagem.pixelColor(x, m_lista->visualRect(indice(1)).bottom()) != outra);
@@ -345,6 +361,32 @@ void tst_ListaUniforme::fonteMaiorMedeDeNovo()
     QVERIFY(m_lista->tamanhoLinha().width() > antes.width());
     QCOMPARE(m_lista->verticalScrollBar()->maximum(),
         kMilhao * m_lista->tamanhoLinha().height() - m_lista->viewport()->height());
+}
+
+void tst_ListaUniforme::larguraDaLinhaMaisLarga_data()
+{
+    QTest::addColumn<int>("longa");
+    QTest::newRow("first") << 0;
+    QTest::newRow("second") << 1;
+    QTest::newRow("last") << kMilhao - 1;
+}
+
+void tst_ListaUniforme::larguraDaLinhaMaisLarga()
+{
+    QFETCH(int, longa);
+    const int curta = m_lista->tamanhoLinha().width();
+    m_modelo->alonga(longa);
+    QStyleOptionViewItem opcao;
+    opcao.initFrom(m_lista.get());
+    opcao.font = m_lista->font();
+    const int larga = m_lista->itemDelegate()->sizeHint(opcao, indice(longa)).width();
+    QVERIFY(larga > curta);
+    QCOMPARE(m_lista->tamanhoLinha().width(), larga);
+    QCOMPARE(m_lista->horizontalScrollBar()->maximum(), larga - m_lista->viewport()->width());
+    m_lista->horizontalScrollBar()->setValue(m_lista->horizontalScrollBar()->maximum());
+    // Scrolled to the right: the rows end at the viewport's right side.
+    QCOMPARE(m_lista->visualRect(indice(longa)).right(), m_lista->viewport()->width() - 1);
+    QCOMPARE(m_lista->indexAt(QPoint(m_lista->viewport()->width() - 1, 0)).row(), 0);
 }
 
 QTEST_MAIN(tst_ListaUniforme)
