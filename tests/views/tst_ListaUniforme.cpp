@@ -79,6 +79,7 @@ private slots:
     void selecaoDeTodasAsLinhasEUmaFaixa();
     void regiaoDaSelecaoCobreSoAsLinhasSelecionadas();
     void linhaSelecionadaPintadaRealcada();
+    void modeloMenorLimitaABarra_data();
     void modeloMenorLimitaABarra();
     void linhasAcrescentadasAlcancaveis();
     void rodaDoMouseRolaTresLinhas();
@@ -92,6 +93,7 @@ private:
     int linhasPorPagina() const { return m_lista->viewport()->height() / altura(); }
     QPoint centro(int linha) const { return m_lista->visualRect(indice(linha)).center(); }
     void clica(int linha, Qt::KeyboardModifiers teclas = {});
+    void reduz(int linhas, bool troca);
 
     std::unique_ptr<ModeloLinhas> m_modelo;
     std::unique_ptr<ListaTeste> m_lista;
@@ -313,19 +315,41 @@ void tst_ListaUniforme::linhaSelecionadaPintadaRealcada()
     QCOMPARE(imagem.pixelColor(x, m_lista->visualRect(indice(2)).top()), outra);
 }
 
+// The model reset in place, or replaced by a new one as the readings list
+// does when its document changes.
+void tst_ListaUniforme::reduz(int linhas, bool troca)
+{
+    if (!troca) {
+        m_modelo->redefine(linhas);
+        return;
+    }
+    auto novo = std::make_unique<ModeloLinhas>(linhas);
+    QItemSelectionModel *anterior = m_lista->selectionModel();
+    m_lista->setModel(novo.get());
+    delete anterior;
+    m_modelo = std::move(novo);
+}
+
+void tst_ListaUniforme::modeloMenorLimitaABarra_data()
+{
+    QTest::addColumn<bool>("troca");
+    QTest::newRow("model reset") << false;
+    QTest::newRow("model replaced") << true;
+}
+
 void tst_ListaUniforme::modeloMenorLimitaABarra()
 {
+    QFETCH(bool, troca);
     QScrollBar *barra = m_lista->verticalScrollBar();
     m_lista->scrollToBottom();
     QCOMPARE(barra->maximum(), kMilhao * altura() - m_lista->viewport()->height());
     QCOMPARE(barra->value(), barra->maximum());
-    m_modelo->redefine(100);
+    reduz(100, troca);
     QCOMPARE(barra->maximum(), 100 * altura() - m_lista->viewport()->height());
     QVERIFY(barra->value() <= barra->maximum());
     m_lista->scrollToBottom();
     QCOMPARE(m_lista->indexAt(QPoint(1, m_lista->viewport()->height() - 1)).row(), 99);
-    m_modelo->redefine(3);
-    QCoreApplication::processEvents();
+    reduz(3, troca);
     QCOMPARE(barra->maximum(), 0);
     QCOMPARE(barra->value(), 0);
     QCOMPARE(m_lista->indexAt(centro(2)).row(), 2);
