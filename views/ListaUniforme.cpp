@@ -23,8 +23,7 @@ void ListaUniforme::setModel(QAbstractItemModel *model)
     QAbstractItemView::setModel(model);
     if (model)
         m_remocao = connect(model, &QAbstractItemModel::rowsRemoved, this, &ListaUniforme::remede);
-    m_medir = true;
-    updateGeometries();
+    // QAbstractItemView::setModel ends with reset(), which measures again.
 }
 
 int ListaUniforme::quantidade() const

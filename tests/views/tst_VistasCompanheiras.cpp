@@ -67,6 +67,7 @@ private slots:
     void leiturasEmFonteDePassoFixo();
     void listaDeUmMilhaoDeEntradasAbreSemDemora();
     void selecaoDeVariasLinhas();
+    void outroDocumentoNaListaAberta();
     void mostraReabreVistaFechada_data();
     void mostraReabreVistaFechada();
     void ativacaoNoQuadroTornaOGraficoAtual();
@@ -175,6 +176,30 @@ void tst_VistasCompanheiras::selecaoDeVariasLinhas()
     const QRect r3 = lista->visualRect(lista->model()->index(8, 0));
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::ControlModifier, r3.center());
     QCOMPARE(lista->selectionModel()->selectedRows().size(), 5);
+}
+
+// A shorter document in an open list: its lines only, the scroll bar within
+// them, nothing selected.
+void tst_VistasCompanheiras::outroDocumentoNaListaAberta()
+{
+    std::unique_ptr<TFormDados> v(TFormDados::Abre_Dados(QStringLiteral("x"), contexto(documento(5000))));
+    QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+    ListaUniforme *lista = v->ListBoxDados();
+    lista->scrollToBottom();
+    lista->setCurrentIndex(lista->model()->index(4999, 0));
+    v->Atualiza_Dados(documento(30));
+    QCOMPARE(v->quantidadeLinhas(), 31);
+    QCOMPARE(lista->model()->rowCount(), 31);
+    QVERIFY(!lista->selectionModel()->hasSelection());
+    QScrollBar *barra = lista->verticalScrollBar();
+    QCOMPARE(
+        barra->maximum(), std::max(0, 31 * lista->tamanhoLinha().height() - lista->viewport()->height()));
+    QVERIFY(barra->value() <= barra->maximum());
+    lista->scrollToBottom();
+    QCOMPARE(lista->indexAt(QPoint(1, lista->viewport()->height() - 1)).row(), 30);
+    QTest::mouseClick(
+        lista->viewport(), Qt::LeftButton, {}, lista->visualRect(lista->model()->index(30, 0)).center());
+    QCOMPARE(lista->selectionModel()->selectedRows().size(), 1);
 }
 
 void tst_VistasCompanheiras::mostraReabreVistaFechada_data()
