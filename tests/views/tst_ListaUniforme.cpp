@@ -277,6 +277,11 @@ void tst_ListaUniforme::selecaoDeTodasAsLinhasEUmaFaixa()
     QCOMPARE(selecao.size(), 1);
     QCOMPARE(selecao.first().height(), kMilhao);
     QCOMPARE(m_lista->visualRect(indice(0)).top(), 0);
+    clica(5);
+    QTest::keyClick(m_lista.get(), Qt::Key_A, Qt::ControlModifier);
+    selecao = m_lista->selectionModel()->selection();
+    QCOMPARE(selecao.size(), 1);
+    QCOMPARE(selecao.first().height(), kMilhao);
 }
 
 void tst_ListaUniforme::regiaoDaSelecaoCobreSoAsLinhasSelecionadas()
