@@ -3,6 +3,7 @@
 #include "Ambiente.h"
 #include "Catalogo.h"
 #include "ExportacaoTexto.h"
+#include "ListaUniforme.h"
 #include "ModeloLeituras.h"
 #include "RelatorioTexto.h"
 #include "TAquisicao.h"
@@ -11,17 +12,14 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QListView>
 
 TFormDados::TFormDados(const Ambiente &ambiente, QWidget *parent)
     : VistaGrafico(ambiente, TipoJanela::Dados, QColor(128, 0, 0), 186, u"FormDados", parent)
-    , m_lista(new QListView(this))
+    , m_lista(new ListaUniforme(this))
 {
     m_lista->setObjectName(QStringLiteral("ListBoxDados"));
     m_lista->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_lista->setUniformItemSizes(true);
     m_lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lista->setLayoutMode(QListView::SinglePass);
     // Fixed pitch, so that the columns of the lines stand one under the other.
     QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixa.setStyleHint(QFont::TypeWriter);
@@ -51,8 +49,11 @@ void TFormDados::MostraLeituras(
 void TFormDados::Atualiza_Dados(std::shared_ptr<const TAquisicao> aquisicao)
 {
     auto *anterior = m_modelo;
+    QItemSelectionModel *selecaoAnterior = m_lista->selectionModel();
     m_modelo = new ModeloLeituras(std::move(aquisicao), *m_ambiente.catalogo, *m_ambiente.regional, this);
     m_lista->setModel(m_modelo);
+    // The view makes a selection model for each model and keeps the old one.
+    delete selecaoAnterior;
     delete anterior;
 }
 

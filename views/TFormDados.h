@@ -6,8 +6,8 @@
 
 #include <functional>
 
+class ListaUniforme;
 class ModeloLeituras;
-class QListView;
 class QPrintPreviewDialog;
 class QPrinter;
 
@@ -41,9 +41,9 @@ public:
     bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
 
     QLabel *PanelDados() const { return m_panel; }
-    QListView *ListBoxDados() const { return m_lista; }
+    ListaUniforme *ListBoxDados() const { return m_lista; }
 
 private:
-    QListView *m_lista;
+    ListaUniforme *m_lista;
     ModeloLeituras *m_modelo = nullptr;
 };

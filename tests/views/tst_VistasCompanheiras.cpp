@@ -4,6 +4,7 @@
 #include "DataHora.h"
 #include "JanelaFilha.h"
 #include "LinhasLeituras.h"
+#include "ListaUniforme.h"
 #include "TAquisicao.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
@@ -12,10 +13,10 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,6 +67,7 @@ private slots:
     void leiturasEmFonteDePassoFixo();
     void listaDeUmMilhaoDeEntradasAbreSemDemora();
     void selecaoDeVariasLinhas();
+    void outroDocumentoNaListaAberta();
     void mostraReabreVistaFechada_data();
     void mostraReabreVistaFechada();
     void ativacaoNoQuadroTornaOGraficoAtual();
@@ -149,7 +151,13 @@ void tst_VistasCompanheiras::listaDeUmMilhaoDeEntradasAbreSemDemora()
     QCoreApplication::processEvents();
     QVERIFY2(relogio.elapsed() < 3000, qPrintable(QString::number(relogio.elapsed())));
     QCOMPARE(v->quantidadeLinhas(), 1000001);
-    QVERIFY(v->ListBoxDados()->uniformItemSizes());
+    // Every line is reachable: the bottom of the scrolled list is the last
+    // entry, and the scroll bar spans all the lines of one height.
+    ListaUniforme *lista = v->ListBoxDados();
+    const int altura = lista->tamanhoLinha().height();
+    QVERIFY(altura > 0);
+    QCOMPARE(lista->verticalScrollBar()->maximum(), 1000001 * altura - lista->viewport()->height());
+    QCOMPARE(lista->indexAt(QPoint(1, lista->viewport()->height() - 1)).row(), 1000000);
     QVERIFY(v->linha(1000000).startsWith(QStringLiteral("1000000 ")));
 }
 
@@ -157,7 +165,7 @@ void tst_VistasCompanheiras::selecaoDeVariasLinhas()
 {
     const auto a = documento(20);
     std::unique_ptr<TFormDados> v(TFormDados::Abre_Dados(QStringLiteral("x"), contexto(a)));
-    QListView *lista = v->ListBoxDados();
+    ListaUniforme *lista = v->ListBoxDados();
     QCOMPARE(lista->selectionMode(), QAbstractItemView::ExtendedSelection);
     QVERIFY(QTest::qWaitForWindowExposed(v.get()));
     const QRect r1 = lista->visualRect(lista->model()->index(2, 0));
@@ -168,6 +176,30 @@ void tst_VistasCompanheiras::selecaoDeVariasLinhas()
     const QRect r3 = lista->visualRect(lista->model()->index(8, 0));
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::ControlModifier, r3.center());
     QCOMPARE(lista->selectionModel()->selectedRows().size(), 5);
+}
+
+// A shorter document in an open list: its lines only, the scroll bar within
+// them, nothing selected.
+void tst_VistasCompanheiras::outroDocumentoNaListaAberta()
+{
+    std::unique_ptr<TFormDados> v(TFormDados::Abre_Dados(QStringLiteral("x"), contexto(documento(5000))));
+    QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+    ListaUniforme *lista = v->ListBoxDados();
+    lista->scrollToBottom();
+    lista->setCurrentIndex(lista->model()->index(4999, 0));
+    v->Atualiza_Dados(documento(30));
+    QCOMPARE(v->quantidadeLinhas(), 31);
+    QCOMPARE(lista->model()->rowCount(), 31);
+    QVERIFY(!lista->selectionModel()->hasSelection());
+    QScrollBar *barra = lista->verticalScrollBar();
+    QCOMPARE(
+        barra->maximum(), std::max(0, 31 * lista->tamanhoLinha().height() - lista->viewport()->height()));
+    QVERIFY(barra->value() <= barra->maximum());
+    lista->scrollToBottom();
+    QCOMPARE(lista->indexAt(QPoint(1, lista->viewport()->height() - 1)).row(), 30);
+    QTest::mouseClick(
+        lista->viewport(), Qt::LeftButton, {}, lista->visualRect(lista->model()->index(30, 0)).center());
+    QCOMPARE(lista->selectionModel()->selectedRows().size(), 1);
 }
 
 void tst_VistasCompanheiras::mostraReabreVistaFechada_data()
