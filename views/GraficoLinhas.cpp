@@ -115,7 +115,7 @@ SerieLinhas *GraficoLinhas::adicionaSerie(
     if (naLegenda)
         g->addToLegend();
     m_series.push_back(std::make_unique<SerieLinhas>(g, horizontal, vertical));
-    replot(rpQueuedReplot);
+    pedeRedesenho();
     return m_series.back().get();
 }
 
@@ -128,7 +128,7 @@ void GraficoLinhas::removeSerie(SerieLinhas *serie)
     QCPGraph *g = (*it)->grafico();
     m_series.erase(it);
     removeGraph(g);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 const SerieLinhas *GraficoLinhas::serieDosRotulos() const
@@ -226,14 +226,14 @@ void GraficoLinhas::defineAutomatico(EixoGrafico eixo, bool automatico)
     aplicaEscalas();
     m_escalas[size_t(indice(eixo))].defineAutomatico(automatico);
     aplicaEscalas();
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 void GraficoLinhas::defineFaixaSemDados(EixoGrafico eixo, double minimo, double maximo)
 {
     m_faixasSemDados[size_t(indice(eixo))] = std::pair { minimo, maximo };
     aplicaEscalas();
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 EscalaEixo GraficoLinhas::escala(EixoGrafico eixo) const
@@ -258,7 +258,7 @@ bool GraficoLinhas::defineMinimo(EixoGrafico eixo, double valor)
     const bool ok = m_escalas[size_t(indice(eixo))].defineMinimo(valor);
     if (ok) {
         aplicaEscalas();
-        replot(rpQueuedReplot);
+        pedeRedesenho();
     }
     return ok;
 }
@@ -269,7 +269,7 @@ bool GraficoLinhas::defineMaximo(EixoGrafico eixo, double valor)
     const bool ok = m_escalas[size_t(indice(eixo))].defineMaximo(valor);
     if (ok) {
         aplicaEscalas();
-        replot(rpQueuedReplot);
+        pedeRedesenho();
     }
     return ok;
 }
@@ -279,7 +279,7 @@ bool GraficoLinhas::defineFaixa(EixoGrafico eixo, double minimo, double maximo)
     aplicaEscalas();
     const bool ok = m_escalas[size_t(indice(eixo))].defineFaixa(minimo, maximo);
     aplicaEscalas();
-    replot(rpQueuedReplot);
+    pedeRedesenho();
     return ok;
 }
 
@@ -289,7 +289,7 @@ void GraficoLinhas::defineTituloEixo(EixoGrafico eixo, const QString &titulo)
 {
     m_titulosEixos[size_t(indice(eixo))] = titulo;
     eixoQcp(eixo)->setLabel(titulo);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 QString GraficoLinhas::tituloEixo(EixoGrafico eixo) const
@@ -312,7 +312,7 @@ void GraficoLinhas::defineFolgaTitulo(QSize folga)
     m_folgaTitulo = folga;
     m_titulo->setMargins(QMargins(folga.width(), 2, folga.width(), 0));
     m_titulo->setMinimumSize(0, folga.height());
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 // The title shows while it fits between the room kept on its sides.
@@ -328,7 +328,7 @@ void GraficoLinhas::defineFormatoValor(EixoGrafico eixo, const QString &padrao)
         m_marcadorEsquerdo->definePadrao(padrao);
     else if (eixo == EixoGrafico::Direito)
         m_marcadorDireito->definePadrao(padrao);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 QString GraficoLinhas::formatoValor(EixoGrafico eixo) const
@@ -359,7 +359,7 @@ void GraficoLinhas::defineEspacoRotulos(EixoGrafico eixo, int pixels)
     m_espacos[size_t(indice(eixo))] = pixels;
     if (eixo == EixoGrafico::Inferior)
         m_marcadorTempo->defineEspaco(pixels);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 int GraficoLinhas::espacoRotulos(EixoGrafico eixo) const
@@ -397,7 +397,7 @@ QRect GraficoLinhas::areaGrafico() const
 void GraficoLinhas::defineEixoVisivel(EixoGrafico eixo, bool visivel)
 {
     eixoQcp(eixo)->setVisible(visivel);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 bool GraficoLinhas::eixoVisivel(EixoGrafico eixo) const
@@ -408,7 +408,7 @@ bool GraficoLinhas::eixoVisivel(EixoGrafico eixo) const
 void GraficoLinhas::defineGrade(EixoGrafico eixo, bool visivel)
 {
     eixoQcp(eixo)->grid()->setVisible(visivel);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 bool GraficoLinhas::grade(EixoGrafico eixo) const
@@ -420,7 +420,7 @@ void GraficoLinhas::defineTitulo(const QString &titulo)
 {
     m_textoTitulo = titulo;
     m_titulo->setText(titulo);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 QString GraficoLinhas::titulo() const
@@ -431,7 +431,7 @@ QString GraficoLinhas::titulo() const
 void GraficoLinhas::defineLegendaVisivel(bool visivel)
 {
     legend->setVisible(visivel);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 bool GraficoLinhas::legendaVisivel() const
@@ -442,7 +442,7 @@ bool GraficoLinhas::legendaVisivel() const
 void GraficoLinhas::defineMargens(int esquerda, int topo, int direita, int base)
 {
     m_margens = QMargins(esquerda, topo, direita, base);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
 }
 
 void GraficoLinhas::amostraSeries()
@@ -458,6 +458,7 @@ void GraficoLinhas::amostraSeries()
 
 void GraficoLinhas::preparaDesenho()
 {
+    m_redesenhoPedido = false;
     if (m_animando) {
         amostraSeries();
         return;
@@ -511,6 +512,29 @@ void GraficoLinhas::redesenha()
     replot(rpImmediateRefresh);
 }
 
+void GraficoLinhas::pedeRedesenho()
+{
+    if (m_redesenhoPedido)
+        return;
+    m_redesenhoPedido = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_redesenhoPedido && isVisible())
+                replot();
+        },
+        Qt::QueuedConnection);
+}
+
+// A new size is drawn once, when it is painted or asked for, whichever
+// comes first; the chart's own handling replots at every step of a resize,
+// hidden or not.
+void GraficoLinhas::resizeEvent(QResizeEvent *)
+{
+    setViewport(rect());
+    pedeRedesenho();
+}
+
 // ---- output ---------------------------------------------------------------
 
 void GraficoLinhas::desenha(QPainter &pintor, const QRectF &alvo)
@@ -549,7 +573,7 @@ QPixmap GraficoLinhas::imagem()
     m_layerCruz->setVisible(false);
     const QPixmap r = toPixmap(width(), height());
     m_layerCruz->setVisible(cruz);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
     return r;
 }
 

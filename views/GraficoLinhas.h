@@ -135,6 +135,9 @@ public:
 
     // Draws the scales it takes from the data and replots.
     void redesenha();
+    // Asks for a replot after the events of the moment: one however many
+    // ask, and none while the chart is hidden (it is drawn when shown).
+    void pedeRedesenho();
     // The whole chart into a rectangle of any painter, as vectors.
     void desenha(QPainter &pintor, const QRectF &alvo);
     // The chart as a bitmap of its own size, without the cross-hair.
@@ -160,6 +163,7 @@ protected:
     void wheelEvent(QWheelEvent *evento) override;
     void leaveEvent(QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
 
 private:
     QCPAxis *eixoQcp(EixoGrafico eixo) const;
@@ -184,6 +188,8 @@ private:
     bool m_permiteRolagem = true;
     int m_passosAnimacao = 1;
     bool m_animando = false;
+    // A replot asked for and not made yet.
+    bool m_redesenhoPedido = false;
     QString m_formatoDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
     ConfigRegional m_regional = ConfigRegional::portuguesBrasil();
     QMargins m_margens;

@@ -41,7 +41,7 @@ int GraficoLinhas::aplicaPassosZoom(const QList<PassoZoom> &passos)
     const int feitos = PassosZoom::aplica(
         passos, [this](EixoGrafico e) -> EscalaEixo & { return m_escalas[size_t(indice(e))]; });
     aplicaEscalas();
-    replot(rpQueuedReplot);
+    pedeRedesenho();
     return feitos;
 }
 
@@ -82,7 +82,7 @@ void GraficoLinhas::zoomRetangulo(const QRect &retangulo)
     faixa(EixoGrafico::Esquerdo, r.bottom(), r.top());
     faixa(EixoGrafico::Direito, r.bottom(), r.top());
     animaAte(alvo);
-    replot(rpQueuedReplot);
+    pedeRedesenho();
     emit zoomFeito();
 }
 
@@ -92,7 +92,7 @@ void GraficoLinhas::desfazZoom()
         m_zoomAtivo = false;
         animaAte(m_guardadas);
     }
-    replot(rpQueuedReplot);
+    pedeRedesenho();
     emit zoomDesfeito();
 }
 
@@ -197,6 +197,10 @@ QList<GraficoLinhas::Marcador> GraficoLinhas::marcadores() const
 
 void GraficoLinhas::paintEvent(QPaintEvent *evento)
 {
+    // What was asked for is drawn before it is shown (the refresh the replot
+    // asks for then only copies the layers again).
+    if (m_redesenhoPedido)
+        replot(rpQueuedRefresh);
     QCustomPlot::paintEvent(evento);
     QPainter pintor(this);
     if (!m_camada->marcadores().isEmpty())

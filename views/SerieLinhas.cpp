@@ -1,5 +1,7 @@
 #include "SerieLinhas.h"
 
+#include "GraficoLinhas.h"
+
 #include <qcustomplot.h>
 
 #include <algorithm>
@@ -34,7 +36,7 @@ bool SerieLinhas::visivel() const
 void SerieLinhas::defineVisivel(bool visivel)
 {
     m_grafico->setVisible(visivel);
-    m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
+    pedeRedesenho();
 }
 
 QColor SerieLinhas::cor() const
@@ -60,13 +62,21 @@ void SerieLinhas::defineLinha(Qt::PenStyle estilo, int largura)
     m_grafico->setPen(caneta);
 }
 
+void SerieLinhas::pedeRedesenho()
+{
+    if (auto *g = qobject_cast<GraficoLinhas *>(m_grafico->parentPlot()))
+        g->pedeRedesenho();
+    else
+        m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
+}
+
 void SerieLinhas::mudou()
 {
     m_blocosValidos = false;
     m_blocos.clear();
     m_faixaYValida = false;
     m_amostraValida = false;
-    m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
+    pedeRedesenho();
 }
 
 void SerieLinhas::limpa()

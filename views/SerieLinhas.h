@@ -103,6 +103,7 @@ private:
     // their values.
     void extremos(int de, int ate, int &baixo, int &alto, double &vBaixo, double &vAlto) const;
     void mudou();
+    void pedeRedesenho();
     // The first index whose x is at least alvo.
     int primeiroAPartir(double alvo) const;
 

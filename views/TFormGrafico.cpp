@@ -234,7 +234,7 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
     TempoMin = TheChart->minimo(EixoGrafico::Inferior);
     TempoMax = TheChart->maximo(EixoGrafico::Inferior);
     TheChart->show();
-    TheChart->redesenha();
+    TheChart->pedeRedesenho();
 }
 
 void TFormGrafico::preencheSeries()

@@ -34,13 +34,13 @@ void TFormGrafico::FormActivate()
 void TFormGrafico::FormDeactivate()
 {
     emit tornouAtual(this);
-    TheChart->replot(QCustomPlot::rpQueuedReplot);
+    TheChart->pedeRedesenho();
 }
 
 void TFormGrafico::FormAtivado()
 {
     esqueceCruz(-1);
-    TheChart->replot(QCustomPlot::rpQueuedReplot);
+    TheChart->pedeRedesenho();
 }
 
 // ---- size ---------------------------------------------------------------------
@@ -58,7 +58,7 @@ void TFormGrafico::FormResize()
     QFont f = font();
     f.setPointSizeF(font().pointSizeF() * escala);
     m_faixa->setFont(f);
-    TheChart->replot(QCustomPlot::rpQueuedReplot);
+    TheChart->pedeRedesenho();
 }
 
 // ---- companion views ----------------------------------------------------------
@@ -143,7 +143,7 @@ void TFormGrafico::PrintGrafico(QPrinter &impressora)
     ImpressaoGrafico::imprime(*TheChart, impressora);
     if (Canal2)
         Canal2->defineLinha(Qt::SolidLine, 1);
-    TheChart->replot(QCustomPlot::rpQueuedReplot);
+    TheChart->pedeRedesenho();
 }
 
 void TFormGrafico::PrintGrafico(QPrinter &impressora, QPainter &pintor)
@@ -154,7 +154,7 @@ void TFormGrafico::PrintGrafico(QPrinter &impressora, QPainter &pintor)
     ImpressaoGrafico::desenha(*TheChart, pintor, impressora);
     if (Canal2)
         Canal2->defineLinha(Qt::SolidLine, 1);
-    TheChart->replot(QCustomPlot::rpQueuedReplot);
+    TheChart->pedeRedesenho();
 }
 
 void TFormGrafico::PrintDados(QPrinter &impressora)

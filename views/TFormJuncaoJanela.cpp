@@ -42,7 +42,7 @@ void TFormJuncao::esqueceCruz(int estado)
 void TFormJuncao::FormAtivado()
 {
     esqueceCruz(-1);
-    ChartJuncao->replot(QCustomPlot::rpQueuedReplot);
+    ChartJuncao->pedeRedesenho();
 }
 
 void TFormJuncao::DrawCross(int x, int y)
@@ -165,7 +165,7 @@ void TFormJuncao::PrintGrafico(QPrinter &impressora)
     ImpressaoGrafico::imprime(*ChartJuncao, impressora);
     for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i)
         Series[size_t(i)]->defineLinha(Qt::SolidLine, 1);
-    ChartJuncao->replot(QCustomPlot::rpQueuedReplot);
+    ChartJuncao->pedeRedesenho();
 }
 
 // ---- closing --------------------------------------------------------------------
