@@ -130,6 +130,7 @@ void TFormPrinc::FormShow()
     VerificaFormulas();
     Language();
     m_timerSplash->start();
+    QMetaObject::invokeMethod(this, &TFormPrinc::PreparaPrimeiroGrafico, Qt::QueuedConnection);
     int porta = 0;
     if (LePortaInicial(&porta)) {
         if (porta >= 1 && porta <= 4)

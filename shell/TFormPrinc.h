@@ -206,6 +206,11 @@ private:
     void habilita(const char *nomeItem, bool ativo);
     void aplicaUsoDoLink(bool emUso);
 
+    // TFormPrincPreparo.cpp
+    // Draws a small graph and its views out of sight, once, so that the
+    // first recording opened does not wait for what is used the first time.
+    void PreparaPrimeiroGrafico();
+
     // TFormPrincMenus.cpp
     void criaMenus();
     void criaMenuArquivo();

@@ -12,6 +12,7 @@
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFrmFaixaZoom.h"
+#include "VistaGrafico.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,6 +61,7 @@ class TestTFormPrincGraficos : public QObject
 private slots:
     void init();
     void cleanup();
+    void preparoDoInicioNaoDeixaRastro();
     void abrirArquivo_data();
     void abrirArquivo();
     void comandosSeguemGraficoEVistas_data();
@@ -90,6 +92,27 @@ void TestTFormPrincGraficos::cleanup()
 {
     m_b->encerraSemPerguntas();
     m_b.reset();
+}
+
+// The graph drawn out of sight at start, for the first-use costs, leaves
+// nothing: no window or view alive, nothing in the workspace, no message,
+// and the first recording opened still takes the first number.
+void TestTFormPrincGraficos::preparoDoInicioNaoDeixaRastro()
+{
+    QCoreApplication::processEvents();
+    for (QWidget *w : QApplication::allWidgets()) {
+        QVERIFY2(!qobject_cast<TFormGrafico *>(w) && !qobject_cast<VistaGrafico *>(w)
+                && !qobject_cast<QMdiSubWindow *>(w),
+            w->metaObject()->className());
+    }
+    QVERIFY(m_b->princ->mdiArea()->subWindowList().isEmpty());
+    QVERIFY(m_b->mensagens.textos().isEmpty());
+    const QString caminho = m_pasta.filePath(QStringLiteral("forno.qvg"));
+    QVERIFY(ArquivoQvg::grava(documento(), caminho, m_b->regional));
+    m_b->princ->Abrir_Grafico(caminho);
+    auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+    QVERIFY(g);
+    QCOMPARE(g->numeroGrafico(), 0);
 }
 
 void TestTFormPrincGraficos::abrirArquivo_data()
