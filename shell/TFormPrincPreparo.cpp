@@ -46,6 +46,9 @@ TAquisicao amostra()
 
 void TFormPrinc::PreparaPrimeiroGrafico()
 {
+    // A window already open (files named on the command line) has paid.
+    if (!m_mdi->subWindowList().isEmpty())
+        return;
     QList<QPointer<QMdiSubWindow>> molduras;
     TFormGrafico::Ligacoes ligacoes;
     ligacoes.insere = [&molduras, this](QWidget *vista) {
