@@ -47,6 +47,8 @@ private slots:
     void separadoresEFormatoDaHoraRegionais();
     void campoLongoNaoEhCortado();
     void modeloFazALinhaQuandoPedida();
+    void buscaPorTextoDigitado_data();
+    void buscaPorTextoDigitado();
 };
 
 void tst_LinhasLeituras::cabecalhoNasSuasColunas()
@@ -192,6 +194,49 @@ void tst_LinhasLeituras::modeloFazALinhaQuandoPedida()
     QVERIFY(modelo.data(modelo.index(3)).toString().startsWith(QStringLiteral("00003")));
     QVERIFY(!modelo.data(modelo.index(3), Qt::DecorationRole).isValid());
     QVERIFY(!modelo.data(modelo.index(4)).isValid());
+}
+
+// The search by typed text in a long list finds a line within the lines it
+// looks at, from the start row on and round the end, and no further; a
+// short list is searched whole.
+void tst_LinhasLeituras::buscaPorTextoDigitado_data()
+{
+    QTest::addColumn<int>("entradas");
+    QTest::addColumn<int>("inicio");
+    QTest::addColumn<int>("alvo");  // the line whose start is typed
+    QTest::addColumn<int>("achada");  // -1: none
+    const int longa = 100000;
+    const int alcance = ModeloLeituras::kLinhasProcuradas;
+    QTest::newRow("a little ahead") << longa << 10 << 1000 << 1000;
+    QTest::newRow("the last line looked at") << longa << 10 << 10 + alcance - 1 << 10 + alcance - 1;
+    QTest::newRow("one past the lines looked at") << longa << 10 << 10 + alcance << -1;
+    QTest::newRow("far ahead") << longa << 0 << 90000 << -1;
+    QTest::newRow("round the end") << longa << longa - 5 << 7 << 7;
+    // From row longa - 5, rows longa - 5 to longa (the heading is row 0),
+    // then 0 on.
+    QTest::newRow("round the end, the last line looked at")
+        << longa << longa - 5 << alcance - 7 << alcance - 7;
+    QTest::newRow("round the end, one past") << longa << longa - 5 << alcance - 6 << -1;
+    QTest::newRow("a short list, whole") << 3000 << 2900 << 100 << 100;
+}
+
+void tst_LinhasLeituras::buscaPorTextoDigitado()
+{
+    QFETCH(int, entradas);
+    QFETCH(int, inicio);
+    QFETCH(int, alvo);
+    QFETCH(int, achada);
+    auto a = std::make_shared<TAquisicao>(documento(2, 9, 1, 9, 1));
+    for (int i = 0; i < entradas; ++i)
+        a->adicionaLeitura(i % 100, i % 50);
+    Catalogo catalogo;
+    const ConfigRegional r = ConfigRegional::portuguesBrasil();
+    ModeloLeituras modelo(a, catalogo, r);
+    // The entry number, as wide as the list writes it, is the line's start.
+    const QString linha = modelo.linhas().linha(alvo);
+    const QString texto = linha.left(linha.indexOf(u' '));
+    const QModelIndexList r1 = modelo.match(modelo.index(inicio), Qt::DisplayRole, texto);
+    QCOMPARE(r1.isEmpty() ? -1 : r1.first().row(), achada);
 }
 
 QTEST_GUILESS_MAIN(tst_LinhasLeituras)
