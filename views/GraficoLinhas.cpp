@@ -99,7 +99,12 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     m_camada = new CamadaCruz(this, axisRect());
     m_camada->setLayer(m_layerCruz);
 
-    connect(this, &QCustomPlot::beforeReplot, this, &GraficoLinhas::preparaDesenho);
+    // A replot answers every one asked for; a drawing elsewhere (an image, a
+    // page) does not.
+    connect(this, &QCustomPlot::beforeReplot, this, [this] {
+        m_redesenhoPedido = false;
+        preparaDesenho();
+    });
 }
 
 GraficoLinhas::~GraficoLinhas() = default;
@@ -458,7 +463,6 @@ void GraficoLinhas::amostraSeries()
 
 void GraficoLinhas::preparaDesenho()
 {
-    m_redesenhoPedido = false;
     if (m_animando) {
         amostraSeries();
         return;

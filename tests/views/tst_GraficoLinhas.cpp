@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <QtTest>
+#include <qcustomplot.h>
 
 class tst_GraficoLinhas : public QObject
 {
@@ -40,6 +41,8 @@ private slots:
     void desenhaEmPintorEImagem();
     void desenhaInteiroEmPdfDeQualquerResolucao_data();
     void desenhaInteiroEmPdfDeQualquerResolucao();
+    void redesenhosPedidosSaoUm_data();
+    void redesenhosPedidosSaoUm();
 
 private:
     GraficoLinhas *m_g = nullptr;
@@ -419,6 +422,54 @@ void tst_GraficoLinhas::desenhaInteiroEmPdfDeQualquerResolucao()
         qPrintable(QStringLiteral("%1 of %2").arg(ocupado.width()).arg(pagina.width())));
     QVERIFY(ocupado.height() > pagina.height() * 8 / 10);
     QVERIFY(PdfTeste::temCor(pagina, qRgb(255, 0, 0)));
+}
+
+// Replots asked for, by a change, a resize or directly, make one replot
+// after the events of the moment, none while the chart is hidden (it is
+// drawn when shown), and a drawing into an image in between does not take
+// their place.
+void tst_GraficoLinhas::redesenhosPedidosSaoUm_data()
+{
+    QTest::addColumn<bool>("escondido");
+    QTest::addColumn<bool>("imagemNoMeio");
+    QTest::addColumn<int>("antesDeMostrar");
+    QTest::newRow("shown") << false << false << 1;
+    QTest::newRow("shown, a drawing into an image in between") << false << true << 1;
+    QTest::newRow("hidden") << true << false << 0;
+}
+
+void tst_GraficoLinhas::redesenhosPedidosSaoUm()
+{
+    QFETCH(bool, escondido);
+    QFETCH(bool, imagemNoMeio);
+    QFETCH(int, antesDeMostrar);
+    m_g->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_g));
+    QCoreApplication::processEvents();
+    if (escondido)
+        m_g->hide();
+    QSignalSpy replots(m_g, &QCustomPlot::afterReplot);
+    m_g->defineTitulo(QStringLiteral("Outro"));
+    m_g->defineGrade(EixoGrafico::Esquerdo, false);
+    m_s1->adiciona(36526.0 + 100 / 1440.0, 3);
+    m_g->resize(700, 450);
+    m_g->pedeRedesenho();
+    QCOMPARE(replots.size(), 0);
+    if (imagemNoMeio) {
+        QImage imagem(400, 300, QImage::Format_ARGB32);
+        QPainter pintor(&imagem);
+        m_g->desenha(pintor, QRectF(0, 0, 400, 300));
+    }
+    const int depoisDaImagem = int(replots.size());
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(replots.size() - depoisDaImagem, antesDeMostrar);
+    if (escondido) {
+        m_g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_g));
+        QTRY_COMPARE(replots.size(), 1);
+    }
+    QCOMPARE(m_s1->grafico()->data()->size(), 101);
 }
 
 QTEST_MAIN(tst_GraficoLinhas)
