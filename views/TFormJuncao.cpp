@@ -194,8 +194,7 @@ void TFormJuncao::MontaGrafico(const std::vector<TNodoJuncao> &entradas, bool do
         SerieLinhas *serie = Series[size_t(s.indice)];
         serie->defineTitulo(s.titulo);
         serie->defineDados(p.x, ys);
-        const QVector<QString> rotulos = p.rotulos;
-        serie->defineFonteRotulos([rotulos](int i) { return rotulos.value(i); });
+        serie->defineFonteRotulos([p, r](int i) { return p.rotulo(i, r); });
         proxima = s.indice + 1;
     }
     for (size_t i = size_t(proxima); i < Series.size(); ++i) {

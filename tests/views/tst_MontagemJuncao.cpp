@@ -165,7 +165,7 @@ void tst_MontagemJuncao::pontosComIntervalo()
     QCOMPARE(p.x.size(), 3);
     QCOMPARE(qRound64(p.x[2] * 86400), qRound64(instante(5, 8, 3) * 86400));
     QCOMPARE(qRound64(p.fim * 86400), qRound64(instante(5, 8, 3) * 86400));
-    QCOMPARE(p.rotulos[0], QStringLiteral("08:00:00"));
+    QCOMPARE(p.rotulo(0, ConfigRegional::portuguesBrasil()), QStringLiteral("08:00:00"));
 }
 
 // Two readings per second share one x; the last reading's whole second is
@@ -180,7 +180,7 @@ void tst_MontagemJuncao::pontosDeMeioSegundo()
     QCOMPARE(p.x[2], p.x[3]);
     QVERIFY(p.x[2] > p.x[1]);
     QCOMPARE(qRound64(p.fim * 86400), qRound64(instante(5, 8, 0, 2) * 86400));
-    QVERIFY(p.rotulos[1].startsWith(QStringLiteral("08:00:00")));
+    QVERIFY(p.rotulo(1, ConfigRegional::portuguesBrasil()).startsWith(QStringLiteral("08:00:00")));
 }
 
 void tst_MontagemJuncao::entradaSemLeiturasNaoQuebra()

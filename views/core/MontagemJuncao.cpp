@@ -131,27 +131,32 @@ PontosEntrada pontos(const TNodoJuncao &e, const ConfigRegional &regional)
     PontosEntrada p;
     const int m = int(e.Leituras.size());
     p.x.resize(m);
-    p.rotulos.resize(m);
+    p.inicio = e.Inicio;
     p.fim = e.Inicio;
     const qint64 intervalo = qint64(std::trunc(e.IntervaloAquisicoes));
     if (intervalo > 0) {
         p.fim = somaSegundos(intervalo * qMax(0, m - 1), e.Inicio);
-        const int largura = LarguraRotulo(e.Inicio, p.fim);
-        for (int j = 0; j < m; ++j) {
+        p.largura = LarguraRotulo(e.Inicio, p.fim);
+        for (int j = 0; j < m; ++j)
             p.x[j] = somaSegundos(intervalo * j, e.Inicio);
-            p.rotulos[j] = j == 0
-                ? FormataDataHora(u"hh:nn:ss", p.x[0], regional)
-                : CompletaComEspacos(RotuloEixoTempo(p.x[j - 1], p.x[j], regional), largura);
-        }
         return p;
     }
-    for (int j = 0; j < m; ++j) {
-        const InstanteRotulado r = RotuloInstante(TextoInstante(j, e.Inicio, regional), regional);
-        p.rotulos[j] = r.rotulo;
-        p.fim = r.instante;
+    p.meioSegundo = true;
+    for (int j = 0; j < m; ++j)
         p.x[j] = SomaSegundos(j / 2, e.Inicio);
-    }
+    if (m > 0)
+        p.fim = RotuloInstante(TextoInstante(m - 1, e.Inicio, regional), regional).instante;
     return p;
+}
+
+QString PontosEntrada::rotulo(int j, const ConfigRegional &regional) const
+{
+    if (j < 0 || j >= x.size())
+        return {};
+    if (meioSegundo)
+        return RotuloInstante(TextoInstante(j, inicio, regional), regional).rotulo;
+    return j == 0 ? FormataDataHora(u"hh:nn:ss", x[0], regional)
+                  : CompletaComEspacos(RotuloEixoTempo(x[j - 1], x[j], regional), largura);
 }
 
 qint64 passoLinhaDoTempo(double inicio, double fim)

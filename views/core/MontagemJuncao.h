@@ -53,14 +53,19 @@ struct SerieJuncao
 // The series of the entries, in order: one per channel of each entry.
 std::vector<SerieJuncao> series(const std::vector<TNodoJuncao> &entradas, const Unidades &unidades);
 
-// The points of an entry: an x value (a date-time) and a label per reading,
-// and the entry's last instant they give. In half-second mode two readings
-// share one whole second.
+// The points of an entry: an x value (a date-time) per reading, and the
+// entry's last instant they give. In half-second mode two readings share
+// one whole second. The label of a reading is made when asked for: a large
+// entry would spend most of its merge writing labels nobody reads.
 struct PontosEntrada
 {
     QVector<double> x;
-    QVector<QString> rotulos;
     double fim = 0.0;
+    double inicio = 0.0;
+    bool meioSegundo = false;
+    int largura = 0;  // the labels' width with an interval
+
+    QString rotulo(int j, const ConfigRegional &regional) const;
 };
 PontosEntrada pontos(const TNodoJuncao &entrada, const ConfigRegional &regional);
 
