@@ -7,7 +7,10 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
+#include "DataHora.h"
 #include "Fakes.h"
+#include "JanelaFilha.h"
+#include "TAquisicao.h"
 #include "TFormGrafico.h"
 #include "TFormPrinc.h"
 #include "TMSCommRoteador.h"
@@ -28,6 +31,29 @@
 inline QString pastaBibliotecaTeste(const char *nome)
 {
     return QDir(QStringLiteral(PASTA_BIBLIOTECAS_TESTE)).filePath(QString::fromLatin1(nome));
+}
+
+// The recording of the window tests: "Forno", channels "Temp" and "Umid"
+// (sensor 9; channel 2 absent with one channel) in unidade, limits 0 to
+// 100, twenty readings ten seconds apart from 01/01/2000 10:00.
+inline TAquisicao documentoForno(int canais = 2, const QString &unidade = {})
+{
+    TAquisicao a;
+    a.Titulo = QStringLiteral("Forno");
+    a.NumCanais = canais;
+    a.SensorCanal1 = 9;
+    a.SensorCanal2 = canais == 2 ? 9 : -1;
+    a.NomeCanal1 = QStringLiteral("Temp");
+    a.NomeCanal2 = QStringLiteral("Umid");
+    a.UnidadeCanal1 = unidade;
+    a.UnidadeCanal2 = unidade;
+    a.LimSupCanal1 = 100;
+    a.LimSupCanal2 = 100;
+    a.defineIntervalo(10);
+    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
+    for (int i = 0; i < 20; ++i)
+        a.adicionaLeitura(20 + i, 50 - i);
+    return a;
 }
 
 // A device path that no system has.
@@ -108,6 +134,14 @@ struct BancadaPrinc
     QToolButton *botao(const char *nome) const
     {
         return princ->findChild<QToolButton *>(QString::fromLatin1(nome));
+    }
+    // How many windows of a kind the workspace holds.
+    int janelas(TipoJanela tipo) const
+    {
+        int n = 0;
+        for (QMdiSubWindow *s : princ->mdiArea()->subWindowList())
+            n += tipoJanela(s) == tipo ? 1 : 0;
+        return n;
     }
     QString arquivoIni() const
     {

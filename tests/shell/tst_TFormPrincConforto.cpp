@@ -5,7 +5,6 @@
 
 #include "ArquivoQvg.h"
 #include "ArquivoQvj.h"
-#include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
 #include "JanelaFilha.h"
 #include "TFormGrafico.h"
@@ -21,34 +20,6 @@
 #include <QUrl>
 
 namespace {
-
-TAquisicao documento()
-{
-    TAquisicao a;
-    a.Titulo = QStringLiteral("Forno");
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
-    a.NomeCanal1 = QStringLiteral("Temp");
-    a.NomeCanal2 = QStringLiteral("Umid");
-    a.UnidadeCanal1 = QStringLiteral("°C");
-    a.UnidadeCanal2 = QStringLiteral("°C");
-    a.LimSupCanal1 = 100;
-    a.LimSupCanal2 = 100;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 20; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
-}
-
-int janelas(TFormPrinc &princ, TipoJanela tipo)
-{
-    int n = 0;
-    for (QMdiSubWindow *s : princ.mdiArea()->subWindowList())
-        n += tipoJanela(s) == tipo ? 1 : 0;
-    return n;
-}
 
 // The captions of the recent-file items, in menu order.
 QStringList recentes(const BancadaPrinc &b)
@@ -96,11 +67,12 @@ QString TestTFormPrincConforto::grava(const QString &nome)
     if (nome.endsWith(u".qvj")) {
         ArquivoQvj::Juncao juncao;
         juncao.UnidadeEixoEsquerdo = QStringLiteral("°C");
-        juncao.entradas = { TNodoJuncao::deAquisicao(documento()), TNodoJuncao::deAquisicao(documento()) };
+        juncao.entradas = { TNodoJuncao::deAquisicao(documentoForno(2, QStringLiteral("°C"))),
+            TNodoJuncao::deAquisicao(documentoForno(2, QStringLiteral("°C"))) };
         if (!ArquivoQvj::grava(juncao, caminho, m_b->regional))
             return QString();
     } else {
-        if (!ArquivoQvg::grava(documento(), caminho, m_b->regional))
+        if (!ArquivoQvg::grava(documentoForno(2, QStringLiteral("°C")), caminho, m_b->regional))
             return QString();
     }
     return caminho;
@@ -162,12 +134,12 @@ void TestTFormPrincConforto::recentFileOpensAndAMissingOneLeavesTheList()
     m_b->mensagens.registro.clear();
 
     m_b->item("ItemRecente2")->trigger();  // juncao.qvj
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Juncao), 1);
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Grafico), 0);
+    QCOMPARE(m_b->janelas(TipoJanela::Juncao), 1);
+    QCOMPARE(m_b->janelas(TipoJanela::Grafico), 0);
     m_b->item("ItemRecente1")->trigger();  // juncao.qvj again, now first
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Juncao), 2);
+    QCOMPARE(m_b->janelas(TipoJanela::Juncao), 2);
     m_b->item("ItemRecente2")->trigger();  // forno.qvg
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Grafico), 1);
+    QCOMPARE(m_b->janelas(TipoJanela::Grafico), 1);
     QCOMPARE(m_b->mensagens.textos(), QStringList {});
 
     QVERIFY(QFile::remove(some));
@@ -175,7 +147,7 @@ void TestTFormPrincConforto::recentFileOpensAndAMissingOneLeavesTheList()
     m_b->item("ItemRecente3")->trigger();
     QCOMPARE(m_b->mensagens.textos(), QStringList { "Arquivo não existe!" });
     QCOMPARE(recentes(*m_b), (QStringList { "&1 forno.qvg", "&2 juncao.qvj" }));
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Grafico), 1);
+    QCOMPARE(m_b->janelas(TipoJanela::Grafico), 1);
 }
 
 void TestTFormPrincConforto::listIsKeptForTheNextRunAndHoldsEight()
@@ -248,8 +220,8 @@ void TestTFormPrincConforto::droppedFilesOpenAsTheOpenCommandOpensThem()
     }
     // Opened once the drop has ended.
     QTRY_COMPARE(recentes(*m_b).size(), graficos + juncoes);
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Grafico), graficos);
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Juncao), juncoes);
+    QCOMPARE(m_b->janelas(TipoJanela::Grafico), graficos);
+    QCOMPARE(m_b->janelas(TipoJanela::Juncao), juncoes);
     QCOMPARE(m_b->mensagens.textos(), QStringList {});
 }
 
@@ -260,8 +232,8 @@ void TestTFormPrincConforto::filesGivenAtStartOpenAfterTheFirstShow()
         m_pasta.filePath(QStringLiteral("notas.txt")) });
     QCOMPARE(m_b->princ->mdiArea()->subWindowList().size(), 0);
     m_b->mostra();
-    QTRY_COMPARE(janelas(*m_b->princ, TipoJanela::Juncao), 1);
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Grafico), 1);
+    QTRY_COMPARE(m_b->janelas(TipoJanela::Juncao), 1);
+    QCOMPARE(m_b->janelas(TipoJanela::Grafico), 1);
     QCOMPARE(
         m_b->mensagens.textos(), QStringList { "Formato de arquivo inválido. Verifique sua configuração" });
 }

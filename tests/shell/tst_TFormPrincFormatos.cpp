@@ -4,7 +4,6 @@
 // typed one; both beside "&Exportar", enabled by the windows open.
 #include "BancadaPrinc.h"
 
-#include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
 #include "JanelaFilha.h"
@@ -21,24 +20,13 @@
 
 namespace {
 
+// The window tests' recording, with a relative humidity and a decimal.
 TAquisicao documento()
 {
-    TAquisicao a;
-    a.Titulo = QStringLiteral("Forno");
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
+    TAquisicao a = documentoForno(2, QStringLiteral("°C"));
     a.DecimaisCanal1 = 1;
-    a.NomeCanal1 = QStringLiteral("Temp");
-    a.UnidadeCanal1 = QStringLiteral("°C");
-    a.NomeCanal2 = QStringLiteral("Umid");
     a.UnidadeCanal2 = QStringLiteral("%");
     a.LimSupCanal1 = 1000;
-    a.LimSupCanal2 = 100;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 20; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
     return a;
 }
 

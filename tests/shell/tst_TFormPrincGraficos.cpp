@@ -5,7 +5,6 @@
 #include "BancadaPrinc.h"
 
 #include "ArquivoQvg.h"
-#include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
 #include "JanelaFilha.h"
@@ -26,24 +25,6 @@
 #include <QTest>
 
 namespace {
-
-TAquisicao documento()
-{
-    TAquisicao a;
-    a.Titulo = QStringLiteral("Forno");
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
-    a.NomeCanal1 = QStringLiteral("Temp");
-    a.NomeCanal2 = QStringLiteral("Umid");
-    a.LimSupCanal1 = 100;
-    a.LimSupCanal2 = 100;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 20; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
-}
 
 QMdiSubWindow *subJanela(TFormPrinc &princ, TipoJanela tipo)
 {
@@ -108,7 +89,7 @@ void TestTFormPrincGraficos::preparoDoInicioNaoDeixaRastro()
     QVERIFY(m_b->princ->mdiArea()->subWindowList().isEmpty());
     QVERIFY(m_b->mensagens.textos().isEmpty());
     const QString caminho = m_pasta.filePath(QStringLiteral("forno.qvg"));
-    QVERIFY(ArquivoQvg::grava(documento(), caminho, m_b->regional));
+    QVERIFY(ArquivoQvg::grava(documentoForno(), caminho, m_b->regional));
     m_b->princ->Abrir_Grafico(caminho);
     auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
     QVERIFY(g);
@@ -135,7 +116,7 @@ void TestTFormPrincGraficos::abrirArquivo()
     QFETCH(QStringList, mensagens);
     QString caminho = m_pasta.filePath(arquivo);
     if (arquivo != u"missing")
-        QVERIFY(ArquivoQvg::grava(documento(), caminho, m_b->regional));
+        QVERIFY(ArquivoQvg::grava(documentoForno(), caminho, m_b->regional));
     m_dialogos.respostasAbrir.enqueue({ caminho, filtro });
     m_b->princ->ItemAbrirClick();
     QCOMPARE(m_dialogos.pedidos.size(), 1);
@@ -173,7 +154,7 @@ void TestTFormPrincGraficos::comandosSeguemGraficoEVistas()
     QFETCH(int, ativa);
     QFETCH(QStringList, habilitados);
     QFETCH(QStringList, desabilitados);
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     QCOMPARE(m_b->princ->mdiArea()->subWindowList().size(), 3);
     if (ativa == int(TipoJanela::Outra)) {
         m_b->mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Nao);
@@ -196,7 +177,7 @@ void TestTFormPrincGraficos::comandosSeguemGraficoEVistas()
 
 void TestTFormPrincGraficos::salvarPropoeNomeLimpoSemSufixo()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno 1/2: ensaio"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno 1/2: ensaio"), documentoForno(), false);
     auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
     QVERIFY(g);
     const QString caminho = m_pasta.filePath(QStringLiteral("salvo.qvg"));
@@ -217,7 +198,7 @@ void TestTFormPrincGraficos::salvarPropoeNomeLimpoSemSufixo()
 
 void TestTFormPrincGraficos::salvarCanceladoNaoGrava()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     m_b->princ->ItemSalvarClick();
     QCOMPARE(m_dialogos.pedidos.size(), 1);
     QVERIFY(!qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual())->salvo());
@@ -225,7 +206,7 @@ void TestTFormPrincGraficos::salvarCanceladoNaoGrava()
 
 void TestTFormPrincGraficos::exportarGravaTexto()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     const QString caminho = m_pasta.filePath(QStringLiteral("forno.txt"));
     m_dialogos.respostasSalvar.enqueue(caminho);
     m_b->princ->ItemExportarClick();
@@ -240,7 +221,7 @@ void TestTFormPrincGraficos::exportarGravaTexto()
 
 void TestTFormPrincGraficos::copiarPoeFiguraNaAreaDeTransferencia()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     QMdiSubWindow *grafico = subJanela(*m_b->princ, TipoJanela::Grafico);
     m_b->princ->mdiArea()->setActiveSubWindow(grafico);
     QGuiApplication::clipboard()->clear();
@@ -253,7 +234,7 @@ void TestTFormPrincGraficos::copiarPoeFiguraNaAreaDeTransferencia()
 
 void TestTFormPrincGraficos::zoomAgeNoGraficoAtual()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     QMdiSubWindow *dados = subJanela(*m_b->princ, TipoJanela::Dados);
     m_b->princ->mdiArea()->setActiveSubWindow(dados);
     auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
@@ -274,7 +255,7 @@ void TestTFormPrincGraficos::zoomAgeNoGraficoAtual()
 
 void TestTFormPrincGraficos::faixaZoomAbreODialogoDoGraficoAtual()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
     QVERIFY(g);
     QVERIFY(m_b->item("ItemFaixaZoom")->isEnabled());
@@ -300,7 +281,7 @@ void TestTFormPrincGraficos::novosGraficosDentroDaAreaComVistasAoLado()
     QMdiArea *mdi = m_b->princ->mdiArea();
     QList<QRect> graficos;
     for (int i = 0; i < 3; ++i) {
-        m_b->princ->NovoGrafico(QStringLiteral("Forno %1").arg(i), documento(), true);
+        m_b->princ->NovoGrafico(QStringLiteral("Forno %1").arg(i), documentoForno(), true);
         auto *g = qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
         QVERIFY(g);
         const QRect grafico = g->parentWidget()->geometry();
@@ -321,7 +302,7 @@ void TestTFormPrincGraficos::novosGraficosDentroDaAreaComVistasAoLado()
 
 void TestTFormPrincGraficos::graficoELeiturasVoltamAFrente()
 {
-    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documento(), false);
+    m_b->princ->NovoGrafico(QStringLiteral("Forno"), documentoForno(), false);
     QMdiArea *mdi = m_b->princ->mdiArea();
     QMdiSubWindow *dados = subJanela(*m_b->princ, TipoJanela::Dados);
     mdi->setActiveSubWindow(dados);
@@ -341,8 +322,8 @@ void TestTFormPrincGraficos::ativarMolduraMantemGraficoAtual()
 {
     // Coming back to the program activates the frame and, through it, every
     // widget inside: the current graph stays the one the user was on.
-    m_b->princ->NovoGrafico(QStringLiteral("A"), documento(), true);
-    m_b->princ->NovoGrafico(QStringLiteral("B"), documento(), true);
+    m_b->princ->NovoGrafico(QStringLiteral("A"), documentoForno(), true);
+    m_b->princ->NovoGrafico(QStringLiteral("B"), documentoForno(), true);
     QMdiArea *mdi = m_b->princ->mdiArea();
     for (QMdiSubWindow *s : mdi->subWindowList())
         if (s->widget()->windowTitle() == QStringLiteral("A - Gráfico"))

@@ -4,7 +4,6 @@
 #include "BancadaPrinc.h"
 
 #include "ArquivoQvj.h"
-#include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
 #include "JanelaFilha.h"
 #include "SerieLinhas.h"
@@ -16,40 +15,6 @@
 #include <QTest>
 
 using ListaGraficos = QList<QPair<int, QString>>;
-
-namespace {
-
-// A recording of canais channels in unidade (a one-channel one on channel
-// 1), twenty readings ten seconds apart.
-TAquisicao documento(int canais, const QString &unidade)
-{
-    TAquisicao a;
-    a.Titulo = QStringLiteral("Forno");
-    a.NumCanais = canais;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = canais == 2 ? 9 : -1;
-    a.NomeCanal1 = QStringLiteral("Temp");
-    a.NomeCanal2 = QStringLiteral("Umid");
-    a.UnidadeCanal1 = unidade;
-    a.UnidadeCanal2 = unidade;
-    a.LimSupCanal1 = 100;
-    a.LimSupCanal2 = 100;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 20; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
-}
-
-int janelas(TFormPrinc &princ, TipoJanela tipo)
-{
-    int n = 0;
-    for (QMdiSubWindow *s : princ.mdiArea()->subWindowList())
-        n += tipoJanela(s) == tipo ? 1 : 0;
-    return n;
-}
-
-}  // namespace
 
 class TestTFormPrincJuncao : public QObject
 {
@@ -89,7 +54,7 @@ void TestTFormPrincJuncao::abreGraficos(const ListaGraficos &graficos)
 {
     int n = 0;
     for (const auto &[canais, unidade] : graficos)
-        m_b->princ->NovoGrafico(QStringLiteral("G%1").arg(++n), documento(canais, unidade), true);
+        m_b->princ->NovoGrafico(QStringLiteral("G%1").arg(++n), documentoForno(canais, unidade), true);
 }
 
 void TestTFormPrincJuncao::juncao_data()
@@ -123,7 +88,7 @@ void TestTFormPrincJuncao::juncao()
             = graficos.size() < 2 ? MensagemRegistrada::Tipo::Erro : MensagemRegistrada::Tipo::Aviso;
         QCOMPARE(m_b->mensagens.registro[0].tipo, tipo);
     }
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Juncao), series ? 1 : 0);
+    QCOMPARE(m_b->janelas(TipoJanela::Juncao), series ? 1 : 0);
     if (!series)
         return;
     auto *j = qobject_cast<TFormJuncao *>(m_b->princ->JuncaoAtual());
@@ -172,8 +137,8 @@ void TestTFormPrincJuncao::abrirJuncao()
     QFETCH(QString, mensagem);
     ArquivoQvj::Juncao juncao;
     juncao.UnidadeEixoEsquerdo = QStringLiteral("°C");
-    juncao.entradas = { TNodoJuncao::deAquisicao(documento(2, QStringLiteral("°C"))),
-        TNodoJuncao::deAquisicao(documento(1, QStringLiteral("°C"))) };
+    juncao.entradas = { TNodoJuncao::deAquisicao(documentoForno(2, QStringLiteral("°C"))),
+        TNodoJuncao::deAquisicao(documentoForno(1, QStringLiteral("°C"))) };
     QByteArray bytes = ArquivoQvj::conteudo(juncao, m_b->regional);
     if (!linha3.isEmpty()) {
         QList<QByteArray> linhas = bytes.split('\n');
@@ -188,7 +153,7 @@ void TestTFormPrincJuncao::abrirJuncao()
     m_dialogos.respostasAbrir.enqueue({ caminho, 1 });
     m_b->princ->ItemAbrirClick();
     QCOMPARE(m_b->mensagens.textos(), mensagem.isEmpty() ? QStringList() : QStringList { mensagem });
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Juncao), mensagem.isEmpty() ? 1 : 0);
+    QCOMPARE(m_b->janelas(TipoJanela::Juncao), mensagem.isEmpty() ? 1 : 0);
     if (mensagem.isEmpty()) {
         auto *j = qobject_cast<TFormJuncao *>(m_b->princ->JuncaoAtual());
         QVERIFY(j->salvo());
@@ -224,7 +189,7 @@ void TestTFormPrincJuncao::fecharTodasPerguntaPelaJuncao()
     m_b->princ->ItemFecharTodasClick();
     QCoreApplication::processEvents();
     QCOMPARE(m_b->mensagens.textos(), QStringList { QStringLiteral(" Deseja salvar a junção de gráficos?") });
-    QCOMPARE(janelas(*m_b->princ, TipoJanela::Juncao), 1);
+    QCOMPARE(m_b->janelas(TipoJanela::Juncao), 1);
     // Closing the program asks it too.
     m_b->mensagens.respostasSimNaoCancela.enqueue(IMensagens::Resposta::Cancela);
     QVERIFY(!m_b->princ->close());
