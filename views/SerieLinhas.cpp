@@ -64,10 +64,17 @@ void SerieLinhas::defineLinha(Qt::PenStyle estilo, int largura)
 
 void SerieLinhas::pedeRedesenho()
 {
-    if (auto *g = qobject_cast<GraficoLinhas *>(m_grafico->parentPlot()))
-        g->pedeRedesenho();
-    else
-        m_grafico->parentPlot()->replot(QCustomPlot::rpQueuedReplot);
+    // Series are made by their chart only (GraficoLinhas::adicionaSerie).
+    static_cast<GraficoLinhas *>(m_grafico->parentPlot())->pedeRedesenho();
+}
+
+void SerieLinhas::trocaFonte(
+    int quantos, std::function<double(int)> x, std::function<double(int)> y, Coluna coluna)
+{
+    m_quantosFonte = quantos;
+    m_fonteX = std::move(x);
+    m_fonteY = std::move(y);
+    m_colunaY = std::move(coluna);
 }
 
 void SerieLinhas::mudou()
@@ -83,10 +90,7 @@ void SerieLinhas::limpa()
 {
     m_x.clear();
     m_y.clear();
-    m_quantosFonte = -1;
-    m_fonteX = nullptr;
-    m_fonteY = nullptr;
-    m_colunaY = {};
+    trocaFonte(-1, nullptr, nullptr, {});
     m_rotulos.clear();
     m_fonte = nullptr;
     m_grafico->data()->clear();
@@ -108,10 +112,7 @@ void SerieLinhas::adiciona(double x, double y, const QString &rotulo)
             m_x.append(m_fonteX(i));
             m_y.append(SerieLinhas::y(i));
         }
-        m_quantosFonte = -1;
-        m_fonteX = nullptr;
-        m_fonteY = nullptr;
-        m_colunaY = {};
+        trocaFonte(-1, nullptr, nullptr, {});
     }
     m_x.append(x);
     m_y.append(y);
@@ -127,10 +128,7 @@ void SerieLinhas::defineDados(const QVector<double> &x, const QVector<double> &y
     m_x = x;
     m_y = y;
     m_y.resize(m_x.size());
-    m_quantosFonte = -1;
-    m_fonteX = nullptr;
-    m_fonteY = nullptr;
-    m_colunaY = {};
+    trocaFonte(-1, nullptr, nullptr, {});
     m_rotulos.clear();
     mudou();
 }
@@ -139,10 +137,7 @@ void SerieLinhas::defineFonte(int quantos, std::function<double(int)> x, std::fu
 {
     m_x.clear();
     m_y.clear();
-    m_quantosFonte = std::max(0, quantos);
-    m_fonteX = std::move(x);
-    m_fonteY = std::move(y);
-    m_colunaY = {};
+    trocaFonte(std::max(0, quantos), std::move(x), std::move(y), {});
     m_rotulos.clear();
     mudou();
 }
@@ -151,10 +146,7 @@ void SerieLinhas::defineFonte(int quantos, std::function<double(int)> x, Coluna 
 {
     m_x.clear();
     m_y.clear();
-    m_quantosFonte = std::max(0, quantos);
-    m_fonteX = std::move(x);
-    m_fonteY = nullptr;
-    m_colunaY = std::move(y);
+    trocaFonte(std::max(0, quantos), std::move(x), nullptr, std::move(y));
     m_rotulos.clear();
     mudou();
 }

@@ -104,6 +104,9 @@ private:
     void extremos(int de, int ate, int &baixo, int &alto, double &vBaixo, double &vAlto) const;
     void mudou();
     void pedeRedesenho();
+    // Where the points come from: quantos points read through x and y (or
+    // the column), or -1 for the stored ones.
+    void trocaFonte(int quantos, std::function<double(int)> x, std::function<double(int)> y, Coluna coluna);
     // The first index whose x is at least alvo.
     int primeiroAPartir(double alvo) const;
 
