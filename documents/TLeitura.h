@@ -2,6 +2,9 @@
 
 #include "Real48.h"
 
+#include <cstddef>
+#include <type_traits>
+
 // One stored acquisition: the value of each channel in engineering units,
 // held at the precision of the 48-bit real (0 for a channel not recorded).
 class TLeitura
@@ -21,7 +24,16 @@ public:
 
     bool operator==(const TLeitura &) const = default;
 
+    // Where channel 1 or 2 lies in an entry, in bytes: a table of entries
+    // read as a column of one channel (sizeof(TLeitura) from one to the next).
+    static size_t deslocamentoCanal(int numero)
+    {
+        return numero == 2 ? offsetof(TLeitura, m_canal2) : offsetof(TLeitura, m_canal1);
+    }
+
 private:
     double m_canal1 = 0.0;
     double m_canal2 = 0.0;
 };
+
+static_assert(std::is_standard_layout_v<TLeitura>);

@@ -23,7 +23,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <type_traits>
 
 namespace {
 const QString kDataHora = QStringLiteral("dd/mm/yyyy hh:nn:ss");
@@ -292,9 +291,8 @@ void TFormGrafico::preencheSerie(SerieLinhas *serie, int canal, bool primeira)
     }
     // The points are read from the document the window keeps.
     std::shared_ptr<const TAquisicao> doc = m_aquisicao;
-    static_assert(std::is_standard_layout_v<TLeitura> && sizeof(TLeitura) == 2 * sizeof(double));
     SerieLinhas::Coluna valores;
-    valores.base = reinterpret_cast<const char *>(a.Leituras().data()) + (canal == 2 ? sizeof(double) : 0);
+    valores.base = reinterpret_cast<const char *>(a.Leituras().data()) + TLeitura::deslocamentoCanal(canal);
     valores.passo = sizeof(TLeitura);
     valores.dono = doc;
     serie->defineFonte(
