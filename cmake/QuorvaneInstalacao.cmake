@@ -16,7 +16,10 @@ set(QUORVANE_PASTA_INSTALADA "${CMAKE_INSTALL_LIBDIR}/quorvane")
 file(RELATIVE_PATH QUORVANE_PASTA_BIBLIOTECAS
   "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}" "${CMAKE_INSTALL_PREFIX}/${QUORVANE_PASTA_INSTALADA}")
 if(TARGET quorvane_common)
-  target_compile_definitions(quorvane_common PRIVATE QUORVANE_PASTA_BIBLIOTECAS="${QUORVANE_PASTA_BIBLIOTECAS}")
+  # On the one file that reads it: the library's other files share their
+  # precompiled headers with targets that do not define it.
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/common/BibliotecaExterna.cpp TARGET_DIRECTORY quorvane_common
+    PROPERTIES COMPILE_DEFINITIONS QUORVANE_PASTA_BIBLIOTECAS="${QUORVANE_PASTA_BIBLIOTECAS}")
 endif()
 
 foreach(programa quorvane quorvane-cli quorvane-tarvek-sim)

@@ -1,11 +1,11 @@
 #!/bin/sh
-# Builds the fuzz targets of fuzz/ in build-fuzz/ (clang, libFuzzer,
-# AddressSanitizer and UndefinedBehaviorSanitizer over the widget-free
-# layers), runs each once on its kept crash inputs and its seeds, then
-# fuzzes each for SECONDS (default 60) on a copy of its seeds, and prints
-# the runs per second of each. An input that crashes is kept in
-# build-fuzz/crashes/<target>/; once the fault is fixed, commit it under
-# fuzz/regressions/<target>/.
+# Builds the fuzz targets of fuzz/ in build-san/ (the build the test
+# command's sanitizer pass shares: clang, libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer over the widget-free layers), runs each once on
+# its kept crash inputs and its seeds, then fuzzes each for SECONDS
+# (default 60) on a copy of its seeds, and prints the runs per second of
+# each. An input that crashes is kept in build-san/crashes/<target>/; once
+# the fault is fixed, commit it under fuzz/regressions/<target>/.
 # Usage: scripts/fuzz.sh [SECONDS]
 set -eu
 cd "$(dirname "$0")/.."
@@ -17,15 +17,12 @@ esac
 JOBS=$(nproc 2>/dev/null || echo 2)
 inicio=$(date +%s)
 
-# -O1 with assertions kept: the usual trade-off for fuzzing.
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
-  -DQUORVANE_FUZZ=ON -DQUORVANE_FUZZ_SEGUNDOS="$SEGUNDOS"
-cmake --build build-fuzz -j"$JOBS"
-ctest --test-dir build-fuzz -L regressions --output-on-failure -j"$JOBS"
-rm -f build-fuzz/logs/*.summary
+./scripts/configure-san.sh "$SEGUNDOS"
+cmake --build build-san -j"$JOBS"
+ctest --test-dir build-san -L regressions --output-on-failure -j"$JOBS"
+rm -f build-san/logs/*.summary
 status=0
-ctest --test-dir build-fuzz -L fuzz --output-on-failure -j"$JOBS" || status=$?
-cat build-fuzz/logs/*.summary 2>/dev/null || true
+ctest --test-dir build-san -L fuzz --output-on-failure -j"$JOBS" || status=$?
+cat build-san/logs/*.summary 2>/dev/null || true
 echo "Fuzzing took $(($(date +%s) - inicio)) s in all."
 exit "$status"

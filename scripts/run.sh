@@ -11,7 +11,10 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 JOBS=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$JOBS"
+# Only what is run: the program, its two tools and its two libraries (the
+# tests and benchmarks are the test command's).
+cmake --build build -j"$JOBS" --target quorvane quorvane-cli quorvane-tarvek-sim \
+  quorvane_formulas quorvane_idioma_ingles
 
 PASTA="${QUORVANE_CONFIG_DIR:-${XDG_CONFIG_HOME:-$HOME/.config}/Quorvane}"
 INI="$PASTA/QUORVANE.INI"

@@ -1,9 +1,9 @@
 #include "ArquivosRecentes.h"
 #include "ConfiguracoesIni.h"
+#include "RegistroTestes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 Q_DECLARE_METATYPE(ArquivosRecentes::Tipo)
 
@@ -167,5 +167,5 @@ void TestArquivosRecentes::fileKindFollowsTheExtension()
     QCOMPARE(ArquivosRecentes::tipo(caminho), tipo);
 }
 
-QTEST_GUILESS_MAIN(TestArquivosRecentes)
+QUORVANE_TEST_GUILESS_MAIN(TestArquivosRecentes)
 #include "tst_ArquivosRecentes.moc"

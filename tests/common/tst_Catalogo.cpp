@@ -1,6 +1,5 @@
 #include "Catalogo.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 class TestCatalogo : public QObject
 {
@@ -58,5 +57,5 @@ void TestCatalogo::replacementCoversEveryVariantAndIsCut()
     QCOMPARE(c.texto(171, u"FormInform"), QString::fromUtf8("Erro na gravação do arquivo de informações"));
 }
 
-QTEST_GUILESS_MAIN(TestCatalogo)
+QUORVANE_TEST_GUILESS_MAIN(TestCatalogo)
 #include "tst_Catalogo.moc"

@@ -1,8 +1,8 @@
 #include "ConfiguracoesIni.h"
+#include "RegistroTestes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <initializer_list>
 
@@ -212,5 +212,5 @@ void TestConfiguracoesIni::defaultFileFollowsTheEnvironment()
     qputenv("XDG_CONFIG_HOME", anteriorXdg);
 }
 
-QTEST_GUILESS_MAIN(TestConfiguracoesIni)
+QUORVANE_TEST_GUILESS_MAIN(TestConfiguracoesIni)
 #include "tst_ConfiguracoesIni.moc"

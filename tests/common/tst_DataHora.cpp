@@ -2,8 +2,7 @@
 #include "ConverteDataHora.h"
 #include "DataHora.h"
 #include "FormataDataHora.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 #include <cmath>
 #include <limits>
@@ -195,5 +194,5 @@ void TestDataHora::converteHora()
         QCOMPARE(DataHora::paraQTime(*v), hora);
 }
 
-QTEST_GUILESS_MAIN(TestDataHora)
+QUORVANE_TEST_GUILESS_MAIN(TestDataHora)
 #include "tst_DataHora.moc"

@@ -1,7 +1,6 @@
 #include "Espera.h"
 #include "Fakes.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 class TestEspera : public QObject
 {
@@ -46,5 +45,5 @@ void TestEspera::signalIsFourPairsOfBeeps()
     QCOMPARE(sinal.instantes, esperado);
 }
 
-QTEST_GUILESS_MAIN(TestEspera)
+QUORVANE_TEST_GUILESS_MAIN(TestEspera)
 #include "tst_Espera.moc"

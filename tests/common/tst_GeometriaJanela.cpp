@@ -1,7 +1,6 @@
 #include "Fakes.h"
 #include "GeometriaJanela.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 class TestGeometriaJanela : public QObject
 {
@@ -89,5 +88,5 @@ void TestGeometriaJanela::savedPlaceIsReadBackOrIgnored()
     QCOMPARE(relida->maximizada, maximizada);
 }
 
-QTEST_GUILESS_MAIN(TestGeometriaJanela)
+QUORVANE_TEST_GUILESS_MAIN(TestGeometriaJanela)
 #include "tst_GeometriaJanela.moc"

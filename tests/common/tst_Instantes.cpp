@@ -1,9 +1,8 @@
 #include "ConfigRegional.h"
 #include "FormataDataHora.h"
 #include "Instantes.h"
+#include "RegistroTestes.h"
 #include "TextoNumerico.h"
-
-#include <QTest>
 
 class TestInstantes : public QObject
 {
@@ -235,5 +234,5 @@ void TestInstantes::ajustaSeparadorDecimal()
     QCOMPARE(AjustaSeparadorDecimal(texto, r), esperado);
 }
 
-QTEST_GUILESS_MAIN(TestInstantes)
+QUORVANE_TEST_GUILESS_MAIN(TestInstantes)
 #include "tst_Instantes.moc"

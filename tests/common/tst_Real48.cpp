@@ -1,6 +1,5 @@
 #include "Real48.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 #include <cmath>
 #include <cstring>
@@ -142,5 +141,5 @@ void TestReal48::endsOfTheRange()
     QCOMPARE(bits(Real48::maximo()), bits(std::ldexp(2.0 - std::ldexp(1.0, -39), 126)));
 }
 
-QTEST_GUILESS_MAIN(TestReal48)
+QUORVANE_TEST_GUILESS_MAIN(TestReal48)
 #include "tst_Real48.moc"

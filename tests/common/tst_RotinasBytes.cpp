@@ -1,6 +1,5 @@
+#include "RegistroTestes.h"
 #include "RotinasBytes.h"
-
-#include <QTest>
 
 class TestRotinasBytes : public QObject
 {
@@ -211,5 +210,5 @@ void TestRotinasBytes::textoVersao()
     QCOMPARE(TextoVersao(uint8_t(versao)), texto);
 }
 
-QTEST_GUILESS_MAIN(TestRotinasBytes)
+QUORVANE_TEST_GUILESS_MAIN(TestRotinasBytes)
 #include "tst_RotinasBytes.moc"

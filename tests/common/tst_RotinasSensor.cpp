@@ -1,7 +1,6 @@
+#include "RegistroTestes.h"
 #include "RotinasBytes.h"
 #include "RotinasSensor.h"
-
-#include <QTest>
 
 using Palavras13 = std::array<int, 13>;
 Q_DECLARE_METATYPE(Palavras13)
@@ -196,5 +195,5 @@ void TestRotinasSensor::coeficientesCalibracao()
     QCOMPARE(juncao, uint16_t(palavras[12]));  // unsigned, whatever the code
 }
 
-QTEST_GUILESS_MAIN(TestRotinasSensor)
+QUORVANE_TEST_GUILESS_MAIN(TestRotinasSensor)
 #include "tst_RotinasSensor.moc"

@@ -1,8 +1,7 @@
 #include "AmbienteFalso.h"
 #include "Catalogo.h"
+#include "RegistroTestes.h"
 #include "Validacao.h"
-
-#include <QTest>
 
 class TestValidacao : public QObject
 {
@@ -114,5 +113,5 @@ void TestValidacao::worksWithoutMessagesOrCatalogue()
     QVERIFY(ValidaData(QStringLiteral("01/01/2000"), vazio));
 }
 
-QTEST_GUILESS_MAIN(TestValidacao)
+QUORVANE_TEST_GUILESS_MAIN(TestValidacao)
 #include "tst_Validacao.moc"

@@ -1,6 +1,5 @@
+#include "RegistroTestes.h"
 #include "Windows1252.h"
-
-#include <QTest>
 
 class TestWindows1252 : public QObject
 {
@@ -54,5 +53,5 @@ void TestWindows1252::charactersWithoutAByteBecomeQuestionMarks()
                    "C ? ?"));
 }
 
-QTEST_GUILESS_MAIN(TestWindows1252)
+QUORVANE_TEST_GUILESS_MAIN(TestWindows1252)
 #include "tst_Windows1252.moc"

@@ -2,6 +2,7 @@
 #include "BlocoConfiguracao.h"
 #include "BlocoLeituras.h"
 #include "BlocoNaoVolatil.h"
+#include "RegistroTestes.h"
 
 #include <QtTest>
 
@@ -457,5 +458,5 @@ void tst_Blocos::leiturasComSinal()
     QCOMPARE(l.codifica(), hex("FFFE0A1253000100020003"));
 }
 
-QTEST_GUILESS_MAIN(tst_Blocos)
+QUORVANE_TEST_GUILESS_MAIN(tst_Blocos)
 #include "tst_Blocos.moc"

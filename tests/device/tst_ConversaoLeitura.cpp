@@ -1,7 +1,8 @@
 #include "ConversaoLeitura.h"
 #include "Real48.h"
-#include "TabelaLinearizacao.h"
+#include "RegistroTestes.h"
 
+#include "TabelaLinearizacao.h"
 #include <QtTest>
 
 #include <cmath>
@@ -277,5 +278,5 @@ void tst_ConversaoLeitura::codigoSemTabelaNaoConverte()
     QCOMPARE(Lineariza(5, 100, 128), 0.0);
 }
 
-QTEST_GUILESS_MAIN(tst_ConversaoLeitura)
+QUORVANE_TEST_GUILESS_MAIN(tst_ConversaoLeitura)
 #include "tst_ConversaoLeitura.moc"

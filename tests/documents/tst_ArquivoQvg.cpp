@@ -6,6 +6,7 @@
 #include "LinhasTeste.h"
 #include "NumeracaoGraficos.h"
 #include "Real48.h"
+#include "RegistroTestes.h"
 #include "Windows1252.h"
 
 #include <QTemporaryDir>
@@ -634,5 +635,5 @@ void tst_ArquivoQvg::nomeJanelaSemPasta()
     QCOMPARE(ArquivoQvg::nomeJanela(QStringLiteral("forno.qvg")), QStringLiteral("forno.qvg"));
 }
 
-QTEST_GUILESS_MAIN(tst_ArquivoQvg)
+QUORVANE_TEST_GUILESS_MAIN(tst_ArquivoQvg)
 #include "tst_ArquivoQvg.moc"

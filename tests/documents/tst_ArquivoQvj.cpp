@@ -2,6 +2,7 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "LinhasTeste.h"
+#include "RegistroTestes.h"
 #include "Windows1252.h"
 
 #include <QDir>
@@ -312,5 +313,5 @@ void tst_ArquivoQvj::arquivosDeExemploNasDuasRegioes()
     QCOMPARE(r.juncao.entradas[0].Leituras[1], TLeitura(41, 43));
 }
 
-QTEST_GUILESS_MAIN(tst_ArquivoQvj)
+QUORVANE_TEST_GUILESS_MAIN(tst_ArquivoQvj)
 #include "tst_ArquivoQvj.moc"

@@ -2,6 +2,7 @@
 #include "DataHora.h"
 #include "ExportacaoCsv.h"
 #include "InstanteIso.h"
+#include "RegistroTestes.h"
 #include "TAquisicao.h"
 
 #include <QFile>
@@ -260,5 +261,5 @@ void TestExportacaoCsv::failedWriteKeepsTheOldFile()
         doisCanais(), pasta.filePath(QStringLiteral("nao-existe/saida.csv")), 0, 2, naZona("UTC")));
 }
 
-QTEST_GUILESS_MAIN(TestExportacaoCsv)
+QUORVANE_TEST_GUILESS_MAIN(TestExportacaoCsv)
 #include "tst_ExportacaoCsv.moc"

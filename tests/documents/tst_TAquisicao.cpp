@@ -2,8 +2,9 @@
 #include "DataHora.h"
 #include "FormataDataHora.h"
 #include "NumeracaoGraficos.h"
-#include "TAquisicao.h"
+#include "RegistroTestes.h"
 
+#include "TAquisicao.h"
 #include <QtTest>
 
 namespace {
@@ -220,5 +221,5 @@ void tst_TAquisicao::numeracaoParaNoLimite()
     QCOMPARE(n.grafico(200), &janela);
 }
 
-QTEST_GUILESS_MAIN(tst_TAquisicao)
+QUORVANE_TEST_GUILESS_MAIN(tst_TAquisicao)
 #include "tst_TAquisicao.moc"

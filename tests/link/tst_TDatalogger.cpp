@@ -1,11 +1,11 @@
 #include "Bancada.h"
 
+#include "RegistroTestes.h"
 #include "RotinasBytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 using Estado = TarvekRoteirizado::Estado;
 
@@ -593,5 +593,5 @@ void TestTDatalogger::textsComeFromTheCatalogueWhenShown()
     QCOMPARE(b.status.texto, QString("Echo timeout!"));
 }
 
-QTEST_GUILESS_MAIN(TestTDatalogger)
+QUORVANE_TEST_GUILESS_MAIN(TestTDatalogger)
 #include "tst_TDatalogger.moc"

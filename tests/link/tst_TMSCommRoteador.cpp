@@ -1,10 +1,9 @@
 #include "Fakes.h"
 #include "PortaRoteirizada.h"
 #include "PseudoTerminal.h"
+#include "RegistroTestes.h"
 #include "TMSCommRoteador.h"
 #include "TMSCommSerial.h"
-
-#include <QTest>
 
 namespace {
 
@@ -199,5 +198,5 @@ void TestTMSCommRoteador::pseudoTerminalNamedInTheSettingsOpens()
     QCOMPARE(pty.le(1, 2000), QByteArray("\x65"));
 }
 
-QTEST_GUILESS_MAIN(TestTMSCommRoteador)
+QUORVANE_TEST_GUILESS_MAIN(TestTMSCommRoteador)
 #include "tst_TMSCommRoteador.moc"

@@ -1,8 +1,8 @@
 #include "PseudoTerminal.h"
+#include "RegistroTestes.h"
 #include "TMSCommSerial.h"
 
 #include <QDeadlineTimer>
-#include <QTest>
 #include <QThread>
 
 namespace {
@@ -133,5 +133,5 @@ void TestTMSCommSerial::openingFailsWithAReason()
     porta.Output("\x08");  // harmless on a closed port
 }
 
-QTEST_GUILESS_MAIN(TestTMSCommSerial)
+QUORVANE_TEST_GUILESS_MAIN(TestTMSCommSerial)
 #include "tst_TMSCommSerial.moc"

@@ -6,11 +6,10 @@
 #include "AjusteOffset.h"
 #include "AmbienteFalso.h"
 #include "DescricaoTarvek.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
-
-#include <QTest>
 
 #include <memory>
 
@@ -166,5 +165,5 @@ void TestAjusteOffset::escritaFalhaDeixaOsTextos()
     QCOMPARE(b.tarvek.naoVolatil().mid(74, 2).toHex(), QByteArray("fb00"));
 }
 
-QTEST_GUILESS_MAIN(TestAjusteOffset)
+QUORVANE_TEST_GUILESS_MAIN(TestAjusteOffset)
 #include "tst_AjusteOffset.moc"

@@ -9,8 +9,7 @@
 #include "BlocoNaoVolatil.h"
 #include "EditorConfiguracao.h"
 #include "FormataDataHora.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 namespace {
 
@@ -431,5 +430,5 @@ void TestBlocosConfiguracao::intervaloQueNaoConverteNaoCodifica()
     QCOMPARE(b.e.EditTitulo.texto, titulo);
 }
 
-QTEST_GUILESS_MAIN(TestBlocosConfiguracao)
+QUORVANE_TEST_GUILESS_MAIN(TestBlocosConfiguracao)
 #include "tst_BlocosConfiguracao.moc"

@@ -8,13 +8,13 @@
 #include "DataHora.h"
 #include "DescricaoTarvek.h"
 #include "GeradorAquisicoes.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 
@@ -364,5 +364,5 @@ void TestColetaDados::tracoDaUltimaPagina()
     QVERIFY(conteudo.startsWith(TDatalogger::LinhaTraco(1, uint8_t(pagina1[0])).toLatin1()));
 }
 
-QTEST_GUILESS_MAIN(TestColetaDados)
+QUORVANE_TEST_GUILESS_MAIN(TestColetaDados)
 #include "tst_ColetaDados.moc"

@@ -11,8 +11,7 @@
 #include "DecodificacaoColeta.h"
 #include "FormataDataHora.h"
 #include "Real48.h"
-
-#include <QTest>
+#include "RegistroTestes.h"
 
 namespace {
 
@@ -512,5 +511,5 @@ void TestDecodificacaoColeta::nuncaLeForaDaImagem()
     QCOMPARE(l.decodifica(m).NumLeituras(), efetuadas);
 }
 
-QTEST_GUILESS_MAIN(TestDecodificacaoColeta)
+QUORVANE_TEST_GUILESS_MAIN(TestDecodificacaoColeta)
 #include "tst_DecodificacaoColeta.moc"

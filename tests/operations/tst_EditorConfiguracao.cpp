@@ -7,10 +7,9 @@
 #include "Catalogo.h"
 #include "EditorConfiguracao.h"
 #include "FormataDataHora.h"
+#include "RegistroTestes.h"
 #include "RotinasSensor.h"
 #include "TextoLimite.h"
-
-#include <QTest>
 
 namespace {
 
@@ -631,5 +630,5 @@ void TestEditorConfiguracao::modosDosCanais()
     QCOMPARE(m2, ModoAquisicao::Media);
 }
 
-QTEST_GUILESS_MAIN(TestEditorConfiguracao)
+QUORVANE_TEST_GUILESS_MAIN(TestEditorConfiguracao)
 #include "tst_EditorConfiguracao.moc"

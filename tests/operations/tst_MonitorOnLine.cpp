@@ -8,12 +8,12 @@
 #include "BlocoLeituras.h"
 #include "DescricaoTarvek.h"
 #include "MonitorOnLine.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
 
 #include <QRegularExpression>
-#include <QTest>
 
 #include <memory>
 
@@ -270,5 +270,5 @@ void TestMonitorOnLine::pontosEmOrdemNaMeiaNoite()
         QVERIFY2(pontos.at(i).x() > pontos.at(i - 1).x(), qPrintable(QString::number(i)));
 }
 
-QTEST_GUILESS_MAIN(TestMonitorOnLine)
+QUORVANE_TEST_GUILESS_MAIN(TestMonitorOnLine)
 #include "tst_MonitorOnLine.moc"

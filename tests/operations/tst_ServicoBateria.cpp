@@ -5,12 +5,11 @@
 
 #include "AmbienteFalso.h"
 #include "DescricaoTarvek.h"
+#include "RegistroTestes.h"
 #include "ServicoBateria.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
-
-#include <QTest>
 
 #include <memory>
 
@@ -217,5 +216,5 @@ void TestServicoBateria::validaTudoApontaOCampo()
     QCOMPARE(b.mensagens.registro.size(), 1);
 }
 
-QTEST_GUILESS_MAIN(TestServicoBateria)
+QUORVANE_TEST_GUILESS_MAIN(TestServicoBateria)
 #include "tst_ServicoBateria.moc"

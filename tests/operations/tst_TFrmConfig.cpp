@@ -6,6 +6,7 @@
 
 #include "AmbienteFalso.h"
 #include "DescricaoTarvek.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TFrmConfig.h"
 #include "TMSCommSimulado.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -337,5 +337,5 @@ void TestTFrmConfig::relogiosEAjuda()
     QCOMPARE(b.ajudas, QStringList { QStringLiteral("Iniciar_Aquisi__o") });
 }
 
-QTEST_MAIN(TestTFrmConfig)
+QUORVANE_TEST_MAIN(TestTFrmConfig)
 #include "tst_TFrmConfig.moc"

@@ -8,6 +8,7 @@
 #include "DescricaoTarvek.h"
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TDatalogger.h"
 #include "TFrmMonitor.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -277,5 +277,5 @@ void TestTFrmMonitor::gravacaoParaNoBotaoENoFechamento()
     QCOMPARE(linhas(caminho).size(), 2);
 }
 
-QTEST_MAIN(TestTFrmMonitor)
+QUORVANE_TEST_MAIN(TestTFrmMonitor)
 #include "tst_TFrmMonitor.moc"

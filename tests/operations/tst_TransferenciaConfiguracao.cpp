@@ -7,12 +7,11 @@
 #include "ColetaDados.h"
 #include "DescricaoTarvek.h"
 #include "EditorConfiguracao.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
 #include "TransferenciaConfiguracao.h"
-
-#include <QTest>
 
 #include <memory>
 
@@ -190,5 +189,5 @@ void TestTransferenciaConfiguracao::configurarEDepoisColetar()
     QCOMPARE(r.aquisicao->NumLeituras(), 9);
 }
 
-QTEST_GUILESS_MAIN(TestTransferenciaConfiguracao)
+QUORVANE_TEST_GUILESS_MAIN(TestTransferenciaConfiguracao)
 #include "tst_TransferenciaConfiguracao.moc"

@@ -2,13 +2,13 @@
 #include "BibliotecaExterna.h"
 #include "BibliotecaIdioma.h"
 #include "Catalogo.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <dlfcn.h>
 
@@ -139,5 +139,5 @@ void TestBibliotecaIdioma::libraryIsReleasedAfterUse()
     QVERIFY(!carregadaNoProcesso(caminho));
 }
 
-QTEST_MAIN(TestBibliotecaIdioma)
+QUORVANE_TEST_MAIN(TestBibliotecaIdioma)
 #include "tst_BibliotecaIdioma.moc"

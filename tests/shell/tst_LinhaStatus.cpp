@@ -1,6 +1,6 @@
 #include "LinhaStatus.h"
+#include "RegistroTestes.h"
 
-#include <QTest>
 #include <QTimer>
 
 class TestLinhaStatus : public QObject
@@ -52,5 +52,5 @@ void TestLinhaStatus::everyTextRestartsTheCountdown()
     QVERIFY(timer->remainingTime() > 5000);
 }
 
-QTEST_MAIN(TestLinhaStatus)
+QUORVANE_TEST_MAIN(TestLinhaStatus)
 #include "tst_LinhaStatus.moc"

@@ -1,12 +1,12 @@
 #include "BancadaPrinc.h"
 
 #include "LinhaStatus.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TFormSplash.h"
 
 #include <QLabel>
 #include <QMenuBar>
-#include <QTest>
 #include <QTimer>
 
 class TestTFormPrinc : public QObject
@@ -370,5 +370,5 @@ void TestTFormPrinc::splashAppearsAfterOneSecondForThree()
     QVERIFY(!splash->isVisible());
 }
 
-QTEST_MAIN(TestTFormPrinc)
+QUORVANE_TEST_MAIN(TestTFormPrinc)
 #include "tst_TFormPrinc.moc"

@@ -7,6 +7,7 @@
 #include "DescricaoTarvek.h"
 #include "DialogosArquivoFalsos.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "TFormGrafico.h"
 #include "TFrmProgress.h"
 
@@ -14,7 +15,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
-#include <QTest>
 
 namespace {
 
@@ -189,5 +189,5 @@ void TestTFormPrincColeta::fecharProgramaPerguntaPorColetaNaoSalva()
     QCOMPARE(b.princ->EstadoPorta, -1);
 }
 
-QTEST_MAIN(TestTFormPrincColeta)
+QUORVANE_TEST_MAIN(TestTFormPrincColeta)
 #include "tst_TFormPrincColeta.moc"

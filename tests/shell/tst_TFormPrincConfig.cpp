@@ -7,6 +7,7 @@
 #include "DescricaoTarvek.h"
 #include "JanelaAjuda.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TFormGrafico.h"
 #include "TFrmConfig.h"
@@ -17,7 +18,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -197,5 +197,5 @@ void TestTFormPrincConfig::configuraPelaJanelaEColetaDepois()
     QCOMPARE(grafico->aquisicao().NumLeituras(), 6);
 }
 
-QTEST_MAIN(TestTFormPrincConfig)
+QUORVANE_TEST_MAIN(TestTFormPrincConfig)
 #include "tst_TFormPrincConfig.moc"

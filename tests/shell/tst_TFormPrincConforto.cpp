@@ -7,6 +7,7 @@
 #include "ArquivoQvj.h"
 #include "DialogosArquivoFalsos.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
@@ -16,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
-#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -324,5 +324,5 @@ void TestTFormPrincConforto::windowPlaceIsRememberedAcrossRuns()
     QVERIFY(outra.princ->close());
 }
 
-QTEST_MAIN(TestTFormPrincConforto)
+QUORVANE_TEST_MAIN(TestTFormPrincConforto)
 #include "tst_TFormPrincConforto.moc"

@@ -7,6 +7,7 @@
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 #include "TFrmTamanhoImagem.h"
@@ -16,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSpinBox>
-#include <QTest>
 
 namespace {
 
@@ -237,5 +237,5 @@ void TestTFormPrincFormatos::imageCancelledInTheSizeDialogWritesNothing()
     QVERIFY(!QFile::exists(caminho));
 }
 
-QTEST_MAIN(TestTFormPrincFormatos)
+QUORVANE_TEST_MAIN(TestTFormPrincFormatos)
 #include "tst_TFormPrincFormatos.moc"

@@ -5,6 +5,7 @@
 #include "BancadaPrinc.h"
 #include "DataHora.h"
 #include "GraficoLinhas.h"
+#include "RegistroTestes.h"
 #include "TFormGrafico.h"
 #include "TFrmFormula.h"
 
@@ -14,7 +15,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -115,5 +115,5 @@ void TestTFormPrincFormula::semBibliotecaComandoDesabilitado()
             j->Seta_Modo_Arq(true);
 }
 
-QTEST_MAIN(TestTFormPrincFormula)
+QUORVANE_TEST_MAIN(TestTFormPrincFormula)
 #include "tst_TFormPrincFormula.moc"

@@ -8,6 +8,7 @@
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFrmFaixaZoom.h"
@@ -22,7 +23,6 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTest>
 
 namespace {
 
@@ -334,5 +334,5 @@ void TestTFormPrincGraficos::ativarMolduraMantemGraficoAtual()
     QCOMPARE(m_b->princ->GraficoAtual()->windowTitle(), QStringLiteral("A - Gráfico"));
 }
 
-QTEST_MAIN(TestTFormPrincGraficos)
+QUORVANE_TEST_MAIN(TestTFormPrincGraficos)
 #include "tst_TFormPrincGraficos.moc"

@@ -4,6 +4,7 @@
 
 #include "DataHora.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "TFormGrafico.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -104,5 +104,5 @@ void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia()
             g->Seta_Modo_Arq(true);
 }
 
-QTEST_MAIN(TestTFormPrincImpressao)
+QUORVANE_TEST_MAIN(TestTFormPrincImpressao)
 #include "tst_TFormPrincImpressao.moc"

@@ -2,6 +2,7 @@
 
 #include "JanelaAjuda.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "TAboutBox.h"
 
 #include <QDialogButtonBox>
@@ -10,7 +11,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
 #include <QTextBrowser>
 
 namespace {
@@ -316,5 +316,5 @@ void TestTFormPrincJanelas::aboutBoxShowsItsTexts()
     QVERIFY(sobre.findChild<QDialogButtonBox *>());
 }
 
-QTEST_MAIN(TestTFormPrincJanelas)
+QUORVANE_TEST_MAIN(TestTFormPrincJanelas)
 #include "tst_TFormPrincJanelas.moc"

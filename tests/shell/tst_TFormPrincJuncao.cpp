@@ -6,13 +6,13 @@
 #include "ArquivoQvj.h"
 #include "DialogosArquivoFalsos.h"
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTest>
 
 using ListaGraficos = QList<QPair<int, QString>>;
 
@@ -196,5 +196,5 @@ void TestTFormPrincJuncao::fecharTodasPerguntaPelaJuncao()
     QCOMPARE(m_b->mensagens.textos().size(), 2);
 }
 
-QTEST_MAIN(TestTFormPrincJuncao)
+QUORVANE_TEST_MAIN(TestTFormPrincJuncao)
 #include "tst_TFormPrincJuncao.moc"

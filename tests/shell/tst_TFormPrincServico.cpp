@@ -5,6 +5,7 @@
 #include "BancadaPrinc.h"
 
 #include "DescricaoTarvek.h"
+#include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TFormOffset.h"
 #include "TFrmBateria.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -251,5 +251,5 @@ void TestTFormPrincServico::leituraQueFalhaNaoMostraJanela()
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
-QTEST_MAIN(TestTFormPrincServico)
+QUORVANE_TEST_MAIN(TestTFormPrincServico)
 #include "tst_TFormPrincServico.moc"

@@ -1,4 +1,5 @@
 #include "BibliotecaIdioma.h"
+#include "RegistroTestes.h"
 #include "TraducoesQt.h"
 
 #include <QAbstractButton>
@@ -7,7 +8,6 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTranslator>
 
 class TestTraducoesQt : public QObject
@@ -113,5 +113,5 @@ void TestTraducoesQt::messageBoxButtonsSpeakTheLanguage()
     QCOMPARE(textos, botoes);
 }
 
-QTEST_MAIN(TestTraducoesQt)
+QUORVANE_TEST_MAIN(TestTraducoesQt)
 #include "tst_TraducoesQt.moc"

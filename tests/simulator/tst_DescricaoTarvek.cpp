@@ -8,9 +8,8 @@
 #include "ConversaoLeitura.h"
 #include "DescricaoTarvek.h"
 #include "GeradorAquisicoes.h"
+#include "RegistroTestes.h"
 #include "TarvekSimulado.h"
-
-#include <QTest>
 
 namespace {
 
@@ -355,5 +354,5 @@ void tst_DescricaoTarvek::cenariosCarregam()
     QVERIFY(!t->memoria().mid(162 + c.InicioCircular, 2).startsWith("\xff\xff"));
 }
 
-QTEST_GUILESS_MAIN(tst_DescricaoTarvek)
+QUORVANE_TEST_GUILESS_MAIN(tst_DescricaoTarvek)
 #include "tst_DescricaoTarvek.moc"

@@ -9,12 +9,11 @@
 #include "BlocoNaoVolatil.h"
 #include "CenariosTarvek.h"
 #include "ConversaoLeitura.h"
+#include "RegistroTestes.h"
 #include "RotinasSensor.h"
 #include "TDatalogger.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
-
-#include <QTest>
 
 #include <cmath>
 #include <memory>
@@ -464,5 +463,5 @@ void tst_SimuladorComLink::portaQueNaoAbre()
     QCOMPARE(b.mensagens.textos(), QStringList { b.catalogo.texto(254) });
 }
 
-QTEST_GUILESS_MAIN(tst_SimuladorComLink)
+QUORVANE_TEST_GUILESS_MAIN(tst_SimuladorComLink)
 #include "tst_SimuladorComLink.moc"

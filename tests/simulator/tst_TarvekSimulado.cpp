@@ -2,10 +2,9 @@
 // instants, bytes out as the clock passes.
 
 #include "Fakes.h"
+#include "RegistroTestes.h"
 #include "TMSCommSimulado.h"
 #include "TarvekSimulado.h"
-
-#include <QTest>
 
 namespace {
 
@@ -525,5 +524,5 @@ void tst_TarvekSimulado::portaSimulada()
     QCOMPARE(porta.InBufferCount(), std::max(0, esperando - 2));
 }
 
-QTEST_GUILESS_MAIN(tst_TarvekSimulado)
+QUORVANE_TEST_GUILESS_MAIN(tst_TarvekSimulado)
 #include "tst_TarvekSimulado.moc"

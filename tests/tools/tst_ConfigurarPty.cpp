@@ -4,12 +4,12 @@
 // quorvane-cli info reads the new configuration back.
 
 #include "ProcessosPty.h"
+#include "RegistroTestes.h"
 #include <QDate>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
@@ -216,5 +216,5 @@ void tst_ConfigurarPty::deJsonCopiaOutroTarvek()
     QCOMPARE(n.mid(66, 10).toHex(' '), QByteArray("dd ff d0 02 38 ff 40 01 00 00"));
 }
 
-QTEST_GUILESS_MAIN(tst_ConfigurarPty)
+QUORVANE_TEST_GUILESS_MAIN(tst_ConfigurarPty)
 #include "tst_ConfigurarPty.moc"

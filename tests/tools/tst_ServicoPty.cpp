@@ -5,9 +5,9 @@
 // change.
 
 #include "ProcessosPty.h"
+#include "RegistroTestes.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
 
@@ -180,5 +180,5 @@ void tst_ServicoPty::monitorarParaComCtrlC()
     QCOMPARE(p.exitCode(), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_ServicoPty)
+QUORVANE_TEST_GUILESS_MAIN(tst_ServicoPty)
 #include "tst_ServicoPty.moc"

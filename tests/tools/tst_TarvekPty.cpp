@@ -5,6 +5,7 @@
 #include "BlocoConfiguracao.h"
 #include "BlocoNaoVolatil.h"
 #include "CenariosTarvek.h"
+#include "RegistroTestes.h"
 #include "RelogioQt.h"
 #include "TDatalogger.h"
 #include "TMSCommSerial.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
 #ifndef QUORVANE_TARVEK_SIM
 #error "QUORVANE_TARVEK_SIM must name the simulator executable"
@@ -125,5 +125,5 @@ void tst_TarvekPty::cenarioDesconhecidoNaoAbreTerminal()
     QVERIFY(sim.processo.readAllStandardError().contains("inexistente"));
 }
 
-QTEST_GUILESS_MAIN(tst_TarvekPty)
+QUORVANE_TEST_GUILESS_MAIN(tst_TarvekPty)
 #include "tst_TarvekPty.moc"

@@ -9,6 +9,7 @@
 #include "ExportacaoTexto.h"
 #include "Instantes.h"
 #include "LinhasLeituras.h"
+#include "RegistroTestes.h"
 #include "TAquisicao.h"
 #include "TabelaTempo.h"
 #include "TextoInformacoes.h"
@@ -244,5 +245,5 @@ void tst_DocumentosMalformados::meioSegundoAlemDe17895697Entradas()
         QVERIFY2(texto.contains(QString::fromUtf8(mostra)), qPrintable(texto));
 }
 
-QTEST_GUILESS_MAIN(tst_DocumentosMalformados)
+QUORVANE_TEST_GUILESS_MAIN(tst_DocumentosMalformados)
 #include "tst_DocumentosMalformados.moc"

@@ -5,6 +5,7 @@
 #include "EscolhaRotulos.h"
 #include "FormatoNumero.h"
 #include "PassosZoom.h"
+#include "RegistroTestes.h"
 
 #include <QtTest>
 
@@ -236,5 +237,5 @@ void tst_EscalasGrafico::rotulosDeUmMilhaoDePontosMedemPoucos()
     QVERIFY2(medidos < 500, qPrintable(QString::number(medidos)));
 }
 
-QTEST_GUILESS_MAIN(tst_EscalasGrafico)
+QUORVANE_TEST_GUILESS_MAIN(tst_EscalasGrafico)
 #include "tst_EscalasGrafico.moc"

@@ -4,6 +4,7 @@
 #include "ExportacaoTexto.h"
 #include "Instantes.h"
 #include "LinhasLeituras.h"
+#include "RegistroTestes.h"
 #include "TAquisicao.h"
 #include "TextoInformacoes.h"
 #include "Windows1252.h"
@@ -192,5 +193,5 @@ void tst_ExportacaoTexto::falhaAvisaCadaParte()
             QStringLiteral("Erro na gravação do arquivo de aquisições") }));
 }
 
-QTEST_GUILESS_MAIN(tst_ExportacaoTexto)
+QUORVANE_TEST_GUILESS_MAIN(tst_ExportacaoTexto)
 #include "tst_ExportacaoTexto.moc"

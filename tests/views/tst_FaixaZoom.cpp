@@ -5,9 +5,10 @@
 #include "AmbienteFalso.h"
 #include "DataHora.h"
 #include "FaixaZoom.h"
+#include "RegistroTestes.h"
+
 #include "TAquisicao.h"
 #include "TabelaTempo.h"
-
 #include <QtTest>
 
 using FaixaZoom::Campo;
@@ -293,5 +294,5 @@ void tst_FaixaZoom::faixaParaOEixo()
     QCOMPARE(g.maximo, aos(fim));
 }
 
-QTEST_GUILESS_MAIN(tst_FaixaZoom)
+QUORVANE_TEST_GUILESS_MAIN(tst_FaixaZoom)
 #include "tst_FaixaZoom.moc"

@@ -6,6 +6,7 @@
 #include "EscolhaRotulos.h"
 #include "GraficoLinhas.h"
 #include "PdfTeste.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 
 #include <QPdfWriter>
@@ -472,5 +473,5 @@ void tst_GraficoLinhas::redesenhosPedidosSaoUm()
     QCOMPARE(m_s1->grafico()->data()->size(), 101);
 }
 
-QTEST_MAIN(tst_GraficoLinhas)
+QUORVANE_TEST_MAIN(tst_GraficoLinhas)
 #include "tst_GraficoLinhas.moc"

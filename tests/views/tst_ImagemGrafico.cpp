@@ -5,6 +5,7 @@
 #include "DataHora.h"
 #include "GraficoLinhas.h"
 #include "ImagemGrafico.h"
+#include "RegistroTestes.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
@@ -226,5 +227,5 @@ void tst_ImagemGrafico::windowChartKeepsItsSize()
     QCOMPARE(propria.size(), antes * propria.devicePixelRatio());
 }
 
-QTEST_MAIN(tst_ImagemGrafico)
+QUORVANE_TEST_MAIN(tst_ImagemGrafico)
 #include "tst_ImagemGrafico.moc"

@@ -6,6 +6,7 @@
 #include "GraficoLinhas.h"
 #include "ImpressaoGrafico.h"
 #include "PdfTeste.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
@@ -166,5 +167,5 @@ void tst_ImpressaoGrafico::graficoEmPdf()
     QVERIFY(PdfTeste::ocupado(pagina).width() > pagina.width() * 9 / 10);
 }
 
-QTEST_MAIN(tst_ImpressaoGrafico)
+QUORVANE_TEST_MAIN(tst_ImpressaoGrafico)
 #include "tst_ImpressaoGrafico.moc"

@@ -5,6 +5,7 @@
 #include "AmbienteFalso.h"
 #include "DataHora.h"
 #include "PdfTeste.h"
+#include "RegistroTestes.h"
 #include "TAquisicao.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
@@ -287,5 +288,5 @@ void tst_ImpressaoRelatorio::arquivoPerdidoNaPreviaAvisa()
         QStringList { QStringLiteral("Erro na gravação do arquivo de aquisições") });
 }
 
-QTEST_MAIN(tst_ImpressaoRelatorio)
+QUORVANE_TEST_MAIN(tst_ImpressaoRelatorio)
 #include "tst_ImpressaoRelatorio.moc"

@@ -2,6 +2,7 @@
 // activation events, a window inside another takes only the changes of the
 // sub-window that holds it now.
 #include "JanelaFilha.h"
+#include "RegistroTestes.h"
 
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -74,5 +75,5 @@ void tst_JanelaFilha::quadroFechandoPodeSerIgnorado()
     QCOMPARE(ignora, QList<bool> { false });
 }
 
-QTEST_MAIN(tst_JanelaFilha)
+QUORVANE_TEST_MAIN(tst_JanelaFilha)
 #include "tst_JanelaFilha.moc"

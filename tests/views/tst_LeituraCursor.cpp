@@ -5,8 +5,9 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "LeituraCursor.h"
-#include "TAquisicao.h"
+#include "RegistroTestes.h"
 
+#include "TAquisicao.h"
 #include <QtTest>
 
 namespace {
@@ -196,5 +197,5 @@ void tst_LeituraCursor::valorPelaRegraDoCanal()
     QCOMPARE(LeituraCursor::valorCanal(a, 2, valor, u',').value_or(QStringLiteral("-")), texto);
 }
 
-QTEST_GUILESS_MAIN(tst_LeituraCursor)
+QUORVANE_TEST_GUILESS_MAIN(tst_LeituraCursor)
 #include "tst_LeituraCursor.moc"

@@ -7,6 +7,7 @@
 #include "GraficoLinhas.h"
 #include "LeituraCursor.h"
 #include "NumeracaoGraficos.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFrmFaixaZoom.h"
@@ -451,5 +452,5 @@ void tst_LeituraGrafico::marcadoresMedemEntreAeB()
     QVERIFY(j->TheChart->marcadores().isEmpty());
 }
 
-QTEST_MAIN(tst_LeituraGrafico)
+QUORVANE_TEST_MAIN(tst_LeituraGrafico)
 #include "tst_LeituraGrafico.moc"

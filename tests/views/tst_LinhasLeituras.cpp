@@ -4,8 +4,9 @@
 #include "Instantes.h"
 #include "LinhasLeituras.h"
 #include "ModeloLeituras.h"
-#include "TAquisicao.h"
+#include "RegistroTestes.h"
 
+#include "TAquisicao.h"
 #include <QtTest>
 
 namespace {
@@ -239,5 +240,5 @@ void tst_LinhasLeituras::buscaPorTextoDigitado()
     QCOMPARE(r1.isEmpty() ? -1 : r1.first().row(), achada);
 }
 
-QTEST_GUILESS_MAIN(tst_LinhasLeituras)
+QUORVANE_TEST_GUILESS_MAIN(tst_LinhasLeituras)
 #include "tst_LinhasLeituras.moc"

@@ -1,4 +1,5 @@
 #include "ListaUniforme.h"
+#include "RegistroTestes.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -418,5 +419,5 @@ void tst_ListaUniforme::larguraDaLinhaMaisLarga()
     QCOMPARE(m_lista->indexAt(QPoint(m_lista->viewport()->width() - 1, 0)).row(), 0);
 }
 
-QTEST_MAIN(tst_ListaUniforme)
+QUORVANE_TEST_MAIN(tst_ListaUniforme)
 #include "tst_ListaUniforme.moc"

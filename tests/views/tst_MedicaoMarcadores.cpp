@@ -5,6 +5,7 @@
 #include "DataHora.h"
 #include "MedicaoMarcadores.h"
 #include "PassosZoom.h"
+#include "RegistroTestes.h"
 #include "TAquisicao.h"
 
 #include <QElapsedTimer>
@@ -195,5 +196,5 @@ void tst_MedicaoMarcadores::novoGraficoDentroDaAreaComVistasAoLado()
         QCOMPARE(r.grafico.topLeft(), area.topLeft());
 }
 
-QTEST_GUILESS_MAIN(tst_MedicaoMarcadores)
+QUORVANE_TEST_GUILESS_MAIN(tst_MedicaoMarcadores)
 #include "tst_MedicaoMarcadores.moc"

@@ -1,6 +1,7 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "MontagemJuncao.h"
+#include "RegistroTestes.h"
 
 #include <QtTest>
 
@@ -194,5 +195,5 @@ void tst_MontagemJuncao::entradaSemLeiturasNaoQuebra()
     QCOMPARE(v.valor, 0.0);
 }
 
-QTEST_GUILESS_MAIN(tst_MontagemJuncao)
+QUORVANE_TEST_GUILESS_MAIN(tst_MontagemJuncao)
 #include "tst_MontagemJuncao.moc"

@@ -3,6 +3,7 @@
 // range and after zooms around it, wherever it lies and whichever way it
 // points. Read on the rendered image's pixels.
 #include "GraficoLinhas.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 
 #include <QtTest>
@@ -200,5 +201,5 @@ void tst_PicosGrafico::reducaoPorColunaPontoAPonto()
     QCOMPARE(desenhados, esperados);
 }
 
-QTEST_MAIN(tst_PicosGrafico)
+QUORVANE_TEST_MAIN(tst_PicosGrafico)
 #include "tst_PicosGrafico.moc"

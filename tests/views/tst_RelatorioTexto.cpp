@@ -4,6 +4,7 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "LinhasLeituras.h"
+#include "RegistroTestes.h"
 #include "RelatorioTexto.h"
 #include "TAquisicao.h"
 
@@ -178,5 +179,5 @@ void tst_RelatorioTexto::informacoesLinhaALinha()
     QCOMPARE(linhasDe(arquivo), texto);
 }
 
-QTEST_GUILESS_MAIN(tst_RelatorioTexto)
+QUORVANE_TEST_GUILESS_MAIN(tst_RelatorioTexto)
 #include "tst_RelatorioTexto.moc"

@@ -11,6 +11,7 @@
 #include "EscolhaRotulos.h"
 #include "GraficoLinhas.h"
 #include "NumeracaoGraficos.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 
@@ -558,5 +559,5 @@ void tst_TFormGrafico::janelasLadoALadoMostramGraficoInteiro()
     }
 }
 
-QTEST_MAIN(tst_TFormGrafico)
+QUORVANE_TEST_MAIN(tst_TFormGrafico)
 #include "tst_TFormGrafico.moc"

@@ -5,6 +5,7 @@
 #include "DataHora.h"
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormJuncao.h"
 
@@ -247,5 +248,5 @@ void tst_TFormJuncao::lerComCruzMostraAData()
     QVERIFY(m_janela->cruzX() >= 0);
 }
 
-QTEST_MAIN(tst_TFormJuncao)
+QUORVANE_TEST_MAIN(tst_TFormJuncao)
 #include "tst_TFormJuncao.moc"

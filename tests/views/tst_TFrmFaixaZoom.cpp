@@ -4,6 +4,7 @@
 #include "AmbienteFalso.h"
 #include "BotaoGiro.h"
 #include "DataHora.h"
+#include "RegistroTestes.h"
 #include "TFrmFaixaZoom.h"
 
 #include <QLabel>
@@ -175,5 +176,5 @@ void tst_TFrmFaixaZoom::cancelaEAjuda()
     QCOMPARE(d.result(), int(QDialog::Rejected));
 }
 
-QTEST_MAIN(tst_TFrmFaixaZoom)
+QUORVANE_TEST_MAIN(tst_TFrmFaixaZoom)
 #include "tst_TFrmFaixaZoom.moc"

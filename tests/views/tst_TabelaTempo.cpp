@@ -5,9 +5,10 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "NomeArquivoGrafico.h"
+#include "RegistroTestes.h"
+
 #include "TAquisicao.h"
 #include "TabelaTempo.h"
-
 #include <QtTest>
 
 class tst_TabelaTempo : public QObject
@@ -160,5 +161,5 @@ void tst_TabelaTempo::filtros()
     QCOMPARE(NomeArquivoGrafico::filtros(filtro), esperado);
 }
 
-QTEST_GUILESS_MAIN(tst_TabelaTempo)
+QUORVANE_TEST_GUILESS_MAIN(tst_TabelaTempo)
 #include "tst_TabelaTempo.moc"

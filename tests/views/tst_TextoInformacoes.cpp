@@ -1,9 +1,10 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "RegistroTestes.h"
+
 #include "TAquisicao.h"
 #include "TextoInformacoes.h"
-
 #include <QtTest>
 
 namespace {
@@ -235,5 +236,5 @@ void tst_TextoInformacoes::numeroDeSerie()
     QCOMPARE(texto(a)[0], esperado);
 }
 
-QTEST_GUILESS_MAIN(tst_TextoInformacoes)
+QUORVANE_TEST_GUILESS_MAIN(tst_TextoInformacoes)
 #include "tst_TextoInformacoes.moc"

@@ -5,6 +5,7 @@
 #include "JanelaFilha.h"
 #include "LinhasLeituras.h"
 #include "ListaUniforme.h"
+#include "RegistroTestes.h"
 #include "TAquisicao.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
@@ -304,5 +305,5 @@ void tst_VistasCompanheiras::falhaNaGravacaoAvisaComOTextoDaVista()
             QStringLiteral("Erro na gravação do arquivo de aquisições") }));
 }
 
-QTEST_MAIN(tst_VistasCompanheiras)
+QUORVANE_TEST_MAIN(tst_VistasCompanheiras)
 #include "tst_VistasCompanheiras.moc"

@@ -4,8 +4,9 @@
 // near 1e6 that spread by 0.01.
 #include "BibliotecaFormulas.h"
 #include "Real48.h"
-#include "RegrasFormula.h"
+#include "RegistroTestes.h"
 
+#include "RegrasFormula.h"
 #include <QtTest>
 
 #include <cmath>
@@ -188,5 +189,5 @@ void tst_FormulasQuorvane::formulasNoCursor()
     QCOMPARE(double(calcula(5, e, 1, 10)), 0.0);
 }
 
-QTEST_GUILESS_MAIN(tst_FormulasQuorvane)
+QUORVANE_TEST_GUILESS_MAIN(tst_FormulasQuorvane)
 #include "tst_FormulasQuorvane.moc"

@@ -6,9 +6,10 @@
 #include "DataHora.h"
 #include "Instantes.h"
 #include "Real48.h"
+#include "RegistroTestes.h"
+
 #include "RegrasFormula.h"
 #include "TAquisicao.h"
-
 #include <QtTest>
 
 #include <cstring>
@@ -241,5 +242,5 @@ void tst_RegrasFormula::textoCurtoNaPaginaDeCodigo()
     QCOMPARE(RegrasFormula::texto(f.Descricao).size(), 255);
 }
 
-QTEST_GUILESS_MAIN(tst_RegrasFormula)
+QUORVANE_TEST_GUILESS_MAIN(tst_RegrasFormula)
 #include "tst_RegrasFormula.moc"

@@ -8,6 +8,7 @@
 #include "DataHora.h"
 #include "GraficoLinhas.h"
 #include "Real48.h"
+#include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFrmFormula.h"
@@ -390,5 +391,5 @@ void tst_TFrmFormula::exportacoesQueFaltamSaoIgnoradas()
     });
 }
 
-QTEST_MAIN(tst_TFrmFormula)
+QUORVANE_TEST_MAIN(tst_TFrmFormula)
 #include "tst_TFrmFormula.moc"

@@ -1,0 +1,86 @@
+# What keeps a build short: precompiled headers, ccache when it is
+# installed, and links one at a time so that they do not starve compiles.
+
+# Nearly every file includes Qt and the chart's header, which are most of
+# what the compiler reads: two sets of headers are compiled once, one for
+# the widget-free layers (Qt Core), one for the windows (which adds the
+# chart, and through it all of Qt Widgets and Qt Print Support), and every
+# target of the project reuses the set of its kind.
+option(QUORVANE_PCH "Compile the common Qt and standard headers once (precompiled headers)" ON)
+
+set(QUORVANE_PCH_NUCLEO
+  <algorithm> <array> <cmath> <cstdint> <cstring> <functional> <limits> <memory> <optional>
+  <string> <utility> <vector>
+  <QByteArray> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash> <QList> <QLocale> <QMap> <QObject>
+  <QString> <QStringList> <QTimer> <QVariant>)
+set(QUORVANE_PCH_JANELAS ${QUORVANE_PCH_NUCLEO} <QtWidgets> <qcustomplot.h>)
+
+# GCC drops a precompiled header it cannot use without a word: say so
+# instead, so that the time it saves is not lost unseen.
+if(QUORVANE_PCH AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options(-Winvalid-pch)
+endif()
+
+# ccache, when installed, serves files compiled before; it is never needed.
+find_program(QUORVANE_CCACHE ccache)
+if(QUORVANE_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  # Without these, ccache would not cache a file compiled with a
+  # precompiled header.
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
+    CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime ${QUORVANE_CCACHE})
+endif()
+
+# Ninja: one link at a time (links take memory and a core each).
+set_property(GLOBAL APPEND PROPERTY JOB_POOLS quorvane_enlace=1)
+set(CMAKE_JOB_POOL_LINK quorvane_enlace)
+
+# quorvane_usa_pch(<target>): the target compiles with the precompiled
+# headers of its kind, chosen once every target is known.
+function(quorvane_usa_pch target)
+  set_property(GLOBAL APPEND PROPERTY QUORVANE_ALVOS_PCH ${target})
+endfunction()
+
+# Whether a target links the windows (directly: the layers above the
+# widget-free ones all do).
+function(quorvane_tem_janelas target saida)
+  get_target_property(libs ${target} LINK_LIBRARIES)
+  set(${saida} FALSE PARENT_SCOPE)
+  foreach(lib IN LISTS libs)
+    if(lib MATCHES "^(Qt6::Widgets|quorvane_views|quorvane_operations|quorvane_shell)$")
+      set(${saida} TRUE PARENT_SCOPE)
+    endif()
+  endforeach()
+endfunction()
+
+# Called at the end of the top-level CMakeLists: quorvane_common compiles
+# the widget-free set and quorvane_views the windows' set; every other
+# target reuses one of them. The reusing targets differ only in macros that
+# no header of the sets reads, which GCC and clang accept.
+function(quorvane_aplica_pch)
+  if(NOT QUORVANE_PCH)
+    return()
+  endif()
+  get_property(alvos GLOBAL PROPERTY QUORVANE_ALVOS_PCH)
+  set(donos quorvane_common quorvane_views)
+  foreach(dono IN LISTS donos)
+    if(TARGET ${dono})
+      quorvane_tem_janelas(${dono} janelas)
+      if(janelas)
+        target_precompile_headers(${dono} PRIVATE ${QUORVANE_PCH_JANELAS})
+      else()
+        target_precompile_headers(${dono} PRIVATE ${QUORVANE_PCH_NUCLEO})
+      endif()
+    endif()
+  endforeach()
+  foreach(alvo IN LISTS alvos)
+    if(alvo IN_LIST donos)
+      continue()
+    endif()
+    quorvane_tem_janelas(${alvo} janelas)
+    if(janelas)
+      target_precompile_headers(${alvo} REUSE_FROM quorvane_views)
+    else()
+      target_precompile_headers(${alvo} REUSE_FROM quorvane_common)
+    endif()
+  endforeach()
+endfunction()
