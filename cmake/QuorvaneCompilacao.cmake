@@ -30,6 +30,14 @@ if(QUORVANE_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
     CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime ${QUORVANE_CCACHE})
 endif()
 
+# mold, when installed, links a test program in a tenth of the time of the
+# default linker.
+include(CheckLinkerFlag)
+check_linker_flag(CXX -fuse-ld=mold QUORVANE_MOLD)
+if(QUORVANE_MOLD)
+  add_link_options(-fuse-ld=mold)
+endif()
+
 # Ninja: one link at a time (links take memory and a core each).
 set_property(GLOBAL APPEND PROPERTY JOB_POOLS quorvane_enlace=1)
 set(CMAKE_JOB_POOL_LINK quorvane_enlace)

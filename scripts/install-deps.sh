@@ -10,7 +10,7 @@ PKGS="build-essential cmake ninja-build pkg-config git \
   libqcustomplot-dev libgl-dev \
   qt6-qpa-plugins libqt6svg6 qt6-translations-l10n \
   xvfb xauth fonts-dejavu-core clang-format \
-  clang libclang-rt-14-dev poppler-utils dpkg-dev python3 tzdata qt6-svg-dev"
+  clang libclang-rt-14-dev mold poppler-utils dpkg-dev python3 tzdata qt6-svg-dev"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
