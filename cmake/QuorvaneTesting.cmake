@@ -20,6 +20,8 @@ function(quorvane_add_test name)
     # The tests' own code is compiled with less optimisation than the code
     # they test, which keeps -O2: it builds in a fifth less time.
     target_compile_options(${programa} PRIVATE $<$<CONFIG:RelWithDebInfo,Release>:-O1>)
+    quorvane_sem_sanitizador(${programa})
+    set_target_properties(${programa} PROPERTIES QUORVANE_PROGRAMA_TESTES ON)
     quorvane_usa_pch(${programa})
   endif()
   target_sources(${programa} PRIVATE ${T_SOURCES})
@@ -55,5 +57,18 @@ function(quorvane_layer_library target)
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} INTERFACE Qt6::Core ${L_DEPENDS})
+  endif()
+endfunction()
+
+# quorvane_sem_sanitizador(<target>): the target's own code is compiled
+# without the sanitizers' instrumentation (it still links their runtime, and
+# the libraries it links keep theirs).
+function(quorvane_sem_sanitizador target)
+  if(QUORVANE_OPCOES_SANITIZADOR)
+    get_target_property(opcoes ${target} COMPILE_OPTIONS)
+    if(opcoes)
+      list(REMOVE_ITEM opcoes ${QUORVANE_OPCOES_SANITIZADOR})
+      set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "${opcoes}")
+    endif()
   endif()
 endfunction()
