@@ -1,11 +1,14 @@
 # What keeps a build short: precompiled headers, ccache when it is
 # installed, and links one at a time so that they do not starve compiles.
 
-# Nearly every file includes Qt and the chart's header, which are most of
-# what the compiler reads: two sets of headers are compiled once, one for
-# the widget-free layers (Qt Core), one for the windows (which adds the
-# chart, and through it all of Qt Widgets and Qt Print Support), and every
-# target of the project reuses the set of its kind.
+# Nearly every file includes Qt, which is most of what the compiler reads:
+# three sets of headers are compiled once each, and every target of the
+# project reuses the set of its kind. One for the widget-free layers (Qt
+# Core); one for the windows (the widgets most files use); and one for the
+# chart's files, which adds the chart's header, and through it all of Qt
+# Widgets and Qt Print Support. That last set takes a compiler half a second
+# to load, four times the windows' set, and few files need it: only the
+# targets made mostly of such files use it (quorvane_usa_pch GRAFICO).
 option(QUORVANE_PCH "Compile the common Qt and standard headers once (precompiled headers)" ON)
 
 set(QUORVANE_PCH_NUCLEO
@@ -13,7 +16,12 @@ set(QUORVANE_PCH_NUCLEO
   <string> <utility> <vector>
   <QByteArray> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash> <QList> <QLocale> <QMap> <QObject>
   <QString> <QStringList> <QTimer> <QVariant>)
-set(QUORVANE_PCH_JANELAS ${QUORVANE_PCH_NUCLEO} <QtWidgets> <qcustomplot.h>)
+set(QUORVANE_PCH_JANELAS ${QUORVANE_PCH_NUCLEO}
+  <QAction> <QApplication> <QCheckBox> <QCloseEvent> <QColor> <QComboBox> <QDialog> <QDialogButtonBox>
+  <QEvent> <QGridLayout> <QHBoxLayout> <QLabel> <QLineEdit> <QMdiArea> <QMdiSubWindow> <QMenu>
+  <QMessageBox> <QPainter> <QPointer> <QPushButton> <QScreen> <QToolBar> <QToolButton> <QVBoxLayout>
+  <QWidget>)
+set(QUORVANE_PCH_GRAFICO ${QUORVANE_PCH_JANELAS} <qcustomplot.h>)
 
 # GCC drops a precompiled header it cannot use without a word: say so
 # instead, so that the time it saves is not lost unseen.
@@ -42,10 +50,15 @@ endif()
 set_property(GLOBAL APPEND PROPERTY JOB_POOLS quorvane_enlace=1)
 set(CMAKE_JOB_POOL_LINK quorvane_enlace)
 
-# quorvane_usa_pch(<target>): the target compiles with the precompiled
-# headers of its kind, chosen once every target is known.
+# quorvane_usa_pch(<target> [GRAFICO]): the target compiles with the
+# precompiled headers of its kind, chosen once every target is known;
+# GRAFICO asks for the chart's set where the target links the windows.
 function(quorvane_usa_pch target)
+  cmake_parse_arguments(P "GRAFICO" "" "" ${ARGN})
   set_property(GLOBAL APPEND PROPERTY QUORVANE_ALVOS_PCH ${target})
+  if(P_GRAFICO)
+    set_target_properties(${target} PROPERTIES QUORVANE_PCH_GRAFICO ON)
+  endif()
 endfunction()
 
 # Whether a target links the windows (directly: the layers above the
@@ -61,25 +74,23 @@ function(quorvane_tem_janelas target saida)
 endfunction()
 
 # Called at the end of the top-level CMakeLists: quorvane_common compiles
-# the widget-free set and quorvane_views the windows' set; every other
-# target reuses one of them. The reusing targets differ only in macros that
-# no header of the sets reads, which GCC and clang accept.
+# the widget-free set, quorvane_operations the windows' set and
+# quorvane_views the chart's; every other target reuses one of them. The
+# reusing targets differ only in macros that no header of the sets reads,
+# which GCC and clang accept.
 function(quorvane_aplica_pch)
   if(NOT QUORVANE_PCH)
     return()
   endif()
   get_property(alvos GLOBAL PROPERTY QUORVANE_ALVOS_PCH)
-  set(donos quorvane_common quorvane_views)
-  foreach(dono IN LISTS donos)
-    if(TARGET ${dono})
-      quorvane_tem_janelas(${dono} janelas)
-      if(janelas)
-        target_precompile_headers(${dono} PRIVATE ${QUORVANE_PCH_JANELAS})
-      else()
-        target_precompile_headers(${dono} PRIVATE ${QUORVANE_PCH_NUCLEO})
-      endif()
-    endif()
-  endforeach()
+  set(donos quorvane_common quorvane_operations quorvane_views)
+  if(TARGET quorvane_views)
+    target_precompile_headers(quorvane_common PRIVATE ${QUORVANE_PCH_NUCLEO})
+    target_precompile_headers(quorvane_operations PRIVATE ${QUORVANE_PCH_JANELAS})
+    target_precompile_headers(quorvane_views PRIVATE ${QUORVANE_PCH_GRAFICO})
+  else()
+    target_precompile_headers(quorvane_common PRIVATE ${QUORVANE_PCH_NUCLEO})
+  endif()
   # Under the sanitizers the test programs are compiled without them, and
   # clang takes a precompiled header only with the same instrumentation:
   # they share one of their own, made by a target that defines nothing else.
@@ -98,11 +109,14 @@ function(quorvane_aplica_pch)
       continue()
     endif()
     get_target_property(testes ${alvo} QUORVANE_PROGRAMA_TESTES)
+    get_target_property(grafico ${alvo} QUORVANE_PCH_GRAFICO)
     quorvane_tem_janelas(${alvo} janelas)
     if(testes AND QUORVANE_OPCOES_SANITIZADOR)
       target_precompile_headers(${alvo} REUSE_FROM quorvane_pch_testes)
-    elseif(janelas)
+    elseif(janelas AND grafico)
       target_precompile_headers(${alvo} REUSE_FROM quorvane_views)
+    elseif(janelas)
+      target_precompile_headers(${alvo} REUSE_FROM quorvane_operations)
     else()
       target_precompile_headers(${alvo} REUSE_FROM quorvane_common)
     endif()
