@@ -319,6 +319,18 @@ const Catalogo::Padrao kTabela[] = {
     { 298, u"", u"Largura (pixels):" },
     { 299, u"", u"Altura (pixels):" },
     { 300, u"", u"Erro na gravação da imagem" },
+    // The on-line monitor's recording.
+    { 301, u"", u"Gravar..." },
+    { 302, u"", u"Gravar" },
+    { 303, u"", u"Texto (*.csv *.txt)|*.csv;*.txt" },
+    { 304, u"", u"Não foi possível gravar em %1." },
+    // The measurement strip of the graph window's markers.
+    { 305, u"", u"A: %1    B: Shift + clique no gráfico" },
+    { 306, u"", u"A: %1    B: %2    B - A: %3" },
+    { 307, u"", u"%1:  A %2   B %3   B - A %4    mín %5   máx %6   média %7" },
+    // The printer set-up dialog.
+    { 308, u"", u"Configurar Impressora" },
+    { 309, u"", u"&Aplicar" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

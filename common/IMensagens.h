@@ -15,6 +15,10 @@ public:
     virtual void aviso(const QString &texto) = 0;
     // An information box with an OK button (completed writes).
     virtual void informacao(const QString &texto) = 0;
+    // An information box whose lines are columns that must line up (the
+    // bytes sent to the logger), shown in a fixed-pitch font where fonts
+    // differ.
+    virtual void listagem(const QString &texto) { informacao(texto); }
     // A confirmation with Yes and No; true means Yes.
     virtual bool simNao(const QString &texto) = 0;
     // The save question: Yes, No and Cancel.

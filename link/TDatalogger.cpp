@@ -537,7 +537,7 @@ void TDatalogger::MostraTracoConfiguracao(const quint8 *dados, int n)
     QString texto = Texto(TextoConfiguracao) + QStringLiteral("\r\n\n");
     for (int i = 0; i < n; ++i)
         texto += LinhaTraco(i + 1, dados[i]) + QStringLiteral("\r\n");
-    m_ambiente.mensagens->informacao(texto);
+    m_ambiente.mensagens->listagem(texto);
 }
 
 bool TDatalogger::GravaTracoDebug(const quint8 *bytes, int n, const QString &pasta) const

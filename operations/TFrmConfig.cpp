@@ -55,6 +55,14 @@ enum Texto {
     Maximo = 92,
     Cancela = 62,
     Ajuda = 63,
+    TextoMaximoEmMemoria = 143,
+    TextoNroDeAquisicoes = 144,
+    TextoTempoEstimado = 145,
+    TextoDataHora = 147,
+    TextoAquisicoesEfetuadas = 148,
+    TextoNumeroSerie = 149,
+    TextoFirmware = 150,
+    TextoBytesMemoria = 151,
     HorarioAtual = 276,
     PrimeiroSensor = 277,  // "Nenhum", then the sensors up to 288
 };
@@ -75,6 +83,16 @@ QLineEdit *caixaNumerica(const char *nome, int digitos, QWidget *pai)
     e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
     e->setMaximumWidth(e->minimumWidth() + 8);
     return e;
+}
+
+// A control that comes and goes as the fields change keeps its place while
+// hidden, so that the window has its full size from the start and never
+// moves under the user.
+void reservaLugar(QWidget *w)
+{
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
 }
 
 // Masks of the date and time fields, with the regional separators; "_"
@@ -212,7 +230,12 @@ QGroupBox *TFrmConfig::criaGrupoSensores()
         unidade->addWidget(c.Labelunid);
         grade->addLayout(unidade, 2 + n, 5);
         grade->addWidget(c.ComboBoxDec, 2 + n, 6);
+        reservaLugar(c.ComboBoxDec);
+        // The unit box and the fixed unit of a temperature take turns in
+        // one place, as wide as the box.
+        grade->setColumnMinimumWidth(5, c.EditUnid->sizeHint().width());
     }
+    reservaLugar(LabelDec);
     return grupo;
 }
 
@@ -329,6 +352,22 @@ QGroupBox *TFrmConfig::criaGrupoTarvek()
         QFont f = r->font();
         f.setBold(true);
         r->setFont(f);
+    }
+    // Each line has room for the longest text it shows, shown or not.
+    const QString config = QStringLiteral("FrmConfig");
+    const std::pair<QLabel *, QString> maiores[] = {
+        { lblNroSerie, texto(TextoNumeroSerie, config) + QStringLiteral("6553565535") },
+        { lblFirmware, texto(TextoFirmware, config) + QStringLiteral("15.15") },
+        { lblDataHoraTarvek, texto(TextoDataHora) + QStringLiteral("00/00/0000  00:00:00") },
+        { lblNroEfetuadas, texto(TextoAquisicoesEfetuadas, config) + QStringLiteral("65535") },
+        { LblBytesMem, texto(TextoBytesMemoria) + QStringLiteral("65535") },
+        { LblMaximoLeituras, texto(TextoMaximoEmMemoria) + QStringLiteral("32767") },
+        { LblTempoEst, texto(TextoTempoEstimado) + QStringLiteral("99999:59:59.5") },
+        { LblNroLeituras, texto(TextoNroDeAquisicoes) + QStringLiteral("2147483647") },
+    };
+    for (const auto &[r, maior] : maiores) {
+        reservaLugar(r);
+        r->setMinimumSize(r->fontMetrics().horizontalAdvance(maior), r->fontMetrics().height());
     }
     return grupo;
 }

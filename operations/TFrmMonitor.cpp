@@ -20,6 +20,10 @@ enum Texto {
     TextoCanal1 = 70,
     EscalaUnica = 116,
     Caption = 128,
+    TextoGravar = 301,
+    TituloGravar = 302,
+    FiltroGravar = 303,
+    FalhaGravar = 304,
 };
 
 const QColor AzulEscuro(0, 0, 128);
@@ -79,7 +83,7 @@ void TFrmMonitor::criaControles()
     Label3->setObjectName(QStringLiteral("Label3"));
     CheckBoxEscala = new QCheckBox(this);
     CheckBoxEscala->setObjectName(QStringLiteral("CheckBoxEscala"));
-    BtnGravar = new QPushButton(QStringLiteral("Gravar..."), this);
+    BtnGravar = new QPushButton(this);
     BtnGravar->setObjectName(QStringLiteral("BtnGravar"));
     BtnGravar->setCheckable(true);
 
@@ -107,6 +111,7 @@ void TFrmMonitor::Language()
 {
     setWindowTitle(texto(Caption));
     CheckBoxEscala->setText(texto(EscalaUnica));
+    BtnGravar->setText(texto(TextoGravar));
 }
 
 bool TFrmMonitor::FormCreate()
@@ -233,11 +238,11 @@ void TFrmMonitor::BtnGravarClick()
         BtnGravar->setChecked(false);
         return;
     }
-    const QString caminho = m_dialogos.salvar(this, QStringLiteral("Gravar"),
-        QStringLiteral("Texto (*.csv *.txt)|*.csv;*.txt"), QStringLiteral("csv"), {});
+    const QString caminho
+        = m_dialogos.salvar(this, texto(TituloGravar), texto(FiltroGravar), QStringLiteral("csv"), {});
     if (caminho.isEmpty() || !m_gravacao.abre(caminho)) {
         if (!caminho.isEmpty() && m_ambiente.mensagens)
-            m_ambiente.mensagens->aviso(QStringLiteral("Não foi possível gravar em %1.").arg(caminho));
+            m_ambiente.mensagens->aviso(texto(FalhaGravar).arg(caminho));
         BtnGravar->setChecked(false);
         return;
     }

@@ -1,6 +1,8 @@
 #include "MensagensQt.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -43,6 +45,15 @@ void MensagensQt::informacao(const QString &texto)
 {
     SetaEnquantoAberta seta;
     QMessageBox::information(m_janela, titulo(), texto);
+}
+
+void MensagensQt::listagem(const QString &texto)
+{
+    SetaEnquantoAberta seta;
+    QMessageBox caixa(QMessageBox::Information, titulo(), texto, QMessageBox::Ok, m_janela);
+    if (auto *rotulo = caixa.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        rotulo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    caixa.exec();
 }
 
 bool MensagensQt::simNao(const QString &texto)

@@ -18,6 +18,7 @@ public:
 
     void aviso(const QString &texto) override;
     void informacao(const QString &texto) override;
+    void listagem(const QString &texto) override;
     bool simNao(const QString &texto) override;
     Resposta simNaoCancela(const QString &texto) override;
     void erro(const QString &texto) override;

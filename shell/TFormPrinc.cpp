@@ -292,7 +292,7 @@ void TFormPrinc::aplicaUsoDoLink(bool emUso)
 {
     // While a command runs (and lets window messages through) no other
     // device command may start: they come back when it ends.
-    const bool ativo = m_comunicacaoHabilitada && !emUso;
+    const bool ativo = m_comunicacaoHabilitada && !emUso && !m_dispositivoOcupado;
     for (const char *nome : { "ItemAjusteOffset", "ItemBateria", "ItemConfigurar", "ItemParar",
              "ItemColetarDados", "ItemMonitorar" })
         habilita(nome, ativo);

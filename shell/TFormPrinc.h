@@ -205,6 +205,10 @@ private:
     // Enables or disables a menu item and its speed button together.
     void habilita(const char *nomeItem, bool ativo);
     void aplicaUsoDoLink(bool emUso);
+    // Holds the device commands off while a device window is open or a
+    // collection runs, whatever exchanges it makes meanwhile (the monitor
+    // polls every second), and gives them back when it ends.
+    class DispositivoOcupado;
 
     // TFormPrincPreparo.cpp
     // Draws a small graph and its views out of sight, once, so that the
@@ -281,6 +285,7 @@ private:
     QList<QPair<QToolButton *, int>> m_dicas;
     bool m_mostrada = false;
     bool m_comunicacaoHabilitada = false;
+    bool m_dispositivoOcupado = false;
     // Graph windows (TFormPrincArquivo.cpp).
     NumeracaoGraficos m_numeracaoGraficos;
     IDialogosArquivo *m_dialogos = nullptr;

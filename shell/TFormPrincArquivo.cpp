@@ -99,7 +99,11 @@ void TFormPrinc::ItemAbrirClick()
     const IDialogosArquivo::Escolha escolha = dialogos().abrir(this, titulo, filtro);
     if (escolha.caminho.isEmpty())
         return;
-    // The second filter opens merged-graph files.
+    // A ".qvg" or ".qvj" file opens by its kind, whichever filter was
+    // chosen; any other name by the filter: the second opens merged-graph
+    // files.
+    if (AbreArquivo(escolha.caminho))
+        return;
     if (escolha.filtro == 1)
         Abrir_Juncao(escolha.caminho);
     else

@@ -3,15 +3,18 @@
 // TFormPrincJuncao.cpp, the enabling rules in TFormPrinc.cpp.
 #include "TFormPrinc.h"
 
+#include "Catalogo.h"
 #include "JanelaFilha.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -42,10 +45,17 @@ QPrinter &TFormPrinc::impressora()
     return *m_impressora;
 }
 
+// The platform's print dialog, used to choose and set up the printer only:
+// its title and its button say so, since nothing is printed when it closes.
 void TFormPrinc::ItemConfigImpClick()
 {
     QPrintDialog dialogo(&impressora(), this);
     dialogo.setOption(QAbstractPrintDialog::PrintToFile);
+    dialogo.setWindowTitle(m_catalogo.texto(308));
+    if (auto *botoes = dialogo.findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (QPushButton *ok = botoes->button(QDialogButtonBox::Ok))
+            ok->setText(m_catalogo.texto(309));
+    }
     dialogo.exec();
 }
 

@@ -40,11 +40,33 @@ private:
 
 }  // namespace
 
+class TFormPrinc::DispositivoOcupado
+{
+public:
+    explicit DispositivoOcupado(TFormPrinc &janela)
+        : m_janela(janela)
+    {
+        m_janela.m_dispositivoOcupado = true;
+        m_janela.aplicaUsoDoLink(true);
+    }
+    ~DispositivoOcupado()
+    {
+        m_janela.m_dispositivoOcupado = false;
+        m_janela.aplicaUsoDoLink(m_janela.m_datalogger->EmUso());
+    }
+    DispositivoOcupado(const DispositivoOcupado &) = delete;
+    DispositivoOcupado &operator=(const DispositivoOcupado &) = delete;
+
+private:
+    TFormPrinc &m_janela;
+};
+
 void TFormPrinc::ItemBateriaClick()
 {
     if (EstadoPorta != 0 || m_datalogger->EmUso())
         return;
     {
+        const DispositivoOcupado ocupado(*this);
         TFrmBateria janela(*m_datalogger, m_ambiente, this);
         janela.aoPedirAjuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
         if (janela.FormCreate())
@@ -63,6 +85,7 @@ void TFormPrinc::ItemColetarDadosClick()
     }
     ColetaDados::Resultado resultado;
     {
+        const DispositivoOcupado ocupado(*this);
         CursorEspera espera;
         ProgressoColeta progresso(*m_progresso);
         resultado = ColetaDados(*m_datalogger, m_ambiente).executa(&progresso);
@@ -87,6 +110,7 @@ void TFormPrinc::ItemConfigurarClick()
     {
         // The window reads the logger first and is shown only when every
         // read succeeded.
+        const DispositivoOcupado ocupado(*this);
         TFrmConfig janela(*m_datalogger, m_ambiente, this);
         janela.aoPedirAjuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
         if (janela.FormCreate())
@@ -100,6 +124,7 @@ void TFormPrinc::ItemMonitorarClick()
     if (EstadoPorta != 0 || m_datalogger->EmUso())
         return;
     {
+        const DispositivoOcupado ocupado(*this);
         TFrmMonitor janela(*m_datalogger, m_ambiente, dialogos(), this);
         if (janela.FormCreate())
             janela.exec();
@@ -112,6 +137,7 @@ void TFormPrinc::ItemAjusteOffsetClick()
     if (EstadoPorta != 0 || m_datalogger->EmUso())
         return;
     {
+        const DispositivoOcupado ocupado(*this);
         TFormOffset janela(*m_datalogger, m_ambiente, this);
         if (janela.FormCreate())
             janela.exec();

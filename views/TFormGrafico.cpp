@@ -58,7 +58,7 @@ TFormGrafico::~TFormGrafico() = default;
 QString TFormGrafico::texto(int numero) const
 {
     return m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, u"FormGrafico")
-                               : Catalogo::padrao(numero);
+                               : Catalogo::padrao(numero, u"FormGrafico");
 }
 
 void TFormGrafico::montaJanela()

@@ -192,9 +192,11 @@ void TFormGrafico::mostraMedicao()
     }
     const ConfigRegional regional
         = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
+    const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
     const QStringList linhas = m_marcadorB >= 0
-        ? MedicaoMarcadores::linhas(a, MedicaoMarcadores::mede(a, m_marcadorA, m_marcadorB), regional)
-        : QStringList { MedicaoMarcadores::linhaMarcadorA(a, m_marcadorA, regional) };
+        ? MedicaoMarcadores::linhas(
+            a, MedicaoMarcadores::mede(a, m_marcadorA, m_marcadorB), catalogo, regional)
+        : QStringList { MedicaoMarcadores::linhaMarcadorA(a, m_marcadorA, catalogo, regional) };
     LabelMedicao->setText(linhas.join(u'\n'));
     PainelMedicao->show();
 }

@@ -34,11 +34,14 @@ bool ColetaDados::forcaColeta() const
 
 ColetaDados::Resultado ColetaDados::falha(int texto, const QString &mensagem) const
 {
+    // The collection's messages are the main window's own forms of texts
+    // that the device windows word differently (137, 146).
+    const QStringView janela = u"FormPrinc";
     Resultado r;
     r.texto = texto;
     r.mensagem = !mensagem.isEmpty() ? mensagem
-        : m_ambiente.catalogo        ? m_ambiente.catalogo->texto(texto)
-                                     : QString();
+        : m_ambiente.catalogo        ? m_ambiente.catalogo->texto(texto, janela)
+                                     : Catalogo::padrao(texto, janela);
     return r;
 }
 

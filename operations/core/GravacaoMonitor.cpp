@@ -1,10 +1,9 @@
 #include "GravacaoMonitor.h"
 
+#include "InstanteIso.h"
 #include "TextoDecimal.h"
 
 #include <QDateTime>
-
-#include <cstdlib>
 
 bool GravacaoMonitor::abre(const QString &caminho)
 {
@@ -19,13 +18,13 @@ void GravacaoMonitor::fecha()
         m_arquivo.close();
 }
 
-QString GravacaoMonitor::instanteIso(TDateTime instante)
+QString GravacaoMonitor::instanteIso(TDateTime instante, const QTimeZone &zona)
 {
-    const QDateTime local = DataHora::paraQDateTime(instante);
-    const int offset = local.offsetFromUtc();
-    const int minutos = std::abs(offset) / 60;
-    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + (offset < 0 ? u'-' : u'+')
-        + QStringLiteral("%1:%2").arg(minutos / 60, 2, 10, QChar(u'0')).arg(minutos % 60, 2, 10, QChar(u'0'));
+    // To the second below, as the window shows the reading; then as the CSV
+    // export writes its instants.
+    QDateTime local = DataHora::paraQDateTime(instante);
+    local.setTime(QTime(local.time().hour(), local.time().minute(), local.time().second()));
+    return QString::fromLatin1(InstanteIso(zona, false).texto(DataHora::deQDateTime(local)));
 }
 
 QString GravacaoMonitor::linha(const MonitorOnLine::Leitura &leitura, const MonitorOnLine &monitor)

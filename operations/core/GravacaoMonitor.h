@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QTimeZone>
 
 // The on-line monitor's recording: one line per reading appended to a text
 // file, the instant in ISO 8601 local time with its offset from UTC, then
@@ -24,8 +25,9 @@ public:
 
     // The line of a reading, without its end.
     static QString linha(const MonitorOnLine::Leitura &leitura, const MonitorOnLine &monitor);
-    // "2026-12-07T09:30:01-03:00".
-    static QString instanteIso(TDateTime instante);
+    // "2026-12-07T09:30:01-03:00": the offset that held at that instant in
+    // the zone ("+00:00" at UTC).
+    static QString instanteIso(TDateTime instante, const QTimeZone &zona = QTimeZone::systemTimeZone());
 
 private:
     QFile m_arquivo;

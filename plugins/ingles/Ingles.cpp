@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 300), in Windows-1252. Numbers without a text
+// catalogue number (1 to 309), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -325,6 +325,15 @@ const Texto kTextos[] = {
     { 298, "Width (pixels):" },
     { 299, "Height (pixels):" },
     { 300, "Error writing the image" },
+    { 301, "Record..." },
+    { 302, "Record" },
+    { 303, "Text (*.csv *.txt)|*.csv;*.txt" },
+    { 304, "Could not write to %1." },
+    { 305, "A: %1    B: Shift + click on the graph" },
+    { 306, "A: %1    B: %2    B - A: %3" },
+    { 307, "%1:  A %2   B %3   B - A %4    min %5   max %6   mean %7" },
+    { 308, "Print Setup" },
+    { 309, "&Apply" },
 };
 
 }  // namespace

@@ -104,6 +104,7 @@ void TestConfiguracoesIni::readsEveryKeyAsTheProfileFunctions_data()
     leitura("value with =", linhas({ "[A]", "K=a=b" }, "\n"), "A", "K", "a=b");
     leitura("empty value", linhas({ "[A]", "K=  " }), "A", "K", "");
     leitura("enclosing quotes removed", linhas({ "[A]", R"(K=" x ")" }), "A", "K", " x ");
+    leitura("two quotes are an empty value", linhas({ "[A]", R"(K="")" }), "A", "K", "");
     leitura("unmatched quotes kept", linhas({ "[A]", R"(K="x')" }), "A", "K", R"("x')");
     leitura("lone quote kept", linhas({ "[A]", R"(K=")" }), "A", "K", R"(")");
     leitura("no final line end", "[A]\r\nK=7", "A", "K", "7");

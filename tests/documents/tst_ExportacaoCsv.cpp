@@ -91,6 +91,10 @@ void TestExportacaoCsv::headerNamesTheUsedChannelsWithUnits_data()
     QTest::newRow("one channel, recorded on 1")
         << 1 << 1 << -1 << QByteArray("Entrada") << QByteArray("bar") << QByteArray("Instante;Entrada (°C)")
         << QByteArray("2024-06-14T17:03:00-03:00;20,3");
+    QTest::newRow("a quote in the name, doubled")
+        << 2 << 1 << 9 << QByteArray("Entrada \"A\"") << QByteArray("bar")
+        << QByteArray("Instante;\"Entrada \"\"A\"\" (°C)\";Pressão (bar)")
+        << QByteArray("2024-06-14T17:03:00-03:00;20,3;-1,50");
     QTest::newRow("no name, no unit")
         << 2 << 1 << 9 << QByteArray("") << QByteArray("") << QByteArray("Instante;Canal 1 (°C);Pressão")
         << QByteArray("2024-06-14T17:03:00-03:00;20,3;-1,50");
@@ -138,6 +142,8 @@ void TestExportacaoCsv::instantsCarryTheOffsetOfTheirOwnMoment_data()
         << QByteArray("2019-02-16T23:30:00-02:00");
     QTest::newRow("after the repeated hour") << QByteArray("America/Sao_Paulo") << em(2019, 2, 17, 0, 30)
                                              << false << QByteArray("2019-02-17T00:30:00-03:00");
+    QTest::newRow("a zone at UTC: plus zero")
+        << QByteArray("UTC") << em(2024, 6, 14, 17, 3) << false << QByteArray("2024-06-14T17:03:00+00:00");
     QTest::newRow("positive half-hour offset") << QByteArray("Asia/Kolkata") << em(2024, 1, 2, 3, 4, 5)
                                                << false << QByteArray("2024-01-02T03:04:05+05:30");
     QTest::newRow("utc") << QByteArray("America/Sao_Paulo") << em(2024, 6, 14, 22, 3) << true

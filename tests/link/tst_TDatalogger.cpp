@@ -543,7 +543,7 @@ void TestTDatalogger::configurationTraceFollowsDebugKey()
         caixa += TDatalogger::LinhaTraco(i + 1, quint8(registro[i])) + "\r\n";
     QCOMPARE(b.mensagens.textos(), ligado ? QStringList { caixa } : QStringList());
     if (ligado)
-        QCOMPARE(b.mensagens.registro[0].tipo, MensagemRegistrada::Tipo::Informacao);
+        QCOMPARE(b.mensagens.registro[0].tipo, MensagemRegistrada::Tipo::Listagem);
     QCOMPARE(gravou, ligado);
     QCOMPARE(QFile::exists(QDir(pasta.path()).filePath("DEBUG.TXT")), ligado);
 }

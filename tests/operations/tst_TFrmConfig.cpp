@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +95,7 @@ private slots:
     void preenchidaPeloTarvek();
     void leituraQueFalhaNaoAbre();
     void trocaDeSensorPelaLista();
+    void tamanhoNaoMudaComOsCampos();
     void limiteRecusadoGuardaOFoco();
     void okValidaEPoeOFoco();
     void okPerguntaEEnvia_data();
@@ -175,6 +177,39 @@ void TestTFrmConfig::trocaDeSensorPelaLista()
     QCOMPARE(b.rotulo("LblTempoEst"), QStringLiteral("Tempo estimado:01:07:55.0"));
     b.controle<QRadioButton>("RadioNaoParar")->click();
     QVERIFY(!b.controle<QLabel>("LblTempoEst")->isVisible());
+}
+
+void TestTFrmConfig::tamanhoNaoMudaComOsCampos()
+{
+    Bancada b;
+    QVERIFY(b.abre());
+    auto tamanho = [&] {
+        QCoreApplication::sendPostedEvents();
+        b.janela->layout()->activate();
+        return b.janela->size();
+    };
+    const QSize inicial = tamanho();
+    // The estimate goes and comes back; the decimal column empties (no
+    // sensor, a thermocouple) and fills again; a unit box gives way to a
+    // fixed unit.
+    b.controle<QRadioButton>("RadioNaoParar")->click();
+    QVERIFY(!b.controle<QLabel>("LblTempoEst")->isVisible());
+    QCOMPARE(tamanho(), inicial);
+    b.controle<QRadioButton>("RadioMemCheia")->click();
+    QVERIFY(b.controle<QLabel>("LblTempoEst")->isVisible());
+    QCOMPARE(tamanho(), inicial);
+    b.controle<QComboBox>("ComboBoxSensor2")->setCurrentIndex(0);
+    QVERIFY(!b.controle<QComboBox>("ComboBoxDec2")->isVisible());
+    QVERIFY(!b.controle<QComboBox>("ComboBoxDec1")->isVisible());
+    QCOMPARE(tamanho(), inicial);
+    b.controle<QComboBox>("ComboBoxSensor1")->setCurrentIndex(0);
+    QCOMPARE(tamanho(), inicial);
+    b.controle<QComboBox>("ComboBoxSensor2")->setCurrentIndex(11);
+    QVERIFY(b.caixa("EditUnid2")->isVisible());
+    QCOMPARE(tamanho(), inicial);
+    b.controle<QComboBox>("ComboBoxSensor2")->setCurrentIndex(2);
+    QVERIFY(!b.caixa("EditUnid2")->isVisible());
+    QCOMPARE(tamanho(), inicial);
 }
 
 void TestTFrmConfig::limiteRecusadoGuardaOFoco()

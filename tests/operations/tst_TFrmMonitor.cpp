@@ -275,6 +275,18 @@ void TestTFrmMonitor::gravacaoParaNoBotaoENoFechamento()
     b.janela->reject();
     QVERIFY(!b.janela->gravacao().gravando());
     QCOMPARE(linhas(caminho).size(), 2);
+    // Its texts are the catalogue's, which a language library replaces.
+    for (const auto &[numero, texto] : { std::pair { 301, u"Record..."_qs }, { 302, u"Record"_qs },
+             { 303, u"Text (*.csv)|*.csv"_qs }, { 304, u"Could not write to %1."_qs } })
+        b.catalogo.substitui(numero, texto);
+    TFrmMonitor outra(*b.link, b.ambiente, b.dialogos);
+    QCOMPARE(outra.findChild<QPushButton *>(u"BtnGravar"_qs)->text(), u"Record..."_qs);
+    const QString semPasta = pasta.filePath(u"nenhuma/leituras.csv"_qs);
+    b.dialogos.respostasSalvar.enqueue(semPasta);
+    outra.BtnGravarClick();
+    QCOMPARE(b.dialogos.pedidos.last().titulo, u"Record"_qs);
+    QCOMPARE(b.dialogos.pedidos.last().filtro, u"Text (*.csv)|*.csv"_qs);
+    QCOMPARE(b.mensagens.textos().last(), u"Could not write to %1."_qs.arg(semPasta));
 }
 
 QUORVANE_TEST_MAIN(TestTFrmMonitor)

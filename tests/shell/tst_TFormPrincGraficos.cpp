@@ -104,8 +104,13 @@ void TestTFormPrincGraficos::abrirArquivo_data()
     QTest::addColumn<QStringList>("mensagens");
     QTest::newRow("acquisition file") << "forno.qvg" << 0 << 3 << QStringList {};
     QTest::newRow("missing file") << "missing" << 0 << 0 << QStringList { "Arquivo não existe!" };
-    QTest::newRow("an acquisition file is no merged graph")
-        << "forno.qvg" << 1 << 0 << QStringList { "Formato de arquivo inválido. Verifique sua configuração" };
+    // A ".qvg" or ".qvj" name chooses the reader, whichever filter was
+    // chosen; another name is read as its filter says.
+    const QStringList invalido { "Formato de arquivo inválido. Verifique sua configuração" };
+    QTest::newRow("acquisition file with the merged-graph filter") << "forno.qvg" << 1 << 3 << QStringList {};
+    QTest::newRow("named .qvj with the acquisition filter: read as a merged graph")
+        << "forno.qvj" << 0 << 0 << invalido;
+    QTest::newRow("another extension with the merged-graph filter") << "forno.dat" << 1 << 0 << invalido;
 }
 
 void TestTFormPrincGraficos::abrirArquivo()

@@ -1,5 +1,6 @@
 // "Imprimir" on a graph's readings list or general parameters: the print
-// preview of that view's report, for the graph the view belongs to.
+// preview of that view's report, for the graph the view belongs to; and
+// "Configurar Impressora", which sets the printer up without printing.
 #include "BancadaPrinc.h"
 
 #include "DataHora.h"
@@ -8,11 +9,14 @@
 #include "TFormGrafico.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -48,6 +52,7 @@ class TestTFormPrincImpressao : public QObject
 private slots:
     void imprimirNaVistaMostraAPrevia_data();
     void imprimirNaVistaMostraAPrevia();
+    void configurarImpressoraDizQueSoConfigura();
 };
 
 void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia_data()
@@ -102,6 +107,25 @@ void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia()
     for (QMdiSubWindow *s : b.princ->mdiArea()->subWindowList())
         if (auto *g = qobject_cast<TFormGrafico *>(s->widget()))
             g->Seta_Modo_Arq(true);
+}
+
+void TestTFormPrincImpressao::configurarImpressoraDizQueSoConfigura()
+{
+    BancadaPrinc b({});
+    b.mostra();
+    QString titulo, botao;
+    QTimer::singleShot(0, this, [&] {
+        auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        titulo = d->windowTitle();
+        if (auto *botoes = d->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly))
+            botao = botoes->button(QDialogButtonBox::Ok)->text();
+        d->reject();
+    });
+    b.item("ItemConfigImp")->trigger();
+    QCOMPARE(titulo, QStringLiteral("Configurar Impressora"));
+    QCOMPARE(botao, QStringLiteral("&Aplicar"));
 }
 
 QUORVANE_TEST_MAIN(TestTFormPrincImpressao)

@@ -5,6 +5,7 @@
 #include "BancadaPrinc.h"
 
 #include "DescricaoTarvek.h"
+#include "GraficoLinhas.h"
 #include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TFormOffset.h"
@@ -14,11 +15,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -87,7 +90,8 @@ private slots:
     void offsetCancelaSemTroca();
     void monitorarMostraAsLeituras();
     void monitorarSemCanalNaoMostraJanela();
-    void leituraQueFalhaNaoMostraJanela();
+    void cadaJanelaUsaASuaFormaDosTextos_data();
+    void cadaJanelaUsaASuaFormaDosTextos();
 };
 
 void TestTFormPrincServico::bateriaMostraEGravaAData()
@@ -205,19 +209,31 @@ void TestTFormPrincServico::monitorarMostraAsLeituras()
     QVERIFY(b.botao("SpeedButtonMonitorar")->isEnabled());
     QString canal1, canal2;
     bool modal = false, polling = false;
+    // The logger's buttons on the toolbar, once the window is up and after
+    // each poll (two readings, then the configuration): off all along.
+    QList<bool> botoesLigados;
     const bool mostrada = b.executa<TFrmMonitor>(&TFormPrinc::ItemMonitorarClick, [&](TFrmMonitor *j) {
         if (!j)
             return;
         modal = j->isModal();
         polling = j->timer()->isActive();
-        b.relogio.avanca(1000);
-        j->Timer1Timer();
-        canal1 = Bancada::filho<QLabel>(j, "Label2")->text();
-        canal2 = Bancada::filho<QLabel>(j, "Label3")->text();
+        botoesLigados << b.botao("SpeedButtonColetar")->isEnabled();
+        for (int i = 0; i < 3; ++i) {
+            b.relogio.avanca(1000);
+            j->Timer1Timer();
+            if (i == 0) {
+                canal1 = Bancada::filho<QLabel>(j, "Label2")->text();
+                canal2 = Bancada::filho<QLabel>(j, "Label3")->text();
+            }
+            botoesLigados << b.botao("SpeedButtonColetar")->isEnabled();
+        }
     });
     QVERIFY(mostrada);
     QVERIFY(modal);
     QVERIFY(polling);
+    QCOMPARE(botoesLigados, QList<bool>({ false, false, false, false }));
+    QVERIFY(b.botao("SpeedButtonColetar")->isEnabled());
+    QVERIFY(b.item("ItemMonitorar")->isEnabled());
     // 120,5 read with the offset of -0,5 stored.
     QVERIFY2(canal1.startsWith(u"Forno: 12"_qs), qPrintable(canal1));
     QVERIFY2(canal2.startsWith(u"Pressao: 12,"_qs), qPrintable(canal2));
@@ -236,19 +252,90 @@ void TestTFormPrincServico::monitorarSemCanalNaoMostraJanela()
     QCOMPARE(b.mensagens.textos(), QStringList { u"Nenhum sensor está habilitado!"_qs });
 }
 
-void TestTFormPrincServico::leituraQueFalhaNaoMostraJanela()
+void TestTFormPrincServico::cadaJanelaUsaASuaFormaDosTextos_data()
 {
+    // Texts that several windows word differently, through every command
+    // that shows one: after a read that fails (the message), or in a
+    // window that came up (a label, or the monitor's time-axis title).
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<QString>("falha");  // the read that fails, if any
+    QTest::addColumn<QString>("onde");  // empty: the last message
+    // The message, or the text up to what the logger gave (which begins
+    // with no blank: "Firmware: " and "Firmware:  " are two forms).
+    QTest::addColumn<QString>("esperado");
+    const QString naoVolateis = u"Falhou leitura dos parâmetros não-voláteis."_qs;
+    const QString calibracao = u"Falhou leitura dos parâmetros de calibração."_qs;
+    QTest::newRow("collection, non-volatile block (137)")
+        << u"ItemColetarDados"_qs << u"LeNaoVolateis"_qs << QString()
+        << u"Falhou leitura dos parâmetros de não-voláteis."_qs;
+    QTest::newRow("collection, calibration block (146)")
+        << u"ItemColetarDados"_qs << u"LeCalibracao"_qs << QString()
+        << u"Falhou leitura dos parâmetros de calibração"_qs;
+    QTest::newRow("configuration, non-volatile block (137)")
+        << u"ItemConfigurar"_qs << u"LeNaoVolateis"_qs << QString() << naoVolateis;
+    QTest::newRow("configuration, calibration block (146)")
+        << u"ItemConfigurar"_qs << u"LeCalibracao"_qs << QString() << calibracao;
+    QTest::newRow("monitor, non-volatile block (137)")
+        << u"ItemMonitorar"_qs << u"LeNaoVolateis"_qs << QString() << naoVolateis;
+    QTest::newRow("monitor, calibration block (146)")
+        << u"ItemMonitorar"_qs << u"LeCalibracao"_qs << QString() << calibracao;
+    QTest::newRow("battery, non-volatile block (137)")
+        << u"ItemBateria"_qs << u"LeNaoVolateis"_qs << QString() << naoVolateis;
+    QTest::newRow("offset, non-volatile block (137)")
+        << u"ItemAjusteOffset"_qs << u"LeNaoVolateis"_qs << QString() << naoVolateis;
+    QTest::newRow("configuration, acquisitions made (148)")
+        << u"ItemConfigurar"_qs << QString() << u"lblNroEfetuadas"_qs << u"Aquisicoes efetuadas:"_qs;
+    QTest::newRow("monitor, acquisitions made (148)")
+        << u"ItemMonitorar"_qs << QString() << u"TheChart"_qs << u"Aquisições realizadas: "_qs;
+    QTest::newRow("configuration, serial number (149)")
+        << u"ItemConfigurar"_qs << QString() << u"lblNroSerie"_qs << u"Número de série: "_qs;
+    QTest::newRow("configuration, firmware (150)")
+        << u"ItemConfigurar"_qs << QString() << u"lblFirmware"_qs << u"Firmware: "_qs;
+}
+
+void TestTFormPrincServico::cadaJanelaUsaASuaFormaDosTextos()
+{
+    QFETCH(QString, comando);
+    QFETCH(QString, falha);
+    QFETCH(QString, onde);
+    QFETCH(QString, esperado);
+    const std::pair<const char *, void (TFormPrinc::*)()> comandos[] = {
+        { "ItemColetarDados", &TFormPrinc::ItemColetarDadosClick },
+        { "ItemConfigurar", &TFormPrinc::ItemConfigurarClick },
+        { "ItemMonitorar", &TFormPrinc::ItemMonitorarClick },
+        { "ItemBateria", &TFormPrinc::ItemBateriaClick },
+        { "ItemAjusteOffset", &TFormPrinc::ItemAjusteOffsetClick },
+    };
+    const auto it = std::find_if(std::begin(comandos), std::end(comandos),
+        [&](const auto &c) { return comando == QLatin1String(c.first); });
+    QVERIFY(it != std::end(comandos));
     QByteArray json(Descricao);
-    json.replace(R"("titulo": "Forno 3",)",
-        R"("titulo": "Forno 3", "falhas": [{ "tipo": "silencio", "alvo": "LeNaoVolateis" }],)");
+    if (!falha.isEmpty())
+        json.replace(R"("titulo": "Forno 3",)",
+            QByteArray(R"("titulo": "Forno 3", "falhas": [{ "tipo": "silencio", "alvo": ")")
+                .append(falha.toLatin1())
+                .append(R"(" }],)"));
     Bancada b(json);
-    QVERIFY(!b.executa<TFrmBateria>(&TFormPrinc::ItemBateriaClick, [](TFrmBateria *) {}));
-    QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
-    QVERIFY(!b.executa<TFormOffset>(&TFormPrinc::ItemAjusteOffsetClick, [](TFormOffset *) {}));
-    QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
-    QVERIFY(!b.executa<TFrmMonitor>(&TFormPrinc::ItemMonitorarClick, [](TFrmMonitor *) {}));
-    QCOMPARE(b.mensagens.textos().last(), u"Falhou leitura dos parâmetros não-voláteis."_qs);
-    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QString lido;
+    const bool mostrada = b.executa<QDialog>(it->second, [&](QDialog *j) {
+        if (!j || onde.isEmpty())
+            return;
+        if (auto *g = j->findChild<GraficoLinhas *>(onde))
+            lido = g->tituloEixo(EixoGrafico::Inferior);
+        else
+            lido = Bancada::filho<QLabel>(j, onde.toLatin1().constData())->text();
+    });
+    if (onde.isEmpty()) {
+        QVERIFY(!mostrada);
+        QCOMPARE(b.mensagens.textos().value(0), esperado);
+        QCOMPARE(b.mensagens.textos().size(), 1);
+        QVERIFY(b.princ->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    } else {
+        QVERIFY(mostrada);
+        QVERIFY2(
+            lido.startsWith(esperado) && !lido.mid(esperado.size(), 1).trimmed().isEmpty(), qPrintable(lido));
+    }
 }
 
 QUORVANE_TEST_MAIN(TestTFormPrincServico)

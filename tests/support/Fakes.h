@@ -18,7 +18,7 @@
 
 struct MensagemRegistrada
 {
-    enum class Tipo { Aviso, Informacao, SimNao, SimNaoCancela, Erro } tipo;
+    enum class Tipo { Aviso, Informacao, Listagem, SimNao, SimNaoCancela, Erro } tipo;
     QString texto;
 };
 
@@ -33,6 +33,7 @@ public:
 
     void aviso(const QString &texto) override { anota(MensagemRegistrada::Tipo::Aviso, texto); }
     void informacao(const QString &texto) override { anota(MensagemRegistrada::Tipo::Informacao, texto); }
+    void listagem(const QString &texto) override { anota(MensagemRegistrada::Tipo::Listagem, texto); }
     void erro(const QString &texto) override { anota(MensagemRegistrada::Tipo::Erro, texto); }
     bool simNao(const QString &texto) override
     {

@@ -1,6 +1,7 @@
 // The measurement between two markers, the wheel zoom's range and the
 // placing of a new graph and its views, without widgets.
 #include "ArranjoGrafico.h"
+#include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "MedicaoMarcadores.h"
@@ -92,15 +93,28 @@ void tst_MedicaoMarcadores::medicaoEntreMarcadores()
 void tst_MedicaoMarcadores::linhasDaFaixa()
 {
     const TAquisicao a = documento(10, 10);
-    const QStringList l
-        = MedicaoMarcadores::linhas(a, MedicaoMarcadores::mede(a, 2, 5), ConfigRegional::portuguesBrasil());
+    const ConfigRegional regional = ConfigRegional::portuguesBrasil();
+    const Catalogo catalogo;
+    const QStringList l = MedicaoMarcadores::linhas(a, MedicaoMarcadores::mede(a, 2, 5), catalogo, regional);
     QCOMPARE(l.size(), 3);
     QCOMPARE(l[0], QStringLiteral("A: 01/01/2000 10:00:20    B: 01/01/2000 10:00:50    B - A: 00:00:30"));
     QCOMPARE(l[1], QStringLiteral("Temp:  A 14,0   B 20,0   B - A 6,0    mín 14,0   máx 20,0   média 17,00"));
     QCOMPARE(l[2], QStringLiteral("Umid:  A 98   B 95   B - A -3    mín 95   máx 98   média 96,5"));
+    QCOMPARE(MedicaoMarcadores::linhaMarcadorA(a, 2, catalogo, regional),
+        QStringLiteral("A: 01/01/2000 10:00:20    B: Shift + clique no gráfico"));
+    // The wording is the catalogue's, which a language library replaces.
+    Catalogo ingles;
+    ingles.substitui(305, QStringLiteral("A %1, B: Shift + click"));
+    ingles.substitui(306, QStringLiteral("%1 to %2: %3"));
+    ingles.substitui(307, QStringLiteral("%1 %2 %3 %4 min %5 max %6 mean %7"));
+    QCOMPARE(MedicaoMarcadores::linhas(a, MedicaoMarcadores::mede(a, 2, 5), ingles, regional),
+        QStringList({ QStringLiteral("01/01/2000 10:00:20 to 01/01/2000 10:00:50: 00:00:30"),
+            QStringLiteral("Temp 14,0 20,0 6,0 min 14,0 max 20,0 mean 17,00"),
+            QStringLiteral("Umid 98 95 -3 min 95 max 98 mean 96,5") }));
+    QCOMPARE(MedicaoMarcadores::linhaMarcadorA(a, 2, ingles, regional),
+        QStringLiteral("A 01/01/2000 10:00:20, B: Shift + click"));
     // Nothing to show without entries.
-    QVERIFY(MedicaoMarcadores::linhas(
-        a, MedicaoMarcadores::mede(documento(10, 0), 0, 0), ConfigRegional::portuguesBrasil())
+    QVERIFY(MedicaoMarcadores::linhas(a, MedicaoMarcadores::mede(documento(10, 0), 0, 0), catalogo, regional)
                 .isEmpty());
 }
 
@@ -112,6 +126,7 @@ void tst_MedicaoMarcadores::duracao_data()
     QTest::newRow("hours") << 3725.0 << "01:02:05";
     QTest::newRow("half second") << 1.5 << "00:00:01,5";
     QTest::newRow("days") << 2 * 86400.0 + 3 * 3600 << "2d 03:00:00";
+    QTest::newRow("exactly one day") << 86400.0 << "1d 00:00:00";
     QTest::newRow("negative") << -90.0 << "-00:01:30";
 }
 

@@ -28,17 +28,20 @@ int executaInfo(const QStringList &argumentos, Console &console)
     SessaoTarvek sessao(console, porta.verboso);
     if (!sessao.abre(porta.porta, porta.descricao))
         return Saida::Falha;
+    // The blocks are read as the configuration window reads them, and a
+    // failure is told in that window's words.
+    const QStringView janela = u"FrmConfig";
     QByteArray configuracao, naoVolatil, calibracao;
     if (!sessao.link().LeConfiguracao(configuracao)) {
-        sessao.falhou(sessao.catalogo().texto(136));
+        sessao.falhou(sessao.catalogo().texto(136, janela));
         return Saida::Falha;
     }
     if (!sessao.link().LeNaoVolateis(naoVolatil)) {
-        sessao.falhou(sessao.catalogo().texto(137));
+        sessao.falhou(sessao.catalogo().texto(137, janela));
         return Saida::Falha;
     }
     if (!sessao.link().LeCalibracao(calibracao)) {
-        sessao.falhou(sessao.catalogo().texto(146));
+        sessao.falhou(sessao.catalogo().texto(146, janela));
         return Saida::Falha;
     }
 

@@ -1,5 +1,6 @@
 #include "MedicaoMarcadores.h"
 
+#include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "FormataDataHora.h"
 #include "Instantes.h"
@@ -14,6 +15,12 @@
 namespace MedicaoMarcadores {
 
 namespace {
+
+enum Texto {
+    TextoSoMarcadorA = 305,
+    TextoInstantes = 306,
+    TextoLinhaCanal = 307,
+};
 
 // The recorded channels: both with two channels, else the one whose sensor
 // is set (channel 2 when both are, as the single series shows it).
@@ -116,24 +123,25 @@ QString textoDuracao(double segundos, QChar separadorDecimal)
     return negativo ? QStringLiteral("-") + t : t;
 }
 
-QString linhaMarcadorA(const TAquisicao &a, int ia, const ConfigRegional &regional)
+QString linhaMarcadorA(const TAquisicao &a, int ia, const Catalogo &catalogo, const ConfigRegional &regional)
 {
     const int i = std::clamp(ia, 0, std::max(0, a.NumLeituras() - 1));
-    return QStringLiteral("A: %1    B: Shift + clique no gráfico").arg(textoInstante(a, i, regional));
+    return catalogo.texto(TextoSoMarcadorA).arg(textoInstante(a, i, regional));
 }
 
-QStringList linhas(const TAquisicao &a, const Medicao &m, const ConfigRegional &regional)
+QStringList linhas(
+    const TAquisicao &a, const Medicao &m, const Catalogo &catalogo, const ConfigRegional &regional)
 {
     QStringList r;
     if (m.canais.isEmpty())
         return r;
     const QChar sep = regional.separadorDecimal;
-    r << QStringLiteral("A: %1    B: %2    B - A: %3")
+    r << catalogo.texto(TextoInstantes)
              .arg(textoInstante(a, m.a, regional), textoInstante(a, m.b, regional),
                  textoDuracao(m.segundos, sep));
     for (const Canal &c : m.canais) {
         const QString nome = c.canal == 2 ? a.NomeCanal2 : a.NomeCanal1;
-        r << QStringLiteral("%1:  A %2   B %3   B - A %4    mín %5   máx %6   média %7")
+        r << catalogo.texto(TextoLinhaCanal)
                  .arg(nome, valor(a, c.canal, c.valorA, sep), valor(a, c.canal, c.valorB, sep),
                      valor(a, c.canal, c.valorB - c.valorA, sep), valor(a, c.canal, c.minimo, sep),
                      valor(a, c.canal, c.maximo, sep),

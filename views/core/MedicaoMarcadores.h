@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class Catalogo;
 struct ConfigRegional;
 class TAquisicao;
 
@@ -36,12 +37,15 @@ struct Medicao
 Medicao mede(const TAquisicao &aquisicao, int a, int b);
 
 // The strip's lines: the instants and the time between them, then one line
-// per channel, its values written by the channel's rule.
-QStringList linhas(const TAquisicao &aquisicao, const Medicao &medicao, const ConfigRegional &regional);
+// per channel, its values written by the channel's rule. The wording comes
+// from the catalogue.
+QStringList linhas(const TAquisicao &aquisicao, const Medicao &medicao, const Catalogo &catalogo,
+    const ConfigRegional &regional);
 
 // The strip's line while only marker A is placed: its instant, and how to
 // place B.
-QString linhaMarcadorA(const TAquisicao &aquisicao, int a, const ConfigRegional &regional);
+QString linhaMarcadorA(
+    const TAquisicao &aquisicao, int a, const Catalogo &catalogo, const ConfigRegional &regional);
 
 // A length of time as "hh:nn:ss", with the days before it ("2d 03:00:00")
 // and ",5" for a half second; a minus sign when negative.
