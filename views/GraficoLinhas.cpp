@@ -552,7 +552,9 @@ void GraficoLinhas::preparaMarcas()
         EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Esquerdo)));
     m_marcadorDireito->setTickCount(
         EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Direito)));
-    QMargins folga;
+    // Half a value label above the plot: the label of the top tick is not
+    // hidden under the legend.
+    QMargins folga(0, int(std::ceil(altura / 2)), 0, 0);
     if (const SerieLinhas *s = xAxis->visible() ? serieDosRotulos() : nullptr) {
         const QFontMetricsF fm(xAxis->tickLabelFont());
         folga.setLeft(int(std::ceil(fm.horizontalAdvance(s->rotulo(0).trimmed()) / 2)) + 1);

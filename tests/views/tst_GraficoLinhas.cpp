@@ -301,11 +301,14 @@ void tst_GraficoLinhas::rotulosDeValorExatosEDistintos()
 }
 
 // A legend of long names in a narrow chart takes more rows: every entry
-// gets its whole width, inside the chart, and no empty band lies above it.
+// gets its whole width, inside the chart, no empty band lies above it and
+// no value label lies under it.
 void tst_GraficoLinhas::legendaInteiraEmGraficoEstreito()
 {
     for (int i = 0; i < 6; ++i)
         m_g->adicionaSerie(EixoGrafico::Esquerdo, Qt::gray, QStringLiteral("Saida(%1) do forno (°C)").arg(i));
+    // A tick at the top of the axis.
+    QVERIFY(m_g->defineFaixa(EixoGrafico::Esquerdo, 0, 100));
     for (int largura : { 900, 500, 300 }) {
         m_g->resize(largura, 400);
         m_g->redesenha();
@@ -318,6 +321,11 @@ void tst_GraficoLinhas::legendaInteiraEmGraficoEstreito()
             QVERIFY2(item->outerRect().right() <= largura, qPrintable(onde));
         }
         QVERIFY2(m_g->legend->outerRect().top() <= 4, qPrintable(onde));
+        // No value label reaches up under the legend.
+        const double meia = QFontMetricsF(m_g->yAxis->tickLabelFont()).height() / 2;
+        for (double marca : m_g->yAxis->tickVector())
+            QVERIFY2(m_g->yAxis->coordToPixel(marca) - meia >= m_g->legend->outerRect().bottom(),
+                qPrintable(onde));
     }
 }
 
