@@ -321,10 +321,18 @@ void GraficoLinhas::defineFolgaTitulo(QSize folga)
 }
 
 // The title shows while it fits between the room kept on its sides.
+// Without a title and without room asked for over the corner, the title's
+// row is left empty: an empty text still takes a line's height.
 void GraficoLinhas::ajustaTitulo(int largura)
 {
     const int texto = QFontMetrics(m_titulo->font()).horizontalAdvance(m_textoTitulo);
     m_titulo->setText(texto + 2 * m_folgaTitulo.width() <= largura ? m_textoTitulo : QString());
+    const bool ocupa = !m_titulo->text().isEmpty() || m_folgaTitulo.height() > 0;
+    const bool noLayout = plotLayout()->element(0, 0) == m_titulo;
+    if (ocupa && !noLayout)
+        plotLayout()->addElement(0, 0, m_titulo);
+    else if (!ocupa && noLayout)
+        plotLayout()->take(m_titulo);
 }
 
 void GraficoLinhas::defineFormatoValor(EixoGrafico eixo, const QString &padrao)
@@ -479,19 +487,81 @@ void GraficoLinhas::preparaDesenho()
     ajustaFontes(w, h);
     ajustaTitulo(w);
     quebraTituloTempo(w);
-    plotLayout()->setMargins(QMargins(w * m_margens.left() / 100, h * m_margens.top() / 100,
-        w * m_margens.right() / 100, h * m_margens.bottom() / 100));
-    // The ticks are made before the layout of this replot: lay out for the
-    // present size first, so that they are chosen for it, not for the size
-    // of the replot before (a resize).
-    plotLayout()->update(QCPLayoutElement::upLayout);
+    const QMargins margens(w * m_margens.left() / 100, h * m_margens.top() / 100, w * m_margens.right() / 100,
+        h * m_margens.bottom() / 100);
+    plotLayout()->setMargins(margens);
+    ajustaLegenda(w - margens.left() - margens.right());
+}
+
+// The legend's entries in as many columns as the width holds whole, so
+// that no name is cut short (eight at most, one column at the least).
+void GraficoLinhas::ajustaLegenda(int largura)
+{
+    // The grid may hold empty cells after its last entry.
+    QList<int> larguras;
+    for (int i = 0; i < legend->elementCount(); ++i) {
+        if (const QCPLayoutElement *e = legend->elementAt(i))
+            larguras.append(e->minimumOuterSizeHint().width());
+    }
+    const int quantos = int(larguras.size());
+    int colunas = std::clamp(quantos, 1, 8);
+    for (; colunas > 1; --colunas) {
+        int total
+            = legend->margins().left() + legend->margins().right() + (colunas - 1) * legend->columnSpacing();
+        for (int c = 0; c < colunas; ++c) {
+            int maior = 0;
+            for (int i = c; i < quantos; i += colunas)
+                maior = std::max(maior, larguras[i]);
+            total += maior;
+        }
+        if (total <= largura)
+            break;
+    }
+    if (legend->wrap() != colunas) {
+        legend->setWrap(colunas);
+        legend->setFillOrder(QCPLegend::foColumnsFirst, true);
+    }
+}
+
+// A layout makes the ticks first and then the margins and the plot area
+// from their labels: the ticks are chosen for the plot area of the layout
+// before, which at a first drawing or after a resize is not the one they
+// are drawn on. So the layout runs again while the plot area moves (it
+// settles after one more pass, two when the value labels change width).
+void GraficoLinhas::updateLayout()
+{
+    for (int passe = 0; passe < 4; ++passe) {
+        const QRect antes = axisRect()->rect();
+        preparaMarcas();
+        QCustomPlot::updateLayout();
+        if (axisRect()->rect() == antes)
+            break;
+    }
     amostraSeries();
+}
+
+// The value axes hold as many labels as their height allows; the time
+// axis keeps room at its ends for half its first and last labels, so that
+// the first and the last instant show.
+void GraficoLinhas::preparaMarcas()
+{
+    const int h = viewport().height();
     const double altura = QFontMetricsF(yAxis->tickLabelFont()).height();
     const double comprimento = std::max(axisRect()->height(), h / 2);
     m_marcadorEsquerdo->setTickCount(
         EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Esquerdo)));
     m_marcadorDireito->setTickCount(
         EscolhaRotulos::marcasValor(comprimento, altura, espacoRotulos(EixoGrafico::Direito)));
+    // Half a value label above the plot: the label of the top tick is not
+    // hidden under the legend.
+    QMargins folga(0, int(std::ceil(altura / 2)), 0, 0);
+    if (const SerieLinhas *s = xAxis->visible() ? serieDosRotulos() : nullptr) {
+        const QFontMetricsF fm(xAxis->tickLabelFont());
+        folga.setLeft(int(std::ceil(fm.horizontalAdvance(s->rotulo(0).trimmed()) / 2)) + 1);
+        folga.setRight(
+            int(std::ceil(fm.horizontalAdvance(s->rotulo(s->quantidade() - 1).trimmed()) / 2)) + 1);
+    }
+    axisRect()->setMinimumMargins(folga);
 }
 
 void GraficoLinhas::ajustaFontes(int largura, int altura)

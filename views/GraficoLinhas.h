@@ -164,12 +164,14 @@ protected:
     void leaveEvent(QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void resizeEvent(QResizeEvent *evento) override;
+    void updateLayout() override;
 
 private:
     QCPAxis *eixoQcp(EixoGrafico eixo) const;
     void aplicaEscalas() const;
     void faixaDosDados(EixoGrafico eixo, bool &achou, double &menor, double &maior) const;
     void preparaDesenho();
+    void preparaMarcas();
     // Each shown series hands the plot what its pixels can show.
     void amostraSeries();
     void aplicaFaixaQcp(EixoGrafico eixo, double minimo, double maximo) const;
@@ -179,6 +181,7 @@ private:
     void ajustaFontes(int largura, int altura);
     void quebraTituloTempo(int largura);
     void ajustaTitulo(int largura);
+    void ajustaLegenda(int largura);
 
     std::vector<std::unique_ptr<SerieLinhas>> m_series;
     mutable std::array<EscalaEixo, 4> m_escalas;

@@ -14,6 +14,7 @@ public:
     QString texto(double valor) const;
 
 protected:
+    double getTickStep(const QCPRange &range) override;
     QString getTickLabel(double tick, const QLocale &locale, QChar formatChar, int precision) override;
 
 private:

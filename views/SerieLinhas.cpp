@@ -315,12 +315,17 @@ void SerieLinhas::amostra(double menor, double maior, int colunas)
         double vBaixo = qQNaN();
         double vAlto = qQNaN();
         extremos(i, proximo, baixo, alto, vBaixo, vAlto);
-        // In the order of the points, each once.
+        // In the order of the points, each once. The points of a column
+        // are drawn at its centre: a line from the lowest to the highest
+        // point a fraction of a pixel apart would be split between two
+        // columns, each drawn over part of the range only.
         const int marcas[] = { i, std::min(baixo, alto), std::max(baixo, alto), proximo - 1 };
+        const bool dentro = coluna >= 0 && coluna < colunas;
+        const double centro = menor + (coluna + 0.5) * largura;
         int anterior = -1;
         for (int k : marcas) {
             if (k != anterior)
-                poe(k);
+                pontos.append(QCPGraphData(dentro ? centro : x(k), y(k)));
             anterior = k;
         }
         i = proximo;

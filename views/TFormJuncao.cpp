@@ -31,13 +31,18 @@ const std::array<SerieLayout, 9> kSeries { {
     { Qt::white, EixoGrafico::Esquerdo, 0 },
     { Qt::blue, EixoGrafico::Esquerdo, 70 },
     { Qt::red, EixoGrafico::Esquerdo, 71 },
-    { Qt::green, EixoGrafico::Esquerdo, 121 },
+    { QColor(0, 0x80, 0), EixoGrafico::Esquerdo, 121 },
     { Qt::magenta, EixoGrafico::Direito, 122 },
     { Qt::gray, EixoGrafico::Esquerdo, 123 },
     { QColor(0x80, 0, 0x40), EixoGrafico::Direito, 124 },
     { Qt::black, EixoGrafico::Direito, 125 },
     { QColor(0, 0xff, 0), EixoGrafico::Esquerdo, 126 },
 } };
+
+// The cross-hair is drawn by exclusive-or: over the white background it
+// shows the inverse of its pen. Yellow would show blue, the colour of
+// series 1; this pen shows orange, the colour of no series.
+const QColor kCorCruz(0, 90, 255);
 
 }  // namespace
 
@@ -203,7 +208,7 @@ void TFormJuncao::MontaGrafico(const std::vector<TNodoJuncao> &entradas, bool do
     }
 
     CruzX = -1;
-    ChartJuncao->defineCorCruz(Qt::yellow);
+    ChartJuncao->defineCorCruz(kCorCruz);
     ChartJuncao->escondeCruz();
     Salvo = doArquivo;
     ChartJuncao->show();
@@ -218,5 +223,7 @@ void TFormJuncao::LinhaDoTempo(double valor)
     const ConfigRegional r = regional();
     SerieLinhas *linha = Series[0];
     linha->defineDados(t, QVector<double>(t.size(), valor));
-    linha->defineFonteRotulos([t, r](int i) { return FormataDataHora(u"hh:nn:ss", t.value(i), r); });
+    const qint64 passo = MontagemJuncao::passoLinhaDoTempo(InicioFaixa, FimFaixa);
+    linha->defineFonteRotulos(
+        [t, r, passo](int i) { return MontagemJuncao::rotuloLinhaDoTempo(t.value(i), passo, r); });
 }

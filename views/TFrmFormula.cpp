@@ -51,6 +51,14 @@ void TFrmFormula::montaJanela()
     Edt_Aquisini = new QLineEdit(GrpBx_Interv);
     LabelAcqEnd = new QLabel(GrpBx_Interv);
     Edt_Aquisfinal = new QLineEdit(GrpBx_Interv);
+    // Wide enough for the largest entry number (a million and more), and
+    // room kept while the group is hidden: the dialog has one size whatever
+    // formula it shows, from one opening to the next.
+    for (QLineEdit *e : { Edt_Aquisini, Edt_Aquisfinal })
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
+    QSizePolicy politica = GrpBx_Interv->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    GrpBx_Interv->setSizePolicy(politica);
     auto *interv = new QGridLayout(GrpBx_Interv);
     interv->addWidget(LabelAcqIni, 0, 0);
     interv->addWidget(Edt_Aquisini, 0, 1);
@@ -90,7 +98,9 @@ void TFrmFormula::montaJanela()
     principal->addWidget(GroupBoxDescription);
     principal->addLayout(botoes);
 
-    connect(ListBox_Formula, &QListWidget::currentRowChanged, this, &TFrmFormula::ListBox_FormulaClick);
+    // The texts follow the selected line: the focus alone makes a line
+    // current without choosing it.
+    connect(ListBox_Formula, &QListWidget::itemSelectionChanged, this, &TFrmFormula::ListBox_FormulaClick);
     connect(BtBtn_Ativar, &QPushButton::clicked, this, &TFrmFormula::BtBtn_AtivarClick);
     connect(BtBtn_Desativar, &QPushButton::clicked, this, &TFrmFormula::BtBtn_DesativarClick);
     connect(BtBtn_Fechar, &QPushButton::clicked, this, &TFrmFormula::BtBtn_FecharClick);
@@ -162,7 +172,8 @@ void TFrmFormula::AtualizaDadosFormula(int indice)
 
 void TFrmFormula::ListBox_FormulaClick()
 {
-    AtualizaDadosFormula(ListBox_Formula->currentRow());
+    const QList<QListWidgetItem *> escolhidas = ListBox_Formula->selectedItems();
+    AtualizaDadosFormula(escolhidas.isEmpty() ? -1 : ListBox_Formula->row(escolhidas.first()));
 }
 
 void TFrmFormula::SetaParametros(const Formulas::TFormula &formula)

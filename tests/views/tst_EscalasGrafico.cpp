@@ -28,6 +28,8 @@ private slots:
     void rotulosDoTempoEspacados_data();
     void rotulosDoTempoEspacados();
     void rotulosDeUmMilhaoDePontosMedemPoucos();
+    void passoDeValorEscritoExato_data();
+    void passoDeValorEscritoExato();
 };
 
 void tst_EscalasGrafico::padraoDeNumero_data()
@@ -84,7 +86,8 @@ void tst_EscalasGrafico::limiteRecusado_data()
     QTest::addColumn<double>("maximoDepois");
     // The scale runs from 0 to 80 to begin with.
     QTest::newRow("minimum inside") << true << 50.0 << true << 50.0 << 80.0;
-    QTest::newRow("minimum equal to maximum") << true << 80.0 << true << 80.0 << 80.0;
+    QTest::newRow("minimum equal to maximum refused") << true << 80.0 << false << 0.0 << 80.0;
+    QTest::newRow("maximum equal to minimum refused") << false << 0.0 << false << 0.0 << 80.0;
     QTest::newRow("minimum above maximum refused") << true << 81.0 << false << 0.0 << 80.0;
     QTest::newRow("maximum below minimum refused") << false << -1.0 << false << 0.0 << 80.0;
     QTest::newRow("maximum above") << false << 200.0 << true << 0.0 << 200.0;
@@ -120,6 +123,7 @@ void tst_EscalasGrafico::faixaNaOrdemQueEvitaRecusa_data()
     QTest::newRow("wholly below") << -300.0 << -200.0 << true << -300.0 << -200.0;
     QTest::newRow("overlapping") << 50.0 << 150.0 << true << 50.0 << 150.0;
     QTest::newRow("minimum above maximum changes nothing") << 30.0 << 20.0 << false << 0.0 << 100.0;
+    QTest::newRow("no span changes nothing") << 40.0 << 40.0 << false << 0.0 << 100.0;
     QTest::newRow("infinite maximum changes nothing") << 0.0 << qInf() << false << 0.0 << 100.0;
     QTest::newRow("maximum not a number changes nothing") << 10.0 << qQNaN() << false << 0.0 << 100.0;
 }
@@ -158,6 +162,9 @@ void tst_EscalasGrafico::passosDeZoom_data()
     // steps stop there.
     QTest::newRow("in, refused maximum stops the steps")
         << true << true << 80.0 << 3 << QList<double> { t0 + s, t1 - s, 50, 80, 0, 1000 };
+    // 0 to 100 would become 50 to 50: an axis without a span.
+    QTest::newRow("in, maximum meeting the minimum refused")
+        << true << true << 100.0 << 3 << QList<double> { t0 + s, t1 - s, 50, 100, 0, 1000 };
 }
 
 void tst_EscalasGrafico::passosDeZoom()
@@ -235,6 +242,34 @@ void tst_EscalasGrafico::rotulosDeUmMilhaoDePontosMedemPoucos()
     e.espaco = 15;
     QCOMPARE(EscolhaRotulos::escolhe(e), (QList<int> { 0, 245760, 460800, 675840, 890880 }));
     QVERIFY2(medidos < 500, qPrintable(QString::number(medidos)));
+}
+
+void tst_EscalasGrafico::passoDeValorEscritoExato_data()
+{
+    QTest::addColumn<double>("faixa");
+    QTest::addColumn<int>("marcas");
+    QTest::addColumn<int>("decimais");
+    QTest::addColumn<double>("passo");
+    QTest::newRow("2.5 without decimals becomes 5") << 10.0 << 4 << 0 << 5.0;
+    QTest::newRow("2.5 with one decimal stays") << 10.0 << 4 << 1 << 2.5;
+    QTest::newRow("halves without decimals become units") << 10.0 << 20 << 0 << 1.0;
+    QTest::newRow("halves with one decimal stay") << 10.0 << 20 << 1 << 0.5;
+    QTest::newRow("quarters with one decimal become halves") << 1.0 << 4 << 1 << 0.5;
+    QTest::newRow("quarters with two decimals stay") << 1.0 << 4 << 2 << 0.25;
+    QTest::newRow("25 is whole") << 100.0 << 4 << 0 << 25.0;
+    QTest::newRow("125 rounds up to 200") << 1000.0 << 8 << 0 << 200.0;
+    QTest::newRow("thousandths with three decimals") << 0.01 << 10 << 3 << 0.001;
+    QTest::newRow("under a unit without decimals") << 0.3 << 10 << 0 << 1.0;
+    QTest::newRow("no span gives the last digit") << 0.0 << 10 << 2 << 0.01;
+}
+
+void tst_EscalasGrafico::passoDeValorEscritoExato()
+{
+    QFETCH(double, faixa);
+    QFETCH(int, marcas);
+    QFETCH(int, decimais);
+    QFETCH(double, passo);
+    QVERIFY(qAbs(EscolhaRotulos::passoValor(faixa, marcas, decimais) - passo) < passo * 1e-9);
 }
 
 QUORVANE_TEST_GUILESS_MAIN(tst_EscalasGrafico)

@@ -33,6 +33,9 @@ private slots:
     void rotulosSeguemORedimensionamento_data();
     void rotulosSeguemORedimensionamento();
     void fontesMenoresEmGraficoPequeno();
+    void rotulosDeValorExatosEDistintos_data();
+    void rotulosDeValorExatosEDistintos();
+    void legendaInteiraEmGraficoEstreito();
     void eixoDeTempoSemSeriesVisiveisGuardaAFaixa();
     void rodaAproximaEmTornoDoPonteiro_data();
     void rodaAproximaEmTornoDoPonteiro();
@@ -258,6 +261,72 @@ void tst_GraficoLinhas::fontesMenoresEmGraficoPequeno()
     QVERIFY(m_g->yAxis2->visible());
     QVERIFY(m_g->axisRect()->outerRect().right() <= m_g->width());
     QVERIFY(m_g->axisRect()->rect().width() > 100);
+}
+
+// Every value label is the exact value of its tick, written with the
+// axis's pattern, and no two are alike, at any height of the chart (the
+// number of labels follows the height).
+void tst_GraficoLinhas::rotulosDeValorExatosEDistintos_data()
+{
+    QTest::addColumn<QString>("padrao");
+    QTest::addColumn<double>("minimo");
+    QTest::addColumn<double>("maximo");
+    QTest::newRow("no decimals, 30 to 40") << "####0" << 30.0 << 40.0;
+    QTest::newRow("no decimals, zoomed to 50 to 60") << "####0" << 50.0 << 60.0;
+    QTest::newRow("one decimal, 0 to 1") << "###,#000.0" << 0.0 << 1.0;
+    QTest::newRow("two decimals, 0 to 0.1") << "##,##00.00" << 0.0 << 0.1;
+    QTest::newRow("no decimals, 0 to 3") << "####0" << 0.0 << 3.0;
+}
+
+void tst_GraficoLinhas::rotulosDeValorExatosEDistintos()
+{
+    QFETCH(QString, padrao);
+    QFETCH(double, minimo);
+    QFETCH(double, maximo);
+    m_g->defineFormatoValor(EixoGrafico::Esquerdo, padrao);
+    QVERIFY(m_g->defineFaixa(EixoGrafico::Esquerdo, minimo, maximo));
+    for (int altura = 150; altura <= 1000; altura += 25) {
+        m_g->resize(600, altura);
+        m_g->redesenha();
+        const QVector<double> marcas = m_g->yAxis->tickVector();
+        const QVector<QString> textos = m_g->yAxis->tickVectorLabels();
+        const QString onde = QStringLiteral("height %1: %2").arg(altura).arg(textos.join(u' '));
+        QVERIFY2(!marcas.isEmpty(), qPrintable(onde));
+        QCOMPARE(QSet<QString>(textos.begin(), textos.end()).size(), textos.size());
+        for (int i = 0; i < marcas.size(); ++i) {
+            const double lido = QString(textos[i]).remove(u'.').replace(u',', u'.').toDouble();
+            QVERIFY2(std::abs(lido - marcas[i]) < 1e-9, qPrintable(onde));
+        }
+    }
+}
+
+// A legend of long names in a narrow chart takes more rows: every entry
+// gets its whole width, inside the chart, no empty band lies above it and
+// no value label lies under it.
+void tst_GraficoLinhas::legendaInteiraEmGraficoEstreito()
+{
+    for (int i = 0; i < 6; ++i)
+        m_g->adicionaSerie(EixoGrafico::Esquerdo, Qt::gray, QStringLiteral("Saida(%1) do forno (°C)").arg(i));
+    // A tick at the top of the axis.
+    QVERIFY(m_g->defineFaixa(EixoGrafico::Esquerdo, 0, 100));
+    for (int largura : { 900, 500, 300 }) {
+        m_g->resize(largura, 400);
+        m_g->redesenha();
+        const QString onde = QString::number(largura);
+        for (int i = 0; i < m_g->legend->elementCount(); ++i) {
+            const QCPLayoutElement *item = m_g->legend->elementAt(i);
+            if (!item)
+                continue;
+            QVERIFY2(item->outerRect().width() >= item->minimumOuterSizeHint().width(), qPrintable(onde));
+            QVERIFY2(item->outerRect().right() <= largura, qPrintable(onde));
+        }
+        QVERIFY2(m_g->legend->outerRect().top() <= 4, qPrintable(onde));
+        // No value label reaches up under the legend.
+        const double meia = QFontMetricsF(m_g->yAxis->tickLabelFont()).height() / 2;
+        for (double marca : m_g->yAxis->tickVector())
+            QVERIFY2(m_g->yAxis->coordToPixel(marca) - meia >= m_g->legend->outerRect().bottom(),
+                qPrintable(onde));
+    }
 }
 
 void tst_GraficoLinhas::eixoDeTempoSemSeriesVisiveisGuardaAFaixa()

@@ -117,7 +117,26 @@ void tst_ImagemGrafico::bitmapOfTheAskedSizeShowsBothSeries()
     QFETCH(QString, nome);
     QFETCH(QSize, tamanho);
     const QString caminho = m_pasta.filePath(nome);
-    QVERIFY(ImagemGrafico::grava(*m_janela->TheChart, caminho, tamanho));
+    // The time labels as laid out for the picture: the last layout of its
+    // drawing, each label's left and right pixel.
+    GraficoLinhas *g = m_janela->TheChart;
+    QList<QPair<double, double>> rotulos;
+    const auto conexao = connect(g, &QCustomPlot::afterLayout, g, [&] {
+        rotulos.clear();
+        const QFontMetricsF fm(g->xAxis->tickLabelFont());
+        const QVector<double> marcas = g->xAxis->tickVector();
+        const QVector<QString> textos = g->xAxis->tickVectorLabels();
+        for (int i = 0; i < marcas.size(); ++i) {
+            const double centro = g->xAxis->coordToPixel(marcas[i]);
+            const double largura = fm.horizontalAdvance(textos[i]);
+            rotulos.append({ centro - largura / 2, centro + largura / 2 });
+        }
+    });
+    QVERIFY(ImagemGrafico::grava(*g, caminho, tamanho));
+    disconnect(conexao);
+    QVERIFY(rotulos.size() >= 2);
+    for (int i = 1; i < rotulos.size(); ++i)
+        QVERIFY2(rotulos[i].first - rotulos[i - 1].second >= 15 - 1e-6, qPrintable(QString::number(i)));
     const QImage imagem(caminho);
     QCOMPARE(imagem.size(), tamanho);
     // A line across most of the plot's width, whatever the size.

@@ -145,9 +145,13 @@ void tst_LeituraGrafico::passosDeZoom_data()
     // minimum and maximum, the right minimum and maximum.
     QTest::addColumn<QList<double>>("mudanca");
     QTest::newRow("in: a second and 50 units at each end")
-        << 1000 << true << QList<double> { kUmSegundo, 50, 50, 50, 50 };
+        << 2000 << true << QList<double> { kUmSegundo, 50, 50, 50, 50 };
     QTest::newRow("out: the same outwards")
-        << 1000 << false << QList<double> { -kUmSegundo, -50, -50, -50, -50 };
+        << 2000 << false << QList<double> { -kUmSegundo, -50, -50, -50, -50 };
+    // 0 to 100 would become 50 to 50, an axis without a span: the maximum
+    // is refused as a maximum below the minimum is.
+    QTest::newRow("in: 0 to 100, the maximum refused")
+        << 1000 << true << QList<double> { kUmSegundo, 50, 0, 0, 0 };
     // 0 to 80: the minimum becomes 50, the maximum 30 is refused, and the
     // left maximum and the whole right axis stay.
     QTest::newRow("in: 0 to 80, the maximum refused")

@@ -129,20 +129,24 @@ void tst_MontagemJuncao::passosDaLinhaDoTempo_data()
 {
     QTest::addColumn<double>("fim");
     QTest::addColumn<qint64>("passo");
-    QTest::newRow("12 horas") << instante(5, 20) << qint64(1);
-    QTest::newRow("um dia menos um segundo") << instante(6, 7, 59, 59) << qint64(1);
-    QTest::newRow("um dia") << instante(6, 8) << qint64(3600);
-    QTest::newRow("10 dias") << instante(15, 8) << qint64(3600);
-    QTest::newRow("30 dias") << instante(5, 8) + 30 << qint64(3600);
-    QTest::newRow("40 dias") << instante(5, 8) + 40 << qint64(86400);
-    QTest::newRow("mil séculos de um arquivo editado") << instante(5, 8) + 3.6e6 << qint64(86400 * 36);
+    QTest::addColumn<QString>("rotulo");  // of the first instant
+    QTest::newRow("12 horas") << instante(5, 20) << qint64(1) << "08:00:00";
+    QTest::newRow("um dia menos um segundo") << instante(6, 7, 59, 59) << qint64(1) << "08:00:00";
+    QTest::newRow("um dia") << instante(6, 8) << qint64(3600) << "05/03/24 08:00";
+    QTest::newRow("10 dias") << instante(15, 8) << qint64(3600) << "05/03/24 08:00";
+    QTest::newRow("30 dias") << instante(5, 8) + 30 << qint64(3600) << "05/03/24 08:00";
+    QTest::newRow("40 dias") << instante(5, 8) + 40 << qint64(86400) << "05/03/2024";
+    QTest::newRow("mil séculos de um arquivo editado")
+        << instante(5, 8) + 3.6e6 << qint64(86400 * 36) << "05/03/2024";
 }
 
 void tst_MontagemJuncao::passosDaLinhaDoTempo()
 {
     QFETCH(double, fim);
     QFETCH(qint64, passo);
+    QFETCH(QString, rotulo);
     QCOMPARE(passoLinhaDoTempo(instante(5, 8), fim), passo);
+    QCOMPARE(rotuloLinhaDoTempo(instante(5, 8), passo, ConfigRegional::portuguesBrasil()), rotulo);
 }
 
 // From the first instant in steps, the last one past the end.

@@ -3,6 +3,7 @@
 // range and after zooms around it, wherever it lies and whichever way it
 // points. Read on the rendered image's pixels.
 #include "GraficoLinhas.h"
+#include "ImagemGrafico.h"
 #include "RegistroTestes.h"
 #include "SerieLinhas.h"
 
@@ -20,6 +21,8 @@ private slots:
     void pontosDoDesenhoLimitadosPelaLargura();
     void reducaoPorColunaPontoAPonto_data();
     void reducaoPorColunaPontoAPonto();
+    void colunasDensasSemLacunas_data();
+    void colunasDensasSemLacunas();
 };
 
 namespace {
@@ -195,10 +198,124 @@ void tst_PicosGrafico::reducaoPorColunaPontoAPonto()
                 esperados.append(k);
         i = proximo;
     }
-    QVector<int> desenhados;
+    // A point inside a column is drawn at the column's centre.
+    const auto ponto = [&](int k) {
+        const double coluna = std::floor((k - menor) / largura);
+        const double x = coluna >= 0 && coluna < colunas ? menor + (coluna + 0.5) * largura : k;
+        return QStringLiteral("%1:%2").arg(x, 0, 'f', 6).arg(valores[k]);
+    };
+    QStringList esperadosTexto;
+    for (int k : esperados)
+        esperadosTexto.append(ponto(k));
+    QStringList desenhados;
     for (const QCPGraphData &d : *s->grafico()->data())
-        desenhados.append(int(d.key));
-    QCOMPARE(desenhados, esperados);
+        desenhados.append(QStringLiteral("%1:%2").arg(d.key, 0, 'f', 6).arg(d.value));
+    QCOMPARE(desenhados, esperadosTexto);
+}
+
+// A channel that swings over its whole range within every pixel column (a
+// sawtooth of about 800 entries per swing, a million entries) is drawn as a
+// solid band: every column of the plot is red from the highest to the
+// lowest value, on the screen, in an image of another size and on a page
+// of three times the resolution.
+void tst_PicosGrafico::colunasDensasSemLacunas_data()
+{
+    QTest::addColumn<QString>("onde");
+    QTest::newRow("screen") << "screen";
+    QTest::newRow("image of 1200 x 800") << "image";
+    QTest::newRow("page at three times") << "page";
+}
+
+void tst_PicosGrafico::colunasDensasSemLacunas()
+{
+    QFETCH(QString, onde);
+    GraficoLinhas g;
+    g.resize(800, 500);
+    SerieLinhas *s = g.adicionaSerie(EixoGrafico::Esquerdo, Qt::red, QStringLiteral("A"));
+    s->defineFonte(
+        kPontos, [](int i) { return kInicio + i * kPasso; },
+        [](int i) { return std::fmod(i * 0.00123, 1.0) * 96; });
+    g.defineAutomatico(EixoGrafico::Esquerdo, false);
+    QVERIFY(g.defineFaixa(EixoGrafico::Esquerdo, -10, 106));
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    g.redesenha();
+    QImage imagem;
+    double escala = 1;
+    if (onde == u"screen") {
+        imagem = g.grab().toImage();
+    } else if (onde == u"image") {
+        QTemporaryDir pasta;
+        const QString caminho = pasta.filePath(QStringLiteral("serra.png"));
+        QVERIFY(ImagemGrafico::grava(g, caminho, QSize(1200, 800)));
+        imagem.load(caminho);
+        escala = 1.5;
+    } else {
+        escala = 3;
+        imagem = QImage(g.size() * 3, QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        QPainter pintor(&imagem);
+        g.desenha(pintor, QRectF(QPointF(0, 0), QSizeF(g.size() * 3)));
+    }
+    imagem = imagem.convertToFormat(QImage::Format_RGB32);
+    // The band's rows: the usual highest and lowest red rows of a column
+    // (the legend's sample is red too, in a few columns only).
+    QVector<int> topos;
+    QVector<int> bases;
+    for (int x = 0; x < imagem.width(); ++x) {
+        int t = -1;
+        int b = -1;
+        for (int y = 0; y < imagem.height(); ++y) {
+            if (imagem.pixel(x, y) == qRgb(255, 0, 0)) {
+                t = t < 0 ? y : t;
+                b = y;
+            }
+        }
+        if (t >= 0) {
+            topos.append(t);
+            bases.append(b);
+        }
+    }
+    QVERIFY(topos.size() > 100);
+    std::sort(topos.begin(), topos.end());
+    std::sort(bases.begin(), bases.end());
+    const int topo = topos[topos.size() / 2];
+    const int base = bases[bases.size() / 2];
+    QVERIFY(base - topo > imagem.height() / 3);
+    // The columns of the band: red between its top and its base.
+    int primeiraColuna = -1;
+    int ultimaColuna = -1;
+    for (int x = 0; x < imagem.width(); ++x) {
+        for (int y = topo + 1; y < base; ++y) {
+            if (imagem.pixel(x, y) == qRgb(255, 0, 0)) {
+                primeiraColuna = primeiraColuna < 0 ? x : primeiraColuna;
+                ultimaColuna = x;
+                break;
+            }
+        }
+    }
+    const int margem = int(3 * escala);
+    const int x0 = primeiraColuna + margem;
+    const int x1 = ultimaColuna - margem;
+    int lacunas = 0;
+    QString primeira;
+    // A gap shows the background or the grid; the axes' tick marks (black)
+    // are drawn over the series.
+    for (int x = x0; x <= x1; ++x) {
+        for (int y = topo + 1; y < base; ++y) {
+            const QRgb p = imagem.pixel(x, y);
+            if (p != qRgb(255, 0, 0) && p != qRgb(0, 0, 0)) {
+                if (lacunas++ == 0)
+                    primeira = QStringLiteral("column %1 row %2").arg(x).arg(y);
+                break;
+            }
+        }
+    }
+    QVERIFY2(lacunas == 0,
+        qPrintable(QStringLiteral("%1 columns with gaps of %2, first at %3")
+                       .arg(lacunas)
+                       .arg(x1 - x0 + 1)
+                       .arg(primeira)));
 }
 
 QUORVANE_TEST_MAIN(tst_PicosGrafico)

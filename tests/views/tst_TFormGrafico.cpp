@@ -26,7 +26,7 @@ namespace {
 
 // Temp (°C, 1 decimal, 4-20 mA limits 0..1000) and Umid (%, 0 decimals,
 // limits 20..80); values inside both ranges.
-TAquisicao documento(int canais, bool soCanal2 = false)
+TAquisicao documento(int canais, bool soCanal2 = false, int quantas = 50)
 {
     TAquisicao a;
     a.Titulo = QStringLiteral("Forno");
@@ -45,8 +45,8 @@ TAquisicao documento(int canais, bool soCanal2 = false)
     a.LimSupCanal2 = 80;
     a.defineIntervalo(10);
     a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 50; ++i)
-        a.adicionaLeitura(soCanal2 ? 0.0 : 20.0 + i, 30.0 + i / 2.0);
+    for (int i = 0; i < quantas; ++i)
+        a.adicionaLeitura(soCanal2 ? 0.0 : 20.0 + i % 50, 30.0 + i % 50 / 2.0);
     return a;
 }
 
@@ -81,6 +81,8 @@ private slots:
     void nomeParaSalvarSemSufixoNemProibidos_data();
     void nomeParaSalvarSemSufixoNemProibidos();
     void rotulosAposMaximizarRestaurarEOrganizar();
+    void rotulosDesdeAPrimeiraPintura_data();
+    void rotulosDesdeAPrimeiraPintura();
     void janelasLadoALadoMostramGraficoInteiro();
 
 private:
@@ -519,6 +521,51 @@ void tst_TFormGrafico::rotulosAposMaximizarRestaurarEOrganizar()
     moldura.cascadeSubWindows();
     QCoreApplication::processEvents();
     verificaRotulos(j, "cascaded");
+}
+
+// A new graph in the place the program gives it, in the workspace of a
+// 1024 x 768 screen and of a quarter of one: from its first paint no two
+// time labels overlap, and a recording of two entries shows both instants.
+void tst_TFormGrafico::rotulosDesdeAPrimeiraPintura_data()
+{
+    QTest::addColumn<QSize>("moldura");
+    QTest::addColumn<int>("entradas");
+    QTest::newRow("full screen, 50 entries") << QSize(1020, 640) << 50;
+    QTest::newRow("full screen, 2 entries") << QSize(1020, 640) << 2;
+    QTest::newRow("full screen, 100000 entries") << QSize(1020, 640) << 100000;
+    QTest::newRow("quarter screen, 50 entries") << QSize(512, 384) << 50;
+    QTest::newRow("quarter screen, 2 entries") << QSize(512, 384) << 2;
+    // No right axis: only the room kept for it holds the last label.
+    QTest::newRow("quarter screen, one channel, 2 entries") << QSize(512, 384) << -2;
+}
+
+void tst_TFormGrafico::rotulosDesdeAPrimeiraPintura()
+{
+    QFETCH(QSize, moldura);
+    QFETCH(int, entradas);
+    const int canais = entradas < 0 ? 1 : 2;
+    entradas = std::abs(entradas);
+    QMdiArea area;
+    area.resize(moldura);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    TFormGrafico::Ligacoes l;
+    auto *j = new TFormGrafico(m_falsos.ambiente, l);
+    j->Seta_Aquisicao(documento(canais, false, entradas));
+    j->Seta_Modo_Arq(true);
+    area.addSubWindow(j);
+    j->colocaNaArea(area.viewport()->rect(), 0);
+    j->parentWidget()->show();
+    // The first paint, and what it drew.
+    const QImage tela = j->TheChart->grab().toImage();
+    QVERIFY(!tela.isNull());
+    verificaRotulos(j, "first paint");
+    if (entradas == 2) {
+        const QVector<QString> textos = j->TheChart->xAxis->tickVectorLabels();
+        QCOMPARE(textos.size(), 2);
+        QCOMPARE(textos.first(), j->Canal1->rotulo(0).trimmed());
+        QCOMPARE(textos.last(), j->Canal1->rotulo(1).trimmed());
+    }
 }
 
 void tst_TFormGrafico::janelasLadoALadoMostramGraficoInteiro()

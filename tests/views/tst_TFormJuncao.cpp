@@ -94,6 +94,13 @@ void tst_TFormJuncao::janelaVazia()
     QCOMPARE(m_janela->Series[3]->titulo(), QStringLiteral("Canal3"));
     QCOMPARE(m_janela->Series[4]->eixoVertical(), EixoGrafico::Direito);
     QCOMPARE(m_janela->Series[6]->cor(), QColor(0x80, 0, 0x40));
+    // Green and lime are two colours; no two channel series look alike.
+    QCOMPARE(m_janela->Series[3]->cor(), QColor(0, 0x80, 0));
+    QCOMPARE(m_janela->Series[8]->cor(), QColor(0, 0xff, 0));
+    QSet<QRgb> cores;
+    for (int i = 1; i <= 8; ++i)
+        cores.insert(m_janela->Series[size_t(i)]->cor().rgb());
+    QCOMPARE(cores.size(), 8);
 }
 
 // Series 1 to 3 carry the entries, each on the axis of its unit (the second
@@ -246,6 +253,20 @@ void tst_TFormJuncao::lerComCruzMostraAData()
     QTest::mouseMove(m_janela->ChartJuncao, area.topLeft() + QPoint(1, area.height() / 2));
     QVERIFY(m_janela->Label1->text().startsWith(QStringLiteral(" Data: 05/03/2024 08:00:")));
     QVERIFY(m_janela->cruzX() >= 0);
+    // On the screen's pixels the cross's colour (the one most of its
+    // vertical line shows, over the background) is the colour of no series.
+    m_janela->ChartJuncao->update();
+    const QImage tela = m_janela->ChartJuncao->grab().toImage();
+    QHash<QRgb, int> vezes;
+    for (int y = area.top() + 2; y < area.bottom() - 2; ++y)
+        ++vezes[tela.pixel(area.left() + 1, y)];
+    QRgb cruz = 0;
+    for (auto it = vezes.cbegin(); it != vezes.cend(); ++it)
+        if (it.value() > vezes.value(cruz))
+            cruz = it.key();
+    QVERIFY(cruz != qRgb(255, 255, 255));
+    for (int i = 1; i <= 8; ++i)
+        QVERIFY2(cruz != m_janela->Series[size_t(i)]->cor().rgb(), qPrintable(QString::number(i)));
 }
 
 QUORVANE_TEST_MAIN(tst_TFormJuncao)

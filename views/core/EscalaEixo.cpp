@@ -12,7 +12,7 @@ void EscalaEixo::defineFaixaAutomatica(double minimo, double maximo)
 
 bool EscalaEixo::defineMinimo(double valor)
 {
-    if (!std::isfinite(valor) || valor > m_maximo)
+    if (!std::isfinite(valor) || valor >= m_maximo)
         return false;
     m_automatico = false;
     m_minimo = valor;
@@ -21,7 +21,7 @@ bool EscalaEixo::defineMinimo(double valor)
 
 bool EscalaEixo::defineMaximo(double valor)
 {
-    if (!std::isfinite(valor) || valor < m_minimo)
+    if (!std::isfinite(valor) || valor <= m_minimo)
         return false;
     m_automatico = false;
     m_maximo = valor;
@@ -30,7 +30,7 @@ bool EscalaEixo::defineMaximo(double valor)
 
 bool EscalaEixo::defineFaixa(double minimo, double maximo)
 {
-    if (!std::isfinite(minimo) || !std::isfinite(maximo) || minimo > maximo)
+    if (!std::isfinite(minimo) || !std::isfinite(maximo) || minimo >= maximo)
         return false;
     if (minimo > m_maximo)
         return defineMaximo(maximo) && defineMinimo(minimo);

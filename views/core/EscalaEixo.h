@@ -5,10 +5,12 @@
 enum class EixoGrafico { Esquerdo, Direito, Inferior, Superior };
 
 // The scale of one chart axis: automatic (it follows the data) or manual
-// (fixed minimum and maximum). A minimum above the present maximum, or a
-// maximum below the present minimum, is refused and leaves the scale as it
-// was; the caller hears of it through the result. So is a limit that is not
-// a finite number (the limits of an edited file may give one).
+// (fixed minimum and maximum). A minimum at or above the present maximum,
+// or a maximum at or below the present minimum, is refused and leaves the
+// scale as it was (an axis without a span has nothing to show, and every
+// label would read the same); the caller hears of it through the result.
+// So is a limit that is not a finite number (the limits of an edited file
+// may give one).
 class EscalaEixo
 {
 public:
@@ -24,7 +26,7 @@ public:
     bool defineMaximo(double valor);
     // Both limits, in the order that avoids a refusal: the maximum first
     // when the new minimum lies above the present maximum. False when the
-    // new minimum is above the new maximum (nothing changes then).
+    // new minimum is not below the new maximum (nothing changes then).
     bool defineFaixa(double minimo, double maximo);
 
     bool operator==(const EscalaEixo &) const = default;

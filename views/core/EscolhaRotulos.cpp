@@ -67,4 +67,22 @@ int marcasValor(double comprimento, double altura, double espaco)
     return std::max(2, int(std::floor(comprimento / passo)));
 }
 
+double passoValor(double faixa, int marcas, int decimais)
+{
+    const double digito = std::pow(10.0, -decimais);
+    if (!(faixa > 0) || !std::isfinite(faixa) || marcas < 1)
+        return digito;
+    const double exato = faixa / marcas;
+    for (int expoente = int(std::floor(std::log10(exato))) - 1;; ++expoente) {
+        const double potencia = std::pow(10.0, expoente);
+        for (double mantissa : { 1.0, 2.0, 2.5, 5.0 }) {
+            const double passo = mantissa * potencia;
+            const double digitos = passo / digito;
+            if (passo >= exato * (1 - 1e-9) && digitos >= 1 - 1e-9
+                && std::fabs(digitos - std::round(digitos)) < 1e-6)
+                return passo;
+        }
+    }
+}
+
 }  // namespace EscolhaRotulos

@@ -27,4 +27,11 @@ QList<int> escolhe(const Eixo &eixo);
 // the given height at least `espaco` pixels apart (2 at least).
 int marcasValor(double comprimento, double altura, double espaco);
 
+// The step between the labels of a value axis spanning `faixa` with at most
+// about `marcas` labels, written with `decimais` decimal places: the
+// smallest of 1, 2, 2.5 and 5 times a power of ten that is at least
+// faixa / marcas and a whole number of the last written digit, so that
+// every label is the exact value of its tick and no two labels are alike.
+double passoValor(double faixa, int marcas, int decimais);
+
 }  // namespace EscolhaRotulos

@@ -89,6 +89,11 @@ QString formata(const QString &padrao, double valor, QChar separadorDecimal, QCh
     return r;
 }
 
+int casasDecimais(const QString &padrao)
+{
+    return analisa(padrao).decimaisMaximos;
+}
+
 QString padraoDecimais(int casas, const QString &atual)
 {
     switch (casas) {

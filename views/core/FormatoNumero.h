@@ -11,6 +11,9 @@ namespace FormatoNumero {
 
 QString formata(const QString &padrao, double valor, QChar separadorDecimal, QChar separadorMilhar);
 
+// The most decimal places the pattern writes.
+int casasDecimais(const QString &padrao);
+
 // The pattern of a value axis for a channel's decimal places (0 to 3); any
 // other number keeps the pattern the axis had.
 QString padraoDecimais(int casas, const QString &atual);

@@ -184,6 +184,15 @@ QVector<double> instantesLinhaDoTempo(double inicio, double fim)
     return t;
 }
 
+QString rotuloLinhaDoTempo(double instante, qint64 passo, const ConfigRegional &regional)
+{
+    if (passo >= kDia)
+        return FormataDataHora(u"dd/mm/yyyy", instante, regional);
+    if (passo >= 3600)
+        return FormataDataHora(u"dd/mm/yy hh:nn", instante, regional);
+    return FormataDataHora(u"hh:nn:ss", instante, regional);
+}
+
 ValorLinha valorLinhaDoTempo(const std::vector<TNodoJuncao> &entradas, const Unidades &unidades)
 {
     ValorLinha v;

@@ -76,6 +76,11 @@ PontosEntrada pontos(const TNodoJuncao &entrada, const ConfigRegional &regional)
 constexpr int kMaxPontosLinha = 100000;
 qint64 passoLinhaDoTempo(double inicio, double fim);
 QVector<double> instantesLinhaDoTempo(double inicio, double fim);
+// The label of an instant of the time line: its time under a day, where
+// the steps are seconds; with steps of an hour or more the labels shown lie
+// a day or more apart, and carry the date ("dd/mm/yy hh:nn"), the date
+// alone with steps of a day ("dd/mm/yyyy").
+QString rotuloLinhaDoTempo(double instante, qint64 passo, const ConfigRegional &regional);
 
 // The value the time line is drawn at and its axis: the first reading of
 // the first entry's shown channel.

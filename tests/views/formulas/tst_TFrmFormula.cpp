@@ -187,6 +187,13 @@ void tst_TFrmFormula::ativarSemSelecaoAvisaEFicaAberto()
     const bool ativa = associa(
         [](TFrmFormula &d) {
             QCOMPARE(d.ListBox_Formula->count(), 3);
+            // The focus makes the first line current without selecting it:
+            // no formula's text shows while none is chosen.
+            QListWidget *lista = d.ListBox_Formula;
+            lista->selectionModel()->setCurrentIndex(
+                lista->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+            QCOMPARE(d.Edt_FormulaSimb->text(), QString());
+            QCOMPARE(d.Memo_Descr->toPlainText(), QString());
             d.CheckBox_Canal1->setChecked(true);
             d.BtBtn_Ativar->click();
             QCOMPARE(d.result(), int(QDialog::Rejected));
@@ -337,12 +344,34 @@ void tst_TFrmFormula::reabreComAEscolhaFeita()
         d.BtBtn_Ativar->click();
     }));
     QCOMPARE(m_janela->formulaGrafico().Canais, 3);
-    QVERIFY(associa([](TFrmFormula &d) {
+    QSize tamanho;
+    QVERIFY(associa([&tamanho](TFrmFormula &d) {
         QCOMPARE(d.ListBox_Formula->currentRow(), 2);
         QVERIFY(d.CheckBox_Canal1->isChecked());
         QVERIFY(d.CheckBox_Canal2->isChecked());
         QCOMPARE(d.Edt_FormulaSimb->text(), QStringLiteral("x1 - x2"));
         QCOMPARE(d.formulaAtual()->NumAquisicoes, 20);
+        // The range boxes show the largest entry numbers whole.
+        d.defineFaixa(999999, 1000000);
+        d.show();
+        QCoreApplication::processEvents();
+        for (QLineEdit *e : { d.Edt_Aquisini, d.Edt_Aquisfinal }) {
+            const QMargins m = e->textMargins();
+            QVERIFY2(e->fontMetrics().horizontalAdvance(e->text())
+                    <= e->contentsRect().width() - m.left() - m.right() - 4,
+                qPrintable(e->text()));
+        }
+        tamanho = d.size();
+        d.BtBtn_Fechar->click();
+    }));
+    // Opened again, showing a formula without a range, the dialog keeps
+    // its size.
+    QVERIFY(associa([&tamanho](TFrmFormula &d) {
+        d.ListBox_Formula->setCurrentRow(1);
+        QVERIFY(!d.GrpBx_Interv->isVisibleTo(&d));
+        d.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(d.size(), tamanho);
         d.BtBtn_Fechar->click();
     }));
 }
