@@ -40,7 +40,7 @@ em_fundo() {
   (
     t0=$(date +%s)
     status=0
-    nice -n 10 "$@" >"$log" 2>&1 || status=$?
+    nice -n 19 "$@" >"$log" 2>&1 || status=$?
     echo "$status $(($(date +%s) - t0))" >"$log.fim"
   ) &
   fundo=$!
