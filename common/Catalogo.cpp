@@ -319,6 +319,11 @@ const Catalogo::Padrao kTabela[] = {
     { 298, u"", u"Largura (pixels):" },
     { 299, u"", u"Altura (pixels):" },
     { 300, u"", u"Erro na gravação da imagem" },
+    { 301, u"", u"Valor inválido para o offset. O offset deverá ser múltiplo de %1." },
+    { 302, u"", u"Valor inválido para o offset. \"%1\" não é um número." },
+    { 303, u"", u"Valor inválido para o offset. O offset deverá estar entre %1 e %2." },
+    { 304, u"", u"Ano inválido. O ano da troca da bateria deverá estar entre %1 e %2." },
+    { 305, u"", u"O caractere \"%1\" não pode ser gravado no Tarvek." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 300), in Windows-1252. Numbers without a text
+// catalogue number (1 to 305), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -325,6 +325,11 @@ const Texto kTextos[] = {
     { 298, "Width (pixels):" },
     { 299, "Height (pixels):" },
     { 300, "Error writing the image" },
+    { 301, "Invalid offset value. The offset must be a multiple of %1." },
+    { 302, "Invalid offset value. \"%1\" is not a number." },
+    { 303, "Invalid offset value. The offset must be between %1 and %2." },
+    { 304, "Invalid year. The year of the battery change must be between %1 and %2." },
+    { 305, "The character \"%1\" cannot be written to the Tarvek." },
 };
 
 }  // namespace
