@@ -331,6 +331,12 @@ const Catalogo::Padrao kTabela[] = {
     // The printer set-up dialog.
     { 308, u"", u"Configurar Impressora" },
     { 309, u"", u"&Aplicar" },
+    // Refusals of values the logger would store wrongly.
+    { 310, u"", u"Valor inválido para o offset. O offset deverá ser múltiplo de %1." },
+    { 311, u"", u"Valor inválido para o offset. \"%1\" não é um número." },
+    { 312, u"", u"Valor inválido para o offset. O offset deverá estar entre %1 e %2." },
+    { 313, u"", u"Ano inválido. O ano da troca da bateria deverá estar entre %1 e %2." },
+    { 314, u"", u"O caractere \"%1\" não pode ser gravado no Tarvek." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -70,6 +70,18 @@ char byteDe(QChar c)
     return '?';
 }
 
+QString semByte(const QString &texto)
+{
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c == u'?' || byteDe(c) != '?')
+            continue;
+        const bool par = c.isHighSurrogate() && i + 1 < texto.size() && texto.at(i + 1).isLowSurrogate();
+        return texto.mid(i, par ? 2 : 1);
+    }
+    return {};
+}
+
 QByteArray codifica(const QString &texto)
 {
     QByteArray bytes(texto.size(), Qt::Uninitialized);

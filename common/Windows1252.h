@@ -14,5 +14,8 @@ QString decodifica(const char *bytes, qsizetype tamanho);
 QByteArray codifica(const QString &texto);
 // The byte of one character, or '?' when it has none.
 char byteDe(QChar c);
+// The first character of the text that has no byte (a character beyond the
+// 16-bit range whole, as one); empty when every character has one.
+QString semByte(const QString &texto);
 
 }  // namespace Windows1252

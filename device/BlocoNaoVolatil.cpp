@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int AnoBase = 1998;
+constexpr int AnoBase = BlocoNaoVolatil::AnoBateriaMinimo;
 
 enum Posicao {
     PosTitulo = 0,

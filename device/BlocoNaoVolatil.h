@@ -17,6 +17,10 @@ struct BlocoNaoVolatil
     static constexpr int LarguraTitulo = 30;
     static constexpr int LarguraTag = 10;
     static constexpr int LarguraUnidade = 8;
+    // The battery change year is one byte counted from 1998: the years it
+    // gives back.
+    static constexpr int AnoBateriaMinimo = 1998;
+    static constexpr int AnoBateriaMaximo = AnoBateriaMinimo + 255;
 
     enum class Campo {
         Textos = 0x1,  // bytes 0 to 65

@@ -4,6 +4,7 @@
 // TFrmConfigEventos.cpp.
 #include "TFrmConfig.h"
 
+#include "BlocoNaoVolatil.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "RotinasSensor.h"
@@ -194,7 +195,7 @@ QGroupBox *TFrmConfig::criaGrupoSensores()
     auto *rotuloTitulo = new QLabel(grupo);
     m_legendas.append({ rotuloTitulo, { Titulo, QStringLiteral("FrmConfig") } });
     EditTitulo = caixa("EditTitulo", 30, grupo);
-    EditTitulo->setMaxLength(30);
+    EditTitulo->setMaxLength(BlocoNaoVolatil::LarguraTitulo);
     rotuloTitulo->setBuddy(EditTitulo);
     grade->addWidget(rotuloTitulo, 0, 0);
     grade->addWidget(EditTitulo, 0, 1, 1, 4);
@@ -246,7 +247,7 @@ void TFrmConfig::criaCanal(int n)
     auto nome = [&](const char *raiz) { return QString::fromLatin1(raiz) + sufixo; };
     c.EditTag = caixa("EditTag", 10, this);
     c.EditTag->setObjectName(nome("EditTag"));
-    c.EditTag->setMaxLength(10);
+    c.EditTag->setMaxLength(BlocoNaoVolatil::LarguraTag);
     c.ComboBoxSensor = new QComboBox(this);
     c.ComboBoxSensor->setObjectName(nome("ComboBoxSensor"));
     for (int i = 0; i < 12; ++i)
@@ -256,13 +257,13 @@ void TFrmConfig::criaCanal(int n)
     c.MELimHi = caixa("MELimHi", 7, this);
     c.MELimHi->setObjectName(nome("MELimHi"));
     for (QLineEdit *limite : { c.MELimLow, c.MELimHi }) {
-        limite->setMaxLength(6);
+        limite->setMaxLength(EditorConfiguracao::LarguraLimite);
         limite->setAlignment(Qt::AlignRight);
         limite->installEventFilter(this);
     }
     c.EditUnid = caixa("EditUnid", 8, this);
     c.EditUnid->setObjectName(nome("EditUnid"));
-    c.EditUnid->setMaxLength(8);
+    c.EditUnid->setMaxLength(BlocoNaoVolatil::LarguraUnidade);
     c.Labelunid = new QLabel(this);
     c.Labelunid->setObjectName(nome("Labelunid"));
     c.Labelunid->setMinimumWidth(c.EditUnid->minimumWidth());

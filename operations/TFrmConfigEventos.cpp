@@ -266,6 +266,14 @@ void TFrmConfig::focaCampo(CampoConfiguracao campo)
     case C::EditTitulo:
         alvo = EditTitulo;
         break;
+    case C::EditTag1:
+    case C::EditTag2:
+        alvo = m_canal[campo == C::EditTag1 ? 0 : 1].EditTag;
+        break;
+    case C::EditUnid1:
+    case C::EditUnid2:
+        alvo = m_canal[campo == C::EditUnid1 ? 0 : 1].EditUnid;
+        break;
     case C::MELimLow1:
     case C::MELimHi1:
     case C::MELimLow2:
@@ -320,7 +328,12 @@ void TFrmConfig::OKBtnClick()
     if (m_enviando)
         return;
     // A click on OK that left a limit box checks it first; refused, the
-    // click goes no further.
+    // click goes no further. Enter, or OK pressed without taking the focus,
+    // leaves the focus in the box: its check runs all the same.
+    for (int n = 1; n <= 2; ++n)
+        for (bool superior : { false, true })
+            if (focusWidget() == caixaLimite(n, superior) && !m_saidasPendentes.contains({ n, superior }))
+                m_saidasPendentes.append({ n, superior });
     if (!saidaLimite())
         return;
     if (const auto foco = m_editor.ValidaTudo()) {

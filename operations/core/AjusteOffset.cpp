@@ -12,6 +12,7 @@
 #include "TextoLimite.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +21,9 @@ enum Texto {
     FalhaNaoVolateis = 137,
     FalhaEscrita = 232,
     Sucesso = 233,
+    PassoDoOffset = 310,
+    OffsetNaoNumerico = 311,
+    FaixaDoOffset = 312,
 };
 
 const QStringView Janela = u"FormOffset";
@@ -101,15 +105,44 @@ void AjusteOffset::UpDownClick(int canal, bool acima)
     c.texto = textoOffset(novo, c.codigo, c.decimais, separador());
 }
 
+int AjusteOffset::decimaisOffset(int codigo, int decimais)
+{
+    if (codigo == CodigoSensor::Pt100)
+        return 1;
+    return EhTermopar(codigo) ? 0 : decimais;
+}
+
+bool AjusteOffset::recusa(int numero, const QString &a, const QString &b) const
+{
+    if (m_ambiente.mensagens) {
+        const QString t = m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, Janela)
+                                              : Catalogo::padrao(numero, Janela);
+        m_ambiente.mensagens->aviso(b.isNull() ? t.arg(a) : t.arg(a, b));
+    }
+    return false;
+}
+
 bool AjusteOffset::defineTexto(int canal, const QString &texto)
 {
     Canal &c = m_canal[indice(canal)];
-    QString t = texto.trimmed();
-    t.replace(u'.', separador());
-    const std::optional<int> n = contagemOffset(t, c.codigo, c.decimais);
-    if (!visivel(canal) || !n || *n < Minimo || *n > Maximo)
+    if (!visivel(canal))
         return false;
-    c.texto = textoOffset(*n, c.codigo, c.decimais, separador());
+    const QChar s = separador();
+    QString t = texto.trimmed();
+    t.replace(u'.', s);
+    const std::optional<double> valor = ConverteReal(t, s);
+    if (!valor)
+        return recusa(OffsetNaoNumerico, texto.trimmed());
+    // Only whole steps of the channel's last shown digit: a finer value
+    // would be rounded without a word.
+    const int d = decimaisOffset(c.codigo, c.decimais);
+    const double passos = *valor * std::pow(10.0, d);
+    const double inteiro = std::round(passos);
+    if (std::fabs(passos - inteiro) > 1e-6)
+        return recusa(PassoDoOffset, GetLimValue(1, d, s));
+    if (inteiro < Minimo || inteiro > Maximo)
+        return recusa(FaixaDoOffset, GetLimValue(Minimo, d, s), GetLimValue(Maximo, d, s));
+    c.texto = textoOffset(int(inteiro), c.codigo, c.decimais, s);
     return true;
 }
 

@@ -38,9 +38,11 @@ public:
     bool visivel(int canal) const { return m_canal[indice(canal)].codigo >= 128; }
     // One step up or down; at a bound nothing changes.
     void UpDownClick(int canal, bool acima);
-    // The text of a channel as typed elsewhere (the command line): false,
-    // and nothing changed, when it is not a count of the channel's last
-    // digit within -128 to 127 or the channel has no sensor.
+    // The text of a channel as typed elsewhere (the command line), with
+    // "," or ".": false, and nothing changed, when the channel has no
+    // sensor, or, with the reason's message shown, when the text is not a
+    // number, is not a whole number of the channel's steps (0,55 on a
+    // Pt100) or lies beyond -128 to 127 steps.
     bool defineTexto(int canal, const QString &texto);
 
     // The non-volatile block as read with the offsets shown.
@@ -63,7 +65,11 @@ private:
         QString texto = QStringLiteral("0");
     };
     static int indice(int canal) { return canal == 2 ? 1 : 0; }
+    // Decimal places of a channel's offset: 1 for Pt100, 0 for the
+    // thermocouples, the channel's own for the linear inputs.
+    static int decimaisOffset(int codigo, int decimais);
     bool falha(int texto) const;
+    bool recusa(int texto, const QString &a, const QString &b = QString()) const;
     QChar separador() const;
 
     TDatalogger &m_datalogger;

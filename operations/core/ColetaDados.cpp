@@ -64,11 +64,21 @@ ColetaDados::Resultado ColetaDados::executa(Observador *observador, const QStrin
             DecodificacaoColeta::textoFalha(plano, m_ambiente.catalogo ? *m_ambiente.catalogo : padrao));
     }
 
+    return coleta(plano, calibracao, observador, pastaTraco);
+}
+
+ColetaDados::Resultado ColetaDados::coleta(const DecodificacaoColeta::Plano &plano,
+    const QByteArray &calibracao, Observador *observador, const QString &pastaTraco)
+{
     if (observador)
         observador->iniciaPaginas(plano.paginas);
     QByteArray imagem(DecodificacaoColeta::MemoriaMaxima, '\0');
     TDatalogger::BytesPagina pagina {};
     for (int p = 0; p < plano.paginas; ++p) {
+        // A page beyond the image is not asked for: it would have nowhere
+        // to go.
+        if (qsizetype(p + 1) * DecodificacaoColeta::TamanhoPagina > imagem.size())
+            return falha(FalhaUpload);
         if (!m_datalogger.LePagina(pagina, quint8(p)))
             return falha(FalhaUpload);
         if (observador)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ambiente.h"
+#include "DecodificacaoColeta.h"
 #include "TAquisicao.h"
 
 #include <QString>
@@ -46,6 +47,11 @@ public:
     // when empty) after every page. A failure at any step gives no
     // document.
     Resultado executa(Observador *observador, const QString &pastaTraco = QString());
+    // The part after the three reads: the pages of the plan into the memory
+    // image, then the walk. A page that would not fit the image is refused
+    // before it is read ("Falha no comando de Upload.", no document).
+    Resultado coleta(const DecodificacaoColeta::Plano &plano, const QByteArray &calibracao,
+        Observador *observador, const QString &pastaTraco = QString());
 
 private:
     Resultado falha(int texto, const QString &mensagem = QString()) const;

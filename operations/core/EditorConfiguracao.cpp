@@ -156,6 +156,16 @@ bool EditorConfiguracao::MELimExit(int n, bool superior)
     CanalConfiguracao &c = canal(n);
     CaixaConfiguracao &caixa = superior ? c.MELimHi : c.MELimLow;
     const QChar separador = separadorDecimal();
+    const int d = qBound(0, c.ComboBoxDec.indice, 3);
+    auto recusa = [&] {
+        aviso(texto(TextoLimiteInvalido) + GetLimValue(-2000, d, separador) + QStringLiteral(" ; ")
+            + GetLimValue(9999, d, separador));
+        return false;
+    };
+    // More than the box holds (typed elsewhere than in the box) is out of
+    // the range the box can show.
+    if (caixa.texto.size() > LarguraLimite)
+        return recusa();
     std::optional<double> valor = ConverteReal(caixa.texto, separador);
     if (!valor) {
         if (m_ambiente.mensagens)
@@ -163,17 +173,13 @@ bool EditorConfiguracao::MELimExit(int n, bool superior)
                 QStringLiteral("'%1' não é um valor de ponto flutuante válido.").arg(caixa.texto));
         return false;
     }
-    const int d = qBound(0, c.ComboBoxDec.indice, 3);
     const double v = *valor == 0 ? 0.0 : *valor;  // no "-0,0"
     const int digitos = IntDigits(v);
     // Four digits in all: -2000 to 9999 counts of the last shown digit.
     const bool aceito = superior ? (d == 0 || digitos <= 4 - d)
                                  : (v >= -2000 / std::pow(10.0, d) && (d == 0 || digitos <= 4 - d));
-    if (!aceito) {
-        aviso(texto(TextoLimiteInvalido) + GetLimValue(-2000, d, separador) + QStringLiteral(" ; ")
-            + GetLimValue(9999, d, separador));
-        return false;
-    }
+    if (!aceito)
+        return recusa();
     if (d > 0) {
         caixa.texto = QString::number(v, 'f', d);
         caixa.texto.replace(u'.', separador);

@@ -50,6 +50,10 @@ struct CanalConfiguracao
 enum class CampoConfiguracao {
     Nenhum,
     EditTitulo,
+    EditTag1,
+    EditTag2,
+    EditUnid1,
+    EditUnid2,
     MELimLow1,
     MELimHi1,
     MELimLow2,
@@ -90,8 +94,16 @@ public:
     enum class Fim { MemoriaCheia, AposLeituras, NoDia, NaoParar };
     enum class Intervalo { Tempo, MeioSegundo };
 
+    // Characters a limit box holds.
+    static constexpr int LarguraLimite = 6;
+
     // The environment's pointers must outlive the editor.
     explicit EditorConfiguracao(const Ambiente &ambiente);
+
+    // The count of EditNLeituras as its mask "99999" takes it: one to five
+    // digits, blanks around. Nothing for any other text (a sign, a blank
+    // field).
+    static std::optional<int> NumeroDeAquisicoes(const QString &texto);
 
     CaixaConfiguracao EditTitulo;
     CanalConfiguracao Canal1;
@@ -137,7 +149,8 @@ public:
     // After a channel's decimal list changed: the comma of both limits moves.
     void ComboBoxDecChange(int n);
     // Leaving a limit box: false (with the message shown) when the value is
-    // out of the channel's range; the caller returns the focus to the box.
+    // out of the channel's range or longer than the box holds; the caller
+    // returns the focus to the box.
     bool MELimExit(int n, bool superior);
 
     // Radio buttons. Checking one runs its click handler when it was not
@@ -189,6 +202,7 @@ private:
     std::optional<qint64> segundosAteFim(TDateTime inicio) const;
     std::optional<CampoConfiguracao> validaLimites(int n);
     std::optional<CampoConfiguracao> validaDatas(TDateTime agora);
+    std::optional<CampoConfiguracao> validaTextos();
     void aviso(const QString &mensagem) const;
     QString hoje() const;
 

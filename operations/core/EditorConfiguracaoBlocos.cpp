@@ -239,7 +239,7 @@ int EditorConfiguracao::parada(int sensor1, int sensor2, int e, TDateTime instan
         return contagem;
     }
     case Fim::AposLeituras:
-        return ConverteInteiro(EditNLeituras.texto.trimmed()).value_or(0) & 0xFFFF;
+        return NumeroDeAquisicoes(EditNLeituras.texto).value_or(0) & 0xFFFF;
     }
     return 0;
 }

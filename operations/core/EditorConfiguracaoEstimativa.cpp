@@ -2,12 +2,16 @@
 // number of acquisitions) and the validation before sending.
 #include "EditorConfiguracao.h"
 
+#include "BlocoConfiguracao.h"
 #include "ConfigRegional.h"
 #include "ConverteDataHora.h"
 #include "Instantes.h"
 #include "RotinasSensor.h"
 #include "TextoLimite.h"
 #include "Validacao.h"
+#include "Windows1252.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -29,6 +33,7 @@ enum Texto {
     InicioNoPassado = 163,
     FimNoPassado = 164,
     InicioAposFim = 165,
+    CaractereSemByte = 314,
 };
 
 // Seconds of "hh:mm:ss" from the characters 1-2, 4-5 and 7-8.
@@ -66,6 +71,15 @@ ConfigRegional regionalDe(const Ambiente &ambiente)
 }
 
 }  // namespace
+
+std::optional<int> EditorConfiguracao::NumeroDeAquisicoes(const QString &texto)
+{
+    static const QRegularExpression mascara(QStringLiteral("^[0-9]{1,5}$"));
+    const QString t = texto.trimmed();
+    if (!mascara.match(t).hasMatch())
+        return std::nullopt;
+    return t.toInt();
+}
 
 void EditorConfiguracao::MaximodeAquisicoes()
 {
@@ -115,7 +129,7 @@ void EditorConfiguracao::TempoEstimado()
     if (m_fim == Fim::MemoriaCheia || m_fim == Fim::AposLeituras) {
         NroAquisicoes = m_fim == Fim::MemoriaCheia
             ? BytesMemoria / TamanhoAquisicao(Canal1.codigo(), Canal2.codigo())
-            : ConverteInteiro(EditNLeituras.texto.trimmed()).value_or(0);
+            : NumeroDeAquisicoes(EditNLeituras.texto).value_or(0);
         if (meioSegundo)
             s = (NroAquisicoes - 1) / 2;
     } else if (m_fim == Fim::NaoParar) {
@@ -227,10 +241,14 @@ std::optional<CampoConfiguracao> EditorConfiguracao::validaDatas(TDateTime insta
         return C::EditDataFim;
     if (EditHoraFim.habilitado && !ValidaHora(EditHoraFim.texto, m_ambiente))
         return C::EditHoraFim;
-    if (m_fim == Fim::AposLeituras && MaxAquisicoes != 0) {
-        const auto n = ConverteInteiro(EditNLeituras.texto.trimmed());
-        if (!n || *n == 0) {
-            aviso(texto(n ? InformeNumero : NumeroInvalido));
+    // A count the field's mask cannot hold, or one with the bit that
+    // means never stop, is refused even without a sensor: written, it
+    // would stop the logger at some other count, or never.
+    if (m_fim == Fim::AposLeituras) {
+        const auto n = NumeroDeAquisicoes(EditNLeituras.texto);
+        const bool zero = n && *n == 0;
+        if (!n || *n >= BlocoConfiguracao::ParadaNunca || (zero && MaxAquisicoes != 0)) {
+            aviso(texto(zero ? InformeNumero : NumeroInvalido));
             return C::EditNLeituras;
         }
     }
@@ -246,6 +264,27 @@ std::optional<CampoConfiguracao> EditorConfiguracao::validaDatas(TDateTime insta
     if (m_fim == Fim::NoDia && m_inicio == Inicio::NoDia && fim.value_or(0) < inicio.value_or(0)) {
         aviso(texto(InicioAposFim));
         return C::EditHoraInicio;
+    }
+    return std::nullopt;
+}
+
+// The texts written to the logger: each character must have its byte in
+// the logger's character set.
+std::optional<CampoConfiguracao> EditorConfiguracao::validaTextos()
+{
+    using C = CampoConfiguracao;
+    const std::pair<const CaixaConfiguracao *, C> textos[] = { { &EditTitulo, C::EditTitulo },
+        { &Canal1.EditTag, C::EditTag1 }, { &Canal2.EditTag, C::EditTag2 },
+        { &Canal1.EditUnid, C::EditUnid1 }, { &Canal2.EditUnid, C::EditUnid2 } };
+    for (const auto &[caixa, campo] : textos) {
+        // A temperature sensor's unit is "°C", whatever its box holds.
+        const CanalConfiguracao &c = campo == C::EditUnid1 ? Canal1 : Canal2;
+        if ((campo == C::EditUnid1 || campo == C::EditUnid2) && EhTermoparOuPt100(c.codigo()))
+            continue;
+        if (const QString caractere = Windows1252::semByte(caixa->texto); !caractere.isEmpty()) {
+            aviso(texto(CaractereSemByte).arg(caractere));
+            return campo;
+        }
     }
     return std::nullopt;
 }
@@ -272,5 +311,5 @@ std::optional<CampoConfiguracao> EditorConfiguracao::ValidaTudo()
         return foco;
     if (m_intervalo == Intervalo::Tempo && !ValidaIntervalo(EditIntervalo.texto, m_ambiente))
         return CampoConfiguracao::EditIntervalo;
-    return std::nullopt;
+    return validaTextos();
 }

@@ -20,6 +20,7 @@ enum Texto {
     ErroData = 140,
     FalhaEscrita = 141,
     Sucesso = 142,
+    AnoForaDoByte = 313,
 };
 
 const QStringView Janela = u"FrmBateria";
@@ -98,6 +99,18 @@ ServicoBateria::Textos ServicoBateria::mostra() const
 bool ServicoBateria::ValidaTudo(const QString &data, const QString &hora, int *campoRecusado) const
 {
     if (!ValidaData(data, m_ambiente)) {
+        if (campoRecusado)
+            *campoRecusado = 0;
+        return false;
+    }
+    // A year that the logger's byte cannot give back would read back as
+    // another year.
+    const int ano = numero(data, 6, 4);
+    if (ano < BlocoNaoVolatil::AnoBateriaMinimo || ano > BlocoNaoVolatil::AnoBateriaMaximo) {
+        if (m_ambiente.mensagens)
+            m_ambiente.mensagens->aviso(texto(m_ambiente, AnoForaDoByte)
+                                            .arg(BlocoNaoVolatil::AnoBateriaMinimo)
+                                            .arg(BlocoNaoVolatil::AnoBateriaMaximo));
         if (campoRecusado)
             *campoRecusado = 0;
         return false;

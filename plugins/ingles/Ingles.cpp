@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 309), in Windows-1252. Numbers without a text
+// catalogue number (1 to 314), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -334,6 +334,11 @@ const Texto kTextos[] = {
     { 307, "%1:  A %2   B %3   B - A %4    min %5   max %6   mean %7" },
     { 308, "Print Setup" },
     { 309, "&Apply" },
+    { 310, "Invalid offset value. The offset must be a multiple of %1." },
+    { 311, "Invalid offset value. \"%1\" is not a number." },
+    { 312, "Invalid offset value. The offset must be between %1 and %2." },
+    { 313, "Invalid year. The year of the battery change must be between %1 and %2." },
+    { 314, "The character \"%1\" cannot be written to the Tarvek." },
 };
 
 }  // namespace

@@ -52,6 +52,8 @@ class TestAjusteOffset : public QObject
 private slots:
     void passosEEnvio_data();
     void passosEEnvio();
+    void textoDigitado_data();
+    void textoDigitado();
     void canalSemSensorFicaComoLido();
     void leituraFalhaNaOrdem_data();
     void leituraFalhaNaOrdem();
@@ -112,6 +114,63 @@ void TestAjusteOffset::passosEEnvio()
     QCOMPARE(int(quint8(escrito.at(75))), 3);
     QCOMPARE(escrito.left(74), lido.left(74));
     QCOMPARE(escrito.mid(76), lido.mid(76));
+}
+
+void TestAjusteOffset::textoDigitado_data()
+{
+    QTest::addColumn<QString>("canal");  // channel 1
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("mostrado");  // empty: refused
+    QTest::addColumn<QString>("mensagem");
+    const QString pt100 = R"({ "sensor": "Pt100", "offset": -5 })";
+    const QString mA2 = R"({ "sensor": "4-20mA", "decimais": 2, "limites": [0, 9999], "offset": 7 })";
+    QTest::newRow("Pt100 with a point") << pt100 << "-0.4"
+                                        << "-0,4"
+                                        << "";
+    QTest::newRow("Pt100 finer than a tenth")
+        << pt100 << "0,55"
+        << ""
+        << "Valor inválido para o offset. O offset deverá ser múltiplo de 0,1.";
+    QTest::newRow("two decimals, a thousandth")
+        << mA2 << "0,001"
+        << ""
+        << "Valor inválido para o offset. O offset deverá ser múltiplo de 0,01.";
+    QTest::newRow("thermocouple, a half degree")
+        << R"({ "sensor": "K", "offset": 0 })"
+        << "1,5"
+        << ""
+        << "Valor inválido para o offset. O offset deverá ser múltiplo de 1.";
+    QTest::newRow("thermocouple, whole with a comma") << R"({ "sensor": "K", "offset": 0 })"
+                                                      << "-3,0"
+                                                      << "-3"
+                                                      << "";
+    QTest::newRow("not a number") << pt100 << "abc"
+                                  << ""
+                                  << "Valor inválido para o offset. \"abc\" não é um número.";
+    QTest::newRow("beyond 127 steps")
+        << pt100 << "12,8"
+        << ""
+        << "Valor inválido para o offset. O offset deverá estar entre -12,8 e 12,7.";
+    QTest::newRow("the last step") << mA2 << "-1,28"
+                                   << "-1,28"
+                                   << "";
+}
+
+void TestAjusteOffset::textoDigitado()
+{
+    QFETCH(QString, canal);
+    QFETCH(QString, digitado);
+    QFETCH(QString, mostrado);
+    QFETCH(QString, mensagem);
+    Bancada b(canal, Nenhum);
+    QVERIFY(b.ajuste->RecebeConfiguracoes());
+    const QString antes = b.ajuste->texto(1);
+    b.mensagens.registro.clear();
+    QCOMPARE(b.ajuste->defineTexto(1, digitado), !mostrado.isEmpty());
+    QCOMPARE(b.ajuste->texto(1), mostrado.isEmpty() ? antes : mostrado);
+    QCOMPARE(b.mensagens.textos(), mensagem.isEmpty() ? QStringList() : QStringList { mensagem });
+    // A channel without a sensor takes nothing, and says nothing.
+    QVERIFY(!b.ajuste->defineTexto(2, u"1"_qs));
 }
 
 void TestAjusteOffset::canalSemSensorFicaComoLido()

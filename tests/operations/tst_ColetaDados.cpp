@@ -121,6 +121,7 @@ private slots:
     void falhasNaOrdem();
     void forcaColetaLidaACadaVez();
     void memoriaCheiaDe32kLe16Paginas();
+    void paginaForaDaImagemNaoELida();
     void oQueOTarvekRecebe_data();
     void oQueOTarvekRecebe();
     void circularQueDeuAVoltaDaOsValoresDescritos_data();
@@ -240,6 +241,30 @@ void TestColetaDados::memoriaCheiaDe32kLe16Paginas()
     QCOMPARE(r.lidas.last(), 16);
     // The values repeat the description's list all the way.
     QVERIFY(qAbs(res.aquisicao->leitura(8150).Canal2() - 2) < 0.1);
+}
+
+void TestColetaDados::paginaForaDaImagemNaoELida()
+{
+    // A plan that asks for one page more than the 32768-byte image holds:
+    // the 16 pages that fit are read, the 17th is never asked for, and the
+    // collection fails without a document.
+    Bancada b(comMudanca(DoisCanais, R"("quantidade": 5)", R"("quantidade": 8151)"));
+    QByteArray configuracao, naoVolatil, calibracao;
+    QVERIFY(b.link->LeConfiguracao(configuracao) && b.link->LeNaoVolateis(naoVolatil)
+        && b.link->LeCalibracao(calibracao));
+    DecodificacaoColeta::Plano plano
+        = DecodificacaoColeta::planeja(configuracao, naoVolatil, calibracao, false);
+    QCOMPARE(plano.paginas, 16);
+    plano.paginas = 17;
+    Registro r;
+    const ColetaDados::Resultado res
+        = ColetaDados(*b.link, b.ambiente).coleta(plano, calibracao, &r, b.pasta.path());
+    QVERIFY(!res.ok());
+    QCOMPARE(res.texto, 239);
+    QCOMPARE(res.mensagem, u"Falha no comando de Upload."_qs);
+    QCOMPARE(r.lidas.size(), 16);
+    QVERIFY(comandos(b.tarvek).endsWith(u"02/15"_qs));
+    QCOMPARE(r.completas, 0);
 }
 
 void TestColetaDados::oQueOTarvekRecebe_data()

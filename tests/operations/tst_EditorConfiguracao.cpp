@@ -185,6 +185,12 @@ void TestEditorConfiguracao::estimativas_data()
                                << "0"
                                << "00:00:40"
                                << "5";
+    QTest::newRow("after a negative count") << int(K) << int(Nenhum) << false << apos << "-5"
+                                            << "00:00:10"
+                                            << "1"
+                                            << "10868"
+                                            << "--"
+                                            << "0";
     QTest::newRow("readings not a number") << int(K) << int(Nenhum) << false << cheia << ""
                                            << "00:00:10"
                                            << ""
@@ -378,9 +384,9 @@ void TestEditorConfiguracao::saidaDaCaixaDeLimite_data()
     QTest::newRow("-2001 code 0") << 0 << false << "-2001"
                                   << ""
                                   << "-2000 ; 9999";
-    QTest::newRow("-1999,6 code 0 left as typed") << 0 << false << "-1999,6"
-                                                  << "-1999,6"
-                                                  << "";
+    QTest::newRow("-199,6 code 0 left as typed") << 0 << false << "-199,6"
+                                                 << "-199,6"
+                                                 << "";
     QTest::newRow("-2000,4 code 0") << 0 << false << "-2000,4"
                                     << ""
                                     << "-2000 ; 9999";
@@ -417,6 +423,9 @@ void TestEditorConfiguracao::saidaDaCaixaDeLimite_data()
     QTest::newRow("10 code 3") << 3 << true << "10"
                                << ""
                                << "-2,000 ; 9,999";
+    QTest::newRow("more than the box holds") << 1 << true << "99,9999"
+                                             << ""
+                                             << "-200,0 ; 999,9";
     QTest::newRow("-0,0 code 1") << 1 << false << "-0,0"
                                  << "0,0"
                                  << "";
@@ -515,6 +524,11 @@ void TestEditorConfiguracao::validacaoNaOrdemComSeuFoco_data()
                                  << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
     QTest::newRow("count zero") << "count zero"
                                 << "Informe o número de aquisições!" << int(Campo::EditNLeituras);
+    QTest::newRow("count negative") << "count negative"
+                                    << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
+    QTest::newRow("count with the never-stop bit, no sensor")
+        << "count 40000 no sensor"
+        << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
     QTest::newRow("start passed") << "start passed"
                                   << "Início da aquisição deve ser posterior à data/hora atual."
                                   << int(Campo::EditHoraInicio);
@@ -528,6 +542,17 @@ void TestEditorConfiguracao::validacaoNaOrdemComSeuFoco_data()
                                    << "Informe intervalo de tempo." << int(Campo::EditIntervalo);
     QTest::newRow("interval 00:60:00") << "interval 60"
                                        << "Intervalo de tempo inválido." << int(Campo::EditIntervalo);
+    QTest::newRow("title with a character the logger lacks")
+        << "title omega"
+        << "O caractere \"Ω\" não pode ser gravado no Tarvek." << int(Campo::EditTitulo);
+    QTest::newRow("tag with a character beyond 16 bits")
+        << "tag emoji"
+        << "O caractere \"😀\" não pode ser gravado no Tarvek." << int(Campo::EditTag2);
+    QTest::newRow("unit of a linear channel")
+        << "unit omega"
+        << "O caractere \"Ω\" não pode ser gravado no Tarvek." << int(Campo::EditUnid2);
+    QTest::newRow("texts the logger holds") << "texts latin"
+                                            << "" << -1;
     QTest::newRow("all good") << ""
                               << "" << -1;
     QTest::newRow("0.5 s needs no interval") << "half second"
@@ -585,6 +610,22 @@ void TestEditorConfiguracao::validacaoNaOrdemComSeuFoco()
     } else if (caso == "count empty" || caso == "count zero") {
         b.e.EditNLeituras.texto = caso == "count zero" ? QStringLiteral("0") : QString();
         b.e.marcaFim(Fim::AposLeituras);
+    } else if (caso == "count negative" || caso == "count 40000 no sensor") {
+        b.e.EditNLeituras.texto = caso == "count negative" ? QStringLiteral("-5") : QStringLiteral("40000");
+        if (caso != "count negative")
+            b.sensor(1, Nenhum);
+        b.e.marcaFim(Fim::AposLeituras);
+    } else if (caso == "title omega") {
+        b.e.EditTitulo.texto = QStringLiteral("Estufa 10 kΩ");
+    } else if (caso == "tag emoji") {
+        b.e.Canal2.EditTag.texto = QStringLiteral("Sala 😀");
+    } else if (caso == "unit omega") {
+        b.sensor(2, mV);
+        b.e.Canal2.EditUnid.texto = QStringLiteral("µΩ");
+    } else if (caso == "texts latin") {
+        b.e.EditTitulo.texto = QStringLiteral("Medição à pressão");
+        b.e.Canal1.EditTag.texto = QStringLiteral("Água °C");
+        b.e.Canal1.EditUnid.texto = QStringLiteral("Ω");  // a thermocouple's unit is °C
     } else if (caso == "start passed") {
         inicio(agora - 1.0 / 1440);
     } else if (caso == "end passed") {

@@ -195,12 +195,23 @@ void TestServicoBateria::validaTudoApontaOCampo_data()
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("hora");
     QTest::addColumn<int>("campo");
+    QTest::addColumn<QString>("mensagem");
+    const QString anos
+        = QStringLiteral("Ano inválido. O ano da troca da bateria deverá estar entre 1998 e 2253.");
     QTest::newRow("no such day") << "31/02/2025"
-                                 << "10:00" << 0;
+                                 << "10:00" << 0 << "Data inválida.";
     QTest::newRow("no such hour") << "28/02/2025"
-                                  << "24:00" << 1;
+                                  << "24:00" << 1 << "Hora inválida.";
     QTest::newRow("both wrong: the date first") << "00/01/2025"
-                                                << "99:99" << 0;
+                                                << "99:99" << 0 << "Data inválida.";
+    // The year byte counts from 1998: 1899 and 2300 would read back as
+    // other years.
+    QTest::newRow("a year before the byte's first") << "01/01/1899"
+                                                    << "10:00" << 0 << anos;
+    QTest::newRow("a year after the byte's last") << "01/01/2300"
+                                                  << "10:00" << 0 << anos;
+    QTest::newRow("one year after the last") << "01/01/2254"
+                                             << "10:00" << 0 << anos;
 }
 
 void TestServicoBateria::validaTudoApontaOCampo()
@@ -208,12 +219,13 @@ void TestServicoBateria::validaTudoApontaOCampo()
     QFETCH(QString, data);
     QFETCH(QString, hora);
     QFETCH(int, campo);
+    QFETCH(QString, mensagem);
     Bancada b;
     ServicoBateria s(*b.link, b.ambiente);
     int recusado = -1;
     QVERIFY(!s.ValidaTudo(data, hora, &recusado));
     QCOMPARE(recusado, campo);
-    QCOMPARE(b.mensagens.registro.size(), 1);
+    QCOMPARE(b.mensagens.textos(), QStringList { mensagem });
 }
 
 QUORVANE_TEST_GUILESS_MAIN(TestServicoBateria)

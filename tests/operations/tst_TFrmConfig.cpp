@@ -97,6 +97,8 @@ private slots:
     void trocaDeSensorPelaLista();
     void tamanhoNaoMudaComOsCampos();
     void limiteRecusadoGuardaOFoco();
+    void confirmarVerificaOLimiteDigitado_data();
+    void confirmarVerificaOLimiteDigitado();
     void okValidaEPoeOFoco();
     void okPerguntaEEnvia_data();
     void okPerguntaEEnvia();
@@ -238,6 +240,40 @@ void TestTFrmConfig::limiteRecusadoGuardaOFoco()
     QCOMPARE(b.mensagens.textos(),
         QStringList { "Valor inválido para o limite. O valor do limite deverá estar entre -200,0 ; 999,9" });
     QCOMPARE(b.tarvek.configuracoesRecebidas(), 0);
+}
+
+void TestTFrmConfig::confirmarVerificaOLimiteDigitado_data()
+{
+    QTest::addColumn<QString>("modo");
+    QTest::newRow("Enter in the box") << "return";
+    QTest::newRow("Enter of the keypad") << "enter";
+    QTest::newRow("OK pressed without taking the focus, as its shortcut does") << "botao";
+    QTest::newRow("OK clicked") << "clique";
+}
+
+void TestTFrmConfig::confirmarVerificaOLimiteDigitado()
+{
+    // Every way of confirming runs the check of leaving the box the focus
+    // is in: "100,00" is no high limit at two decimals.
+    QFETCH(QString, modo);
+    Bancada b;
+    QVERIFY(b.abre());
+    b.controle<QComboBox>("ComboBoxDec2")->setCurrentIndex(2);
+    b.digita("MELimHi2", QStringLiteral("100,00"));
+    b.mensagens.respostasSimNao.enqueue(true);
+    auto *ok = b.controle<QPushButton>("OKBtn");
+    if (modo == "return" || modo == "enter")
+        QTest::keyClick(b.caixa("MELimHi2"), modo == "return" ? Qt::Key_Return : Qt::Key_Enter);
+    else if (modo == "botao")
+        ok->click();
+    else
+        QTest::mouseClick(ok, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(b.mensagens.textos(),
+        QStringList { "Valor inválido para o limite. O valor do limite deverá estar entre -20,00 ; 99,99" });
+    QTRY_VERIFY(b.caixa("MELimHi2")->hasFocus());
+    QCOMPARE(b.tarvek.configuracoesRecebidas(), 0);
+    QVERIFY(b.janela->isVisible());
 }
 
 void TestTFrmConfig::okValidaEPoeOFoco()

@@ -153,6 +153,15 @@ void tst_ConfigurarPty::semEnviarNadaEGravado_data()
     QTest::newRow("capacity exceeded")
         << QStringList { QStringLiteral("--fim"), QStringLiteral("9000"), QStringLiteral("--enviar") } << 1
         << "Nro. de aquisições:(9000) excede a memória (8151) do Tarvek.";
+    QTest::newRow("negative count") << QStringList { QStringLiteral("--fim"), QStringLiteral("-5"),
+        QStringLiteral("--enviar") } << 1
+                                    << "Número de aquisições inválido!";
+    QTest::newRow("limit longer than its box") << QStringList { QStringLiteral("--superior2"),
+        QStringLiteral("99,9999"), QStringLiteral("--enviar") }
+                                               << 1 << "deverá estar entre -200,0 ; 999,9";
+    QTest::newRow("title with a character the logger lacks") << QStringList {
+        QStringLiteral("--titulo"), QStringLiteral("Estufa 10 kΩ"), QStringLiteral("--enviar")
+    } << 1 << "O caractere \"Ω\" não pode ser gravado no Tarvek.";
     QTest::newRow("unknown sensor") << QStringList { QStringLiteral("--sensor1"),
         QStringLiteral("Termopar X"), QStringLiteral("--enviar") }
                                     << 2 << "sensor desconhecido";

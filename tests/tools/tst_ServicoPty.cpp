@@ -116,13 +116,20 @@ void tst_ServicoPty::offsetGravaSoOsOffsets()
 void tst_ServicoPty::semOpcaoNadaEGravado_data()
 {
     QTest::addColumn<QStringList>("argumentos");
-    QTest::addColumn<QString>("mostrado");
+    QTest::addColumn<QString>("mostrado");  // on stdout or stderr
     QTest::addColumn<int>("codigo");
     QTest::newRow("bateria shows") << QStringList { "bateria" } << "Última troca: 01/02/2024 às 09:05" << 0;
     QTest::newRow("offset shows") << QStringList { "offset" } << "Offset do Canal 1: -0,5" << 0;
-    QTest::newRow("offset beyond 127 steps") << QStringList { "offset", "--canal2", "128" } << "" << 1;
+    QTest::newRow("offset beyond 127 steps")
+        << QStringList { "offset", "--canal2", "128" } << "O offset deverá estar entre -128 e 127." << 1;
+    QTest::newRow("offset finer than a Pt100 step")
+        << QStringList { "offset", "--canal1", "0,55" } << "O offset deverá ser múltiplo de 0,1." << 1;
+    QTest::newRow("offset not a number")
+        << QStringList { "offset", "--canal1", "abc" } << "\"abc\" não é um número." << 1;
     QTest::newRow("a date the calendar lacks")
-        << QStringList { "bateria", "--data", "31/02/2025 10:00" } << "" << 1;
+        << QStringList { "bateria", "--data", "31/02/2025 10:00" } << "Data inválida." << 1;
+    QTest::newRow("a year the logger's byte cannot give back")
+        << QStringList { "bateria", "--data", "01/01/2300 10:00" } << "deverá estar entre 1998 e 2253." << 1;
 }
 
 void tst_ServicoPty::semOpcaoNadaEGravado()
@@ -135,7 +142,7 @@ void tst_ServicoPty::semOpcaoNadaEGravado()
     argumentos << QStringLiteral("--porta") << sim.dispositivo;
     const Saida s = cli(argumentos, m_pasta.path());
     QCOMPARE(s.codigo, codigo);
-    QVERIFY2(s.saida.contains(mostrado), qPrintable(s.saida));
+    QVERIFY2((s.saida + s.erros).contains(mostrado), qPrintable(s.saida + s.erros));
     QVERIFY(naoVolatilEscrito(sim.recebidos()).isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #include "AjusteConfiguracao.h"
 
 #include "BlocoConfiguracao.h"
+#include "BlocoNaoVolatil.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "ConverteDataHora.h"
@@ -264,15 +265,19 @@ bool aplicaCanal(EditorConfiguracao &e, int n, const AjusteConfiguracao::Canal &
     if (a.unidade) {
         if (!c.EditUnid.visivel || !c.EditUnid.habilitado)
             return recusa(erro, canal + QStringLiteral("a unidade só se escolhe para 4-20mA e 0-50mV"));
-        if (a.unidade->size() > 8)
-            return recusa(erro, canal + QStringLiteral("a unidade tem no máximo 8 caracteres"));
+        if (a.unidade->size() > BlocoNaoVolatil::LarguraUnidade)
+            return recusa(erro,
+                canal
+                    + QStringLiteral("a unidade tem no máximo %1 caracteres")
+                          .arg(BlocoNaoVolatil::LarguraUnidade));
         c.EditUnid.texto = *a.unidade;
     }
     if (a.tag) {
         if (!c.EditTag.habilitado)
             return recusa(erro, canal + QStringLiteral("o modelo deste Tarvek não tem este canal"));
-        if (a.tag->size() > 10)
-            return recusa(erro, canal + QStringLiteral("a tag tem no máximo 10 caracteres"));
+        if (a.tag->size() > BlocoNaoVolatil::LarguraTag)
+            return recusa(erro,
+                canal + QStringLiteral("a tag tem no máximo %1 caracteres").arg(BlocoNaoVolatil::LarguraTag));
         c.EditTag.texto = *a.tag;
     }
     if (a.modo && *a.modo != c.modo) {
@@ -343,8 +348,9 @@ bool AjusteConfiguracao::aplica(EditorConfiguracao &e, QString &erro) const
         if (!aplicaCanal(e, n, canal[n - 1], erro))
             return false;
     if (titulo) {
-        if (titulo->size() > 30)
-            return recusa(erro, QStringLiteral("o título tem no máximo 30 caracteres"));
+        if (titulo->size() > BlocoNaoVolatil::LarguraTitulo)
+            return recusa(erro,
+                QStringLiteral("o título tem no máximo %1 caracteres").arg(BlocoNaoVolatil::LarguraTitulo));
         e.EditTitulo.texto = *titulo;
     }
     if (!aplicaTempo(e, *this, erro))

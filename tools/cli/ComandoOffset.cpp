@@ -41,15 +41,16 @@ int executaOffset(const QStringList &argumentos, Console &console)
     }
     for (int canal = 1; canal <= 2; ++canal) {
         const QString &v = valores[canal - 1];
-        if (!v.isEmpty() && !ajuste.defineTexto(canal, v)) {
-            console.falha(QStringLiteral("offset recusado para o canal %1: %2%3")
-                              .arg(canal)
-                              .arg(v,
-                                  ajuste.visivel(canal)
-                                      ? QStringLiteral(" (fora de -128 a 127 passos do último dígito)")
-                                      : QStringLiteral(" (canal sem sensor)")));
+        if (v.isEmpty())
+            continue;
+        if (!ajuste.visivel(canal)) {
+            console.falha(
+                QStringLiteral("offset recusado para o canal %1: %2 (canal sem sensor)").arg(canal).arg(v));
             return Saida::Falha;
         }
+        // A refused value has shown its reason (on stderr).
+        if (!ajuste.defineTexto(canal, v))
+            return Saida::Falha;
     }
     mostra(console.saida, ajuste);
     console.saida << "Não-voláteis, bytes 74 e 75: "
@@ -76,7 +77,8 @@ Comando ComandoOffset()
         "  --porta <p>          1 a 4, um dispositivo serial ou simulador (como em info)\n"
         "  --descricao <d>      para o Tarvek simulado: um cenário ou um arquivo JSON\n"
         "  --canal1, --canal2 <v>  o offset como a janela o mostra (-0,4 ou -0.4 para\n"
-        "                       Pt100, -3 para termopar); -128 a 127 passos\n"
+        "                       Pt100, -3 para termopar): passos inteiros do último\n"
+        "                       dígito, de -128 a 127\n"
         "  --verboso            mostra as mensagens da linha de status\n"
         "\n"
         "Saída 0 quando tudo foi lido (e gravado); 1 quando a comunicação falhou ou um\n"
