@@ -38,10 +38,7 @@ AjusteOffset::AjusteOffset(TDatalogger &datalogger, const Ambiente &ambiente)
 
 bool AjusteOffset::falha(int numero) const
 {
-    if (m_ambiente.mensagens)
-        m_ambiente.mensagens->aviso(m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, Janela)
-                                                        : Catalogo::padrao(numero, Janela));
-    return false;
+    return recusa(numero, {});
 }
 
 QChar AjusteOffset::separador() const
@@ -51,11 +48,7 @@ QChar AjusteOffset::separador() const
 
 QString AjusteOffset::textoOffset(int contagem, int codigo, int decimais, QChar separador)
 {
-    if (codigo == CodigoSensor::Pt100)
-        return GetLimValue(contagem, 1, separador);
-    if (EhTermopar(codigo))
-        return QString::number(contagem);
-    return GetLimValue(contagem, decimais, separador);
+    return GetLimValue(contagem, decimaisOffset(codigo, decimais), separador);
 }
 
 std::optional<int> AjusteOffset::contagemOffset(const QString &texto, int codigo, int decimais)
@@ -112,12 +105,15 @@ int AjusteOffset::decimaisOffset(int codigo, int decimais)
     return EhTermopar(codigo) ? 0 : decimais;
 }
 
-bool AjusteOffset::recusa(int numero, const QString &a, const QString &b) const
+bool AjusteOffset::recusa(int numero, const QStringList &argumentos) const
 {
     if (m_ambiente.mensagens) {
         const QString t = m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, Janela)
                                               : Catalogo::padrao(numero, Janela);
-        m_ambiente.mensagens->aviso(b.isNull() ? t.arg(a) : t.arg(a, b));
+        // In one pass, so that a typed "%2" is not taken for a place.
+        m_ambiente.mensagens->aviso(argumentos.size() == 2 ? t.arg(argumentos[0], argumentos[1])
+                : argumentos.size() == 1                   ? t.arg(argumentos[0])
+                                                           : t);
     }
     return false;
 }
@@ -132,16 +128,16 @@ bool AjusteOffset::defineTexto(int canal, const QString &texto)
     t.replace(u'.', s);
     const std::optional<double> valor = ConverteReal(t, s);
     if (!valor)
-        return recusa(OffsetNaoNumerico, texto.trimmed());
+        return recusa(OffsetNaoNumerico, { texto.trimmed() });
     // Only whole steps of the channel's last shown digit: a finer value
     // would be rounded without a word.
     const int d = decimaisOffset(c.codigo, c.decimais);
     const double passos = *valor * std::pow(10.0, d);
     const double inteiro = std::round(passos);
     if (std::fabs(passos - inteiro) > 1e-6)
-        return recusa(PassoDoOffset, GetLimValue(1, d, s));
+        return recusa(PassoDoOffset, { GetLimValue(1, d, s) });
     if (inteiro < Minimo || inteiro > Maximo)
-        return recusa(FaixaDoOffset, GetLimValue(Minimo, d, s), GetLimValue(Maximo, d, s));
+        return recusa(FaixaDoOffset, { GetLimValue(Minimo, d, s), GetLimValue(Maximo, d, s) });
     c.texto = textoOffset(int(inteiro), c.codigo, c.decimais, s);
     return true;
 }

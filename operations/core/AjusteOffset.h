@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -69,7 +70,8 @@ private:
     // thermocouples, the channel's own for the linear inputs.
     static int decimaisOffset(int codigo, int decimais);
     bool falha(int texto) const;
-    bool recusa(int texto, const QString &a, const QString &b = QString()) const;
+    // Shows the text with its arguments in order; false.
+    bool recusa(int texto, const QStringList &argumentos) const;
     QChar separador() const;
 
     TDatalogger &m_datalogger;

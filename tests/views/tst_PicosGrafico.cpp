@@ -3,7 +3,6 @@
 // range and after zooms around it, wherever it lies and whichever way it
 // points. Read on the rendered image's pixels.
 #include "GraficoLinhas.h"
-#include "ImagemGrafico.h"
 #include "RegistroTestes.h"
 #include "SerieLinhas.h"
 
@@ -222,7 +221,6 @@ void tst_PicosGrafico::colunasDensasSemLacunas_data()
 {
     QTest::addColumn<QString>("onde");
     QTest::newRow("screen") << "screen";
-    QTest::newRow("image of 1200 x 800") << "image";
     QTest::newRow("page at three times") << "page";
 }
 
@@ -244,12 +242,6 @@ void tst_PicosGrafico::colunasDensasSemLacunas()
     double escala = 1;
     if (onde == u"screen") {
         imagem = g.grab().toImage();
-    } else if (onde == u"image") {
-        QTemporaryDir pasta;
-        const QString caminho = pasta.filePath(QStringLiteral("serra.png"));
-        QVERIFY(ImagemGrafico::grava(g, caminho, QSize(1200, 800)));
-        imagem.load(caminho);
-        escala = 1.5;
     } else {
         escala = 3;
         imagem = QImage(g.size() * 3, QImage::Format_RGB32);
