@@ -3,6 +3,7 @@
 class Catalogo;
 struct ConfigRegional;
 class IConfiguracoes;
+class IListaPortas;
 class IMensagens;
 class IRelogio;
 class ISinalSonoro;
@@ -17,4 +18,5 @@ struct Ambiente
     IConfiguracoes *configuracoes = nullptr;
     const Catalogo *catalogo = nullptr;
     const ConfigRegional *regional = nullptr;
+    const IListaPortas *portas = nullptr;
 };

@@ -16,9 +16,10 @@ struct AmbienteFalso
     SinalFalso sinal;
     LinhaStatusFalsa status;
     ConfiguracoesMemoria configuracoes;
+    ListaPortasFalsa portas;
     Catalogo catalogo;
     ConfigRegional regional = ConfigRegional::portuguesBrasil();
-    Ambiente ambiente { &mensagens, &relogio, &sinal, &configuracoes, &catalogo, &regional };
+    Ambiente ambiente { &mensagens, &relogio, &sinal, &configuracoes, &catalogo, &regional, &portas };
 
     AmbienteFalso() = default;
     // The Ambiente points into the object.

@@ -4,6 +4,7 @@
 // its questions from queues the test fills.
 
 #include "IConfiguracoes.h"
+#include "IListaPortas.h"
 #include "ILinhaStatus.h"
 #include "IMensagens.h"
 #include "IRelogio.h"
@@ -149,4 +150,14 @@ public:
     {
         valores.insert(secao + u'/' + chave, valor);
     }
+};
+
+// The serial devices a test says are present, and what each path is.
+class ListaPortasFalsa : public IListaPortas
+{
+public:
+    QList<DispositivoSerial> presentes;
+    QHash<QString, SituacaoDispositivo> situacoes;  // path -> what it is; absent when not listed
+    QList<DispositivoSerial> dispositivos() const override { return presentes; }
+    SituacaoDispositivo situacao(const QString &caminho) const override { return situacoes.value(caminho); }
 };
