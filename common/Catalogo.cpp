@@ -337,6 +337,22 @@ const Catalogo::Padrao kTabela[] = {
     { 312, u"", u"Valor inválido para o offset. O offset deverá estar entre %1 e %2." },
     { 313, u"", u"Ano inválido. O ano da troca da bateria deverá estar entre %1 e %2." },
     { 314, u"", u"O caractere \"%1\" não pode ser gravado no Tarvek." },
+    // Why a serial device does not open, or went away.
+    { 315, u"", u"Sem permissão para abrir o dispositivo %1." },
+    { 316, u"", u"Para obtê-la, entre no grupo %1 (sudo usermod -aG %1 %2) e entre de novo na sessão." },
+    { 317, u"",
+        u"Você já está no grupo %1, mas a sessão atual foi aberta antes disso: saia e entre de novo na "
+        u"sessão." },
+    { 318, u"", u"Peça ao administrador permissão de leitura e escrita nele." },
+    { 319, u"",
+        u"O dispositivo %1 está ocupado: outro programa o está usando. Feche esse programa e tente de "
+        u"novo." },
+    { 320, u"", u"O dispositivo %1 não está conectado." },
+    { 321, u"", u"Dispositivos presentes: %1." },
+    { 322, u"", u"Nenhum dispositivo serial está presente." },
+    { 323, u"", u"A porta %1 foi perdida: o dispositivo foi desconectado." },
+    { 324, u"", u"Reconecte-o e escolha a porta de novo no menu Porta." },
+    { 325, u"", u"O dispositivo %1 não abriu: %2" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

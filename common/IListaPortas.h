@@ -24,8 +24,10 @@ struct SituacaoDispositivo
     bool existe = false;
     QString caminhoReal;  // the path with its links followed
     QString grupo;  // the group that owns the device
+    bool grupoPodeUsar = false;  // that group may read and write it (joining it helps)
     bool permitido = false;  // this process may read and write it
     bool grupoDoUsuario = false;  // the user is listed in that group (a new login gives it)
+    QString usuario;  // the user this process runs as, for the command that joins the group
 
     bool operator==(const SituacaoDispositivo &) const = default;
 };

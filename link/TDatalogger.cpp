@@ -7,6 +7,7 @@
 #include "IMensagens.h"
 #include "IRelogio.h"
 #include "ISinalSonoro.h"
+#include "MotivoPorta.h"
 #include "RotinasBytes.h"
 #include "TMSComm.h"
 #include "Windows1252.h"
@@ -128,13 +129,21 @@ bool TDatalogger::AbreComunicacao(int porta, TMSComm *comm, ILinhaStatus *status
     }
     PedidoFecha = false;
     Ocioso = true;
+    m_perdida = false;
+    m_textoPerda.clear();
     if (m_comm)
         aberta = m_comm->setPortOpen(true);
     if (aberta) {
         m_comm->setInBufferCount(0);
         m_comm->setOutBufferCount(0);
-    } else if (m_ambiente.mensagens) {
-        m_ambiente.mensagens->aviso(Texto(TextoNaoAbriu));
+    } else {
+        // The port's reason says which device and what to do about it.
+        const QString motivo = m_comm ? m_comm->erro() : QString();
+        if (!motivo.isEmpty())
+            TextoStatus(Texto(TextoNaoAbriu) + u' ' + motivo, true);
+        if (m_ambiente.mensagens)
+            m_ambiente.mensagens->aviso(
+                motivo.isEmpty() ? Texto(TextoNaoAbriu) : Texto(TextoNaoAbriu) + u'\n' + motivo);
     }
     MostraErro = true;
     HouveErro = false;
@@ -163,7 +172,7 @@ void TDatalogger::FechaComunicacao()
 
 bool TDatalogger::Comando(const std::function<bool()> &troca)
 {
-    if (m_emUso)
+    if (m_emUso || m_perdida)
         return false;
     Uso uso(*this);
     for (int tentativa = 0; tentativa < Tentativas; ++tentativa) {
@@ -171,6 +180,8 @@ bool TDatalogger::Comando(const std::function<bool()> &troca)
             return false;
         if (troca())
             return true;
+        if (m_perdida)
+            return false;
     }
     SinalFalha();
     return false;
@@ -292,7 +303,7 @@ bool TDatalogger::Ativa()
     bool prazoPassou = false;
     const int64_t inicio = m_ambiente.relogio->tickCount();
     for (;;) {
-        if (PedidoFecha) {
+        if (PedidoFecha || m_perdida) {
             Ocioso = true;
             return false;
         }
@@ -304,11 +315,17 @@ bool TDatalogger::Ativa()
             m_comm->setInBufferCount(0);
         EnviaByte(ByteAtivacao);
         Espera(200);
-        if (!VerificaReflexao(ByteAtivacao, 1) && prazoPassou) {
+        const bool eco = VerificaReflexao(ByteAtivacao, 1);
+        if (m_perdida)
+            continue;
+        if (!eco && prazoPassou) {
             SinalFalha();
             return false;
         }
-        if (RecebeByte() == ByteAck) {
+        const quint8 resposta = RecebeByte();
+        if (m_perdida)
+            continue;
+        if (resposta == ByteAck) {
             Sucesso();
             Ocioso = false;
             return true;
@@ -343,6 +360,8 @@ bool TDatalogger::TrocaEscrita(
     EnviaByte(comando);
     Espera(esperaComando);
     EnviaBloco(dados, n);
+    if (m_perdida)
+        return false;
     Espera(esperaResposta);
     Descarta(BytesEsperando() - 1);
     return VerificaChecksum(Soma(dados, n));
@@ -358,8 +377,10 @@ bool TDatalogger::TrocaPagina(quint8 *bloco, quint8 pagina)
     Espera(6);
     EnviaByte(pagina);
     const int64_t enviado = relogio.tickCount();
-    while (BytesEsperando() < Pagina + 1 && relogio.tickCount() - enviado <= PrazoPagina)
+    while (BytesEsperando() < Pagina + 1 && !m_perdida && relogio.tickCount() - enviado <= PrazoPagina)
         relogio.dorme(2);
+    if (m_perdida)
+        return false;
     Espera(250);
     relogio.processaMensagens();
     const int esperando = BytesEsperando();
@@ -373,18 +394,23 @@ bool TDatalogger::TrocaPagina(quint8 *bloco, quint8 pagina)
 
 int TDatalogger::BytesEsperando()
 {
-    return m_comm ? m_comm->InBufferCount() : 0;
+    if (!m_comm || m_perdida)
+        return 0;
+    const int n = m_comm->InBufferCount();
+    return VerificaPerda() ? 0 : n;
 }
 
 void TDatalogger::EnviaByte(quint8 b)
 {
-    if (m_comm)
-        m_comm->Output(QByteArray(1, char(b)));
+    if (!m_comm || m_perdida)
+        return;
+    m_comm->Output(QByteArray(1, char(b)));
+    VerificaPerda();
 }
 
 void TDatalogger::EnviaBloco(const quint8 *bloco, int n)
 {
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n && !m_perdida; ++i) {
         EnviaByte(bloco[i]);
         Espera(10);
     }
@@ -438,6 +464,8 @@ bool TDatalogger::VerificaReflexao(quint8 comando, int n)
 bool TDatalogger::VerificaChecksum(quint8 esperado)
 {
     const quint8 recebido = RecebeByte();
+    if (m_perdida)
+        return false;
     if (recebido == esperado)
         return Sucesso();
     if (m_ambiente.mensagens) {
@@ -463,10 +491,32 @@ bool TDatalogger::Sucesso()
     return true;
 }
 
+// The first sign that the port's device went away ends the exchange: what
+// follows (time-outs, echo errors) is only its consequence and is not shown.
+bool TDatalogger::VerificaPerda()
+{
+    if (m_perdida)
+        return true;
+    if (!m_comm || !m_comm->PortaPerdida())
+        return false;
+    m_perdida = true;
+    m_textoPerda = m_comm->erro();
+    if (m_textoPerda.isEmpty())
+        m_textoPerda
+            = MotivoPorta::perdida(QStringLiteral("COM%1").arg(m_comm->CommPort()), m_ambiente.catalogo);
+    m_comm->setPortOpen(false);
+    Ocioso = true;
+    TextoStatus(m_textoPerda, true);
+    SinalFalha();
+    if (aoPerderPorta)
+        aoPerderPorta();
+    return true;
+}
+
 bool TDatalogger::ErroLink(int codigo)
 {
     HouveErro = true;
-    if (MostraErro)
+    if (MostraErro && !m_perdida)
         TextoStatus(Texto(TextoDoErro(codigo)), true);
     return false;
 }

@@ -72,8 +72,9 @@ public:
     bool Ocioso = true;  // no exchange in progress
 
     // Binds the link to the port and the status line (neither is owned) and
-    // opens the port. On failure shows "Não foi possível abrir porta." and
-    // returns false.
+    // opens the port. On failure shows "Não foi possível abrir porta." with
+    // the port's reason after it (in the warning and, red, in the status
+    // line) and returns false.
     bool AbreComunicacao(int porta, TMSComm *comm, ILinhaStatus *status);
     // Asks any pending exchange to stop and closes the port: at once when
     // the link is idle, after up to 3.5 s of waiting otherwise.
@@ -101,6 +102,15 @@ public:
     {
         return QByteArray(reinterpret_cast<const char *>(bloco.data()), qsizetype(N));
     }
+
+    // A port whose device went away during an exchange (unplugged): the
+    // exchange ends at once, without its retries, the status line shows the
+    // port's words for it (red), the port is closed and aoPerderPorta is
+    // called. Commands then fail at once, untouched, until the port is opened
+    // again. Whoever started the command shows TextoPerda() as it sees fit.
+    bool PortaPerdida() const { return m_perdida; }
+    QString TextoPerda() const { return m_textoPerda; }
+    std::function<void()> aoPerderPorta;
 
     // True while a command runs (including the waits in which window
     // messages are processed).
@@ -137,6 +147,7 @@ private:
     bool VerificaChecksum(quint8 esperado);
     int BytesEsperando();
 
+    bool VerificaPerda();
     bool Sucesso();
     bool ErroLink(int codigo);
     void SinalFalha();
@@ -158,4 +169,6 @@ private:
     TMSComm *m_comm = nullptr;
     ILinhaStatus *m_status = nullptr;
     bool m_emUso = false;
+    bool m_perdida = false;
+    QString m_textoPerda;
 };

@@ -32,6 +32,9 @@ public:
     virtual bool setPortOpen(bool abrir) = 0;
     virtual bool PortOpen() const = 0;
     virtual QString erro() const = 0;
+    // True once the device went away while open (unplugged): nothing more
+    // will come through it, and erro() says so. Opening again clears it.
+    virtual bool PortaPerdida() const { return false; }
 
     // Received bytes waiting; never blocks.
     virtual int InBufferCount() = 0;

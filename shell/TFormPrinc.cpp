@@ -93,12 +93,15 @@ TFormPrinc::~TFormPrinc()
     qApp->disconnect(this);
     if (m_datalogger)
         m_datalogger->aoMudarUso = nullptr;
+    if (m_datalogger)
+        m_datalogger->aoPerderPorta = nullptr;
 }
 
 void TFormPrinc::FormCreate()
 {
     m_datalogger = std::make_unique<TDatalogger>(m_ambiente);
     m_datalogger->aoMudarUso = [this](bool emUso) { aplicaUsoDoLink(emUso); };
+    m_datalogger->aoPerderPorta = [this] { PortaPerdida(); };
     m_progresso = new TFrmProgress(m_catalogo, this);
     EstadoPorta = -1;
     DesabilitaBotoesComunicacao();

@@ -237,6 +237,13 @@ private:
     void DesabilitaBotoesComunicacao();
     void marcaPorta(int n);
 
+    // TFormPrincPortaPerdida.cpp
+    // The link lost its port's device during an exchange: the port is left
+    // as one that did not open, and the command that was running says so
+    // when it ends (AvisaPortaPerdida, true when it did).
+    void PortaPerdida();
+    bool AvisaPortaPerdida();
+
     // TFormPrincJuncao.cpp
     void SalvaJuncao(TFormJuncao &juncao);
 
@@ -286,6 +293,7 @@ private:
     bool m_mostrada = false;
     bool m_comunicacaoHabilitada = false;
     bool m_dispositivoOcupado = false;
+    bool m_perdaPendente = false;  // a lost port not yet told
     // Graph windows (TFormPrincArquivo.cpp).
     NumeracaoGraficos m_numeracaoGraficos;
     IDialogosArquivo *m_dialogos = nullptr;

@@ -72,6 +72,7 @@ void TFormPrinc::ItemBateriaClick()
         if (janela.FormCreate())
             janela.exec();
     }
+    AvisaPortaPerdida();
     AtualizaCruzMouse();
 }
 
@@ -94,7 +95,8 @@ void TFormPrinc::ItemColetarDadosClick()
     // on top of the warning.
     m_progresso->hide();
     if (!resultado.ok()) {
-        m_ambiente.mensagens->aviso(resultado.mensagem);
+        if (!AvisaPortaPerdida())
+            m_ambiente.mensagens->aviso(resultado.mensagem);
         return;
     }
     TAquisicao aquisicao = std::move(*resultado.aquisicao);
@@ -116,6 +118,7 @@ void TFormPrinc::ItemConfigurarClick()
         if (janela.FormCreate())
             janela.exec();
     }
+    AvisaPortaPerdida();
     AtualizaCruzMouse();
 }
 
@@ -129,6 +132,7 @@ void TFormPrinc::ItemMonitorarClick()
         if (janela.FormCreate())
             janela.exec();
     }
+    AvisaPortaPerdida();
     AtualizaCruzMouse();
 }
 
@@ -142,6 +146,7 @@ void TFormPrinc::ItemAjusteOffsetClick()
         if (janela.FormCreate())
             janela.exec();
     }
+    AvisaPortaPerdida();
     AtualizaCruzMouse();
 }
 
@@ -157,7 +162,7 @@ void TFormPrinc::ItemPararClick()
             SinalSonoro(*m_ambiente.sinal, *m_ambiente.relogio);
         m_ambiente.mensagens->informacao(m_catalogo.texto(241));
         AtualizaCruzMouse();
-    } else {
+    } else if (!AvisaPortaPerdida()) {
         m_ambiente.mensagens->aviso(m_catalogo.texto(240));
     }
 }

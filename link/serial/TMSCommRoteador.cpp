@@ -3,11 +3,18 @@
 #include "IConfiguracoes.h"
 #include "TMSCommSerial.h"
 
-TMSCommRoteador::TMSCommRoteador(const IConfiguracoes *configuracoes, Fabrica simulador, FabricaSerial serial)
+TMSCommRoteador::TMSCommRoteador(
+    const IConfiguracoes *configuracoes, Fabrica simulador, FabricaSerial serial, const Ambiente *ambiente)
     : m_configuracoes(configuracoes)
     , m_simulador(std::move(simulador))
     , m_serial(std::move(serial))
+    , m_ambiente(ambiente)
 {
+}
+
+QString TMSCommRoteador::erro() const
+{
+    return PortaPerdida() ? m_backend->erro() : m_erro;
 }
 
 TMSCommRoteador::~TMSCommRoteador()
@@ -60,7 +67,7 @@ std::unique_ptr<TMSComm> TMSCommRoteador::criaBackend(const QString &destino)
             m_erro = QStringLiteral("No port for %1").arg(destino);
         return b;
     }
-    return std::make_unique<TMSCommSerial>(destino);
+    return std::make_unique<TMSCommSerial>(destino, m_ambiente);
 }
 
 bool TMSCommRoteador::setPortOpen(bool abrir)

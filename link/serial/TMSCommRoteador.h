@@ -8,6 +8,7 @@
 #include <memory>
 
 class IConfiguracoes;
+struct Ambiente;
 
 // The port the main window holds. When it opens, it maps the port number
 // (1 to 4) to a backend: the key COM1..COM4 of section PORTAS of the
@@ -26,8 +27,10 @@ public:
     static constexpr int PrimeiraPorta = 1;
     static constexpr int UltimaPorta = 4;
 
-    explicit TMSCommRoteador(
-        const IConfiguracoes *configuracoes, Fabrica simulador = {}, FabricaSerial serial = {});
+    // The environment (not owned), when given, words the reasons of the
+    // serial devices that do not open.
+    explicit TMSCommRoteador(const IConfiguracoes *configuracoes, Fabrica simulador = {},
+        FabricaSerial serial = {}, const Ambiente *ambiente = nullptr);
     ~TMSCommRoteador() override;
 
     // The device a port number maps to now ("simulador" for the simulated
@@ -47,7 +50,8 @@ public:
 
     bool setPortOpen(bool abrir) override;
     bool PortOpen() const override;
-    QString erro() const override { return m_erro; }
+    QString erro() const override;
+    bool PortaPerdida() const override { return m_backend && m_backend->PortaPerdida(); }
 
     int InBufferCount() override;
     void setInBufferCount(int n) override;
@@ -61,6 +65,7 @@ private:
     const IConfiguracoes *m_configuracoes;
     Fabrica m_simulador;
     FabricaSerial m_serial;
+    const Ambiente *m_ambiente;
     std::unique_ptr<TMSComm> m_backend;
     int m_commPort = 0;
     QString m_settings;

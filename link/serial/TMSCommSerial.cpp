@@ -1,5 +1,9 @@
 #include "TMSCommSerial.h"
 
+#include "ListaPortasSistema.h"
+#include "MotivoPorta.h"
+
+#include <QFileInfo>
 #include <QStringList>
 
 #include <limits>
@@ -44,10 +48,31 @@ bool paradaDe(const QString &texto, QSerialPort::StopBits &parada)
     return true;
 }
 
+MotivoPorta::Erro erroDe(QSerialPort::SerialPortError erro)
+{
+    switch (erro) {
+    case QSerialPort::PermissionError:
+        // Also what a device locked by another program gives.
+        return MotivoPorta::Erro::SemPermissao;
+    case QSerialPort::DeviceNotFoundError:
+        return MotivoPorta::Erro::NaoEncontrado;
+    default:
+        return MotivoPorta::Erro::Outro;
+    }
+}
+
+const IListaPortas &listaDoSistema()
+{
+    static const ListaPortasSistema lista;
+    return lista;
+}
+
 }  // namespace
 
-TMSCommSerial::TMSCommSerial(const QString &dispositivo)
+TMSCommSerial::TMSCommSerial(const QString &dispositivo, const Ambiente *ambiente)
     : m_dispositivo(dispositivo)
+    , m_catalogo(ambiente ? ambiente->catalogo : nullptr)
+    , m_portas(ambiente && ambiente->portas ? ambiente->portas : &listaDoSistema())
 {
 }
 
@@ -93,21 +118,41 @@ bool TMSCommSerial::setPortOpen(bool abrir)
     if (m_porta.isOpen())
         return true;
     m_erro.clear();
+    m_perdida = false;
     if (!aplicaSettings())
         return false;
     if (!m_porta.open(QIODevice::ReadWrite)) {
-        m_erro = m_porta.errorString();
-        if (m_erro.isEmpty())
-            m_erro = QStringLiteral("Cannot open %1").arg(m_dispositivo);
+        m_erro = MotivoPorta::abertura(
+            erroDe(m_porta.error()), m_dispositivo, m_portas, m_catalogo, m_porta.errorString());
         return false;
     }
     return true;
+}
+
+// A read or write that failed for good, or the device's file gone: the
+// device was unplugged (or the other end of a pseudo-terminal closed).
+// A read that merely found nothing is a time-out, not a loss.
+void TMSCommSerial::verificaPerda()
+{
+    if (m_perdida || !m_porta.isOpen())
+        return;
+    const QSerialPort::SerialPortError e = m_porta.error();
+    bool perdida
+        = e == QSerialPort::ResourceError || e == QSerialPort::ReadError || e == QSerialPort::WriteError;
+#ifdef Q_OS_UNIX
+    perdida = perdida || !QFileInfo::exists(m_dispositivo);
+#endif
+    if (!perdida)
+        return;
+    m_perdida = true;
+    m_erro = MotivoPorta::perdida(m_dispositivo, m_catalogo);
 }
 
 // Takes into the port's buffer whatever the system has received.
 void TMSCommSerial::recolhe()
 {
     for (int i = 0; i < LeiturasPorContagem && m_porta.waitForReadyRead(0); ++i) { }
+    verificaPerda();
 }
 
 int TMSCommSerial::InBufferCount()
@@ -141,6 +186,7 @@ void TMSCommSerial::Output(const QByteArray &bytes)
     m_porta.flush();
     if (m_porta.bytesToWrite() > 0)
         m_porta.waitForBytesWritten(PrazoEscrita);
+    verificaPerda();
 }
 
 QByteArray TMSCommSerial::Input()

@@ -2,6 +2,8 @@
 
 #include "TMSComm.h"
 
+#include "Ambiente.h"
+
 #include <QSerialPort>
 #include <QString>
 
@@ -12,10 +14,16 @@
 // Every line setting is given to the device before it opens. The port is
 // driven without an event loop: the count of waiting bytes first takes in
 // whatever the system has received, and every write is pushed out at once.
+//
+// A device that does not open leaves its reason in erro(), in the words of
+// the catalogue and for the device's situation (the environment's list of
+// devices; the system's when it has none). A device that goes away while
+// open (a read or write fails for good, or its file is gone) makes the port
+// lost.
 class TMSCommSerial : public TMSComm
 {
 public:
-    explicit TMSCommSerial(const QString &dispositivo);
+    explicit TMSCommSerial(const QString &dispositivo, const Ambiente *ambiente = nullptr);
     ~TMSCommSerial() override;
 
     QString dispositivo() const { return m_dispositivo; }
@@ -32,6 +40,7 @@ public:
     bool setPortOpen(bool abrir) override;
     bool PortOpen() const override { return m_porta.isOpen(); }
     QString erro() const override { return m_erro; }
+    bool PortaPerdida() const override { return m_perdida; }
 
     int InBufferCount() override;
     void setInBufferCount(int n) override;
@@ -42,6 +51,7 @@ public:
 private:
     bool aplicaSettings();
     void recolhe();
+    void verificaPerda();
 
     QString m_dispositivo;
     QSerialPort m_porta;
@@ -51,4 +61,7 @@ private:
     int m_inBufferSize = 4096;
     int m_inputLen = 0;
     QString m_erro;
+    bool m_perdida = false;
+    const Catalogo *m_catalogo = nullptr;
+    const IListaPortas *m_portas = nullptr;
 };

@@ -339,6 +339,17 @@ const Texto kTextos[] = {
     { 312, "Invalid offset value. The offset must be between %1 and %2." },
     { 313, "Invalid year. The year of the battery change must be between %1 and %2." },
     { 314, "The character \"%1\" cannot be written to the Tarvek." },
+    { 315, "No permission to open the device %1." },
+    { 316, "To get it, join the group %1 (sudo usermod -aG %1 %2) and log in again." },
+    { 317, "You are in the group %1 already, but this session began before that: log out and in again." },
+    { 318, "Ask the administrator for permission to read and write it." },
+    { 319, "The device %1 is busy: another program is using it. Close that program and try again." },
+    { 320, "The device %1 is not connected." },
+    { 321, "Devices present: %1." },
+    { 322, "No serial device is present." },
+    { 323, "The port %1 was lost: the device was disconnected." },
+    { 324, "Reconnect it and choose the port again in the Port menu." },
+    { 325, "The device %1 did not open: %2" },
 };
 
 }  // namespace

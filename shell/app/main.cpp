@@ -1,5 +1,6 @@
 // Program entry: Qt's own translations, the real seams (message boxes,
-// clock, beep, settings file, regional settings, text catalogue), the port
+// clock, beep, settings file, regional settings, text catalogue, the serial
+// devices present), the port
 // that maps COM1..COM4 to a serial device or the simulated Tarvek, and the
 // main window.
 #include "Ambiente.h"
@@ -8,6 +9,7 @@
 #include "CenariosTarvek.h"
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
+#include "ListaPortasSistema.h"
 #include "MensagensQt.h"
 #include "RelogioQt.h"
 #include "SinalSonoroQt.h"
@@ -40,6 +42,7 @@ int main(int argc, char *argv[])
     ConfiguracoesIni configuracoes;
     Catalogo catalogo;
     const ConfigRegional regional = ConfigRegional::doSistema();
+    const ListaPortasSistema portas;
     Ambiente ambiente;
     ambiente.mensagens = &mensagens;
     ambiente.relogio = &relogio;
@@ -47,11 +50,12 @@ int main(int argc, char *argv[])
     ambiente.configuracoes = &configuracoes;
     ambiente.catalogo = &catalogo;
     ambiente.regional = &regional;
+    ambiente.portas = &portas;
 
     // QUORVANE_SIMULADOR names the simulated logger's scenario or a
     // description file; the default scenario otherwise.
-    TMSCommRoteador porta(
-        &configuracoes, CenariosTarvek::fabricaPorta(relogio, qEnvironmentVariable("QUORVANE_SIMULADOR")));
+    TMSCommRoteador porta(&configuracoes,
+        CenariosTarvek::fabricaPorta(relogio, qEnvironmentVariable("QUORVANE_SIMULADOR")), {}, &ambiente);
 
     TFormPrinc princ(ambiente, catalogo, porta, QCoreApplication::applicationDirPath());
     mensagens.defineJanela(&princ);

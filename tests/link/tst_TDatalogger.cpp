@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using Estado = TarvekRoteirizado::Estado;
 
@@ -38,6 +39,8 @@ private slots:
     void pageWaitRunsNoWindowMessages();
     void openingSetsTheLineBeforeOpening_data();
     void openingSetsTheLineBeforeOpening();
+    void lostDeviceEndsTheExchangeAtOnce_data();
+    void lostDeviceEndsTheExchangeAtOnce();
     void closeWaitsForTheExchangeInProgress_data();
     void closeWaitsForTheExchangeInProgress();
     void portChangeDuringActivationRetries_data();
@@ -348,8 +351,68 @@ void TestTDatalogger::openingSetsTheLineBeforeOpening()
         esperados << "InBufferCount=0"
                   << "OutBufferCount=0";
     QCOMPARE(b.porta.eventos, esperados);
-    QCOMPARE(b.mensagens.textos(), recusa ? QStringList { texto(254) } : QStringList());
+    // The port's reason follows the link's text, in the warning and in red on
+    // the status line.
+    QCOMPARE(b.mensagens.textos(), recusa ? QStringList { texto(254) + "\nporta ocupada" } : QStringList());
+    QCOMPARE(b.status.texto, recusa ? texto(254) + " porta ocupada" : QString());
     QVERIFY(b.link->MostraErro && !b.link->HouveErro && !b.link->PedidoFecha && b.link->Ocioso);
+}
+
+void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce_data()
+{
+    QTest::addColumn<Estado>("estado");
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<int>("perda");  // ms after the command starts
+    QTest::newRow("pulled during the activation retries") << Estado::Desligado << "LeConfiguracao" << 3000;
+    QTest::newRow("pulled while a page comes in") << Estado::Ligado << "LePagina" << 250;
+    QTest::newRow("pulled while the block is written") << Estado::Ligado << "EscreveNaoVolateis" << 600;
+    QTest::newRow("pulled while the reply is awaited") << Estado::Ligado << "LeNaoVolateis" << 400;
+    QTest::newRow("gone before the command") << Estado::Ligado << "LeLeituras" << 0;
+}
+
+void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
+{
+    QFETCH(Estado, estado);
+    QFETCH(QString, comando);
+    QFETCH(int, perda);
+    Bancada b;
+    b.tarvek.estado = estado;
+    int perdas = 0;
+    b.link->aoPerderPorta = [&] { ++perdas; };
+    QVERIFY(b.abre());
+    const int64_t inicio = b.relogio.agora;
+    b.porta.perdaEm = inicio + perda;
+    QByteArray bloco;
+
+    QVERIFY(!b.executa(comando, bloco));
+
+    // No retries, no time-outs: over within 2 s of the loss, no more sent to
+    // the gone device than the byte that found it gone, its own words on the
+    // status line, the port closed.
+    QVERIFY2(
+        b.relogio.agora - b.porta.perdaEm <= 2000, qPrintable(QString::number(b.relogio.agora - inicio)));
+    const auto tarde = std::count_if(b.porta.escritas.begin(), b.porta.escritas.end(),
+        [&](const auto &e) { return e.instante >= b.porta.perdaEm; });
+    QVERIFY2(tarde <= 1, qPrintable(QString::number(tarde)));
+    QVERIFY(b.link->PortaPerdida());
+    QCOMPARE(b.link->TextoPerda(), QString("porta perdida"));
+    QCOMPARE(b.status.texto, QString("porta perdida"));
+    QCOMPARE(b.status.cor, ILinhaStatus::Cor::Vermelho);
+    QCOMPARE(b.porta.fechamentos, 1);
+    QCOMPARE(perdas, 1);
+    QVERIFY(b.mensagens.registro.isEmpty());
+
+    // The next command fails at once without touching the port.
+    const int64_t depois = b.relogio.agora;
+    const int escritas = b.porta.escritas.size() + b.porta.escritasPerdidas;
+    QVERIFY(!b.link->LeConfiguracao(bloco));
+    QCOMPARE(b.relogio.agora, depois);
+    QCOMPARE(b.porta.escritas.size() + b.porta.escritasPerdidas, escritas);
+
+    // Back again, the port opens as before.
+    b.porta.perdaEm = -1;
+    QVERIFY(b.abre());
+    QVERIFY(!b.link->PortaPerdida());
 }
 
 void TestTDatalogger::closeWaitsForTheExchangeInProgress_data()
@@ -580,6 +643,7 @@ void TestTDatalogger::textsComeFromTheCatalogueWhenShown()
     QVERIFY(!b.abre());
     b.porta.recusaAbertura = false;
     QVERIFY(b.abre());
+    b.status.historico.clear();
     // Replaced after the link was made: the link reads the catalogue when it
     // shows a text.
     b.catalogo.substitui(258, "Trying...");
@@ -588,7 +652,7 @@ void TestTDatalogger::textsComeFromTheCatalogueWhenShown()
 
     QVERIFY(!b.link->LeLeituras(bloco));
 
-    QCOMPARE(b.mensagens.textos(), QStringList { "Port unavailable." });
+    QCOMPARE(b.mensagens.textos(), QStringList { "Port unavailable.\nporta ocupada" });
     QCOMPARE(b.status.historico.first(), QString("Trying..."));
     QCOMPARE(b.status.texto, QString("Echo timeout!"));
 }

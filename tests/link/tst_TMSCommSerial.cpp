@@ -47,6 +47,8 @@ private slots:
     void discardDropsWaitingBytes();
     void openingFailsWithAReason_data();
     void openingFailsWithAReason();
+    void otherEndClosedLosesThePort_data();
+    void otherEndClosedLosesThePort();
 };
 
 void TestTMSCommSerial::pseudoTerminalCarriesRawBytesBothWays()
@@ -108,29 +110,85 @@ void TestTMSCommSerial::discardDropsWaitingBytes()
 void TestTMSCommSerial::openingFailsWithAReason_data()
 {
     QTest::addColumn<bool>("dispositivoExiste");
+    QTest::addColumn<bool>("ocupado");  // another port holds the device
     QTest::addColumn<QString>("settings");
-    QTest::newRow("no such device") << false << "19200,e,8,1";
-    QTest::newRow("unknown parity") << true << "19200,x,8,1";
-    QTest::newRow("missing stop bits") << true << "19200,e,8";
-    QTest::newRow("baud not a number") << true << "fast,e,8,1";
+    QTest::addColumn<QString>("motivo");  // how the reason begins; %1 is the device
+    QTest::newRow("no such device") << false << false << "19200,e,8,1"
+                                    << "O dispositivo %1 não está conectado.";
+    QTest::newRow("held by another port") << true << true << "19200,e,8,1"
+                                          << "O dispositivo %1 está ocupado: outro programa o está usando.";
+    QTest::newRow("unknown parity") << true << false << "19200,x,8,1"
+                                    << "Invalid line settings";
+    QTest::newRow("missing stop bits") << true << false << "19200,e,8"
+                                       << "Invalid line settings";
+    QTest::newRow("baud not a number") << true << false << "fast,e,8,1"
+                                       << "Invalid line settings";
 }
 
 void TestTMSCommSerial::openingFailsWithAReason()
 {
     QFETCH(bool, dispositivoExiste);
+    QFETCH(bool, ocupado);
     QFETCH(QString, settings);
+    QFETCH(QString, motivo);
     PseudoTerminal pty;
     if (dispositivoExiste && !pty.valido())
         QSKIP("no pseudo-terminal");
-    TMSCommSerial porta(dispositivoExiste ? pty.escravo() : QStringLiteral("/dev/quorvane-no-such-port"));
+    const QString dispositivo
+        = dispositivoExiste ? pty.escravo() : QStringLiteral("/dev/quorvane-no-such-port");
+    // The system's port class locks the device it opens.
+    TMSCommSerial outra(dispositivo);
+    if (ocupado) {
+        configura(outra, "19200,e,8,1");
+        QVERIFY2(outra.setPortOpen(true), qPrintable(outra.erro()));
+    }
+    TMSCommSerial porta(dispositivo);
     configura(porta, settings);
 
     QVERIFY(!porta.setPortOpen(true));
 
     QVERIFY(!porta.PortOpen());
-    QVERIFY(!porta.erro().isEmpty());
+    QVERIFY2(porta.erro().startsWith(motivo.arg(dispositivo)), qPrintable(porta.erro()));
     QCOMPARE(porta.InBufferCount(), 0);
     porta.Output("\x08");  // harmless on a closed port
+}
+
+void TestTMSCommSerial::otherEndClosedLosesThePort_data()
+{
+    QTest::addColumn<bool>("escrevendo");
+    QTest::newRow("found by the count of waiting bytes") << false;
+    QTest::newRow("found by a write") << true;
+}
+
+void TestTMSCommSerial::otherEndClosedLosesThePort()
+{
+    QFETCH(bool, escrevendo);
+    PseudoTerminal pty;
+    if (!pty.valido())
+        QSKIP(qPrintable("no pseudo-terminal: " + pty.erro()));
+    const QString dispositivo = pty.escravo();
+    TMSCommSerial porta(dispositivo);
+    configura(porta, "19200,e,8,1");
+    QVERIFY2(porta.setPortOpen(true), qPrintable(porta.erro()));
+    porta.Output("\x08");
+    QCOMPARE(porta.InBufferCount(), 0);
+    QVERIFY(!porta.PortaPerdida());
+
+    pty.fecha();
+    if (escrevendo)
+        porta.Output("\x08");
+    else
+        porta.InBufferCount();
+
+    QVERIFY(porta.PortaPerdida());
+    QCOMPARE(
+        porta.erro(), QString("A porta %1 foi perdida: o dispositivo foi desconectado.").arg(dispositivo));
+    // Opening again looks at the device anew: gone, it is not connected.
+    QVERIFY(porta.setPortOpen(false));
+    QVERIFY(!porta.setPortOpen(true));
+    QVERIFY(!porta.PortaPerdida());
+    QVERIFY2(porta.erro().startsWith(QString("O dispositivo %1 não está conectado.").arg(dispositivo)),
+        qPrintable(porta.erro()));
 }
 
 QUORVANE_TEST_GUILESS_MAIN(TestTMSCommSerial)

@@ -1,6 +1,7 @@
 #include "BancadaPrinc.h"
 
 #include "LinhaStatus.h"
+#include "PseudoTerminal.h"
 #include "RegistroTestes.h"
 #include "TDatalogger.h"
 #include "TFormSplash.h"
@@ -17,6 +18,8 @@ private slots:
     void startupOpensThePortOfTheSettingsFile();
     void choosingAPort_data();
     void choosingAPort();
+    void lostDeviceLeavesNoPortOpen_data();
+    void lostDeviceLeavesNoPortOpen();
     void captionsAndHintsAreTheCatalogueDefaults_data();
     void captionsAndHintsAreTheCatalogueDefaults();
     void englishLibrarySwitchesTheMainWindow();
@@ -78,8 +81,11 @@ void TestTFormPrinc::startupOpensThePortOfTheSettingsFile()
     }
     QCOMPARE(nAvisos, avisos);
     QCOMPARE(nErros, erros);
+    // With the port's reason: the device it maps to is not there.
     if (avisos)
-        QCOMPARE(b.mensagens.registro.last().texto, QString::fromUtf8("Não foi possível abrir porta."));
+        QVERIFY(b.mensagens.registro.last().texto.startsWith(
+            QString::fromUtf8("Não foi possível abrir porta.\nO dispositivo %1 não está conectado.")
+                .arg(DispositivoInexistente)));
     QCOMPARE(b.princ->FiltroAbrir,
         textosDialogos
             ? QString::fromUtf8("Arquivos Quorvane (*.qvg)|*.qvg|Arquivos Junção Quorvane (*.qvj)|*.qvj")
@@ -130,6 +136,55 @@ void TestTFormPrinc::choosingAPort()
         QVERIFY(arquivo.indexOf(QStringLiteral("PORTA=") + portaGravada, secao) > secao);
     }
     QCOMPARE(b.mensagens.registro.size(), avisos);
+}
+
+void TestTFormPrinc::lostDeviceLeavesNoPortOpen_data()
+{
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<int>("avisos");  // a device window says first that its read failed
+    QTest::newRow("collection") << "ItemColetarDados" << 1;
+    QTest::newRow("stop") << "ItemParar" << 1;
+    QTest::newRow("monitor") << "ItemMonitorar" << 2;
+    QTest::newRow("configuration") << "ItemConfigurar" << 2;
+}
+
+void TestTFormPrinc::lostDeviceLeavesNoPortOpen()
+{
+    QFETCH(QString, comando);
+    QFETCH(int, avisos);
+    PseudoTerminal pty;
+    if (!pty.valido())
+        QSKIP(qPrintable("no pseudo-terminal: " + pty.erro()));
+    const QString dispositivo = pty.escravo();
+    BancadaPrinc b({ "[COMUNICACAO]", "PORTA=2", "[PORTAS]", "COM2=" + dispositivo });
+    b.mostra();
+    QCOMPARE(b.portaMarcada(), 2);
+    b.mensagens.registro.clear();
+    const int64_t inicio = b.relogio.agora;
+
+    pty.fecha();  // unplugged
+    b.item(comando.toLatin1().constData())->trigger();
+
+    // The command ends at once, says so, and the port is left as one that
+    // did not open: nothing checked, the device commands off, no graph.
+    QVERIFY2(b.relogio.agora - inicio < 2000, qPrintable(QString::number(b.relogio.agora - inicio)));
+    QVERIFY2(b.mensagens.registro.size() == avisos, qPrintable(b.mensagens.textos().join(" | ")));
+    QCOMPARE(b.mensagens.registro.last().texto,
+        QString::fromUtf8("A porta %1 foi perdida: o dispositivo foi desconectado.\nReconecte-o e escolha a "
+                          "porta de novo no menu Porta.")
+            .arg(dispositivo));
+    QCOMPARE(b.portaMarcada(), 0);
+    QCOMPARE(b.comandosDispositivo(), 0);
+    QCOMPARE(b.princ->EstadoPorta, -1);
+    QVERIFY(!b.porta->PortOpen());
+    QCOMPARE(b.janelas(TipoJanela::Grafico), 0);
+
+    // Back (on another pseudo-terminal), the menu opens it again.
+    PseudoTerminal devolta;
+    b.configuracoes->grava(QStringLiteral("PORTAS"), QStringLiteral("COM2"), devolta.escravo());
+    b.item("ItemCOM2")->trigger();
+    QCOMPARE(b.portaMarcada(), 2);
+    QCOMPARE(b.comandosDispositivo(), 1);
 }
 
 void TestTFormPrinc::captionsAndHintsAreTheCatalogueDefaults_data()

@@ -460,7 +460,7 @@ void tst_SimuladorComLink::portaQueNaoAbre()
     b.link->FechaComunicacao();
     b.porta.defineFalhaAbertura(u"ocupada"_qs);
     QVERIFY(!b.link->AbreComunicacao(1, &b.porta, &b.status));
-    QCOMPARE(b.mensagens.textos(), QStringList { b.catalogo.texto(254) });
+    QCOMPARE(b.mensagens.textos(), QStringList { b.catalogo.texto(254) + u"\nocupada"_qs });
 }
 
 QUORVANE_TEST_GUILESS_MAIN(tst_SimuladorComLink)

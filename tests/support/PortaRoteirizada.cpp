@@ -76,6 +76,11 @@ bool PortaRoteirizada::setPortOpen(bool abrir)
     return true;
 }
 
+bool PortaRoteirizada::PortaPerdida() const
+{
+    return m_aberta && perdaEm >= 0 && m_relogio.tickCount() >= perdaEm;
+}
+
 void PortaRoteirizada::recolhe()
 {
     const int64_t agora = m_relogio.tickCount();

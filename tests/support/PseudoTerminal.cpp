@@ -36,10 +36,16 @@ PseudoTerminal::PseudoTerminal()
 
 PseudoTerminal::~PseudoTerminal()
 {
+    fecha();
+}
+
+void PseudoTerminal::fecha()
+{
 #ifdef Q_OS_UNIX
     if (m_mestre >= 0)
         ::close(m_mestre);
 #endif
+    m_mestre = -1;
 }
 
 bool PseudoTerminal::escreve(const QByteArray &bytes)

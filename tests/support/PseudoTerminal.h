@@ -22,6 +22,9 @@ public:
     bool escreve(const QByteArray &bytes);
     // Reads from the master end until n bytes came or ms passed.
     QByteArray le(int n, int ms);
+    // Closes the master end, as a device that is unplugged: the slave's
+    // reads and writes fail from then on and its device file goes away.
+    void fecha();
 
 private:
     int m_mestre = -1;

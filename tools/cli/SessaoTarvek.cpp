@@ -23,7 +23,14 @@ SessaoTarvek::SessaoTarvek(Console &console, bool eco)
     m_ambiente.configuracoes = &m_configuracoes;
     m_ambiente.catalogo = &m_catalogo;
     m_ambiente.regional = &m_regional;
+    m_ambiente.portas = &m_portas;
     m_link = std::make_unique<TDatalogger>(m_ambiente);
+    // A device that goes away is told when it happens, whichever operation
+    // (and whichever message of its own) it cuts short.
+    m_link->aoPerderPorta = [this] {
+        m_console.falha(m_link->TextoPerda());
+        m_perdaDita = true;
+    };
 }
 
 SessaoTarvek::~SessaoTarvek()
@@ -56,18 +63,17 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
         // The port numbers map to devices as the program maps them (the
         // section PORTAS of the settings file), the simulator included.
         m_comm = std::make_unique<TMSCommRoteador>(
-            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); });
+            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
+            TMSCommRoteador::FabricaSerial {}, &m_ambiente);
     } else {
         numero = 1;
-        m_comm = std::make_unique<TMSCommSerial>(porta);
+        m_comm = std::make_unique<TMSCommSerial>(porta, &m_ambiente);
     }
     if (!m_comm)
         return false;
-    if (!m_link->AbreComunicacao(numero, m_comm.get(), &m_status)) {
-        if (!m_comm->erro().isEmpty())
-            m_console.falha(m_comm->erro());
+    // A port that does not open is told by the link, with the port's reason.
+    if (!m_link->AbreComunicacao(numero, m_comm.get(), &m_status))
         return false;
-    }
     return true;
 }
 
@@ -93,7 +99,7 @@ std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)
 
 void SessaoTarvek::falhou(const QString &mensagem)
 {
-    if (!m_status.ultimoErro().isEmpty())
+    if (!m_status.ultimoErro().isEmpty() && !m_perdaDita)
         m_console.falha(m_status.ultimoErro());
     m_console.falha(mensagem);
 }

@@ -5,6 +5,7 @@
 #include "Comando.h"
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
+#include "ListaPortasSistema.h"
 #include "RelogioQt.h"
 #include "SeamsConsole.h"
 
@@ -38,7 +39,8 @@ public:
     // The console's seams, for operations that take them (the collection).
     const Ambiente &ambiente() const { return m_ambiente; }
 
-    // Reports a failed operation: the link's last error, then the message.
+    // Reports a failed operation: the link's last error (unless it was the
+    // loss of the port, told when it happened), then the message.
     void falhou(const QString &mensagem);
 
 private:
@@ -52,7 +54,9 @@ private:
     ConfiguracoesIni m_configuracoes;
     Catalogo m_catalogo;
     ConfigRegional m_regional;
+    ListaPortasSistema m_portas;
     Ambiente m_ambiente;
     std::unique_ptr<TMSComm> m_comm;
     std::unique_ptr<TDatalogger> m_link;
+    bool m_perdaDita = false;  // the lost port was told (its text is also the last error)
 };
