@@ -14,6 +14,7 @@
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
+#include "ComandoPortas.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
 #include "ComandoImprimir.h"
 #endif
@@ -38,6 +39,7 @@ QList<Comando> comandos()
         ComandoBateria(),
         ComandoOffset(),
         ComandoMonitorar(),
+        ComandoPortas(),
 #ifdef QUORVANE_CLI_IMPRESSAO
         ComandoImprimir(),
 #endif

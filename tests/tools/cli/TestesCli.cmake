@@ -57,6 +57,26 @@ set_tests_properties(cli_info_decodifica_blocos cli_info_na_unidade_do_canal cli
   cli_info_falha_mostra_erro_do_link cli_uso_incorreto cli_simulador_inexistente cli_ajuda
   PROPERTIES LABELS "core;cli" TIMEOUT 90)
 
+# The serial devices and the port assignments of a settings file; a device
+# that is not there is a reason with its path and what is present.
+set(pasta_portas ${CMAKE_CURRENT_BINARY_DIR}/portas)
+file(WRITE ${pasta_portas}/QUORVANE.INI
+  "[COMUNICACAO]\r\nPORTA=2\r\n[PORTAS]\r\nCOM1=simulador\r\nCOM2=/dev/quorvane-porta-inexistente\r\nCOM4=/dev/null\r\n")
+add_test(NAME cli_portas_texto
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=portas" -DCODIGO=0
+    "-DSAIDA=^Dispositivos seriais presentes:\n;\n  simulador\n +descrição: +Tarvek simulado[^\n]*\n\nPortas [^\n]+\n  COM1  simulador  [(]simulado[)]\n  COM2  /dev/quorvane-porta-inexistente  [(]não conectado, aberta ao iniciar[)]\n  COM3  /dev/ttyUSB0  [(][^,)]+, padrão[)]\n  COM4  /dev/null  [(]presente[)]\n$"
+    -P ${verifica})
+add_test(NAME cli_portas_json
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=portas;--json" -DCODIGO=0
+    "-DSAIDA=\"dispositivo\": \"simulador\",\n +\"simulado\": true;\"destino\": \"/dev/quorvane-porta-inexistente\",\n +\"estado\": \"não conectado\",\n +\"existe\": false,\n[^}]+\"inicial\": true;\"caminhoReal\": \"/dev/null\",\n +\"destino\": \"/dev/null\",\n +\"estado\": \"presente\""
+    -P ${verifica})
+add_test(NAME cli_porta_ausente_diz_o_que_ha
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=info;--porta;2" -DCODIGO=1
+    "-DERROS=^quorvane-cli info: Não foi possível abrir porta[.]\nquorvane-cli info: O dispositivo /dev/quorvane-porta-inexistente não está conectado[.] (Dispositivos presentes: [^\n]+[.]|Nenhum dispositivo serial está presente[.])\n$"
+    -P ${verifica})
+set_tests_properties(cli_portas_texto cli_portas_json cli_porta_ausente_diz_o_que_ha
+  PROPERTIES LABELS "core;cli" TIMEOUT 90 ENVIRONMENT QUORVANE_CONFIG_DIR=${pasta_portas})
+
 # The collection and the stop with the simulator in the process. The
 # collection writes its page trace into the current folder, so the tests
 # run in one of their own; no settings file is read.
