@@ -11,6 +11,7 @@
 #include "OpcoesPorta.h"
 #include "SeamsConsole.h"
 #include "SessaoTarvek.h"
+#include "TDatalogger.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -137,6 +138,13 @@ int executaColetar(const QStringList &argumentos, Console &console)
     Ambiente ambiente = sessao.ambiente();
     ambiente.sinal = nullptr;
     ProgressoConsole progresso(console.erros, sessao.catalogo().texto(TextoColetando));
+    // A lost port is told at once, on a line of its own.
+    const auto avisaPerda = sessao.link().aoPerderPorta;
+    sessao.link().aoPerderPorta = [&progresso, avisaPerda] {
+        progresso.termina();
+        if (avisaPerda)
+            avisaPerda();
+    };
     const ColetaDados::Resultado r
         = ColetaDados(sessao.link(), ambiente).executa(terminal() ? &progresso : nullptr);
     progresso.termina();
