@@ -337,6 +337,22 @@ const Catalogo::Padrao kTabela[] = {
     { 312, u"", u"Valor inválido para o offset. O offset deverá estar entre %1 e %2." },
     { 313, u"", u"Ano inválido. O ano da troca da bateria deverá estar entre %1 e %2." },
     { 314, u"", u"O caractere \"%1\" não pode ser gravado no Tarvek." },
+    // The serial devices: the "Portas..." window.
+    { 330, u"", u"&Portas..." },
+    { 331, u"", u"Portas" },
+    { 332, u"", u"Dispositivos seriais presentes:" },
+    { 333, u"", u"Dispositivo" },
+    { 334, u"", u"Descrição" },
+    { 335, u"", u"Fabricante" },
+    { 336, u"", u"Número de série" },
+    { 337, u"", u"USB (VID:PID)" },
+    { 338, u"", u"Nome em /dev/serial/by-id" },
+    { 339, u"", u"Tarvek simulado" },
+    { 340, u"", u"Dispositivo de cada porta:" },
+    { 341, u"", u"&Testar" },
+    { 342, u"", u"&Gravar" },
+    { 343, u"", u"Tarvek encontrado em %1: número de série %2, título \"%3\"." },
+    { 344, u"", u"Testando %1..." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 314), in Windows-1252. Numbers without a text
+// catalogue number (1 to 344), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -339,6 +339,21 @@ const Texto kTextos[] = {
     { 312, "Invalid offset value. The offset must be between %1 and %2." },
     { 313, "Invalid year. The year of the battery change must be between %1 and %2." },
     { 314, "The character \"%1\" cannot be written to the Tarvek." },
+    { 330, "&Ports..." },
+    { 331, "Ports" },
+    { 332, "Serial devices present:" },
+    { 333, "Device" },
+    { 334, "Description" },
+    { 335, "Manufacturer" },
+    { 336, "Serial number" },
+    { 337, "USB (VID:PID)" },
+    { 338, "Name in /dev/serial/by-id" },
+    { 339, "Simulated Tarvek" },
+    { 340, "Device of each port:" },
+    { 341, "&Test" },
+    { 342, "&Save" },
+    { 343, "Tarvek found on %1: serial number %2, title \"%3\"." },
+    { 344, "Testing %1..." },
 };
 
 }  // namespace

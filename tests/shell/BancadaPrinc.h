@@ -1,8 +1,9 @@
 #pragma once
 
 // A main window on fakes: message boxes that record, a virtual clock, a
-// settings file in a temporary folder, and a port router whose "simulador"
-// destination is a simulated Tarvek owned by the test.
+// settings file in a temporary folder, the serial devices the test says are
+// present, and a port router whose "simulador" destination is a simulated
+// Tarvek owned by the test.
 
 #include "Catalogo.h"
 #include "ConfigRegional.h"
@@ -69,6 +70,7 @@ struct BancadaPrinc
     Catalogo catalogo;
     ConfigRegional regional = ConfigRegional::portuguesBrasil();
     std::unique_ptr<ConfiguracoesIni> configuracoes;
+    ListaPortasFalsa listaPortas;
     TarvekSimulado tarvek;
     std::unique_ptr<TMSCommRoteador> porta;
     std::unique_ptr<TFormPrinc> princ;
@@ -91,6 +93,7 @@ struct BancadaPrinc
         ambiente.configuracoes = configuracoes.get();
         ambiente.catalogo = &catalogo;
         ambiente.regional = &regional;
+        ambiente.portas = &listaPortas;
         porta = std::make_unique<TMSCommRoteador>(
             configuracoes.get(), [this] { return std::make_unique<TMSCommSimulado>(tarvek, relogio); });
         princ = std::make_unique<TFormPrinc>(
