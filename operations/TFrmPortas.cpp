@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Texto {
@@ -32,6 +34,7 @@ enum Texto {
 };
 
 constexpr int Colunas = 6;
+constexpr int LarguraMaximaColuna = 200;  // pixels
 constexpr int IntervaloLista = 1000;  // ms between two looks at the devices present
 
 }  // namespace
@@ -72,6 +75,7 @@ void TFrmPortas::criaControles()
     TabelaDispositivos->verticalHeader()->hide();
     TabelaDispositivos->horizontalHeader()->setStretchLastSection(true);
     TabelaDispositivos->setWordWrap(false);
+    TabelaDispositivos->setTextElideMode(Qt::ElideMiddle);
     LabelDispositivos->setBuddy(TabelaDispositivos);
 
     LabelPortas = new QLabel(this);
@@ -120,7 +124,7 @@ void TFrmPortas::criaControles()
     layout->addLayout(portas);
     layout->addWidget(LblResultado);
     layout->addLayout(botoes);
-    resize(760, 460);
+    resize(900, 480);
 
     connect(BtnGravar, &QPushButton::clicked, this, &TFrmPortas::BtnGravarClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TFrmPortas::reject);
@@ -157,11 +161,12 @@ void TFrmPortas::preencheTabela()
     int novaLinha = -1;
     for (int i = 0; i < linhas.size(); ++i) {
         const DispositivoSerial &d = linhas[i].dispositivo;
+        // The by-id column names its folder: its cells hold the names in it.
         const QString celulas[Colunas] = { d.dispositivo, linhas[i].simulador ? texto(Simulado) : d.descricao,
-            d.fabricante, d.numeroSerie, linhas[i].usb(), d.porId };
+            d.fabricante, d.numeroSerie, linhas[i].usb(), d.porId.section(u'/', -1) };
         for (int c = 0; c < Colunas; ++c) {
             auto *item = new QTableWidgetItem(celulas[c]);
-            item->setToolTip(celulas[c]);
+            item->setToolTip(c == Colunas - 1 ? d.porId : celulas[c]);
             TabelaDispositivos->setItem(i, c, item);
         }
         if (!selecionado.isEmpty() && d.dispositivo == selecionado)
@@ -171,7 +176,12 @@ void TFrmPortas::preencheTabela()
         TabelaDispositivos->selectRow(novaLinha);
     else
         TabelaDispositivos->clearSelection();
+    // A long description gives up its middle rather than push the by-id
+    // names out of sight; the whole text is in the cell's tip.
     TabelaDispositivos->resizeColumnsToContents();
+    for (int c = 0; c < Colunas - 1; ++c)
+        TabelaDispositivos->setColumnWidth(
+            c, std::min(TabelaDispositivos->columnWidth(c), LarguraMaximaColuna));
 }
 
 void TFrmPortas::preencheEscolhas()

@@ -65,7 +65,9 @@ void TestTFrmPortas::listFollowsTheDevicesPresent()
     QCOMPARE(tabela->rowCount(), 4);
     QCOMPARE(linha(*tabela, 1),
         (QStringList { "/dev/ttyUSB1", "CP2102 USB to UART Bridge Controller", "Silicon Labs", "0001",
-            "10c4:ea60", "/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0" }));
+            "10c4:ea60", "usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0" }));
+    QCOMPARE(tabela->item(1, 5)->toolTip(),
+        QStringLiteral("/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_0001-if00-port0"));
     QCOMPARE(linha(*tabela, 3), (QStringList { "simulador", "Tarvek simulado", "", "", "", "" }));
     QCOMPARE(janela.findChild<QComboBox *>(QStringLiteral("ComboPorta1"))->currentText(),
         QStringLiteral("simulador"));
