@@ -303,11 +303,13 @@ void TestTFormPrinc::deviceCommandsWaitWhileTheLinkIsBusy()
         { "[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador" }, pastaBibliotecaTeste("formulas_teste"));
     b.mostra();
     QList<int> duranteComando;
+    bool portasDurante = false;  // "Portas...", which may close the port
     bool repetiu = false;
     b.relogio.aoProcessarMensagens = [&] {
         if (!b.princ->Datalogger().EmUso())
             return;
         duranteComando.append(b.comandosDispositivo());
+        portasDurante = portasDurante || b.item("ItemPortas")->isEnabled();
         if (!repetiu) {
             // The user clicks stop again while the first one waits.
             repetiu = true;
@@ -318,7 +320,9 @@ void TestTFormPrinc::deviceCommandsWaitWhileTheLinkIsBusy()
     b.relogio.aoProcessarMensagens = nullptr;
     QVERIFY(!duranteComando.isEmpty());
     QVERIFY(std::all_of(duranteComando.begin(), duranteComando.end(), [](int c) { return c == 0; }));
+    QVERIFY(!portasDurante);
     QCOMPARE(b.comandosDispositivo(), 1);
+    QVERIFY(b.item("ItemPortas")->isEnabled());
     QCOMPARE(b.mensagens.textos(), QStringList { QString::fromUtf8("Aquisições finalizadas.") });
 }
 
