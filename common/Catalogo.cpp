@@ -353,6 +353,22 @@ const Catalogo::Padrao kTabela[] = {
     { 323, u"", u"A porta %1 foi perdida: o dispositivo foi desconectado." },
     { 324, u"", u"Reconecte-o e escolha a porta de novo no menu Porta." },
     { 325, u"", u"O dispositivo %1 não abriu: %2" },
+    // The serial devices: the "Portas..." window.
+    { 326, u"", u"&Portas..." },
+    { 327, u"", u"Portas" },
+    { 328, u"", u"Dispositivos seriais presentes:" },
+    { 329, u"", u"Dispositivo" },
+    { 330, u"", u"Descrição" },
+    { 331, u"", u"Fabricante" },
+    { 332, u"", u"Número de série" },
+    { 333, u"", u"USB (VID:PID)" },
+    { 334, u"", u"Nome em /dev/serial/by-id" },
+    { 335, u"", u"Tarvek simulado" },
+    { 336, u"", u"Dispositivo de cada porta:" },
+    { 337, u"", u"&Testar" },
+    { 338, u"", u"&Gravar" },
+    { 339, u"", u"Tarvek encontrado em %1: número de série %2, título \"%3\"." },
+    { 340, u"", u"Testando %1..." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -299,4 +299,6 @@ void TFormPrinc::aplicaUsoDoLink(bool emUso)
     for (const char *nome : { "ItemAjusteOffset", "ItemBateria", "ItemConfigurar", "ItemParar",
              "ItemColetarDados", "ItemMonitorar" })
         habilita(nome, ativo);
+    // "Portas..." may close and reopen the port: not while it is in use.
+    habilita("ItemPortas", !emUso && !m_dispositivoOcupado);
 }

@@ -173,6 +173,9 @@ public:
     void ItemCOM2Click() { SelecionaPorta(2); }
     void ItemCOM3Click() { SelecionaPorta(3); }
     void ItemCOM4Click() { SelecionaPorta(4); }
+    // The "Portas..." window; what it changed is applied to the menu and to
+    // the open port.
+    void ItemPortasClick();
     void ItemCascataClick();
     void ItemOrganizarIconesClick();
     void ItemVerticalmenteClick();
@@ -236,6 +239,10 @@ private:
     void HabilitaBotoesComunicacao();
     void DesabilitaBotoesComunicacao();
     void marcaPorta(int n);
+    // The device a port number maps to now (empty when the port has no
+    // router), and the captions of the port items that show it.
+    QString destinoPorta(int n) const;
+    void atualizaMenuPorta();
 
     // TFormPrincPortaPerdida.cpp
     // The link lost its port's device during an exchange: the port is left

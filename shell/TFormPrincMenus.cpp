@@ -98,7 +98,7 @@ void TFormPrinc::criaMenuPorta()
         &TFormPrinc::ItemCOM3Click, &TFormPrinc::ItemCOM4Click };
     for (int i = 0; i < 4; ++i) {
         // The port names are not in the catalogue: they are the same in
-        // every language.
+        // every language. Their devices are added by atualizaMenuPorta.
         QAction *a = m->addAction(QStringLiteral("COM&%1").arg(i + 1));
         a->setObjectName(QString::fromLatin1(nomes[i]));
         a->setParent(this);
@@ -106,6 +106,11 @@ void TFormPrinc::criaMenuPorta()
         connect(a, &QAction::triggered, this, acoes[i]);
         m_comandos[nomes[i]].item = a;
     }
+    m->addSeparator();
+    item(m, "ItemPortas", 326, &TFormPrinc::ItemPortasClick);
+    // Each item shows its device as the settings file gives it now.
+    connect(m, &QMenu::aboutToShow, this, &TFormPrinc::atualizaMenuPorta);
+    atualizaMenuPorta();
 }
 
 void TFormPrinc::criaMenuJanela()

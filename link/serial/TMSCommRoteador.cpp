@@ -70,6 +70,14 @@ std::unique_ptr<TMSComm> TMSCommRoteador::criaBackend(const QString &destino)
     return std::make_unique<TMSCommSerial>(destino, m_ambiente);
 }
 
+std::unique_ptr<TMSComm> TMSCommRoteador::PortaAvulsa(const QString &destino)
+{
+    const QString erro = m_erro;
+    std::unique_ptr<TMSComm> porta = criaBackend(destino);
+    m_erro = erro;
+    return porta;
+}
+
 bool TMSCommRoteador::setPortOpen(bool abrir)
 {
     if (m_backend) {

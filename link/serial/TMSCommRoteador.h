@@ -40,6 +40,10 @@ public:
     static bool EhSimulador(const QString &destino);
     // The backend in use, null while closed.
     TMSComm *backend() const { return m_backend.get(); }
+    // A port of its own on a device ("simulador" for the simulated logger),
+    // made by the same factories as the backends; closed, and null when it
+    // cannot be made. This port's state is left as it was.
+    std::unique_ptr<TMSComm> PortaAvulsa(const QString &destino);
 
     void setCommPort(int porta) override { m_commPort = porta; }
     int CommPort() const override { return m_commPort; }

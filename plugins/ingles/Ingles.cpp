@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 314), in Windows-1252. Numbers without a text
+// catalogue number (1 to 344), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -350,6 +350,21 @@ const Texto kTextos[] = {
     { 323, "The port %1 was lost: the device was disconnected." },
     { 324, "Reconnect it and choose the port again in the Port menu." },
     { 325, "The device %1 did not open: %2" },
+    { 326, "&Ports..." },
+    { 327, "Ports" },
+    { 328, "Serial devices present:" },
+    { 329, "Device" },
+    { 330, "Description" },
+    { 331, "Manufacturer" },
+    { 332, "Serial number" },
+    { 333, "USB (VID:PID)" },
+    { 334, "Name in /dev/serial/by-id" },
+    { 335, "Simulated Tarvek" },
+    { 336, "Device of each port:" },
+    { 337, "&Test" },
+    { 338, "&Save" },
+    { 339, "Tarvek found on %1: serial number %2, title \"%3\"." },
+    { 340, "Testing %1..." },
 };
 
 }  // namespace

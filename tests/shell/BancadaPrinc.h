@@ -1,8 +1,9 @@
 #pragma once
 
 // A main window on fakes: message boxes that record, a virtual clock, a
-// settings file in a temporary folder, and a port router whose "simulador"
-// destination is a simulated Tarvek owned by the test.
+// settings file in a temporary folder, the serial devices the test says are
+// present, and a port router whose "simulador" destination is a simulated
+// Tarvek owned by the test.
 
 #include "Catalogo.h"
 #include "ConfigRegional.h"
@@ -69,6 +70,8 @@ struct BancadaPrinc
     Catalogo catalogo;
     ConfigRegional regional = ConfigRegional::portuguesBrasil();
     std::unique_ptr<ConfiguracoesIni> configuracoes;
+    ListaPortasFalsa listaPortas;
+    Ambiente ambiente;  // the router keeps a pointer to it
     TarvekSimulado tarvek;
     std::unique_ptr<TMSCommRoteador> porta;
     std::unique_ptr<TFormPrinc> princ;
@@ -84,15 +87,16 @@ struct BancadaPrinc
                 arquivo.write((ini.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
         }
         configuracoes = std::make_unique<ConfiguracoesIni>(caminho);
-        Ambiente ambiente;
         ambiente.mensagens = &mensagens;
         ambiente.relogio = &relogio;
         ambiente.sinal = &sinal;
         ambiente.configuracoes = configuracoes.get();
         ambiente.catalogo = &catalogo;
         ambiente.regional = &regional;
+        ambiente.portas = &listaPortas;
         porta = std::make_unique<TMSCommRoteador>(
-            configuracoes.get(), [this] { return std::make_unique<TMSCommSimulado>(tarvek, relogio); });
+            configuracoes.get(), [this] { return std::make_unique<TMSCommSimulado>(tarvek, relogio); },
+            TMSCommRoteador::FabricaSerial(), &ambiente);
         princ = std::make_unique<TFormPrinc>(
             ambiente, catalogo, *porta, pastaPrograma.isEmpty() ? pastaProgramaVazia.path() : pastaPrograma);
     }

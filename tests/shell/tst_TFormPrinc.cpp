@@ -210,8 +210,9 @@ void TestTFormPrinc::captionsAndHintsAreTheCatalogueDefaults_data()
         { "ItemMonitorar", "&Monitorar" },
         { "ItemParar", "&Parar" },
         { "ItemAjusteOffset", "&Ajuste Offset" },
-        { "ItemCom1", "COM&1" },
-        { "ItemCOM4", "COM&4" },
+        { "ItemCom1", "COM&1 (/dev/ttyS0)" },
+        { "ItemCOM4", "COM&4 (/dev/ttyUSB1)" },
+        { "ItemPortas", "&Portas..." },
         { "ItemCascata", "&Cascata" },
         { "ItemOrganizarIcones", "Organizar &Ícones" },
         { "ItemVerticalmente", "Organizar &Verticalmente" },
@@ -357,11 +358,13 @@ void TestTFormPrinc::deviceCommandsWaitWhileTheLinkIsBusy()
         { "[COMUNICACAO]", "PORTA=1", "[PORTAS]", "COM1=simulador" }, pastaBibliotecaTeste("formulas_teste"));
     b.mostra();
     QList<int> duranteComando;
+    bool portasDurante = false;  // "Portas...", which may close the port
     bool repetiu = false;
     b.relogio.aoProcessarMensagens = [&] {
         if (!b.princ->Datalogger().EmUso())
             return;
         duranteComando.append(b.comandosDispositivo());
+        portasDurante = portasDurante || b.item("ItemPortas")->isEnabled();
         if (!repetiu) {
             // The user clicks stop again while the first one waits.
             repetiu = true;
@@ -372,7 +375,9 @@ void TestTFormPrinc::deviceCommandsWaitWhileTheLinkIsBusy()
     b.relogio.aoProcessarMensagens = nullptr;
     QVERIFY(!duranteComando.isEmpty());
     QVERIFY(std::all_of(duranteComando.begin(), duranteComando.end(), [](int c) { return c == 0; }));
+    QVERIFY(!portasDurante);
     QCOMPARE(b.comandosDispositivo(), 1);
+    QVERIFY(b.item("ItemPortas")->isEnabled());
     QCOMPARE(b.mensagens.textos(), QStringList { QString::fromUtf8("Aquisições finalizadas.") });
 }
 
