@@ -337,6 +337,22 @@ const Catalogo::Padrao kTabela[] = {
     { 312, u"", u"Valor inválido para o offset. O offset deverá estar entre %1 e %2." },
     { 313, u"", u"Ano inválido. O ano da troca da bateria deverá estar entre %1 e %2." },
     { 314, u"", u"O caractere \"%1\" não pode ser gravado no Tarvek." },
+    // A channel's summary: its lines' labels.
+    { 345, u"", u"Entradas" },
+    { 346, u"", u"Mínimo" },
+    { 347, u"", u"Máximo" },
+    { 348, u"", u"Média" },
+    { 349, u"", u"Desvio padrão" },
+    { 350, u"", u"Temperatura cinética média" },
+    { 351, u"", u"Limite superior" },
+    { 352, u"", u"Limite inferior" },
+    { 353, u"", u"Entradas %1" },
+    { 354, u"", u"Tempo %1" },
+    { 355, u"", u"Excursões %1" },
+    { 356, u"", u"Maior excursão %1" },
+    { 357, u"", u"acima" },
+    { 358, u"", u"abaixo" },
+    { 359, u"", u"%1 (entrada %2, %3)" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

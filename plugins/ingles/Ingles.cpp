@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 314), in Windows-1252. Numbers without a text
+// catalogue number (1 to 359), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -339,6 +339,22 @@ const Texto kTextos[] = {
     { 312, "Invalid offset value. The offset must be between %1 and %2." },
     { 313, "Invalid year. The year of the battery change must be between %1 and %2." },
     { 314, "The character \"%1\" cannot be written to the Tarvek." },
+    // A channel's summary.
+    { 345, "Entries" },
+    { 346, "Minimum" },
+    { 347, "Maximum" },
+    { 348, "Mean" },
+    { 349, "Standard deviation" },
+    { 350, "Mean kinetic temperature" },
+    { 351, "Upper limit" },
+    { 352, "Lower limit" },
+    { 353, "Entries %1" },
+    { 354, "Time %1" },
+    { 355, "Excursions %1" },
+    { 356, "Longest excursion %1" },
+    { 357, "above" },
+    { 358, "below" },
+    { 359, "%1 (entry %2, %3)" },
 };
 
 }  // namespace

@@ -41,7 +41,8 @@ void TestCatalogo::defaultsKeepTheirBlanks()
 void TestCatalogo::everyNumberButTheUnusedHasADefault()
 {
     for (int n = Catalogo::Primeiro; n <= Catalogo::Ultimo; ++n) {
-        const bool usado = n != 22 && n != 228;
+        // 315 to 344 are kept for texts that come with other work.
+        const bool usado = n != 22 && n != 228 && (n < 315 || n > 344);
         QCOMPARE(!Catalogo::padrao(n).isEmpty(), usado);
     }
 }

@@ -14,6 +14,7 @@
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
+#include "ComandoResumo.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
 #include "ComandoImprimir.h"
 #endif
@@ -31,6 +32,7 @@ QList<Comando> comandos()
         ComandoInfo(),
         ComandoAbrir(),
         ComandoExportar(),
+        ComandoResumo(),
         ComandoGrafico(),
         ComandoColetar(),
         ComandoParar(),
