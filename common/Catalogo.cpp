@@ -353,6 +353,21 @@ const Catalogo::Padrao kTabela[] = {
     { 357, u"", u"acima" },
     { 358, u"", u"abaixo" },
     { 359, u"", u"%1 (entrada %2, %3)" },
+    // Alarm limits and the graph's summary window.
+    { 360, u"", u"Limites de &Alarme" },
+    { 361, u"", u"&Resumo" },
+    { 362, u"", u"Resumo da aquisição" },
+    { 363, u"", u" - Resumo" },
+    { 364, u"", u"Resumo" },
+    { 365, u"", u"Limites de alarme..." },
+    { 366, u"", u"Limites de Alarme" },
+    { 367, u"", u"Limite superior" },
+    { 368, u"", u"Limite inferior" },
+    { 369, u"", u"Gravação inteira" },
+    { 370, u"", u"Faixa mostrada" },
+    { 371, u"", u"Valor inválido para o limite. \"%1\" não é um número." },
+    { 372, u"", u"O limite superior deverá estar acima do limite inferior." },
+    { 373, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

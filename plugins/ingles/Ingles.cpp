@@ -355,6 +355,20 @@ const Texto kTextos[] = {
     { 357, "above" },
     { 358, "below" },
     { 359, "%1 (entry %2, %3)" },
+    { 360, "&Alarm Limits" },
+    { 361, "&Summary" },
+    { 362, "Recording summary" },
+    { 363, " - Summary" },
+    { 364, "Summary" },
+    { 365, "Alarm limits..." },
+    { 366, "Alarm Limits" },
+    { 367, "Upper limit" },
+    { 368, "Lower limit" },
+    { 369, "Whole recording" },
+    { 370, "Range shown" },
+    { 371, "Invalid limit value. \"%1\" is not a number." },
+    { 372, "The upper limit must be above the lower limit." },
+    { 373, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
 };
 
 }  // namespace
