@@ -30,6 +30,14 @@ QTableWidgetItem *celula(const QString &texto, Qt::Alignment alinhamento = Qt::A
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return c;
 }
+// "20 °C (entrada 00013, 14/06/2024 17:03:00)": where it occurs goes under
+// the value.
+QTableWidgetItem *celulaValor(const QString &texto)
+{
+    return celula(QString(texto).replace(QStringLiteral(" ("), QStringLiteral("\n(")),
+        Qt::AlignRight | Qt::AlignVCenter);
+}
+
 }  // namespace
 
 TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
@@ -43,13 +51,14 @@ TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
     Tabela->verticalHeader()->hide();
     Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabela->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    Tabela->setWordWrap(false);
+    // The window is narrow beside its graph: a value's entry and instant
+    // go under it, and long labels and values wrap.
+    Tabela->setWordWrap(true);
+    Tabela->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Tabela->setFont(fonte());
     Tabela->horizontalHeader()->setFont(fonte());
-    Tabela->verticalHeader()->setDefaultSectionSize(QFontMetrics(fonte()).height() + 6);
-    Tabela->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    Tabela->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    Tabela->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    Tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Tabela->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     BotaoLimites = new QPushButton(ambiente.catalogo->texto(kBotaoLimites), conteudo);
     BotaoLimites->setObjectName(QStringLiteral("BotaoLimites"));
     auto *botoes = new QHBoxLayout;
@@ -104,11 +113,11 @@ void TFormResumo::Atualiza(
             const int linha = Tabela->rowCount();
             Tabela->insertRow(linha);
             Tabela->setItem(linha, 0, celula(parte.linhas[i].rotulo));
-            Tabela->setItem(linha, 1, celula(parte.linhas[i].valor, Qt::AlignRight | Qt::AlignVCenter));
+            Tabela->setItem(linha, 1, celulaValor(parte.linhas[i].valor));
             QString valor;
             if (outra && i < outra->linhas.size() && outra->linhas[i].rotulo == parte.linhas[i].rotulo)
                 valor = outra->linhas[i].valor;
-            Tabela->setItem(linha, 2, celula(valor, Qt::AlignRight | Qt::AlignVCenter));
+            Tabela->setItem(linha, 2, celulaValor(valor));
         }
     }
     Tabela->verticalScrollBar()->setValue(rolagem);
