@@ -93,8 +93,17 @@ private:
         return e;
     }
 
+    // The recordings' paths for "@" and "@1" in the tables' arguments.
+    QStringList argumentosCom(QStringList argumentos) const
+    {
+        argumentos.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), m_arquivo);
+        argumentos.replaceInStrings(QRegularExpression(QStringLiteral("^@1$")), m_umCanal);
+        return argumentos;
+    }
+
     QTemporaryDir m_pasta;
     QString m_arquivo;
+    QString m_umCanal;
 };
 
 void tst_ResumoCli::initTestCase()
@@ -102,6 +111,12 @@ void tst_ResumoCli::initTestCase()
     QVERIFY(m_pasta.isValid());
     m_arquivo = m_pasta.filePath(QStringLiteral("camara.qvg"));
     QVERIFY(ArquivoQvg::grava(gravacao(), m_arquivo, ConfigRegional::portuguesBrasil()));
+    // The same logger recording channel 1 only.
+    TAquisicao umCanal = gravacao();
+    umCanal.NumCanais = 1;
+    umCanal.SensorCanal2 = -1;
+    m_umCanal = m_pasta.filePath(QStringLiteral("um-canal.qvg"));
+    QVERIFY(ArquivoQvg::grava(umCanal, m_umCanal, ConfigRegional::portuguesBrasil()));
     QFile ini(m_pasta.filePath(QStringLiteral("QUORVANE.INI")));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write(Configuracoes);
@@ -115,7 +130,7 @@ void tst_ResumoCli::json_data()
     // Channel 1: mean 32.5 / 6, mean kinetic temperature 5.8286; channel 2:
     // mean 405 / 6. Statistics with one decimal more than the values.
     QTest::newRow("the whole recording with the stored limits")
-        << QStringList {} << QByteArray(R"({"canais": [
+        << QStringList { "@" } << QByteArray(R"({"canais": [
         {"canal": 1, "unidade": "°C", "entradas": 6,
          "minimo": {"valor": 1.5, "entrada": 5, "instante": "2024-06-14T17:07:00-03:00"},
          "maximo": {"valor": 9, "entrada": 3, "instante": "2024-06-14T17:05:00-03:00"},
@@ -133,8 +148,9 @@ void tst_ResumoCli::json_data()
          "abaixo": null}]})");
     // Entries 2 to 5: 8.5, 9, 5, 1.5 and 60, 70, 80, 90; ΔH/R 5000 gives
     // 6.2531. The limits given replace the stored ones, one by one.
-    QTest::newRow("a range, limits given with a comma, another ΔH/R") << QStringList { "--de", "2", "--ate",
-        "5", "--alto1", "8,75", "--baixo2", "55", "--dh-r", "5000" } << QByteArray(R"({"canais": [
+    QTest::newRow("a range, limits given with a comma, another ΔH/R") << QStringList { "@", "--de", "2",
+        "--ate", "5", "--alto1", "8,75", "--baixo2", "55", "--dh-r", "5000" }
+                                                                      << QByteArray(R"({"canais": [
         {"canal": 1, "unidade": "°C", "entradas": 4,
          "minimo": {"valor": 1.5, "entrada": 5, "instante": "2024-06-14T17:07:00-03:00"},
          "maximo": {"valor": 9, "entrada": 3, "instante": "2024-06-14T17:05:00-03:00"},
@@ -150,6 +166,14 @@ void tst_ResumoCli::json_data()
          "acima": {"limite": 85, "entradas": 1, "segundos": 60, "excursoes": 1,
                    "maior": {"segundos": 60, "entrada": 5}},
          "abaixo": {"limite": 55, "entradas": 0, "segundos": 0, "excursoes": 0, "maior": null}}]})");
+    QTest::newRow("a channel without a sensor is absent")
+        << QStringList { "@1", "--de", "6", "--ate", "6" } << QByteArray(R"({"canais": [
+        {"canal": 1, "unidade": "°C", "entradas": 1,
+         "minimo": {"valor": 4, "entrada": 6, "instante": "2024-06-14T17:08:00-03:00"},
+         "maximo": {"valor": 4, "entrada": 6, "instante": "2024-06-14T17:08:00-03:00"},
+         "media": 4, "desvio": 0, "tcm": 4,
+         "acima": {"limite": 8, "entradas": 0, "segundos": 0, "excursoes": 0, "maior": null},
+         "abaixo": {"limite": 2, "entradas": 0, "segundos": 0, "excursoes": 0, "maior": null}}]})");
 }
 
 void tst_ResumoCli::json()
@@ -157,8 +181,8 @@ void tst_ResumoCli::json()
     QFETCH(QStringList, argumentos);
     QFETCH(QByteArray, esperado);
 
-    const Execucao e = executa(QStringList { m_arquivo, QStringLiteral("--json") } + argumentos);
-    QCOMPARE(e.codigo, 0);
+    const Execucao e = executa(argumentosCom(argumentos) << QStringLiteral("--json"));
+    QVERIFY2(e.codigo == 0, qPrintable(e.erros));
     QCOMPARE(e.erros, QString());
     QJsonParseError erro;
     const QJsonDocument saida = QJsonDocument::fromJson(e.saida, &erro);
@@ -199,6 +223,8 @@ void tst_ResumoCli::entradaInvalidaERecusada_data()
            "abaixo do inferior (20)";
     QTest::newRow("an upper limit below the stored lower") << QStringList { "@", "--alto1",
         "1,5" } << 2 << "quorvane-cli resumo: o limite superior do canal 1 (1.5) está abaixo do inferior (2)";
+    QTest::newRow("a limit for a channel without a sensor") << QStringList { "@1", "--alto2",
+        "80" } << 2 << "quorvane-cli resumo: o canal 2 não tem sensor nesta gravação";
     QTest::newRow("--de after --ate") << QStringList { "@", "--de", "4", "--ate", "3" } << 2
                                       << "quorvane-cli resumo: --de 4 vem depois de --ate 3";
     QTest::newRow("a range before the first entry") << QStringList { "@", "--de", "0", "--ate",
@@ -221,8 +247,7 @@ void tst_ResumoCli::entradaInvalidaERecusada()
     QFETCH(int, codigo);
     QFETCH(QString, mensagem);
 
-    argumentos.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), m_arquivo);
-    const Execucao e = executa(argumentos);
+    const Execucao e = executa(argumentosCom(argumentos));
     QCOMPARE(e.codigo, codigo);
     QCOMPARE(e.erros, mensagem + u'\n');
     QCOMPARE(e.saida, QByteArray());
