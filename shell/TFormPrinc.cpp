@@ -70,6 +70,7 @@ TFormPrinc::TFormPrinc(const Ambiente &ambiente, Catalogo &catalogo, TMSComm &po
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
+    m_mostraLimites = leMostraLimites();
     criaMenus();
     criaBarraBotoes();
     criaLinhaStatus();
@@ -274,14 +275,16 @@ void TFormPrinc::UpdateMenuItems()
     const TipoJanela ativa = tipoJanela(filhaAtiva());
     const bool G = VerificaGraficos();
     const bool J = ativa == TipoJanela::Juncao;
-    const bool L = ativa == TipoJanela::Dados || ativa == TipoJanela::Informacoes;
+    const bool L
+        = ativa == TipoJanela::Dados || ativa == TipoJanela::Informacoes || ativa == TipoJanela::Resumo;
     for (const char *nome :
         { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100", "ItemSalvarImagem" })
         habilita(nome, G || J);
     habilita("ItemCopiar", (G || J) && !L);
     for (const char *nome : { "ItemExportar", "ItemExportarCsv", "ItemGrafico", "ItemDados",
-             "ItemParametrosGerais", "ItemFaixaZoom" })
+             "ItemParametrosGerais", "ItemFaixaZoom", "ItemResumo" })
         habilita(nome, G && !J);
+    habilita("ItemLimitesAlarme", G);
     habilita("ItemFormula", G && !J && FormulaDisponivel);
     m_menuPropriedades->menuAction()->setEnabled(G);
     habilita("ItemJuncao", VerificaGraficosAbertos());

@@ -161,6 +161,10 @@ public:
     void ItemZoom100Click();
     void ItemDadosClick();
     void ItemParametrosGeraisClick();
+    // The summary window of the current graph, and the alarm-limit lines
+    // of every graph window on or off (kept in the settings file).
+    void ItemResumoClick();
+    void ItemLimitesAlarmeClick();
     void ItemJuncaoClick();
     void ItemBateriaClick();
     void ItemColetarDadosClick();
@@ -212,6 +216,11 @@ private:
     // collection runs, whatever exchanges it makes meanwhile (the monitor
     // polls every second), and gives them back when it ends.
     class DispositivoOcupado;
+
+    // TFormPrincArquivo.cpp: the alarm-limit lines' switch, as the settings
+    // file keeps it.
+    bool leMostraLimites() const;
+    void atualizaLimites(qint32 numeroSerie);
 
     // TFormPrincPreparo.cpp
     // Draws a small graph and its views out of sight, once, so that the
@@ -298,6 +307,7 @@ private:
     QList<QPair<QAction *, int>> m_legendas;
     QList<QPair<QToolButton *, int>> m_dicas;
     bool m_mostrada = false;
+    bool m_mostraLimites = true;
     bool m_comunicacaoHabilitada = false;
     bool m_dispositivoOcupado = false;
     bool m_perdaPendente = false;  // a lost port not yet told

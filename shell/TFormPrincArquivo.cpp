@@ -8,6 +8,7 @@
 #include "Catalogo.h"
 #include "CursorEspera.h"
 #include "DialogosArquivoQt.h"
+#include "IConfiguracoes.h"
 #include "IMensagens.h"
 #include "JanelaFilha.h"
 #include "NomeArquivoGrafico.h"
@@ -59,7 +60,9 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
     };
     ligacoes.ajuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
     ligacoes.pastaPrograma = m_pastaPrograma;
+    ligacoes.limitesGravados = [this](qint32 numeroSerie) { atualizaLimites(numeroSerie); };
     auto *grafico = new TFormGrafico(m_ambiente, ligacoes);
+    grafico->MostraLimites(m_mostraLimites);
     connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) {
         defineGraficoAtual(g);
         // "&Fórmula" is checked while the current graph has a formula.
@@ -172,6 +175,47 @@ void TFormPrinc::ItemParametrosGeraisClick()
 {
     if (TFormGrafico *g = comoGrafico(GraficoAtual()))
         g->MostraInformacoes();
+}
+
+void TFormPrinc::ItemResumoClick()
+{
+    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+        g->MostraResumo();
+}
+
+namespace {
+const QString kSecaoVisualizar = QStringLiteral("VISUALIZAR");
+const QString kChaveLimites = QStringLiteral("LIMITES_ALARME");
+}  // namespace
+
+bool TFormPrinc::leMostraLimites() const
+{
+    return !m_ambiente.configuracoes
+        || m_ambiente.configuracoes->le(kSecaoVisualizar, kChaveLimites, QStringLiteral("1")).trimmed()
+        != QLatin1String("0");
+}
+
+void TFormPrinc::ItemLimitesAlarmeClick()
+{
+    QAction *item = m_comandos.value("ItemLimitesAlarme").item;
+    m_mostraLimites = item && item->isChecked();
+    if (m_ambiente.configuracoes)
+        m_ambiente.configuracoes->grava(
+            kSecaoVisualizar, kChaveLimites, m_mostraLimites ? QStringLiteral("1") : QStringLiteral("0"));
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (TFormGrafico *g = comoGrafico(sub->widget()))
+            g->MostraLimites(m_mostraLimites);
+    }
+}
+
+// The limits of a logger were written: its graphs read them again.
+void TFormPrinc::atualizaLimites(qint32 numeroSerie)
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        TFormGrafico *g = comoGrafico(sub->widget());
+        if (g && g->aquisicao().NumeroSerie == numeroSerie)
+            g->AtualizaLimites();
+    }
 }
 
 void TFormPrinc::ItemSairClick()

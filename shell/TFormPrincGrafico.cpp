@@ -66,9 +66,16 @@ void TFormPrinc::ItemImprimirClick()
 {
     QMdiSubWindow *ativa = m_mdi->currentSubWindow();
     const TipoJanela tipo = tipoJanela(ativa);
-    if (tipo == TipoJanela::Dados || tipo == TipoJanela::Informacoes) {
-        if (auto *g = qobject_cast<TFormGrafico *>(GraficoAtual()))
-            tipo == TipoJanela::Dados ? g->PrintDados(impressora()) : g->PrintInform(impressora());
+    if (tipo == TipoJanela::Dados || tipo == TipoJanela::Informacoes || tipo == TipoJanela::Resumo) {
+        auto *g = qobject_cast<TFormGrafico *>(GraficoAtual());
+        if (!g)
+            return;
+        if (tipo == TipoJanela::Dados)
+            g->PrintDados(impressora());
+        else if (tipo == TipoJanela::Informacoes)
+            g->PrintInform(impressora());
+        else
+            g->PrintResumo(impressora());
         return;
     }
     if (tipo != TipoJanela::Grafico && tipo != TipoJanela::Juncao)

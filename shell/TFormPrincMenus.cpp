@@ -72,6 +72,10 @@ void TFormPrinc::criaMenuVisualizar()
     item(m_menuPropriedades, "ItemZoom100", 115, &TFormPrinc::ItemZoom100Click);
     item(m, "ItemDados", 13, &TFormPrinc::ItemDadosClick);
     item(m, "ItemParametrosGerais", 14, &TFormPrinc::ItemParametrosGeraisClick);
+    item(m, "ItemResumo", 357, &TFormPrinc::ItemResumoClick);
+    QAction *limites = item(m, "ItemLimitesAlarme", 356, &TFormPrinc::ItemLimitesAlarmeClick);
+    limites->setCheckable(true);
+    limites->setChecked(m_mostraLimites);
     m->addSeparator();
     item(m, "ItemJuncao", 15, &TFormPrinc::ItemJuncaoClick);
 }
@@ -207,6 +211,7 @@ void TFormPrinc::criaBarraBotoes()
         &TFormPrinc::ItemParametrosGeraisClick));
     poe(botao("SpeedButtonGrafico", "ItemGrafico", "grafico", 42, &TFormPrinc::ItemGraficoClick));
     poe(botao("SpeedButtonDados", "ItemDados", "dados", 43, &TFormPrinc::ItemDadosClick));
+    poe(botao("SpeedButtonResumo", "ItemResumo", "resumo", 358, &TFormPrinc::ItemResumoClick));
     barra->addSeparator();
     poe(botao("SpeedButtonFaixaZoom", "ItemFaixaZoom", "faixazoom", 44, &TFormPrinc::ItemFaixaZoomClick));
     poe(botao("SpeedButtonZoomMais", "ItemZoomMais", "zoommais", 45, &TFormPrinc::ItemZoomMaisClick));

@@ -458,6 +458,41 @@ void GraficoLinhas::defineMargens(int esquerda, int topo, int direita, int base)
     pedeRedesenho();
 }
 
+// ---- limit lines -----------------------------------------------------------
+
+void GraficoLinhas::defineLinhasLimite(const QList<LinhaLimite> &linhas)
+{
+    if (linhas == m_linhasLimite)
+        return;
+    for (QCPItemLine *item : std::as_const(m_itensLimite))
+        removeItem(item);
+    m_itensLimite.clear();
+    m_linhasLimite = linhas;
+    for (const LinhaLimite &l : linhas) {
+        auto *item = new QCPItemLine(this);
+        item->setSelectable(false);
+        // Pure colour on every pixel it takes, as the series are drawn.
+        item->setAntialiased(false);
+        QPen caneta(l.cor, 1, Qt::CustomDashLine);
+        caneta.setDashPattern({ 6, 4 });
+        item->setPen(caneta);
+        // Across the plot area at the value: the ends are fractions of the
+        // area's width, the height a value of the line's own axis. The
+        // item is clipped to the plot area, so that a value outside the
+        // range is not drawn.
+        for (QCPItemPosition *p : { item->start, item->end }) {
+            p->setAxes(xAxis, eixoQcp(l.eixo));
+            p->setAxisRect(axisRect());
+            p->setTypeX(QCPItemPosition::ptAxisRectRatio);
+            p->setTypeY(QCPItemPosition::ptPlotCoords);
+        }
+        item->start->setCoords(0, l.valor);
+        item->end->setCoords(1, l.valor);
+        m_itensLimite.append(item);
+    }
+    pedeRedesenho();
+}
+
 void GraficoLinhas::amostraSeries()
 {
     const int colunas = std::max(1, axisRect()->width());

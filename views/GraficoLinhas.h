@@ -130,6 +130,20 @@ public:
     void defineMarcadores(const QList<Marcador> &marcadores);
     QList<Marcador> marcadores() const;
 
+    // Dashed horizontal lines at values of a value axis (alarm limits),
+    // across the plot area. They follow the axis through zooms and scale
+    // changes, are left out while their value lies outside the axis's
+    // range, and take no part in the range an automatic axis takes.
+    struct LinhaLimite
+    {
+        EixoGrafico eixo = EixoGrafico::Esquerdo;
+        double valor = 0.0;
+        QColor cor;
+        bool operator==(const LinhaLimite &) const = default;
+    };
+    void defineLinhasLimite(const QList<LinhaLimite> &linhas);
+    QList<LinhaLimite> linhasLimite() const { return m_linhasLimite; }
+
     // The factor of the fonts for the present size (1 at full size).
     double escalaFontes() const { return m_escalaFontes; }
 
@@ -203,6 +217,9 @@ private:
     QString m_textoTitulo;
     QSize m_folgaTitulo;
     int m_restoRoda = 0;
+
+    QList<LinhaLimite> m_linhasLimite;
+    QList<QCPItemLine *> m_itensLimite;
 
     QCPTextElement *m_titulo = nullptr;
     CamadaCruz *m_camada = nullptr;

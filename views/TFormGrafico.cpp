@@ -230,6 +230,7 @@ void TFormGrafico::Seta_Aquisicao(TAquisicao aquisicao)
     CruzAtiva = CheckBoxCross->isChecked();
     DefineLimitesEixos();
     TheChart->defineTitulo(a.Titulo);
+    AtualizaLimites();
     TempoMin = TheChart->minimo(EixoGrafico::Inferior);
     TempoMax = TheChart->maximo(EixoGrafico::Inferior);
     TheChart->show();
@@ -367,6 +368,7 @@ void TFormGrafico::CheckBoxSerie1Click()
 {
     CursorEspera espera;
     Canal1->defineVisivel(CheckBoxSerie1->isChecked());
+    desenhaLimites();
     CheckBoxSerie1->setText(m_aquisicao->NomeCanal1 + QStringLiteral(": "));
     const QMargins m = TheChart->margens();
     TheChart->defineMargens(CheckBoxSerie1->isChecked() ? 4 : 8, m.top(), m.right(), m.bottom());
@@ -378,6 +380,7 @@ void TFormGrafico::CheckBoxSerie2Click()
     SerieLinhas *serie = m_aquisicao->umCanal() ? Canal1 : Canal2;
     if (serie)
         serie->defineVisivel(CheckBoxSerie2->isChecked());
+    desenhaLimites();
     CheckBoxSerie2->setText(m_aquisicao->NomeCanal2 + QStringLiteral(": "));
     const QMargins m = TheChart->margens();
     TheChart->defineMargens(m.left(), m.top(), CheckBoxSerie2->isChecked() ? 3 : 5, m.bottom());

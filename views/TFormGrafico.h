@@ -2,6 +2,7 @@
 
 #include "Ambiente.h"
 #include "InterfaceFormulas.h"
+#include "ResumoCanal.h"
 #include "TAquisicao.h"
 #include "TNodoJuncao.h"
 
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +31,8 @@ class TFormDados;
 class TFormInform;
 class TFrmFaixaZoom;
 class TFrmFormula;
+class TFrmLimitesAlarme;
+class TFormResumo;
 struct ContextoVista;
 namespace LeituraCursor {
 struct Ponteiro;
@@ -63,6 +67,11 @@ public:
         // Shows the print preview of a view's report modally; by default
         // exec().
         std::function<void(QPrintPreviewDialog &dialogo)> mostraPrevia;
+        // Shows the alarm-limits dialog modally; by default exec().
+        std::function<void(TFrmLimitesAlarme &dialogo)> mostraLimites;
+        // The limits of a logger were written: every graph of that logger
+        // reads them again.
+        std::function<void(qint32 numeroSerie)> limitesGravados;
     };
 
     TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
@@ -109,6 +118,23 @@ public:
     void DesabilitaLabelsCalculo();
     bool formulaAtiva() const { return FormulaAtiva; }
     const Formulas::TFormula &formulaGrafico() const { return FormulaGrafico; }
+
+    // Alarm limits (TFormGraficoLimites.cpp): the limits of the document's
+    // logger, read from the settings file, drawn as dashed lines in each
+    // shown channel's colour on its axis while MostraLimites is on; the
+    // dialog that sets them, which writes them and tells the other graphs
+    // of that logger; the summary window, which follows the range shown.
+    void AtualizaLimites();
+    void MostraLimites(bool mostra);
+    bool limitesVisiveis() const { return m_mostraLimites; }
+    const std::array<LimitesCanal, 2> &limites() const { return m_limites; }
+    void ConfigLimites();
+    void MostraResumo();
+    TFormResumo *resumo() const;
+    void PrintResumo(QPrinter &impressora);
+    // The entries of the time range the chart shows, [primeira, ultima]
+    // from 0 (ultima < primeira when it holds none).
+    std::pair<int, int> entradasMostradas() const;
 
     // The window's entry of a merge: its document with the common range.
     TNodoJuncao PreencheNodoJuncao() const;
@@ -201,6 +227,8 @@ private:
     ContextoVista contexto() const;
     QString texto(int numero) const;
     std::vector<Formulas::TLeitura> PreencheValores();
+    void desenhaLimites();
+    void atualizaResumo();
     // After the time axis changed: a range formula is calculated again.
     void recalculaFaixa();
     // On a mouse move inside the plot area: a single formula is.
@@ -211,6 +239,9 @@ private:
     std::shared_ptr<TAquisicao> m_aquisicao;
     QPointer<TFormInform> m_inform;
     QPointer<TFormDados> m_dados;
+    QPointer<TFormResumo> m_resumo;
+    std::array<LimitesCanal, 2> m_limites;
+    bool m_mostraLimites = true;
     int m_numero = -1;
     bool m_fechada = false;
 

@@ -92,6 +92,7 @@ void TFormGrafico::DesabilitaLabelsCalculo()
 
 void TFormGrafico::recalculaFaixa()
 {
+    atualizaResumo();
     if (FormulaAtiva && !RegrasFormula::unica(FormulaGrafico))
         ApresentaCalculo();
 }

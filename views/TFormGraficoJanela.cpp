@@ -17,6 +17,7 @@
 #include "SerieLinhas.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
+#include "TFormResumo.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -207,8 +208,8 @@ bool TFormGrafico::FormCloseQuery()
 void TFormGrafico::FormClose()
 {
     m_fechada = true;
-    for (QWidget *vista :
-        { static_cast<QWidget *>(m_inform.data()), static_cast<QWidget *>(m_dados.data()) }) {
+    for (QWidget *vista : { static_cast<QWidget *>(m_inform.data()), static_cast<QWidget *>(m_dados.data()),
+             static_cast<QWidget *>(m_resumo.data()) }) {
         if (!vista)
             continue;
         auto *sub = qobject_cast<QMdiSubWindow *>(vista->parentWidget());

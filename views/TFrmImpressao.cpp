@@ -22,6 +22,7 @@ namespace {
 
 constexpr double kRecuo = 8;  // text inside the boxes, report units
 constexpr double kAlturaCaixa = 60;  // the framed title box
+constexpr double kColunaValor = 260;  // where a value after a tab starts
 
 QFont fonteTitulo(double pontos)
 {
@@ -166,8 +167,15 @@ void TFrmImpressao::desenhaPagina(
     pintor.setFont(fonteBase(false));
     double y = RelatorioTexto::alturaCabecalho(ModoImpressao);
     for (const QString &linha : linhas) {
+        // A tab starts the value column (the summary's label and value).
+        const qsizetype tab = linha.indexOf(u'\t');
+        const int alinhamento = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
         pintor.drawText(escalado(kRecuo, y, largura - 2 * kRecuo, RelatorioTexto::kAlturaLinha, escala),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, linha);
+            alinhamento, linha.left(tab));
+        if (tab >= 0)
+            pintor.drawText(escalado(kColunaValor, y, largura - kColunaValor - kRecuo,
+                                RelatorioTexto::kAlturaLinha, escala),
+                alinhamento, linha.mid(tab + 1));
         y += RelatorioTexto::kAlturaLinha;
     }
 

@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 344), in Windows-1252. Numbers without a text
+// catalogue number (1 to 369), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -365,6 +365,36 @@ const Texto kTextos[] = {
     { 338, "&Save" },
     { 339, "Tarvek found on %1: serial number %2, title \"%3\"." },
     { 340, "Testing %1..." },
+    // A channel's summary.
+    { 341, "Entries" },
+    { 342, "Minimum" },
+    { 343, "Maximum" },
+    { 344, "Mean" },
+    { 345, "Standard deviation" },
+    { 346, "Mean kinetic temperature" },
+    { 347, "Upper limit" },
+    { 348, "Lower limit" },
+    { 349, "Entries %1" },
+    { 350, "Time %1" },
+    { 351, "Excursions %1" },
+    { 352, "Longest excursion %1" },
+    { 353, "above" },
+    { 354, "below" },
+    { 355, "%1 (entry %2, %3)" },
+    { 356, "&Alarm Limits" },
+    { 357, "&Summary" },
+    { 358, "Recording summary" },
+    { 359, " - Summary" },
+    { 360, "Summary" },
+    { 361, "Alarm limits..." },
+    { 362, "Alarm Limits" },
+    { 363, "Upper limit" },
+    { 364, "Lower limit" },
+    { 365, "Whole recording" },
+    { 366, "Range shown" },
+    { 367, "Invalid limit value. \"%1\" is not a number." },
+    { 368, "The upper limit must be above the lower limit." },
+    { 369, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
 };
 
 }  // namespace

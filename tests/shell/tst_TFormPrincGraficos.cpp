@@ -1,17 +1,20 @@
 // The main window's commands on graph windows: opening an acquisition file,
 // a new graph window with its views, saving under a cleaned name, export,
-// bringing the graph and its views forward, and the enabling rules as the
-// graph window and its views take turns.
+// bringing the graph and its views forward, the enabling rules as the
+// graph window and its views take turns, and the alarm limits of every
+// graph of a logger.
 #include "BancadaPrinc.h"
 
 #include "ArquivoQvg.h"
 #include "DialogosArquivoFalsos.h"
 #include "GraficoLinhas.h"
 #include "JanelaFilha.h"
+#include "LimitesAlarme.h"
 #include "RegistroTestes.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFrmFaixaZoom.h"
+#include "TFrmLimitesAlarme.h"
 #include "VistaGrafico.h"
 
 #include <QApplication>
@@ -53,6 +56,7 @@ private slots:
     void copiarPoeFiguraNaAreaDeTransferencia();
     void zoomAgeNoGraficoAtual();
     void faixaZoomAbreODialogoDoGraficoAtual();
+    void limitesDeAlarmeEmTodosOsGraficosDoAquisitor();
     void novosGraficosDentroDaAreaComVistasAoLado();
     void graficoELeiturasVoltamAFrente();
     void ativarMolduraMantemGraficoAtual();
@@ -256,6 +260,52 @@ void TestTFormPrincGraficos::zoomAgeNoGraficoAtual()
     m_b->princ->ItemZoom100Click();
     QCOMPARE(g->TheChart->minimo(EixoGrafico::Inferior), minimo);
     QCOMPARE(g->TheChart->maximo(EixoGrafico::Inferior), maximo);
+}
+
+// The lines' switch acts on every graph window, and on those opened later;
+// limits set in one graph's dialog reach the other graphs of its logger,
+// and only those.
+void TestTFormPrincGraficos::limitesDeAlarmeEmTodosOsGraficosDoAquisitor()
+{
+    constexpr qint32 serie = 10010;
+    LimitesAlarme(m_b->configuracoes.get()).grava(serie, 1, { 50.0, std::nullopt });
+    const auto abre = [this](qint32 numeroSerie) {
+        TAquisicao a = documentoForno();
+        a.NumeroSerie = numeroSerie;
+        m_b->princ->NovoGrafico(QStringLiteral("Forno"), a, true);
+        return qobject_cast<TFormGrafico *>(m_b->princ->GraficoAtual());
+    };
+    TFormGrafico *a = abre(serie);
+    TFormGrafico *b = abre(serie);
+    TFormGrafico *outro = abre(serie + 1);
+    QVERIFY(a && b && outro && a != b);
+    const auto linhas = [](TFormGrafico *g) { return g->TheChart->linhasLimite().size(); };
+    QCOMPARE(linhas(a), 1);
+    QCOMPARE(linhas(outro), 0);
+
+    QAction *chave = m_b->item("ItemLimitesAlarme");
+    QVERIFY(chave->isChecked());
+    chave->trigger();
+    QCOMPARE(linhas(a) + linhas(b), 0);
+    TFormGrafico *depois = abre(serie);
+    QCOMPARE(linhas(depois), 0);
+    chave->trigger();
+    QCOMPARE(linhas(a) + linhas(b) + linhas(depois), 3);
+
+    // Graph a's dialog: a lower limit for channel 2 as well.
+    QTimer::singleShot(0, this, [] {
+        auto *d = qobject_cast<TFrmLimitesAlarme *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        d->canais[1].ligaBaixo->setChecked(true);
+        d->canais[1].baixo->setText(QStringLiteral("40"));
+        d->OKBtn->click();
+    });
+    a->ConfigLimites();
+    QCOMPARE(linhas(a), 2);
+    QCOMPARE(linhas(b), 2);
+    QCOMPARE(linhas(depois), 2);
+    QCOMPARE(linhas(outro), 0);
 }
 
 void TestTFormPrincGraficos::faixaZoomAbreODialogoDoGraficoAtual()

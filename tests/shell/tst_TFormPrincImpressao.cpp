@@ -1,5 +1,6 @@
-// "Imprimir" on a graph's readings list or general parameters: the print
-// preview of that view's report, for the graph the view belongs to; and
+// "Imprimir" on a graph's readings list, general parameters or summary: the
+// print preview of that view's report, for the graph the view belongs to;
+// and
 // "Configurar Impressora", which sets the printer up without printing.
 #include "BancadaPrinc.h"
 
@@ -63,6 +64,7 @@ void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia_data()
     // The second graph's list: 50 entries, two pages; the first has 10.
     QTest::newRow("readings list") << int(TipoJanela::Dados) << "Tabela de Aquisições" << 2;
     QTest::newRow("general parameters") << int(TipoJanela::Informacoes) << "Informações Gerais" << 1;
+    QTest::newRow("summary, opened on the second graph") << int(TipoJanela::Resumo) << "Resumo" << 1;
 }
 
 void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia()
@@ -80,7 +82,11 @@ void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia()
     b.princ->impressora().setOutputFormat(QPrinter::PdfFormat);
     b.princ->impressora().setOutputFileName(pasta.filePath(QStringLiteral("saida.pdf")));
 
-    QMdiSubWindow *vista = vistaDe(*b.princ, TipoJanela(tipo), 1);
+    // The summary opens on demand, for the current graph (the second).
+    if (TipoJanela(tipo) == TipoJanela::Resumo)
+        b.item("ItemResumo")->trigger();
+    QMdiSubWindow *vista
+        = vistaDe(*b.princ, TipoJanela(tipo), TipoJanela(tipo) == TipoJanela::Resumo ? 0 : 1);
     QVERIFY(vista);
     b.princ->mdiArea()->setActiveSubWindow(vista);
     QCoreApplication::processEvents();

@@ -16,10 +16,10 @@
 namespace {
 
 // The commands whose enabling follows the child windows.
-const char *const kComandos[]
-    = { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos", "ItemZoom100", "ItemCopiar",
-          "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais", "ItemFaixaZoom", "ItemFormula",
-          "ItemPropriedades", "ItemJuncao", "ItemCascata", "ItemFecharTodas", "ItemAbrir" };
+const char *const kComandos[] = { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos",
+    "ItemZoom100", "ItemCopiar", "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais",
+    "ItemFaixaZoom", "ItemFormula", "ItemPropriedades", "ItemJuncao", "ItemCascata", "ItemFecharTodas",
+    "ItemAbrir", "ItemResumo", "ItemLimitesAlarme" };
 
 QMdiSubWindow *abreFilha(TFormPrinc &princ, TipoJanela tipo, const QString &titulo)
 {
@@ -44,6 +44,8 @@ TipoJanela tipoDaLetra(QChar c)
         return TipoJanela::Dados;
     case 'I':
         return TipoJanela::Informacoes;
+    case 'R':
+        return TipoJanela::Resumo;
     default:
         return TipoJanela::Outra;
     }
@@ -71,7 +73,8 @@ private slots:
 void TestTFormPrincJanelas::commandsFollowTheOpenWindows_data()
 {
     // Children as letters (G graph, J merged, D readings, I general
-    // parameters), the active one by index, and the enabled commands.
+    // parameters, R summary), the active one by index, and the enabled
+    // commands.
     QTest::addColumn<QString>("filhas");
     QTest::addColumn<int>("ativa");
     QTest::addColumn<bool>("formulas");
@@ -81,7 +84,7 @@ void TestTFormPrincJanelas::commandsFollowTheOpenWindows_data()
     const QStringList graficoOuJuncao { "ItemSalvar", "ItemImprimir", "ItemZoomMais", "ItemZoomMenos",
         "ItemZoom100" };
     const QStringList soGrafico { "ItemExportar", "ItemGrafico", "ItemDados", "ItemParametrosGerais",
-        "ItemFaixaZoom" };
+        "ItemFaixaZoom", "ItemResumo", "ItemLimitesAlarme" };
     QTest::newRow("no child") << "" << -1 << true << arquivos;
     QTest::newRow("one graph") << "G" << 0 << false
                                << arquivos + janelas + graficoOuJuncao + soGrafico
@@ -91,12 +94,15 @@ void TestTFormPrincJanelas::commandsFollowTheOpenWindows_data()
             + QStringList { "ItemCopiar", "ItemPropriedades", "ItemFormula" };
     QTest::newRow("merged window active") << "GGJ" << 2 << true
                                           << arquivos + janelas + graficoOuJuncao
-            + QStringList { "ItemCopiar", "ItemPropriedades", "ItemJuncao" };
+            + QStringList { "ItemCopiar", "ItemPropriedades", "ItemJuncao", "ItemLimitesAlarme" };
     QTest::newRow("readings list active: no copy")
         << "GD" << 1 << false
         << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList { "ItemPropriedades" };
     QTest::newRow("general parameters active: no copy")
         << "GI" << 1 << false
+        << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList { "ItemPropriedades" };
+    QTest::newRow("summary active: no copy")
+        << "GR" << 1 << false
         << arquivos + janelas + graficoOuJuncao + soGrafico + QStringList { "ItemPropriedades" };
     QTest::newRow("two graphs: merge") << "GG" << 1 << false
                                        << arquivos + janelas + graficoOuJuncao + soGrafico
@@ -138,6 +144,7 @@ void TestTFormPrincJanelas::commandsFollowTheOpenWindows()
     habilitados.removeIf([](const QString &n) { return !TFormPrinc::ComandoConstruido(n.toLatin1()); });
     habilitados.sort();
     QCOMPARE(obtidos, habilitados);
+    QCOMPARE(b.botao("SpeedButtonResumo")->isEnabled(), b.item("ItemResumo")->isEnabled());
     // Each speed button follows its item.
     QCOMPARE(b.botao("SpeedButtonSalvar")->isEnabled(), b.item("ItemSalvar")->isEnabled());
     QCOMPARE(b.botao("SpeedButtonCopiar")->isEnabled(), b.item("ItemCopiar")->isEnabled());

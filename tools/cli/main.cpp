@@ -15,6 +15,7 @@
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
 #include "ComandoPortas.h"
+#include "ComandoResumo.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
 #include "ComandoImprimir.h"
 #endif
@@ -32,6 +33,7 @@ QList<Comando> comandos()
         ComandoInfo(),
         ComandoAbrir(),
         ComandoExportar(),
+        ComandoResumo(),
         ComandoGrafico(),
         ComandoColetar(),
         ComandoParar(),

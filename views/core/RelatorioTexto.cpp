@@ -41,7 +41,15 @@ double alturaCabecalho(Modo modo)
 
 QString nomeTemporario(Modo modo)
 {
-    return modo == Modo::Leituras ? QStringLiteral("Temp2.txt") : QStringLiteral("Temp1.txt");
+    switch (modo) {
+    case Modo::Leituras:
+        return QStringLiteral("Temp2.txt");
+    case Modo::Resumo:
+        return QStringLiteral("Temp3.txt");
+    case Modo::Informacoes:
+        break;
+    }
+    return QStringLiteral("Temp1.txt");
 }
 
 QString cabecalhoColunas(Modo modo, const Catalogo &catalogo)

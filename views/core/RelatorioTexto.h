@@ -19,8 +19,9 @@ class LinhasLeituras;
 // line at a time. Heights are in report units of 1/96 inch.
 namespace RelatorioTexto {
 
-// What the report prints (its ModoImpressao).
-enum class Modo { Informacoes = 0, Leituras = 1 };
+// What the report prints (its ModoImpressao): the summary prints like the
+// general parameters, lines without a column heading.
+enum class Modo { Informacoes = 0, Leituras = 1, Resumo = 2 };
 
 constexpr double kAlturaLinha = 20;
 constexpr double kAlturaRodape = 40;
@@ -31,7 +32,7 @@ constexpr double kMargemMm = 10;
 // The page header's height: 90 with the column heading, 65 without.
 double alturaCabecalho(Modo modo);
 // The temporary file of each kind: "Temp2.txt" for the readings,
-// "Temp1.txt" for the general parameters.
+// "Temp1.txt" for the general parameters, "Temp3.txt" for the summary.
 QString nomeTemporario(Modo modo);
 // The column heading of the readings (text 119); none for the general
 // parameters.

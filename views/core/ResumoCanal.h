@@ -59,7 +59,14 @@ inline constexpr double DeltaHSobreRPadrao = 10000.0;
 // no summary).
 bool canalComSensor(const TAquisicao &aquisicao, int canal);
 
+// Whether a unit names degrees Celsius: "°C", or "ºC" as it is often typed,
+// blanks and the case of the C aside.
+bool unidadeCelsius(const QString &unidade);
+
 // The summary of a channel over entries [primeira, ultima] (clamped to the
-// document); nullopt for a channel without a sensor or an empty range.
+// document); nullopt for a channel without a sensor or an empty range. The
+// mean kinetic temperature is left out (tcm empty) for a channel whose unit
+// is not °C, for a ΔH/R that is not a positive number, and when an entry
+// lies at or below absolute zero.
 std::optional<ResumoCanal> resumeCanal(const TAquisicao &aquisicao, int canal, int primeira, int ultima,
     const LimitesCanal &limites = {}, double deltaHSobreR = DeltaHSobreRPadrao);

@@ -141,9 +141,12 @@ if(TARGET quorvane_views)
   add_test(NAME cli_imprimir_grafico
     COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} - 1 "Câmara fria" "Temp \\(°C \\)"
       "Pressão \\(bar \\)")
+  # The summary page after the chart, with the alarm limit kept for the
+  # recording's logger.
   add_test(NAME cli_imprimir_grafico_e_relatorios
-    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 3 "Câmara fria"
-      "Informações Gerais" "Número de Série: +00010010" "Total de Aquisições: 4" "Tabela de Aquisições"
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 4 "Câmara fria"
+      "Resumo" "Canal 1: Temp \\(°C\\)" "Limite superior: +20 °C" "Entradas acima: +1"
+      "Canal 2: Pressão \\(bar\\)" "Informações Gerais" "Número de Série: +00010010" "Total de Aquisições: 4" "Tabela de Aquisições"
       "Num. Registro +Horário +Data +Canal 1 +Canal 2" "00001 +10:00:00 +02/01/2000 +23,46 +-1,50"
       "00004 +10:00:30 +02/01/2000 +-7,25 +12,50" "Página: +1")
   add_test(NAME cli_imprimir_juncao
@@ -151,6 +154,8 @@ if(TARGET quorvane_views)
       "08:00:00")
   set_tests_properties(cli_imprimir_grafico cli_imprimir_grafico_e_relatorios cli_imprimir_juncao
     PROPERTIES LABELS "gui;cli" TIMEOUT 90 SKIP_RETURN_CODE 77)
+  set_tests_properties(cli_imprimir_grafico_e_relatorios
+    PROPERTIES ENVIRONMENT INI_TESTE=${CMAKE_CURRENT_LIST_DIR}/limites-amostra.ini)
 
   add_test(NAME cli_imprimir_relatorio_so_de_gravacao
     COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>

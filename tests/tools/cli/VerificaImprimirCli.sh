@@ -3,7 +3,9 @@
 # the PDF's page count and sizes (the chart on a landscape page, the
 # reports on upright Letter pages) and its text, nothing on stderr.
 #   VerificaImprimirCli.sh <quorvane-cli> <file> <option or -> <pages> <regex>...
-# Exits 77 (skipped) without poppler-utils.
+# The settings file is the one named by INI_TESTE (the alarm limits the
+# chart and the summary show), or none. Exits 77 (skipped) without
+# poppler-utils.
 set -u
 cli=$1
 arquivo=$2
@@ -17,6 +19,10 @@ done
 
 pasta=$(mktemp -d)
 trap 'rm -rf "$pasta"' EXIT
+if [ -n "${INI_TESTE:-}" ]; then
+    cp "$INI_TESTE" "$pasta/QUORVANE.INI" || exit 1
+fi
+export QUORVANE_CONFIG_DIR="$pasta"
 falha() {
     echo "$1"
     exit 1

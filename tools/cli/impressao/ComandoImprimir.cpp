@@ -4,10 +4,12 @@
 #include "AmbienteArquivos.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "ConfiguracoesIni.h"
 #include "DocumentoCli.h"
 #include "JuncaoCli.h"
 #include "LinhasLeituras.h"
 #include "OpcoesLinha.h"
+#include "RelatorioResumo.h"
 #include "RelatorioTexto.h"
 #include "RelogioQt.h"
 #include "SeamsConsole.h"
@@ -34,13 +36,19 @@ void poeEmTamanho(QWidget &janela)
     QCoreApplication::processEvents();
 }
 
-// The general parameters and then the readings, each a report of its own
-// after the pages printed so far, through their temporary files.
-bool imprimeRelatorios(
-    const TAquisicao &aquisicao, const Ambiente &ambiente, QPainter &pintor, QPrinter &impressora)
+// The summary of the whole recording with the logger's alarm limits, then
+// the general parameters and the readings, each a report of its own after
+// the pages printed so far, through their temporary files.
+bool imprimeRelatorios(const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites,
+    const Ambiente &ambiente, QPainter &pintor, QPrinter &impressora)
 {
     QTemporaryDir pasta;
     if (!pasta.isValid())
+        return false;
+    const QString resumo = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Resumo));
+    const QStringList linhasResumo = RelatorioResumo::linhas(RelatorioResumo::partes(
+        aquisicao, limites, 0, aquisicao.NumLeituras() - 1, *ambiente.catalogo, *ambiente.regional));
+    if (!RelatorioTexto::gravaInformacoes(resumo, linhasResumo))
         return false;
     const QString informacoes
         = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Informacoes));
@@ -51,11 +59,14 @@ bool imprimeRelatorios(
             leituras, LinhasLeituras(aquisicao, *ambiente.catalogo, *ambiente.regional)))
         return false;
     TFrmImpressao::usaPagina(impressora);
+    TFrmImpressao relatorioResumo(
+        ambiente, RelatorioTexto::Modo::Resumo, ambiente.catalogo->texto(360), resumo);
     TFrmImpressao relatorioInformacoes(
         ambiente, RelatorioTexto::Modo::Informacoes, ambiente.catalogo->texto(188), informacoes);
     TFrmImpressao relatorioLeituras(
         ambiente, RelatorioTexto::Modo::Leituras, ambiente.catalogo->texto(186), leituras);
-    return relatorioInformacoes.imprimeApos(pintor, impressora)
+    return relatorioResumo.imprimeApos(pintor, impressora)
+        && relatorioInformacoes.imprimeApos(pintor, impressora)
         && relatorioLeituras.imprimeApos(pintor, impressora);
 }
 
@@ -74,7 +85,7 @@ bool imprimeGravacao(
     if (!pintor.begin(&impressora))
         return false;
     janela.PrintGrafico(impressora, pintor);
-    const bool ok = imprimeRelatorios(janela.aquisicao(), ambiente, pintor, impressora);
+    const bool ok = imprimeRelatorios(janela.aquisicao(), janela.limites(), ambiente, pintor, impressora);
     return pintor.end() && ok;
 }
 
@@ -115,6 +126,9 @@ int executaImprimir(const QStringList &argumentos, Console &console)
     }
     const QString arquivo = opcoes.sobras().first();
     AmbienteArquivos amb(console);
+    // The alarm limits of the recording's logger, as the program keeps them.
+    ConfiguracoesIni configuracoes;
+    amb.ambiente.configuracoes = &configuracoes;
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(pdf);
@@ -147,13 +161,15 @@ Comando ComandoImprimir()
         QStringLiteral("imprime o gráfico de um arquivo .qvg ou .qvj num PDF, sem tela"),
         QStringLiteral("imprimir ARQUIVO.qvg|ARQUIVO.qvj --pdf SAIDA.pdf [--relatorio]"),
         QStringLiteral("Escreve o gráfico como \"Imprimir\" o imprime: uma página em paisagem, o\n"
-                       "canal 2 tracejado e, num gráfico de junção, as oito séries em traços\n"
-                       "diferentes. Não precisa de tela. Um arquivo recusado mostra a mensagem\n"
-                       "do programa (\"quorvane-cli imprimir: <mensagem>\" em stderr) e termina com\n"
-                       "o código 1.\n"
+                       "canal 2 tracejado, os limites de alarme do aquisitor (guardados pelo\n"
+                       "programa) em linhas tracejadas e, num gráfico de junção, as oito séries\n"
+                       "em traços diferentes. Não precisa de tela. Um arquivo recusado mostra a\n"
+                       "mensagem do programa (\"quorvane-cli imprimir: <mensagem>\" em stderr) e\n"
+                       "termina com o código 1.\n"
                        "\n"
                        "  --pdf SAIDA.pdf   o arquivo PDF a escrever (substituído se existir)\n"
-                       "  --relatorio       depois do gráfico, os relatórios dos parâmetros gerais e\n"
-                       "                    da tabela de aquisições, em páginas Carta (só .qvg)"),
+                       "  --relatorio       depois do gráfico, o resumo dos canais com os limites de\n"
+                       "                    alarme e os relatórios dos parâmetros gerais e da tabela\n"
+                       "                    de aquisições, em páginas Carta (só .qvg)"),
         executaImprimir };
 }

@@ -1,0 +1,279 @@
+#include "ComandoResumo.h"
+
+#include "AmbienteArquivos.h"
+#include "ConfiguracoesIni.h"
+#include "DocumentoCli.h"
+#include "InstanteIso.h"
+#include "LimitesAlarme.h"
+#include "OpcoesLinha.h"
+#include "ResumoCanal.h"
+#include "TextoNumero.h"
+#include "TextoResumo.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QTextStream>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+struct PedidoResumo
+{
+    QString arquivo;
+    bool json = false;
+    std::array<LimitesCanal, 2> limites;  // the limits given, by channel
+    double deltaHSobreR = DeltaHSobreRPadrao;
+    std::optional<int> de;  // entry numbers as the readings list gives them, from 1
+    std::optional<int> ate;
+};
+
+// A number written with ',' or '.'.
+std::optional<double> numero(const QString &texto)
+{
+    QString t = texto.trimmed();
+    t.replace(u',', u'.');
+    bool ok = false;
+    const double v = QLocale::c().toDouble(t, &ok);
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+}
+
+QString leLimite(OpcoesLinha &opcoes, const QString &nome, std::optional<double> &limite)
+{
+    const QString texto = opcoes.valor(nome);
+    if (texto.isNull())
+        return {};
+    limite = numero(texto);
+    if (!limite)
+        return QStringLiteral("o limite de --%1 não é um número: \"%2\"").arg(nome, texto);
+    return {};
+}
+
+QString leEntrada(OpcoesLinha &opcoes, const QString &nome, std::optional<int> &entrada)
+{
+    const QString texto = opcoes.valor(nome);
+    if (texto.isNull())
+        return {};
+    bool ok = false;
+    entrada = texto.toInt(&ok);
+    if (!ok)
+        return QStringLiteral("--%1 deve ser um número de entrada: \"%2\"").arg(nome, texto);
+    return {};
+}
+
+QString lePedido(const QStringList &argumentos, PedidoResumo &p)
+{
+    OpcoesLinha opcoes(argumentos);
+    p.json = opcoes.sinal(QStringLiteral("json"));
+    QString erro;
+    for (int canal = 1; canal <= 2 && erro.isEmpty(); ++canal) {
+        LimitesCanal &l = p.limites[size_t(canal - 1)];
+        erro = leLimite(opcoes, QStringLiteral("alto%1").arg(canal), l.alto);
+        if (erro.isEmpty())
+            erro = leLimite(opcoes, QStringLiteral("baixo%1").arg(canal), l.baixo);
+    }
+    const QString dh = opcoes.valor(QStringLiteral("dh-r"));
+    if (erro.isEmpty())
+        erro = leEntrada(opcoes, QStringLiteral("de"), p.de);
+    if (erro.isEmpty())
+        erro = leEntrada(opcoes, QStringLiteral("ate"), p.ate);
+    if (!opcoes.erro().isEmpty())
+        return opcoes.erro();
+    if (!erro.isEmpty())
+        return erro;
+    const QStringList sobras = opcoes.sobras();
+    for (const QString &s : sobras)
+        if (s.startsWith(QLatin1String("--")))
+            return QStringLiteral("argumento não reconhecido: ") + s;
+    if (sobras.size() != 1)
+        return QStringLiteral("informe um arquivo .qvg");
+    p.arquivo = sobras.first();
+    if (!dh.isNull()) {
+        const auto v = numero(dh);
+        if (!v || *v <= 0)
+            return QStringLiteral("--dh-r deve ser um número positivo (em kelvin): \"%1\"").arg(dh);
+        p.deltaHSobreR = *v;
+    }
+    if (p.de && p.ate && *p.de > *p.ate)
+        return QStringLiteral("--de %1 vem depois de --ate %2").arg(*p.de).arg(*p.ate);
+    return {};
+}
+
+// The limits of each channel: those given, the stored ones for the rest.
+QString limitesDoCanal(
+    const TAquisicao &a, int canal, const PedidoResumo &p, const LimitesAlarme &guardados, LimitesCanal &l)
+{
+    const LimitesCanal &dados = p.limites[size_t(canal - 1)];
+    if (!canalComSensor(a, canal)) {
+        if (dados.alto || dados.baixo)
+            return QStringLiteral("o canal %1 não tem sensor nesta gravação").arg(canal);
+        return {};
+    }
+    l = guardados.le(a.NumeroSerie, canal);
+    if (dados.alto)
+        l.alto = dados.alto;
+    if (dados.baixo)
+        l.baixo = dados.baixo;
+    if (l.alto && l.baixo && *l.alto < *l.baixo) {
+        const QLocale c = QLocale::c();
+        return QStringLiteral("o limite superior do canal %1 (%2) está abaixo do inferior (%3)")
+            .arg(canal)
+            .arg(c.toString(*l.alto, 'g', QLocale::FloatingPointShortest),
+                c.toString(*l.baixo, 'g', QLocale::FloatingPointShortest));
+    }
+    return {};
+}
+
+// A statistic with the decimals the text gives it: one more than the
+// channel's values, at least one.
+double arredonda(double v, int casas)
+{
+    const double escala = std::pow(10.0, casas);
+    return std::round(v * escala) / escala;
+}
+
+int casasEstatistica(const TAquisicao &a, int canal)
+{
+    const int sensor = canal == 2 ? a.SensorCanal2 : a.SensorCanal1;
+    const int decimais = sensor == 8 ? 1 : (canal == 2 ? a.DecimaisCanal2 : a.DecimaisCanal1);
+    return std::clamp(decimais + 1, 1, 4);
+}
+
+// A value of the document as the 48-bit real holds it, without the binary
+// digits below its precision (23.46, not 23.459999999999994).
+double valorDocumento(double v)
+{
+    return TextoNumero::geral(v, u'.').toDouble();
+}
+
+QJsonObject jsonExtremo(const TAquisicao &a, const ExtremoCanal &e)
+{
+    InstanteIso iso(QTimeZone::systemTimeZone(), false);
+    const bool meio = a.meioSegundo() && e.entrada % 2 == 1;
+    return { { "valor", valorDocumento(e.valor) }, { "entrada", e.entrada + 1 },
+        { "instante", QString::fromLatin1(iso.texto(e.instante, meio)) } };
+}
+
+QJsonValue jsonExcursoes(const std::optional<ExcursoesLimite> &e)
+{
+    if (!e)
+        return QJsonValue::Null;
+    QJsonValue maior = QJsonValue::Null;
+    if (e->maiorEntrada >= 0)
+        maior = QJsonObject { { "segundos", arredonda(e->maiorSegundos, 3) },
+            { "entrada", e->maiorEntrada + 1 } };
+    return QJsonObject { { "limite", e->limite }, { "entradas", e->entradas },
+        { "segundos", arredonda(e->segundos, 3) }, { "excursoes", e->excursoes }, { "maior", maior } };
+}
+
+QJsonObject json(const TAquisicao &a, const ResumoCanal &r)
+{
+    const int casasMedia = casasEstatistica(a, r.canal);
+    return { { "canal", r.canal }, { "unidade", r.unidade }, { "entradas", r.entradas },
+        { "minimo", jsonExtremo(a, r.minimo) }, { "maximo", jsonExtremo(a, r.maximo) },
+        { "media", arredonda(r.media, casasMedia) }, { "desvio", arredonda(r.desvio, casasMedia) },
+        { "tcm", r.tcm ? QJsonValue(arredonda(*r.tcm, casasMedia)) : QJsonValue(QJsonValue::Null) },
+        { "acima", jsonExcursoes(r.acima) }, { "abaixo", jsonExcursoes(r.abaixo) } };
+}
+
+void escreveTexto(QTextStream &s, const TAquisicao &a, const ResumoCanal &r, const Catalogo &cat,
+    const ConfigRegional &regional)
+{
+    s << TextoResumo::titulo(a, r.canal, cat) << '\n';
+    const QList<TextoResumo::Linha> linhas = TextoResumo::linhas(a, r, cat, regional);
+    qsizetype largura = 0;
+    for (const TextoResumo::Linha &l : linhas)
+        largura = std::max(largura, l.rotulo.size());
+    for (const TextoResumo::Linha &l : linhas)
+        s << "  " << (l.rotulo + u':').leftJustified(largura + 2) << l.valor << '\n';
+}
+
+int executaResumo(const QStringList &argumentos, Console &console)
+{
+    PedidoResumo pedido;
+    if (const QString erro = lePedido(argumentos, pedido); !erro.isEmpty()) {
+        console.falha(erro);
+        return Saida::Uso;
+    }
+    const AmbienteArquivos seams(console);
+    const auto a = DocumentoCli::le(pedido.arquivo, seams.regional, console, true);
+    if (!a)
+        return Saida::Falha;
+    const int n = a->NumLeituras();
+    const int de = pedido.de.value_or(1);
+    const int ate = pedido.ate.value_or(n);
+    if (de < 1 || ate > n || de > ate) {
+        console.falha(QStringLiteral("a faixa %1 a %2 está fora da gravação, que tem as entradas 1 a %3")
+                          .arg(de)
+                          .arg(ate)
+                          .arg(n));
+        return Saida::Uso;
+    }
+    ConfiguracoesIni configuracoes;
+    const LimitesAlarme guardados(&configuracoes);
+    QList<ResumoCanal> resumos;
+    for (int canal = 1; canal <= 2; ++canal) {
+        LimitesCanal limites;
+        if (const QString erro = limitesDoCanal(*a, canal, pedido, guardados, limites); !erro.isEmpty()) {
+            console.falha(erro);
+            return Saida::Uso;
+        }
+        if (const auto r = resumeCanal(*a, canal, de - 1, ate - 1, limites, pedido.deltaHSobreR))
+            resumos.append(*r);
+    }
+    if (pedido.json) {
+        QJsonArray canais;
+        for (const ResumoCanal &r : std::as_const(resumos))
+            canais.append(json(*a, r));
+        console.saida << QString::fromUtf8(QJsonDocument(QJsonObject { { "canais", canais } }).toJson());
+        return Saida::Sucesso;
+    }
+    for (qsizetype i = 0; i < resumos.size(); ++i) {
+        if (i > 0)
+            console.saida << '\n';
+        escreveTexto(console.saida, *a, resumos[i], seams.catalogo, seams.regional);
+    }
+    return Saida::Sucesso;
+}
+
+}  // namespace
+
+Comando ComandoResumo()
+{
+    return { QStringLiteral("resumo"),
+        QStringLiteral("resume cada canal de um arquivo .qvg: extremos, média, limites"),
+        QStringLiteral("resumo ARQUIVO.qvg [--json] [--alto1 V] [--baixo1 V] [--alto2 V]\n"
+                       "       [--baixo2 V] [--dh-r K] [--de N] [--ate M]"),
+        QStringLiteral(
+            "Para cada canal com sensor: o número de entradas, o mínimo e o máximo com a\n"
+            "primeira entrada e o instante em que ocorrem, a média e o desvio padrão\n"
+            "amostral; para um canal em °C a temperatura cinética média; para cada limite\n"
+            "de alarme as entradas além dele (estritamente acima do superior, abaixo do\n"
+            "inferior), o tempo além dele (cada entrada vale o intervalo entre aquisições,\n"
+            "0,5 s no modo de meio segundo), as excursões (sequências de entradas além) e\n"
+            "a maior delas. As entradas são numeradas como na tabela de aquisições, a\n"
+            "partir de 1.\n\n"
+            "Os limites são os guardados para o número de série do Tarvek da gravação\n"
+            "(seção LIMITES do arquivo de configurações); os dados aqui os substituem.\n\n"
+            "  --json            escreve {\"canais\": [...]}: por canal \"canal\", \"unidade\",\n"
+            "                    \"entradas\", \"minimo\" e \"maximo\" ({\"valor\", \"entrada\",\n"
+            "                    \"instante\"}, o instante em ISO 8601 como no CSV), \"media\",\n"
+            "                    \"desvio\", \"tcm\" (null fora de °C), \"acima\" e \"abaixo\" (null\n"
+            "                    sem limite; {\"limite\", \"entradas\", \"segundos\", \"excursoes\",\n"
+            "                    \"maior\": {\"segundos\", \"entrada\"}}); tempos em segundos\n"
+            "  --alto1 V, --baixo1 V, --alto2 V, --baixo2 V\n"
+            "                    os limites superior e inferior de cada canal, na unidade\n"
+            "                    do canal (\",\" ou \".\" decimal)\n"
+            "  --dh-r K          ΔH/R da temperatura cinética média, em kelvin (10000)\n"
+            "  --de N, --ate M   só as entradas de N a M\n"
+            "Um arquivo recusado termina com o código 1; uma opção inválida, um limite\n"
+            "superior abaixo do inferior, um limite de um canal sem sensor ou uma faixa\n"
+            "fora da gravação, com o código 2."),
+        executaResumo };
+}

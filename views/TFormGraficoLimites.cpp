@@ -1,0 +1,131 @@
+// The graph window's alarm limits: read for the document's logger, drawn
+// on the chart, set in their dialog; and the summary window, which follows
+// the range the chart shows and the limits.
+#include "TFormGrafico.h"
+
+#include "ArranjoGrafico.h"
+#include "Catalogo.h"
+#include "ExportacaoTexto.h"
+#include "GraficoLinhas.h"
+#include "LimitesAlarme.h"
+#include "SerieLinhas.h"
+#include "TFormResumo.h"
+#include "TFrmLimitesAlarme.h"
+#include "VistaGrafico.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStyle>
+
+void TFormGrafico::AtualizaLimites()
+{
+    const TAquisicao &a = *m_aquisicao;
+    for (int canal = 1; canal <= 2; ++canal)
+        m_limites[size_t(canal - 1)] = m_ambiente.configuracoes
+            ? LimitesAlarme(m_ambiente.configuracoes).le(a.NumeroSerie, canal)
+            : LimitesCanal {};
+    desenhaLimites();
+    atualizaResumo();
+}
+
+void TFormGrafico::MostraLimites(bool mostra)
+{
+    m_mostraLimites = mostra;
+    desenhaLimites();
+}
+
+// Each limit of a shown channel, on the axis and in the colour of the
+// series that shows the channel (the single series on the left axis in a
+// one-channel document).
+void TFormGrafico::desenhaLimites()
+{
+    QList<GraficoLinhas::LinhaLimite> linhas;
+    const TAquisicao &a = *m_aquisicao;
+    for (int canal = 1; m_mostraLimites && canal <= 2; ++canal) {
+        const SerieLinhas *serie = a.umCanal() || canal == 1 ? Canal1 : Canal2;
+        if (!serie || !serie->visivel() || !canalComSensor(a, canal))
+            continue;
+        const LimitesCanal &l = m_limites[size_t(canal - 1)];
+        for (const std::optional<double> &valor : { l.alto, l.baixo }) {
+            if (valor)
+                linhas.append({ serie->eixoVertical(), *valor, serie->cor() });
+        }
+    }
+    TheChart->defineLinhasLimite(linhas);
+}
+
+void TFormGrafico::ConfigLimites()
+{
+    TFrmLimitesAlarme dialogo(m_ambiente, this);
+    dialogo.SetaLimites(*m_aquisicao, m_limites);
+    if (m_ligacoes.mostraLimites)
+        m_ligacoes.mostraLimites(dialogo);
+    else
+        dialogo.exec();
+    if (dialogo.Cancelado)
+        return;
+    const qint32 serie = m_aquisicao->NumeroSerie;
+    if (m_ambiente.configuracoes) {
+        LimitesAlarme limites(m_ambiente.configuracoes);
+        for (int canal = 1; canal <= 2; ++canal) {
+            if (canalComSensor(*m_aquisicao, canal))
+                limites.grava(serie, canal, dialogo.limites()[size_t(canal - 1)]);
+        }
+    }
+    // The other graphs of the logger read them again; without a main
+    // window, this one does.
+    if (m_ligacoes.limitesGravados)
+        m_ligacoes.limitesGravados(serie);
+    else
+        AtualizaLimites();
+}
+
+std::pair<int, int> TFormGrafico::entradasMostradas() const
+{
+    const ExportacaoTexto::Faixa f = ExportacaoTexto::faixa(
+        *m_aquisicao, TheChart->minimo(EixoGrafico::Inferior), TheChart->maximo(EixoGrafico::Inferior));
+    return { f.primeira - 1, f.ultima - 1 };
+}
+
+TFormResumo *TFormGrafico::resumo() const
+{
+    return m_resumo.data();
+}
+
+void TFormGrafico::atualizaResumo()
+{
+    if (!m_resumo)
+        return;
+    const auto [primeira, ultima] = entradasMostradas();
+    m_resumo->Atualiza(*m_aquisicao, m_limites, primeira, ultima);
+}
+
+// Brings the summary forward, or opens it over the place of the graph's
+// views, beside the graph.
+void TFormGrafico::MostraResumo()
+{
+    if (m_resumo) {
+        TrazParaFrente(m_resumo);
+        return;
+    }
+    const QString sufixo = texto(227);
+    QString nome = windowTitle();
+    if (nome.endsWith(sufixo))
+        nome.chop(sufixo.size());
+    m_resumo = TFormResumo::Abre_Resumo(nome, contexto());
+    connect(m_resumo, &TFormResumo::pedeLimites, this, &TFormGrafico::ConfigLimites);
+    atualizaResumo();
+    auto *sub = qobject_cast<QMdiSubWindow *>(m_resumo->parentWidget());
+    QMdiArea *area = sub ? sub->mdiArea() : nullptr;
+    if (area) {
+        const ArranjoGrafico::Arranjo r = ArranjoGrafico::calcula(
+            area->viewport()->rect(), 0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        sub->setGeometry(r.informacoes.united(r.leituras));
+    }
+}
+
+void TFormGrafico::PrintResumo(QPrinter &impressora)
+{
+    if (m_resumo)
+        m_resumo->Print(impressora, m_ligacoes.mostraPrevia);
+}

@@ -1,0 +1,136 @@
+#include "TFormResumo.h"
+
+#include "Ambiente.h"
+#include "Catalogo.h"
+#include "ConfigRegional.h"
+#include "RelatorioResumo.h"
+#include "RelatorioTexto.h"
+#include "TAquisicao.h"
+#include "TFrmImpressao.h"
+
+#include <QColor>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPainel = 360;
+constexpr int kLegenda = 359;
+constexpr int kBotaoLimites = 361;
+constexpr int kInteira = 365;
+constexpr int kMostrada = 366;
+
+QTableWidgetItem *celula(const QString &texto, Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *c = new QTableWidgetItem(texto);
+    c->setTextAlignment(alinhamento);
+    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return c;
+}
+// "20 °C (entrada 00013, 14/06/2024 17:03:00)": where it occurs goes under
+// the value.
+QTableWidgetItem *celulaValor(const QString &texto)
+{
+    return celula(QString(texto).replace(QStringLiteral(" ("), QStringLiteral("\n(")),
+        Qt::AlignRight | Qt::AlignVCenter);
+}
+
+}  // namespace
+
+TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
+    : VistaGrafico(ambiente, TipoJanela::Resumo, QColor(0, 96, 0), kPainel, u"FormGrafico", parent)
+{
+    auto *conteudo = new QWidget(this);
+    Tabela = new QTableWidget(0, 3, conteudo);
+    Tabela->setObjectName(QStringLiteral("TabelaResumo"));
+    Tabela->setHorizontalHeaderLabels(
+        { QString(), ambiente.catalogo->texto(kInteira), ambiente.catalogo->texto(kMostrada) });
+    Tabela->verticalHeader()->hide();
+    Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabela->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // The window is narrow beside its graph: a value's entry and instant
+    // go under it, and long labels and values wrap.
+    Tabela->setWordWrap(true);
+    Tabela->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Tabela->setFont(fonte());
+    Tabela->horizontalHeader()->setFont(fonte());
+    Tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Tabela->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    BotaoLimites = new QPushButton(ambiente.catalogo->texto(kBotaoLimites), conteudo);
+    BotaoLimites->setObjectName(QStringLiteral("BotaoLimites"));
+    auto *botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(BotaoLimites);
+    auto *layout = new QVBoxLayout(conteudo);
+    layout->setContentsMargins(0, 0, 0, 4);
+    layout->addWidget(Tabela, 1);
+    layout->addLayout(botoes);
+    poeConteudo(conteudo);
+    connect(BotaoLimites, &QPushButton::clicked, this, &TFormResumo::pedeLimites);
+    resize(sizeHint());
+}
+
+TFormResumo *TFormResumo::Abre_Resumo(const QString &nome, const ContextoVista &contexto)
+{
+    auto *vista = new TFormResumo(*contexto.ambiente);
+    vista->coloca(nome + contexto.ambiente->catalogo->texto(kLegenda), contexto);
+    return vista;
+}
+
+void TFormResumo::Atualiza(
+    const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites, int primeira, int ultima)
+{
+    const Catalogo &catalogo = *m_ambiente.catalogo;
+    const ConfigRegional &regional = *m_ambiente.regional;
+    const QList<RelatorioResumo::Parte> inteira
+        = RelatorioResumo::partes(aquisicao, limites, 0, aquisicao.NumLeituras() - 1, catalogo, regional);
+    const QList<RelatorioResumo::Parte> mostrada
+        = RelatorioResumo::partes(aquisicao, limites, primeira, ultima, catalogo, regional);
+    m_relatorio = RelatorioResumo::linhas(inteira);
+
+    const int rolagem = Tabela->verticalScrollBar()->value();
+    Tabela->setRowCount(0);
+    QFont negrito = fonte();
+    negrito.setBold(true);
+    for (const RelatorioResumo::Parte &parte : inteira) {
+        const int titulo = Tabela->rowCount();
+        Tabela->insertRow(titulo);
+        QTableWidgetItem *t = celula(parte.titulo);
+        t->setFont(negrito);
+        t->setBackground(QColor(232, 240, 232));
+        Tabela->setItem(titulo, 0, t);
+        Tabela->setSpan(titulo, 0, 1, 3);
+        // The range shown may lack a line the whole has (no entry in it):
+        // its value is left empty.
+        const RelatorioResumo::Parte *outra = nullptr;
+        for (const RelatorioResumo::Parte &m : mostrada)
+            if (m.canal == parte.canal)
+                outra = &m;
+        for (qsizetype i = 0; i < parte.linhas.size(); ++i) {
+            const int linha = Tabela->rowCount();
+            Tabela->insertRow(linha);
+            Tabela->setItem(linha, 0, celula(parte.linhas[i].rotulo));
+            Tabela->setItem(linha, 1, celulaValor(parte.linhas[i].valor));
+            QString valor;
+            if (outra && i < outra->linhas.size() && outra->linhas[i].rotulo == parte.linhas[i].rotulo)
+                valor = outra->linhas[i].valor;
+            Tabela->setItem(linha, 2, celulaValor(valor));
+        }
+    }
+    Tabela->verticalScrollBar()->setValue(rolagem);
+}
+
+bool TFormResumo::Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra)
+{
+    const QStringList texto = m_relatorio;
+    const auto grava
+        = [&texto](const QString &arquivo) { return RelatorioTexto::gravaInformacoes(arquivo, texto); };
+    const bool ok = TFrmImpressao::imprimeVista(
+        m_ambiente, RelatorioTexto::Modo::Resumo, m_panel->text(), grava, impressora, this, mostra);
+    if (!ok)
+        avisaErroGravacao();
+    return ok;
+}

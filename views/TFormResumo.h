@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ResumoCanal.h"
+#include "VistaGrafico.h"
+
+#include <array>
+#include <functional>
+
+class QPrintPreviewDialog;
+class QPrinter;
+class QPushButton;
+class QTableWidget;
+
+// The summary window of a graph: one table with a part per channel with a
+// sensor, each line a label with its value over the whole recording and
+// over the range the chart shows, and a button for the alarm-limits
+// dialog. The graph window fills it and tells it when the range shown or
+// the limits change; it closes with its graph.
+class TFormResumo : public VistaGrafico
+{
+    Q_OBJECT
+public:
+    explicit TFormResumo(const Ambiente &ambiente, QWidget *parent = nullptr);
+
+    // Creates the window for a graph, captioned nome + " - Resumo", placed
+    // and shown (filled afterwards by Atualiza).
+    static TFormResumo *Abre_Resumo(const QString &nome, const ContextoVista &contexto);
+
+    // The summaries of both channels over the whole recording and over the
+    // entries [primeira, ultima] shown, with the channels' limits.
+    void Atualiza(
+        const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites, int primeira, int ultima);
+    // The lines of the summary over the whole recording, as the report
+    // prints them.
+    QStringList linhasRelatorio() const { return m_relatorio; }
+    // The report of the summary in its print preview; mostra runs the
+    // dialog (exec() when empty). A failure shows the view's save error.
+    bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
+
+    QTableWidget *Tabela = nullptr;
+    QPushButton *BotaoLimites = nullptr;
+    QSize sizeHint() const override { return QSize(400, 440); }
+
+signals:
+    // The button: the graph opens its alarm-limits dialog.
+    void pedeLimites();
+
+private:
+    QStringList m_relatorio;
+};

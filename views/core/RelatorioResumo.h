@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ResumoCanal.h"
+#include "TextoResumo.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class Catalogo;
+class TAquisicao;
+struct ConfigRegional;
+
+// The summary of a recording as the summary window shows it and the report
+// prints it: a part per channel with a sensor, its title and its label and
+// value lines.
+namespace RelatorioResumo {
+
+struct Parte
+{
+    int canal = 1;
+    QString titulo;  // "Canal 1: Temp (°C)"
+    QList<TextoResumo::Linha> linhas;
+};
+
+// Each channel with a sensor over entries [primeira, ultima], with its
+// limits; a channel with no entry in the range has no part.
+QList<Parte> partes(const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites, int primeira,
+    int ultima, const Catalogo &catalogo, const ConfigRegional &regional);
+
+// The printed lines: each part's title, its lines as the label, a tab and
+// the value (the report puts the values in a column), and a blank line
+// between parts.
+QStringList linhas(const QList<Parte> &partes);
+
+}  // namespace RelatorioResumo
