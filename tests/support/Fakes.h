@@ -4,8 +4,8 @@
 // its questions from queues the test fills.
 
 #include "IConfiguracoes.h"
-#include "IListaPortas.h"
 #include "ILinhaStatus.h"
+#include "IListaPortas.h"
 #include "IMensagens.h"
 #include "IRelogio.h"
 #include "ISinalSonoro.h"

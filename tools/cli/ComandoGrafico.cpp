@@ -5,6 +5,7 @@
 #include "ArquivoQvj.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "ConfiguracoesIni.h"
 #include "DataHora.h"
 #include "DocumentoCli.h"
 #include "GraficoLinhas.h"
@@ -151,9 +152,11 @@ int executaGrafico(const QStringList &argumentos, Console &console)
         console.falha(erro);
         return Saida::Uso;
     }
-    const AmbienteArquivos seams(console);
-    const Ambiente &ambiente = seams.ambiente;
-    return desenha(pedido, ambiente, console);
+    AmbienteArquivos seams(console);
+    // The alarm limits of the recording's logger, as the program keeps them.
+    ConfiguracoesIni configuracoes;
+    seams.ambiente.configuracoes = &configuracoes;
+    return desenha(pedido, seams.ambiente, console);
 }
 
 }  // namespace
@@ -165,7 +168,8 @@ Comando ComandoGrafico()
                        "         [--de INSTANTE] [--ate INSTANTE]"),
         QStringLiteral("Desenha a gravação (.qvg) ou a junção de gráficos (.qvj) com o gráfico do\n"
                        "programa, sem tela, e o grava pela extensão da saída: .svg e .pdf como\n"
-                       "vetores, qualquer outra (.png) como imagem.\n\n"
+                       "vetores, qualquer outra (.png) como imagem. Os limites de alarme que o\n"
+                       "programa guarda para o aquisitor da gravação saem tracejados.\n\n"
                        "  --largura N, --altura N   o tamanho em pixels (1200 por 800; de 16 a 10000)\n"
                        "  --de INSTANTE             o início do eixo do tempo\n"
                        "  --ate INSTANTE            o fim do eixo do tempo\n"

@@ -4,6 +4,8 @@ asked size (read from its own header) whose pixels hold both series' colours,
 an SVG that parses with both series' strokes, a one-page PDF, a merged
 graph, a time range, and the refusals with their exit codes."""
 import argparse
+import json
+import os
 import pathlib
 import struct
 import subprocess
@@ -108,6 +110,24 @@ def main():
     tracos = {e.get("stroke") for e in raiz.iter() if e.get("stroke")}
     if not {"#ff0000", "#0000ff"} <= tracos:
         falha("traços do SVG: %r" % tracos)
+
+    # The alarm limits kept for the logger are drawn dashed in the channel's
+    # colour; without a settings file there are none.
+    def tracejados(caminho):
+        return [e for e in ET.parse(caminho).getroot().iter()
+                if e.get("stroke") == "#ff0000" and e.get("stroke-dasharray") not in (None, "none")]
+    if tracejados(svg):
+        falha("linha de limite sem limite guardado")
+    resumo = subprocess.run([a.cli, "resumo", qvg, "--json"], capture_output=True, text=True, check=True)
+    media = json.loads(resumo.stdout)["canais"][0]["media"]
+    config = pasta / "config"
+    config.mkdir(exist_ok=True)
+    (config / "QUORVANE.INI").write_bytes(b"[LIMITES]\r\n000226848_1_ALTO=%r\r\n" % media)
+    com_limite = str(pasta / "limite.svg")
+    r = subprocess.run([a.cli, "grafico", qvg, com_limite, "--largura", "900", "--altura", "600"],
+                       capture_output=True, text=True, env=dict(os.environ, QUORVANE_CONFIG_DIR=str(config)))
+    if r.returncode != 0 or not tracejados(com_limite):
+        falha("o limite guardado não foi desenhado: %s" % r.stderr)
 
     pdf = str(pasta / "grafico.pdf")
     executa(a.cli, qvg, pdf)
