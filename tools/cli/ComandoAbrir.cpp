@@ -49,10 +49,7 @@ int executaAbrir(const QStringList &argumentos, Console &console)
     OpcoesLinha opcoes(argumentos);
     const bool comoGravado = opcoes.sinal(QStringLiteral("como-gravado"));
     const QStringList arquivos = opcoes.sobras();
-    QString problema;
-    for (const QString &a : arquivos)
-        if (problema.isEmpty() && a.startsWith(QLatin1String("--")))
-            problema = QStringLiteral("argumento não reconhecido: ") + a;
+    QString problema = opcoes.opcaoNaoReconhecida();
     if (problema.isEmpty() && arquivos.size() != 1)
         problema = QStringLiteral("informe um arquivo .qvg ou .qvj");
     if (!problema.isEmpty()) {

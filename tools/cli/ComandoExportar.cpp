@@ -46,10 +46,9 @@ QString lePedido(const QStringList &argumentos, PedidoExportar &p)
     p.semBom = opcoes.sinal(QStringLiteral("sem-bom"));
     if (!opcoes.erro().isEmpty())
         return opcoes.erro();
+    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty())
+        return opcao;
     const QStringList sobras = opcoes.sobras();
-    for (const QString &s : sobras)
-        if (s.startsWith(QLatin1String("--")))
-            return QStringLiteral("argumento não reconhecido: ") + s;
     if (sobras.size() != 2)
         return QStringLiteral("informe o arquivo .qvg e o arquivo de saída");
     p.arquivo = sobras.first();

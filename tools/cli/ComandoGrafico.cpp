@@ -82,10 +82,9 @@ QString lePedido(const QStringList &argumentos, PedidoGrafico &p)
         return opcoes.erro();
     if (!erro.isEmpty())
         return erro;
+    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty())
+        return opcao;
     const QStringList sobras = opcoes.sobras();
-    for (const QString &s : sobras)
-        if (s.startsWith(QLatin1String("--")))
-            return QStringLiteral("argumento não reconhecido: ") + s;
     if (sobras.size() != 2)
         return QStringLiteral("informe o arquivo .qvg ou .qvj e a imagem de saída");
     p.arquivo = sobras.first();

@@ -87,10 +87,9 @@ QString lePedido(const QStringList &argumentos, PedidoResumo &p)
         return opcoes.erro();
     if (!erro.isEmpty())
         return erro;
+    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty())
+        return opcao;
     const QStringList sobras = opcoes.sobras();
-    for (const QString &s : sobras)
-        if (s.startsWith(QLatin1String("--")))
-            return QStringLiteral("argumento não reconhecido: ") + s;
     if (sobras.size() != 1)
         return QStringLiteral("informe um arquivo .qvg");
     p.arquivo = sobras.first();

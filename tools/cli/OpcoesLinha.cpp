@@ -49,3 +49,11 @@ QStringList OpcoesLinha::sobras() const
             s << m_argumentos[i];
     return s;
 }
+
+QString OpcoesLinha::opcaoNaoReconhecida() const
+{
+    for (const QString &s : sobras())
+        if (s.startsWith(QLatin1String("--")))
+            return QStringLiteral("argumento não reconhecido: ") + s;
+    return {};
+}

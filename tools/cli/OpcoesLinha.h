@@ -20,6 +20,9 @@ public:
     bool sinal(const QString &nome);
     // Arguments no option took, in order.
     QStringList sobras() const;
+    // "argumento não reconhecido: --x" for the first option nobody took;
+    // empty when there is none.
+    QString opcaoNaoReconhecida() const;
     QString erro() const { return m_erro; }
 
 private:

@@ -102,9 +102,8 @@ QString problemaDeUso(OpcoesLinha &opcoes, const QString &pdf, bool relatorio)
     const QStringList arquivos = opcoes.sobras();
     if (!opcoes.erro().isEmpty())
         return opcoes.erro();
-    for (const QString &a : arquivos)
-        if (a.startsWith(QLatin1String("--")))
-            return QStringLiteral("argumento não reconhecido: ") + a;
+    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty())
+        return opcao;
     if (arquivos.size() != 1)
         return QStringLiteral("informe um arquivo .qvg ou .qvj");
     if (pdf.isEmpty())
