@@ -39,10 +39,14 @@ struct Escritas
 
 Escritas escritas(const QByteArray &recebidos)
 {
-    const qsizetype i = recebidos.lastIndexOf(QByteArray("\x08\x04", 2));
-    if (i < 23 || i + 2 + 123 > recebidos.size() || recebidos.mid(i - 23, 2) != QByteArray("\x08\x00", 2))
+    // The configuration's command is the first 00h the logger gets (the
+    // reads before it send no data); the non-volatile block's 04h follows
+    // it, maybe after an activation repeated on a slow machine.
+    const qsizetype c = recebidos.indexOf(QByteArray("\x08\x00", 2));
+    const qsizetype n = c < 0 ? -1 : recebidos.indexOf(QByteArray("\x08\x04", 2), c + 2 + 21);
+    if (n < 0 || n + 2 + 123 > recebidos.size())
         return {};
-    return { recebidos.mid(i - 21, 21), recebidos.mid(i + 2, 123) };
+    return { recebidos.mid(c + 2, 21), recebidos.mid(n + 2, 123) };
 }
 
 QJsonValue valor(const QJsonObject &secao, const char *nome)
