@@ -3,6 +3,7 @@
 // the mean kinetic temperature of each: wall time and the thread's processor
 // time, best of five (the aim is under 20 ms for both channels together).
 #include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "ResumoCanal.h"
 #include "TAquisicao.h"
 
@@ -29,24 +30,15 @@ qint64 cpuNs()
 // beside a warehouse probe at two.
 TAquisicao recording(int n)
 {
-    TAquisicao a;
-    a.NumCanais = 2;
-    a.SensorCanal1 = 8;
-    a.SensorCanal2 = 9;
-    a.UnidadeCanal1 = QStringLiteral("°C");
+    TAquisicao a = gravacaoTeste();
     a.UnidadeCanal2 = QStringLiteral("°C");
     a.DecimaisCanal1 = 1;
-    a.DecimaisCanal2 = 2;
-    a.defineIntervalo(60);
     a.Inicio = DataHora::codifica(2024, 1, 1, 0, 0, 0).value_or(0);
-    a.reservaLeituras(n);
-    for (int i = 0; i < n; ++i) {
+    return comLeituras(a, n, [](int i) {
         const double t = 5.0 + 3.0 * std::sin(i * 0.001) + 0.4 * std::sin(i * 0.37);
         const double u = 22.0 + 6.0 * std::cos(i * 0.0007) + 0.3 * std::sin(i * 0.11);
-        a.adicionaLeitura(std::round(t * 10) / 10, std::round(u * 100) / 100);
-    }
-    a.AjustaFim();
-    return a;
+        return ParTeste(std::round(t * 10) / 10, std::round(u * 100) / 100);
+    });
 }
 
 }  // namespace

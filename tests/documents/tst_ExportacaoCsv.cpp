@@ -1,6 +1,7 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "ExportacaoCsv.h"
+#include "GravacaoTeste.h"
 #include "InstanteIso.h"
 #include "RegistroTestes.h"
 #include "TAquisicao.h"
@@ -20,21 +21,12 @@ TDateTime em(int ano, int mes, int dia, int hora, int minuto, int segundo = 0)
 // 4-20 mA "Pressão" in bar with two, every 60 s.
 TAquisicao doisCanais(int entradas = 3)
 {
-    TAquisicao a;
-    a.NumCanais = 2;
+    TAquisicao a = gravacaoTeste();
     a.SensorCanal1 = 1;
-    a.SensorCanal2 = 9;
     a.DecimaisCanal1 = 1;
-    a.DecimaisCanal2 = 2;
     a.NomeCanal1 = QStringLiteral("Entrada");
-    a.UnidadeCanal1 = QStringLiteral("°C");
     a.NomeCanal2 = QStringLiteral("Pressão");
-    a.UnidadeCanal2 = QStringLiteral("bar");
-    a.defineIntervalo(60);
-    a.Inicio = em(2024, 6, 14, 17, 3);
-    for (int i = 0; i < entradas; ++i)
-        a.adicionaLeitura(20.25 + i, -1.5 + i * 0.125);
-    return a;
+    return comLeiturasSemFim(a, entradas, [](int i) { return ParTeste(20.25 + i, -1.5 + i * 0.125); });
 }
 
 QList<QByteArray> linhas(const QByteArray &conteudo)

@@ -3,8 +3,8 @@
 // check mark following the current graph's formula, "&Desativar" taking
 // the result and the mark away.
 #include "BancadaPrinc.h"
-#include "DataHora.h"
 #include "GraficoLinhas.h"
+#include "GravacaoTeste.h"
 #include "RegistroTestes.h"
 #include "TFormGrafico.h"
 #include "TFrmFormula.h"
@@ -21,18 +21,11 @@ namespace {
 
 TAquisicao documento()
 {
-    TAquisicao a;
+    TAquisicao a = gravacaoForno();
     a.Titulo = QStringLiteral("Forno");
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
     a.LimSupCanal1 = 100;
     a.LimSupCanal2 = 100;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 20; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
+    return comLeiturasSemFim(a, 20, [](int i) { return ParTeste(20 + i, 50 - i); });
 }
 
 }  // namespace

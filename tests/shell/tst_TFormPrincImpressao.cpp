@@ -4,7 +4,7 @@
 // "Configurar Impressora", which sets the printer up without printing.
 #include "BancadaPrinc.h"
 
-#include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "JanelaFilha.h"
 #include "RegistroTestes.h"
 #include "TFormGrafico.h"
@@ -24,16 +24,9 @@ namespace {
 
 TAquisicao documento(int entradas)
 {
-    TAquisicao a;
+    TAquisicao a = gravacaoForno();
     a.Titulo = QStringLiteral("Forno");
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < entradas; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
+    return comLeiturasSemFim(a, entradas, [](int i) { return ParTeste(20 + i, 50 - i); });
 }
 
 QMdiSubWindow *vistaDe(TFormPrinc &princ, TipoJanela tipo, int ordem)

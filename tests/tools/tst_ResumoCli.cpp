@@ -4,7 +4,7 @@
 
 #include "ArquivoQvg.h"
 #include "ConfigRegional.h"
-#include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "RegistroTestes.h"
 
 #include <QFile>
@@ -32,27 +32,16 @@ struct Execucao
 // %UR, one entry a minute from 14/06/2024 17:03:00.
 TAquisicao gravacao()
 {
-    TAquisicao a;
-    a.NumCanais = 2;
-    a.SensorCanal1 = 8;
-    a.SensorCanal2 = 9;
+    TAquisicao a = gravacaoTeste();
     a.DecimaisCanal1 = 1;
     a.DecimaisCanal2 = 0;
     a.NomeCanal1 = QStringLiteral("Camara");
     a.NomeCanal2 = QStringLiteral("Umidade");
-    a.UnidadeCanal1 = QStringLiteral("°C");
     a.UnidadeCanal2 = QStringLiteral("%UR");
     a.LimSupCanal2 = 100;
     a.NumeroSerie = 0x0001000A;
     a.Titulo = QStringLiteral("Camara 3");
-    a.defineIntervalo(60);
-    a.Inicio = DataHora::codifica(2024, 6, 14, 17, 3, 0).value_or(0);
-    const double c1[] = { 4.5, 8.5, 9.0, 5.0, 1.5, 4.0 };
-    const double c2[] = { 50, 60, 70, 80, 90, 55 };
-    for (int i = 0; i < 6; ++i)
-        a.adicionaLeitura(c1[i], c2[i]);
-    a.AjustaFim();
-    return a;
+    return comLeituras(a, { { 4.5, 50 }, { 8.5, 60 }, { 9.0, 70 }, { 5.0, 80 }, { 1.5, 90 }, { 4.0, 55 } });
 }
 
 // Stored: channel 1 above 8 and below 2, channel 2 above 85; another

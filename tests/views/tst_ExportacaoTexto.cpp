@@ -1,7 +1,7 @@
 #include "AmbienteFalso.h"
 #include "Catalogo.h"
-#include "DataHora.h"
 #include "ExportacaoTexto.h"
+#include "GravacaoTeste.h"
 #include "Instantes.h"
 #include "LinhasLeituras.h"
 #include "RegistroTestes.h"
@@ -16,20 +16,12 @@ namespace {
 
 TAquisicao documento(double intervalo, int entradas)
 {
-    TAquisicao a;
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
+    TAquisicao a = gravacaoForno();
     a.DecimaisCanal1 = 1;
     a.DecimaisCanal2 = 1;
     a.defineIntervalo(intervalo);
-    a.LeiturasPorAquisicao = 1;
     a.Titulo = QStringLiteral("Câmara");
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value();
-    for (int i = 0; i < entradas; ++i)
-        a.adicionaLeitura(i, 2 * i);
-    a.AjustaFim();
-    return a;
+    return comLeituras(a, entradas, [](int i) { return ParTeste(i, 2 * i); });
 }
 
 QStringList linhasDoArquivo(const QString &caminho)

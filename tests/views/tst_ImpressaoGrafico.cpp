@@ -4,6 +4,7 @@
 #include "AmbienteFalso.h"
 #include "DataHora.h"
 #include "GraficoLinhas.h"
+#include "GravacaoTeste.h"
 #include "ImpressaoGrafico.h"
 #include "PdfTeste.h"
 #include "RegistroTestes.h"
@@ -43,20 +44,13 @@ std::vector<TNodoJuncao> oitoCanais()
 
 TAquisicao documento()
 {
-    TAquisicao a;
+    TAquisicao a = gravacaoForno();
     a.Titulo = QStringLiteral("Forno Norte");
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
     a.NomeCanal1 = QStringLiteral("Temp");
     a.NomeCanal2 = QStringLiteral("Umid");
     a.LimSupCanal1 = 100;
     a.LimSupCanal2 = 100;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value_or(0);
-    for (int i = 0; i < 20; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
+    return comLeiturasSemFim(a, 20, [](int i) { return ParTeste(20 + i, 50 - i); });
 }
 
 void paraPdf(QPrinter &impressora, const QString &caminho, int dpi)

@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "LinhasLeituras.h"
 #include "RegistroTestes.h"
 #include "RelatorioTexto.h"
@@ -17,17 +18,10 @@ namespace {
 
 TAquisicao documento(int entradas)
 {
-    TAquisicao a;
-    a.NumCanais = 2;
-    a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
+    TAquisicao a = gravacaoForno();
     a.DecimaisCanal1 = 1;
     a.DecimaisCanal2 = 2;
-    a.defineIntervalo(10);
-    a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value();
-    for (int i = 0; i < entradas; ++i)
-        a.adicionaLeitura(20 + i, 50 - i);
-    return a;
+    return comLeiturasSemFim(a, entradas, [](int i) { return ParTeste(20 + i, 50 - i); });
 }
 
 QStringList linhasDe(const QString &caminho)

@@ -2,6 +2,7 @@
 // temperature and the excursions beyond the alarm limits, against values
 // worked out by hand.
 #include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "RegistroTestes.h"
 #include "ResumoCanal.h"
 #include "TAquisicao.h"
@@ -22,18 +23,16 @@ using Excursao = QList<double>;
 // altogether (1000 minus them), so that a summary of the wrong channel shows.
 TAquisicao documento(const Valores &valores, int canal = 1, double intervalo = 60)
 {
-    TAquisicao a;
-    a.NumCanais = 2;
+    TAquisicao a = gravacaoTeste();
     a.SensorCanal1 = 9;
-    a.SensorCanal2 = 9;
-    a.UnidadeCanal1 = QStringLiteral("°C");
+    a.DecimaisCanal2 = 0;
     a.UnidadeCanal2 = QStringLiteral("°C");
     a.defineIntervalo(intervalo);
     a.Inicio = DataHora::codifica(2024, 1, 1, 8, 0, 0).value_or(0);
+    QList<ParTeste> pares;
     for (double v : valores)
-        a.adicionaLeitura(canal == 1 ? v : 1000 - v, canal == 2 ? v : 1000 - v);
-    a.AjustaFim();
-    return a;
+        pares.append({ canal == 1 ? v : 1000 - v, canal == 2 ? v : 1000 - v });
+    return comLeituras(a, pares);
 }
 
 std::optional<double> limite(double v)

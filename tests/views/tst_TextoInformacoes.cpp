@@ -1,6 +1,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "RegistroTestes.h"
 
 #include "TAquisicao.h"
@@ -11,30 +12,22 @@ namespace {
 
 TAquisicao doisCanais()
 {
-    TAquisicao a;
+    TAquisicao a = gravacaoTeste();
     a.NumeroSerie = (1 << 16) | 10;
     a.Firmware = 0x113;  // only the low byte counts
     a.Capacidade = 16000;
-    a.NumCanais = 2;
     a.SensorCanal1 = 1;
     a.NomeCanal1 = QStringLiteral("Temp");
-    a.UnidadeCanal1 = QStringLiteral("°C");
     a.ModoCanal1 = 1;
     a.OffsetCanal1 = -3;
-    a.SensorCanal2 = 9;
     a.NomeCanal2 = QStringLiteral("Pressão");
-    a.UnidadeCanal2 = QStringLiteral("bar");
     a.ModoCanal2 = 2;
-    a.DecimaisCanal2 = 2;
     a.OffsetCanal2 = 12;
     a.Titulo = QStringLiteral("Forno");
     a.defineIntervalo(10);
     a.LeiturasPorAquisicao = 5;
     a.Inicio = DataHora::codifica(2000, 1, 1, 10, 0, 0).value();
-    for (int i = 0; i < 4; ++i)
-        a.adicionaLeitura(i, i);
-    a.AjustaFim();
-    return a;
+    return comLeituras(a, 4, [](int i) { return ParTeste(i, i); });
 }
 
 QStringList texto(const TAquisicao &a)

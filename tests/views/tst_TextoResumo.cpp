@@ -3,7 +3,7 @@
 // numbers them, instants and times.
 #include "Catalogo.h"
 #include "ConfigRegional.h"
-#include "DataHora.h"
+#include "GravacaoTeste.h"
 #include "RegistroTestes.h"
 #include "TAquisicao.h"
 #include "TextoResumo.h"
@@ -25,22 +25,11 @@ namespace {
 // decimals, from 14/06/2024 17:03:00.
 TAquisicao documento(double intervalo, const QList<QPair<double, double>> &valores)
 {
-    TAquisicao a;
-    a.NumCanais = 2;
-    a.SensorCanal1 = 8;
-    a.SensorCanal2 = 9;
-    a.DecimaisCanal1 = 0;
-    a.DecimaisCanal2 = 2;
+    TAquisicao a = gravacaoTeste();
     a.NomeCanal1 = QStringLiteral("Camara");
     a.NomeCanal2 = QStringLiteral("Linha");
-    a.UnidadeCanal1 = QStringLiteral("°C");
-    a.UnidadeCanal2 = QStringLiteral("bar");
     a.defineIntervalo(intervalo);
-    a.Inicio = DataHora::codifica(2024, 6, 14, 17, 3, 0).value_or(0);
-    for (const auto &[v1, v2] : valores)
-        a.adicionaLeitura(v1, v2);
-    a.AjustaFim();
-    return a;
+    return comLeituras(a, valores);
 }
 
 }  // namespace
