@@ -103,21 +103,12 @@ void TFormResumo::Atualiza(
         t->setBackground(QColor(232, 240, 232));
         Tabela->setItem(titulo, 0, t);
         Tabela->setSpan(titulo, 0, 1, 3);
-        // The range shown may lack a line the whole has (no entry in it):
-        // its value is left empty.
-        const RelatorioResumo::Parte *outra = nullptr;
-        for (const RelatorioResumo::Parte &m : mostrada)
-            if (m.canal == parte.canal)
-                outra = &m;
-        for (qsizetype i = 0; i < parte.linhas.size(); ++i) {
+        for (const TextoResumo::Linha &l : parte.linhas) {
             const int linha = Tabela->rowCount();
             Tabela->insertRow(linha);
-            Tabela->setItem(linha, 0, celula(parte.linhas[i].rotulo));
-            Tabela->setItem(linha, 1, celulaValor(parte.linhas[i].valor));
-            QString valor;
-            if (outra && i < outra->linhas.size() && outra->linhas[i].rotulo == parte.linhas[i].rotulo)
-                valor = outra->linhas[i].valor;
-            Tabela->setItem(linha, 2, celulaValor(valor));
+            Tabela->setItem(linha, 0, celula(l.rotulo));
+            Tabela->setItem(linha, 1, celulaValor(l.valor));
+            Tabela->setItem(linha, 2, celulaValor(RelatorioResumo::valor(mostrada, parte.canal, l.rotulo)));
         }
     }
     Tabela->verticalScrollBar()->setValue(rolagem);

@@ -5,6 +5,7 @@
 #include "ConfigRegional.h"
 #include "GravacaoTeste.h"
 #include "RegistroTestes.h"
+#include "RelatorioResumo.h"
 #include "TAquisicao.h"
 #include "TextoResumo.h"
 
@@ -42,6 +43,8 @@ private slots:
     void linhasDeUmCanal();
     void duracao_data();
     void duracao();
+    void faixaCasaAsLinhasPeloRotulo_data();
+    void faixaCasaAsLinhasPeloRotulo();
 };
 
 void tst_TextoResumo::linhasDeUmCanal_data()
@@ -115,6 +118,49 @@ void tst_TextoResumo::duracao()
     QFETCH(double, segundos);
     QFETCH(QString, texto);
     QCOMPARE(TextoResumo::duracao(segundos, u','), texto);
+}
+
+// The summary window puts each line of the range shown beside the line of
+// the whole recording with the same label: a range without an excursion
+// the whole has lacks that line, and the lines after it still match.
+void tst_TextoResumo::faixaCasaAsLinhasPeloRotulo_data()
+{
+    QTest::addColumn<QString>("rotulo");
+    QTest::addColumn<QString>("inteira");
+    QTest::addColumn<QString>("mostrada");
+
+    QTest::newRow("the count") << "Entradas"
+                               << "4"
+                               << "2";
+    QTest::newRow("an excursion only the whole has")
+        << "Maior excursão acima"
+        << "0:10:00 (entrada 00002, 14/06/2024 17:13:00)" << QString();
+    QTest::newRow("a line after it") << "Limite inferior"
+                                     << "3,5 °C"
+                                     << "3,5 °C";
+    QTest::newRow("the last line") << "Maior excursão abaixo"
+                                   << "0:10:00 (entrada 00004, 14/06/2024 17:33:00)"
+                                   << "0:10:00 (entrada 00004, 14/06/2024 17:33:00)";
+}
+
+void tst_TextoResumo::faixaCasaAsLinhasPeloRotulo()
+{
+    QFETCH(QString, rotulo);
+    QFETCH(QString, inteira);
+    QFETCH(QString, mostrada);
+
+    // Channel 1: 4, 5, 4, 3 with limits 4.5 and 3.5; the range shown holds
+    // the last two entries.
+    const TAquisicao a = documento(600.0, { { 4, 2 }, { 5, 1.25 }, { 4, 1.75 }, { 3, 1.5 } });
+    const std::array<LimitesCanal, 2> limites { LimitesCanal { 4.5, 3.5 }, LimitesCanal {} };
+    const Catalogo cat;
+    const ConfigRegional regional = ConfigRegional::portuguesBrasil();
+    const auto todo = RelatorioResumo::partes(a, limites, 0, 3, cat, regional);
+    const auto faixa = RelatorioResumo::partes(a, limites, 2, 3, cat, regional);
+    QCOMPARE(RelatorioResumo::valor(todo, 1, rotulo), inteira);
+    QCOMPARE(RelatorioResumo::valor(faixa, 1, rotulo), mostrada);
+    // Channel 2's part holds its own lines.
+    QVERIFY(RelatorioResumo::valor(faixa, 2, QStringLiteral("Limite inferior")).isEmpty());
 }
 
 QUORVANE_TEST_GUILESS_MAIN(tst_TextoResumo)

@@ -23,6 +23,18 @@ QList<Parte> partes(const TAquisicao &aquisicao, const std::array<LimitesCanal, 
     return r;
 }
 
+QString valor(const QList<Parte> &partes, int canal, const QString &rotulo)
+{
+    for (const Parte &p : partes) {
+        if (p.canal != canal)
+            continue;
+        for (const TextoResumo::Linha &l : p.linhas)
+            if (l.rotulo == rotulo)
+                return l.valor;
+    }
+    return {};
+}
+
 QStringList linhas(const QList<Parte> &partes)
 {
     QStringList r;

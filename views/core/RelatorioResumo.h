@@ -30,6 +30,11 @@ struct Parte
 QList<Parte> partes(const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites, int primeira,
     int ultima, const Catalogo &catalogo, const ConfigRegional &regional);
 
+// The value of a channel's line with that label in the parts; empty when
+// they lack it (a range without an entry, or without an excursion where the
+// whole recording has one).
+QString valor(const QList<Parte> &partes, int canal, const QString &rotulo);
+
 // The printed lines: each part's title, its lines as the label, a tab and
 // the value (the report puts the values in a column), and a blank line
 // between parts.
