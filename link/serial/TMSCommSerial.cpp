@@ -3,7 +3,6 @@
 #include "ListaPortasSistema.h"
 #include "MotivoPorta.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include <limits>
@@ -129,20 +128,16 @@ bool TMSCommSerial::setPortOpen(bool abrir)
     return true;
 }
 
-// A read or write that failed for good, or the device's file gone: the
-// device was unplugged (or the other end of a pseudo-terminal closed).
+// A read or write that failed for good: the device was unplugged (a
+// hung-up terminal reads as an error too), or the other end of a
+// pseudo-terminal closed.
 // A read that merely found nothing is a time-out, not a loss.
 void TMSCommSerial::verificaPerda()
 {
     if (m_perdida || !m_porta.isOpen())
         return;
     const QSerialPort::SerialPortError e = m_porta.error();
-    bool perdida
-        = e == QSerialPort::ResourceError || e == QSerialPort::ReadError || e == QSerialPort::WriteError;
-#ifdef Q_OS_UNIX
-    perdida = perdida || !QFileInfo::exists(m_dispositivo);
-#endif
-    if (!perdida)
+    if (e != QSerialPort::ResourceError && e != QSerialPort::ReadError && e != QSerialPort::WriteError)
         return;
     m_perdida = true;
     m_erro = MotivoPorta::perdida(m_dispositivo, m_catalogo);

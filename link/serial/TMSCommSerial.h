@@ -18,8 +18,7 @@
 // A device that does not open leaves its reason in erro(), in the words of
 // the catalogue and for the device's situation (the environment's list of
 // devices; the system's when it has none). A device that goes away while
-// open (a read or write fails for good, or its file is gone) makes the port
-// lost.
+// open (a read or write fails for good) makes the port lost.
 class TMSCommSerial : public TMSComm
 {
 public:

@@ -1,5 +1,6 @@
 #include "ComandoPortas.h"
 
+#include "AtribuicaoPortas.h"
 #include "ConfiguracoesIni.h"
 #include "ListaPortasSistema.h"
 #include "OpcoesLinha.h"
@@ -83,10 +84,7 @@ void escreveTexto(
         campo("descrição:", d.descricao);
         campo("fabricante:", d.fabricante);
         campo("número de série:", d.numeroSerie);
-        if (d.vid >= 0 || d.pid >= 0)
-            campo("USB:",
-                (d.vid >= 0 ? hex4(d.vid) : QStringLiteral("?")) + u':'
-                    + (d.pid >= 0 ? hex4(d.pid) : QStringLiteral("?")));
+        campo("USB:", AtribuicaoPortas::textoUsb(d.vid, d.pid));
         campo("por id:", d.porId);
     }
     s << "  " << Simulador << '\n';

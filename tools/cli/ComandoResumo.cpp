@@ -34,22 +34,12 @@ struct PedidoResumo
     std::optional<int> ate;
 };
 
-// A number written with ',' or '.'.
-std::optional<double> numero(const QString &texto)
-{
-    QString t = texto.trimmed();
-    t.replace(u',', u'.');
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
 QString leLimite(OpcoesLinha &opcoes, const QString &nome, std::optional<double> &limite)
 {
     const QString texto = opcoes.valor(nome);
     if (texto.isNull())
         return {};
-    limite = numero(texto);
+    limite = LimitesAlarme::valor(texto);
     if (!limite)
         return QStringLiteral("o limite de --%1 não é um número: \"%2\"").arg(nome, texto);
     return {};
@@ -94,7 +84,7 @@ QString lePedido(const QStringList &argumentos, PedidoResumo &p)
         return QStringLiteral("informe um arquivo .qvg");
     p.arquivo = sobras.first();
     if (!dh.isNull()) {
-        const auto v = numero(dh);
+        const auto v = LimitesAlarme::valor(dh);
         if (!v || *v <= 0)
             return QStringLiteral("--dh-r deve ser um número positivo (em kelvin): \"%1\"").arg(dh);
         p.deltaHSobreR = *v;

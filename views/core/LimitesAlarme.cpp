@@ -22,9 +22,18 @@ QString chave(qint32 numeroSerie, int canal, const char *qual)
         .arg(QLatin1StringView(qual));
 }
 
-// A value as written (always with '.') or edited by hand (',' as well);
-// anything else, an empty value included, is a limit that is off.
-std::optional<double> valor(const QString &texto)
+QString texto(const std::optional<double> &v)
+{
+    if (!v)
+        return {};
+    return QString::number(*v, 'g', QLocale::FloatingPointShortest);
+}
+
+}  // namespace
+
+// As written (always with '.') or edited by hand (',' as well); anything
+// else in the file is a limit that is off.
+std::optional<double> LimitesAlarme::valor(const QString &texto)
 {
     QString t = texto.trimmed();
     t.replace(u',', u'.');
@@ -34,15 +43,6 @@ std::optional<double> valor(const QString &texto)
         return std::nullopt;
     return v;
 }
-
-QString texto(const std::optional<double> &v)
-{
-    if (!v)
-        return {};
-    return QString::number(*v, 'g', QLocale::FloatingPointShortest);
-}
-
-}  // namespace
 
 LimitesAlarme::LimitesAlarme(IConfiguracoes *configuracoes)
     : m_configuracoes(configuracoes)

@@ -21,6 +21,10 @@ public:
     // value), so that the rest of the file stays byte for byte.
     void grava(qint32 numeroSerie, int canal, const LimitesCanal &limites);
 
+    // A number written with '.' or ',' (blanks around it ignored); nothing
+    // for any other text, an empty one included.
+    static std::optional<double> valor(const QString &texto);
+
 private:
     IConfiguracoes *m_configuracoes;
 };

@@ -4,6 +4,7 @@
 #include "ConfigRegional.h"
 #include "FormataDataHora.h"
 #include "Instantes.h"
+#include "RegrasLimites.h"
 #include "TAquisicao.h"
 #include "TextoNumero.h"
 
@@ -37,6 +38,7 @@ struct Escrita
 {
     int sensor = -1;
     int decimais = 0;
+    int casas = 0;  // of the channel's values (RegrasLimites::casas)
     QString unidade;
     QChar separador;
 
@@ -50,28 +52,27 @@ struct Escrita
         const QString t = TextoNumero::leitura(v, sensor, decimais, separador);
         return comUnidade(t.isEmpty() ? TextoNumero::geral(v, separador) : t);
     }
-    // The decimals of the channel's values (Pt100: one).
-    int casas() const { return sensor == 8 ? 1 : std::clamp(decimais, 0, 3); }
     // A mean, a deviation: one decimal more than the values, at least one.
     QString estatistica(double v) const
     {
-        return comUnidade(TextoNumero::fixo(v, std::clamp(casas() + 1, 1, 4), separador));
+        return comUnidade(TextoNumero::fixo(v, std::clamp(casas + 1, 1, 4), separador));
     }
     // A limit with the channel's decimals, or in full when they would round it.
     QString limite(double v) const
     {
-        const double escala = std::pow(10.0, casas());
+        const double escala = std::pow(10.0, casas);
         if (std::fabs(std::round(v * escala) / escala - v) > 1e-9 * std::max(1.0, std::fabs(v)))
             return comUnidade(TextoNumero::geral(v, separador));
-        return comUnidade(TextoNumero::fixo(v, casas(), separador));
+        return comUnidade(TextoNumero::fixo(v, casas, separador));
     }
 };
 
 Escrita escrita(const TAquisicao &a, int canal, const ConfigRegional &regional)
 {
+    const int casas = RegrasLimites::casas(a, canal);
     if (canal == 2)
-        return { a.SensorCanal2, a.DecimaisCanal2, a.UnidadeCanal2, regional.separadorDecimal };
-    return { a.SensorCanal1, a.DecimaisCanal1, a.UnidadeCanal1, regional.separadorDecimal };
+        return { a.SensorCanal2, a.DecimaisCanal2, casas, a.UnidadeCanal2, regional.separadorDecimal };
+    return { a.SensorCanal1, a.DecimaisCanal1, casas, a.UnidadeCanal1, regional.separadorDecimal };
 }
 
 // "20,5 °C (entrada 00013, 14/06/2024 17:03:00)".
