@@ -13,6 +13,11 @@
 
 #include <QAction>
 
+namespace {
+// The items of the four ports, in their order.
+constexpr const char *kItensPorta[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
+}  // namespace
+
 void TFormPrinc::SelecionaPorta(int n)
 {
     if (EstadoPorta == 0)
@@ -46,9 +51,8 @@ void TFormPrinc::DesabilitaPortas()
 
 void TFormPrinc::marcaPorta(int n)
 {
-    static constexpr const char *nomes[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
     for (int i = 0; i < 4; ++i)
-        m_comandos.value(nomes[i]).item->setChecked(i + 1 == n);
+        m_comandos.value(kItensPorta[i]).item->setChecked(i + 1 == n);
 }
 
 void TFormPrinc::HabilitaBotoesComunicacao()
@@ -74,9 +78,8 @@ QString TFormPrinc::destinoPorta(int n) const
 
 void TFormPrinc::atualizaMenuPorta()
 {
-    static constexpr const char *nomes[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
     for (int n = 1; n <= 4; ++n) {
-        QAction *a = m_comandos.value(nomes[n - 1]).item;
+        QAction *a = m_comandos.value(kItensPorta[n - 1]).item;
         if (!a)
             continue;
         const QString destino = destinoPorta(n);
