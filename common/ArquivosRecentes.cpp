@@ -71,11 +71,15 @@ void ArquivosRecentes::grava(const QStringList &caminhos)
 {
     if (!m_configuracoes)
         return;
+    // The program keeps the list on its own: a write that fails is not told.
     for (int i = 1; i <= Maximo; ++i) {
+        GravacaoConfiguracao g;
         if (i <= caminhos.size())
-            m_configuracoes->grava(kSecao, chave(i), u'"' + caminhos[i - 1] + u'"');
+            g = m_configuracoes->grava(kSecao, chave(i), u'"' + caminhos[i - 1] + u'"');
         else if (!m_configuracoes->le(kSecao, chave(i), QString()).isEmpty())
-            m_configuracoes->grava(kSecao, chave(i), QString());
+            g = m_configuracoes->grava(kSecao, chave(i), QString());
+        if (!g.ok())
+            return;
     }
 }
 

@@ -400,6 +400,18 @@ const Catalogo::Padrao kTabela[] = {
     { 367, u"", u"Valor inválido para o limite. \"%1\" não é um número." },
     { 368, u"", u"O limite superior deverá estar acima do limite inferior." },
     { 369, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
+    // Settings writes, serial devices and the port test.
+    { 390, u"", u"As configurações não foram gravadas em %1: %2" },
+    { 391, u"", u"o arquivo não pode ser lido." },
+    { 392, u"", u"a pasta dele não pode ser criada." },
+    { 393, u"", u"não há permissão para gravá-lo (o arquivo ou a pasta é somente leitura)." },
+    { 394, u"", u"a gravação falhou (disco cheio ou erro do dispositivo)." },
+    { 395, u"", u"o valor não cabe em uma linha." },
+    { 396, u"", u"%1 não é um dispositivo serial." },
+    { 397, u"",
+        u"Nenhum Tarvek respondeu em %1. Verifique se ele está ligado e se o cabo está conectado a esse "
+        u"dispositivo." },
+    { 398, u"", u"Teste de %1 cancelado." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -41,20 +41,32 @@ QString ConfiguracoesIni::le(const QString &secao, const QString &chave, const Q
     return ArquivoIni(arquivo.readAll()).le(secao, chave).value_or(padrao);
 }
 
-void ConfiguracoesIni::grava(const QString &secao, const QString &chave, const QString &valor)
+GravacaoConfiguracao ConfiguracoesIni::grava(const QString &secao, const QString &chave, const QString &valor)
 {
+    using Falha = GravacaoConfiguracao::Falha;
+    const auto resultado = [this](Falha falha) { return GravacaoConfiguracao { falha, m_caminho }; };
     QByteArray anterior;
-    const bool existe = QFileInfo::exists(m_caminho);
+    const QFileInfo info(m_caminho);
+    const bool existe = info.exists();
     if (existe) {
         QFile arquivo(m_caminho);
         // A file that is there but cannot be read is not replaced.
         if (!arquivo.open(QIODevice::ReadOnly))
-            return;
+            return resultado(Falha::Leitura);
         anterior = arquivo.readAll();
     }
     ArquivoIni ini(anterior);
-    if (!ini.grava(secao, chave, valor) || (existe && ini.conteudo() == anterior))
-        return;
-    QDir().mkpath(QFileInfo(m_caminho).absolutePath());
-    GravacaoAtomica::grava(m_caminho, ini.conteudo());
+    if (!ini.grava(secao, chave, valor))
+        return resultado(Falha::Valor);
+    if (existe && ini.conteudo() == anterior)
+        return resultado(Falha::Nenhuma);
+    const QString pasta = info.absolutePath();
+    if (!QDir().mkpath(pasta))
+        return resultado(Falha::Pasta);
+    if (GravacaoAtomica::grava(m_caminho, ini.conteudo()))
+        return resultado(Falha::Nenhuma);
+    // The system's own text would be English: the reason is told by what
+    // may be written here.
+    const bool permitido = QFileInfo(pasta).isWritable() && (!existe || QFileInfo(m_caminho).isWritable());
+    return resultado(permitido ? Falha::Escrita : Falha::Permissao);
 }

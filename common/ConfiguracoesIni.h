@@ -9,7 +9,8 @@
 // ends and every byte but the key written. The file is read at every le()
 // and written at every grava(), so that a change made by hand while the
 // program runs is seen; a write replaces the file at once (a new file
-// renamed over the old one), so that it is never left half written.
+// renamed over the old one), so that it is never left half written. A
+// write that does not take says why, and leaves the file as it was.
 class ConfiguracoesIni : public IConfiguracoes
 {
 public:
@@ -22,7 +23,7 @@ public:
     QString caminho() const { return m_caminho; }
 
     QString le(const QString &secao, const QString &chave, const QString &padrao) const override;
-    void grava(const QString &secao, const QString &chave, const QString &valor) override;
+    GravacaoConfiguracao grava(const QString &secao, const QString &chave, const QString &valor) override;
 
 private:
     QString m_caminho;

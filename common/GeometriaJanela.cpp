@@ -3,6 +3,7 @@
 #include "IConfiguracoes.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -34,12 +35,18 @@ std::optional<GeometriaJanela> GeometriaJanela::le(const IConfiguracoes &configu
 
 void GeometriaJanela::grava(IConfiguracoes &configuracoes) const
 {
-    configuracoes.grava(kSecao, QStringLiteral("X"), QString::number(retangulo.x()));
-    configuracoes.grava(kSecao, QStringLiteral("Y"), QString::number(retangulo.y()));
-    configuracoes.grava(kSecao, QStringLiteral("LARGURA"), QString::number(retangulo.width()));
-    configuracoes.grava(kSecao, QStringLiteral("ALTURA"), QString::number(retangulo.height()));
-    configuracoes.grava(
-        kSecao, QStringLiteral("MAXIMIZADA"), maximizada ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+    const std::pair<QString, QString> chaves[] = {
+        { QStringLiteral("X"), QString::number(retangulo.x()) },
+        { QStringLiteral("Y"), QString::number(retangulo.y()) },
+        { QStringLiteral("LARGURA"), QString::number(retangulo.width()) },
+        { QStringLiteral("ALTURA"), QString::number(retangulo.height()) },
+        { QStringLiteral("MAXIMIZADA"), maximizada ? QStringLiteral("TRUE") : QStringLiteral("FALSE") },
+    };
+    // The program keeps the place on its own: a write that fails is not told.
+    for (const auto &[chave, valor] : chaves) {
+        if (!configuracoes.grava(kSecao, chave, valor).ok())
+            return;
+    }
 }
 
 QRect GeometriaJanela::ajustaATela(const QRect &retangulo, const QRect &tela)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 // Writes a whole file so that it is either all there or, when anything
@@ -8,6 +9,7 @@
 // to a temporary file beside it, which replaces it only once complete.
 namespace GravacaoAtomica {
 
-bool grava(const QString &caminho, const QByteArray &bytes);
+// erro, when given, receives why a failed write failed.
+bool grava(const QString &caminho, const QByteArray &bytes, QFileDevice::FileError *erro = nullptr);
 
 }  // namespace GravacaoAtomica

@@ -22,6 +22,7 @@ struct DispositivoSerial
 struct SituacaoDispositivo
 {
     bool existe = false;
+    bool naoSerial = false;  // there, but a file, a pipe or a device of another kind
     QString caminhoReal;  // the path with its links followed
     QString grupo;  // the group that owns the device
     bool grupoPodeUsar = false;  // that group may read and write it (joining it helps)

@@ -18,6 +18,7 @@ enum Texto {
     NenhumPresente = 322,
     Perdida = 323,
     NaoAbriu = 325,
+    NaoSerial = 396,
 };
 
 QString texto(const Catalogo *catalogo, int numero)
@@ -51,9 +52,21 @@ QString semPermissao(const QString &dispositivo, const SituacaoDispositivo &s, c
 
 }  // namespace
 
-QString MotivoPorta::abertura(Erro erro, const QString &dispositivo, const IListaPortas *portas,
+QString MotivoPorta::caminho(const QString &dispositivo)
+{
+#ifdef Q_OS_WIN
+    return dispositivo;
+#else
+    if (dispositivo.startsWith(u'/') || dispositivo.startsWith(u"./") || dispositivo.startsWith(u"../"))
+        return dispositivo;
+    return QStringLiteral("/dev/") + dispositivo;
+#endif
+}
+
+QString MotivoPorta::abertura(Erro erro, const QString &nome, const IListaPortas *portas,
     const Catalogo *catalogo, const QString &detalhe)
 {
+    const QString dispositivo = caminho(nome);
     // Without a list, the device is taken to be there and out of reach.
     SituacaoDispositivo s;
     s.existe = erro != Erro::NaoEncontrado;
@@ -63,6 +76,9 @@ QString MotivoPorta::abertura(Erro erro, const QString &dispositivo, const IList
         const QString ausente = texto(catalogo, NaoConectado).arg(dispositivo);
         return portas ? ausente + u' ' + presentes(*portas, catalogo) : ausente;
     }
+    // The system's own text for it would be about an ioctl, in English.
+    if (s.naoSerial)
+        return texto(catalogo, NaoSerial).arg(dispositivo);
     if (erro == Erro::SemPermissao) {
         // The system says "permission" both for a device this user may not
         // use and for one that another program has locked; the device's own

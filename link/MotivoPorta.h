@@ -6,7 +6,8 @@ class Catalogo;
 class IListaPortas;
 
 // Why a serial device does not open, or why it stopped answering, in words
-// a user can act on: each reason names the device and says what to do. The
+// a user can act on: each reason names the device (as the path opened) and
+// says what to do. A path that is not a serial device says so. The
 // kind of failure comes from the port; the device's situation (its group,
 // whether this user may use it, what else is present) from the list of
 // devices of the system.
@@ -28,4 +29,8 @@ public:
         const Catalogo *catalogo, const QString &detalhe = QString());
     // The device went away while the port was open.
     static QString perdida(const QString &dispositivo, const Catalogo *catalogo);
+    // The path Qt SerialPort opens for a device name: a bare name, "ttyS0",
+    // is in /dev; a path (from "/", "./" or "../") is taken as it is. On
+    // Windows, the name itself.
+    static QString caminho(const QString &dispositivo);
 };

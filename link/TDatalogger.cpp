@@ -130,6 +130,8 @@ bool TDatalogger::AbreComunicacao(int porta, TMSComm *comm, ILinhaStatus *status
     PedidoFecha = false;
     Ocioso = true;
     m_perdida = false;
+    m_interrompido = false;
+    m_ativou = false;
     m_textoPerda.clear();
     if (m_comm)
         aberta = m_comm->setPortOpen(true);
@@ -172,7 +174,7 @@ void TDatalogger::FechaComunicacao()
 
 bool TDatalogger::Comando(const std::function<bool()> &troca)
 {
-    if (m_emUso || m_perdida)
+    if (m_emUso || m_perdida || m_interrompido)
         return false;
     Uso uso(*this);
     for (int tentativa = 0; tentativa < Tentativas; ++tentativa) {
@@ -180,7 +182,7 @@ bool TDatalogger::Comando(const std::function<bool()> &troca)
             return false;
         if (troca())
             return true;
-        if (m_perdida)
+        if (m_perdida || m_interrompido)
             return false;
     }
     SinalFalha();
@@ -303,7 +305,7 @@ bool TDatalogger::Ativa()
     bool prazoPassou = false;
     const int64_t inicio = m_ambiente.relogio->tickCount();
     for (;;) {
-        if (PedidoFecha || m_perdida) {
+        if (PedidoFecha || m_perdida || m_interrompido) {
             Ocioso = true;
             return false;
         }
@@ -315,6 +317,8 @@ bool TDatalogger::Ativa()
             m_comm->setInBufferCount(0);
         EnviaByte(ByteAtivacao);
         Espera(200);
+        if (m_interrompido)
+            continue;
         const bool eco = VerificaReflexao(ByteAtivacao, 1);
         if (m_perdida)
             continue;
@@ -326,6 +330,7 @@ bool TDatalogger::Ativa()
         if (m_perdida)
             continue;
         if (resposta == ByteAck) {
+            m_ativou = true;
             Sucesso();
             Ocioso = false;
             return true;
@@ -546,9 +551,20 @@ void TDatalogger::Bip()
         m_ambiente.sinal->bip();
 }
 
+void TDatalogger::Interrompe()
+{
+    m_interrompido = true;
+}
+
 void TDatalogger::Espera(int ms)
 {
-    ::Espera(*m_ambiente.relogio, ms);
+    // As ::Espera, but an interruption ends the wait at once.
+    IRelogio &relogio = *m_ambiente.relogio;
+    const int64_t fim = relogio.tickCount() + ms;
+    while (!m_interrompido && relogio.tickCount() < fim) {
+        relogio.dorme(2);
+        relogio.processaMensagens();
+    }
 }
 
 void TDatalogger::TextoStatus(const QString &texto, bool vermelho)

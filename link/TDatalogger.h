@@ -109,6 +109,15 @@ public:
     // called. Commands then fail at once, untouched, until the port is opened
     // again. Whoever started the command shows TextoPerda() as it sees fit.
     bool PortaPerdida() const { return m_perdida; }
+
+    // Gives up the command in progress at its next wait, as a user's cancel
+    // asks: it fails at once, without its retries, its error or the failure
+    // signal, and so do later commands until the port is opened again.
+    void Interrompe();
+    bool Interrompido() const { return m_interrompido; }
+    // Whether a logger has answered an activation since the port opened:
+    // false after a failed command means nothing answered on the device.
+    bool Ativou() const { return m_ativou; }
     QString TextoPerda() const { return m_textoPerda; }
     std::function<void()> aoPerderPorta;
 
@@ -170,5 +179,7 @@ private:
     ILinhaStatus *m_status = nullptr;
     bool m_emUso = false;
     bool m_perdida = false;
+    bool m_interrompido = false;
+    bool m_ativou = false;
     QString m_textoPerda;
 };

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 // The serial port as the logger link drives it: properties set before the
 // port opens, a polled count of waiting bytes, a read of exactly n of them,
 // one byte written at a time, and a discard of both buffers. Everything is
@@ -16,7 +18,25 @@ class TMSComm
 public:
     enum class ModoEntrada { Texto, Binario };
 
+    // The port numbers the program offers, COM1 to COM4.
+    static constexpr int PrimeiraPorta = 1;
+    static constexpr int UltimaPorta = 4;
+    static constexpr bool PortaValida(int porta) { return porta >= PrimeiraPorta && porta <= UltimaPorta; }
+    // The name that stands for the simulated Tarvek where a device name goes
+    // (section PORTAS of the settings file, the tool's --porta); any case.
+    static constexpr QLatin1String Simulador { "simulador" };
+    static bool EhSimulador(const QString &destino)
+    {
+        return destino.trimmed().compare(Simulador, Qt::CaseInsensitive) == 0;
+    }
+
     virtual ~TMSComm() = default;
+
+    // For a port that picks its device when it opens (the router): the
+    // device a port number maps to now, and a port of its own on a device,
+    // closed. Empty and null for a port bound to one device.
+    virtual QString Destino(int /*porta*/) const { return {}; }
+    virtual std::unique_ptr<TMSComm> PortaAvulsa(const QString & /*destino*/) { return nullptr; }
 
     // Set before opening.
     virtual void setCommPort(int porta) = 0;

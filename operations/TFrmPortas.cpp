@@ -2,6 +2,7 @@
 
 #include "Catalogo.h"
 #include "CursorEspera.h"
+#include "IMensagens.h"
 #include "TMSComm.h"
 
 #include <QComboBox>
@@ -52,7 +53,7 @@ TFrmPortas::TFrmPortas(
     Language();
     preencheTabela();
     preencheEscolhas();
-    for (int n = AtribuicaoPortas::PrimeiraPorta; n <= AtribuicaoPortas::UltimaPorta; ++n)
+    for (int n = TMSComm::PrimeiraPorta; n <= TMSComm::UltimaPorta; ++n)
         ComboPorta[n - 1]->setEditText(m_regras.destino(n));
     TimerLista->start();
 }
@@ -75,12 +76,14 @@ void TFrmPortas::criaControles()
     TabelaDispositivos->verticalHeader()->hide();
     TabelaDispositivos->horizontalHeader()->setStretchLastSection(true);
     TabelaDispositivos->setWordWrap(false);
+    // Tab leaves the list for the ports, as it leaves any other control.
+    TabelaDispositivos->setTabKeyNavigation(false);
     TabelaDispositivos->setTextElideMode(Qt::ElideMiddle);
     LabelDispositivos->setBuddy(TabelaDispositivos);
 
     LabelPortas = new QLabel(this);
     auto *portas = new QGridLayout;
-    for (int i = 0; i < AtribuicaoPortas::UltimaPorta; ++i) {
+    for (int i = 0; i < TMSComm::UltimaPorta; ++i) {
         const int n = i + 1;
         auto *rotulo = new QLabel(QStringLiteral("COM%1").arg(n), this);
         ComboPorta[i] = new QComboBox(this);
@@ -213,12 +216,12 @@ void TFrmPortas::habilitaControles(bool ativos)
     for (QPushButton *b : BtnTestar)
         b->setEnabled(ativos);
     BtnGravar->setEnabled(ativos);
-    CancelBtn->setEnabled(ativos);
+    // "Cancela" stays on: during a test it stops the test.
 }
 
 void TFrmPortas::BtnTestarClick(int porta)
 {
-    if (m_testando || porta < AtribuicaoPortas::PrimeiraPorta || porta > AtribuicaoPortas::UltimaPorta)
+    if (m_testando || !TMSComm::PortaValida(porta))
         return;
     QString destino = ComboPorta[porta - 1]->currentText().trimmed();
     if (destino.isEmpty())
@@ -234,30 +237,43 @@ void TFrmPortas::BtnTestarClick(int porta)
         CursorEspera espera;
         std::unique_ptr<TMSComm> comm = m_criaPorta ? m_criaPorta(destino) : nullptr;
         m_resultado = {};
-        if (comm)
-            m_resultado = TestePorta(m_ambiente).testa(*comm, porta);
-        else
+        if (comm) {
+            TestePorta teste(m_ambiente);
+            m_teste = &teste;
+            m_resultado = teste.testa(*comm, porta, destino);
+            m_teste = nullptr;
+        } else {
             m_resultado.motivo = texto(NaoAbriu);
+        }
     }
     if (liberou && reabreAberto)
         reabreAberto();
     m_testando = false;
     habilitaControles(true);
+    // The reasons of a silent device and of a cancel name it already.
+    const bool nomeia = m_resultado.semResposta || m_resultado.cancelado;
     LblResultado->setText(m_resultado.sucesso
             ? texto(Encontrado).arg(destino, m_resultado.numeroSerie, m_resultado.titulo)
-            : destino + QStringLiteral(": ") + m_resultado.motivo);
+            : (nomeia ? QString() : destino + QStringLiteral(": ")) + m_resultado.motivo);
 }
 
 void TFrmPortas::BtnGravarClick()
 {
     if (m_testando)
         return;
-    for (int n = AtribuicaoPortas::PrimeiraPorta; n <= AtribuicaoPortas::UltimaPorta; ++n) {
+    for (int n = TMSComm::PrimeiraPorta; n <= TMSComm::UltimaPorta; ++n) {
         const QString escolha = ComboPorta[n - 1]->currentText().trimmed();
         if (!escolha.isEmpty())
             m_regras.escolhe(n, escolha);
     }
-    m_gravadas = m_regras.grava();
+    GravacaoConfiguracao falha;
+    m_gravadas += m_regras.grava(&falha);
+    if (!falha.ok()) {
+        // The window stays open with the choices, to try again or cancel.
+        if (m_ambiente.mensagens)
+            m_ambiente.mensagens->aviso(falha.mensagem(m_ambiente.catalogo));
+        return;
+    }
     accept();
 }
 
@@ -265,4 +281,6 @@ void TFrmPortas::reject()
 {
     if (!m_testando)
         QDialog::reject();
+    else if (m_teste)
+        m_teste->cancela();
 }

@@ -55,7 +55,7 @@ public:
     bool testando() const { return m_testando; }
     QTimer *timer() const { return TimerLista; }
 
-    // Closing is held off while a test runs.
+    // While a test runs, "Cancela" (and closing) stops the test instead.
     void reject() override;
 
 private:
@@ -72,8 +72,8 @@ private:
     QTableWidget *TabelaDispositivos = nullptr;
     QLabel *LabelDispositivos = nullptr;
     QLabel *LabelPortas = nullptr;
-    std::array<QComboBox *, AtribuicaoPortas::UltimaPorta> ComboPorta {};
-    std::array<QPushButton *, AtribuicaoPortas::UltimaPorta> BtnTestar {};
+    std::array<QComboBox *, TMSComm::UltimaPorta> ComboPorta {};
+    std::array<QPushButton *, TMSComm::UltimaPorta> BtnTestar {};
     QLabel *LblResultado = nullptr;
     QPushButton *BtnGravar = nullptr;
     QPushButton *CancelBtn = nullptr;
@@ -81,4 +81,5 @@ private:
     QList<int> m_gravadas;
     TestePorta::Resultado m_resultado;
     bool m_testando = false;
+    TestePorta *m_teste = nullptr;  // while testing
 };

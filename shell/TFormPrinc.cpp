@@ -12,6 +12,7 @@
 #include "TDatalogger.h"
 #include "TFormSplash.h"
 #include "TFrmProgress.h"
+#include "TMSComm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,8 +138,8 @@ void TFormPrinc::FormShow()
     QMetaObject::invokeMethod(this, &TFormPrinc::PreparaPrimeiroGrafico, Qt::QueuedConnection);
     int porta = 0;
     if (LePortaInicial(&porta)) {
-        if (porta >= 1 && porta <= 4)
-            SelecionaPorta(porta);
+        if (TMSComm::PortaValida(porta))
+            selecionaPorta(porta, false);
         FiltroAbrir = m_catalogo.texto(267);
         TituloAbrir = m_catalogo.texto(268);
         FiltroExportar = m_catalogo.texto(271);

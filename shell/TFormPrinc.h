@@ -246,6 +246,10 @@ private:
     bool AbrePorta();
     void DesabilitaPortas();
     void HabilitaBotoesComunicacao();
+    // Opens port n; pedida when the user chose it, so that a failed write
+    // of the port to open at start is told.
+    void selecionaPorta(int n, bool pedida);
+    void gravaPortaInicial(bool pedida);
     void DesabilitaBotoesComunicacao();
     void marcaPorta(int n);
     // The device a port number maps to now (empty when the port has no

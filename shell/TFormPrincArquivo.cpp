@@ -199,6 +199,8 @@ void TFormPrinc::ItemLimitesAlarmeClick()
 {
     QAction *item = m_comandos.value("ItemLimitesAlarme").item;
     m_mostraLimites = item && item->isChecked();
+    // Remembering the choice for the next start is the program's own
+    // doing: the lines are shown now whether or not it is kept.
     if (m_ambiente.configuracoes)
         m_ambiente.configuracoes->grava(
             kSecaoVisualizar, kChaveLimites, m_mostraLimites ? QStringLiteral("1") : QStringLiteral("0"));

@@ -10,7 +10,7 @@
 #include "GeometriaJanela.h"
 #include "IConfiguracoes.h"
 #include "IMensagens.h"
-#include "TMSCommRoteador.h"
+#include "TMSComm.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -205,8 +205,7 @@ void TFormPrinc::atualizaCampoPorta()
         return;
     }
     const int n = m_porta.CommPort();
-    const auto *roteador = dynamic_cast<const TMSCommRoteador *>(&m_porta);
-    const QString destino = roteador ? roteador->Destino(n) : QString();
+    const QString destino = m_porta.Destino(n);
     m_campoPorta->setText(
         destino.isEmpty() ? QStringLiteral("COM%1").arg(n) : QStringLiteral("COM%1: %2").arg(n).arg(destino));
 }

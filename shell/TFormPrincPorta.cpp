@@ -5,20 +5,26 @@
 
 #include "AtribuicaoPortas.h"
 #include "IConfiguracoes.h"
+#include "IMensagens.h"
 #include "LinhaStatus.h"
 #include "TDatalogger.h"
 #include "TFrmPortas.h"
 #include "TMSComm.h"
-#include "TMSCommRoteador.h"
 
 #include <QAction>
 
 namespace {
 // The items of the four ports, in their order.
 constexpr const char *kItensPorta[] = { "ItemCom1", "ItemCOM2", "ItemCOM3", "ItemCOM4" };
+static_assert(std::size(kItensPorta) == TMSComm::UltimaPorta - TMSComm::PrimeiraPorta + 1);
 }  // namespace
 
 void TFormPrinc::SelecionaPorta(int n)
+{
+    selecionaPorta(n, true);
+}
+
+void TFormPrinc::selecionaPorta(int n, bool pedida)
 {
     if (EstadoPorta == 0)
         m_datalogger->FechaComunicacao();
@@ -26,6 +32,7 @@ void TFormPrinc::SelecionaPorta(int n)
     if (AbrePorta()) {
         HabilitaBotoesComunicacao();
         marcaPorta(n);
+        gravaPortaInicial(pedida);
     } else {
         DesabilitaBotoesComunicacao();
     }
@@ -51,17 +58,26 @@ void TFormPrinc::DesabilitaPortas()
 
 void TFormPrinc::marcaPorta(int n)
 {
-    for (int i = 0; i < 4; ++i)
-        m_comandos.value(kItensPorta[i]).item->setChecked(i + 1 == n);
+    for (int i = TMSComm::PrimeiraPorta; i <= TMSComm::UltimaPorta; ++i)
+        m_comandos.value(kItensPorta[i - TMSComm::PrimeiraPorta]).item->setChecked(i == n);
 }
 
 void TFormPrinc::HabilitaBotoesComunicacao()
 {
     m_comunicacaoHabilitada = true;
     aplicaUsoDoLink(m_datalogger->EmUso());
-    if (m_ambiente.configuracoes)
-        m_ambiente.configuracoes->grava(
-            QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString::number(m_porta.CommPort()));
+}
+
+void TFormPrinc::gravaPortaInicial(bool pedida)
+{
+    if (!m_ambiente.configuracoes)
+        return;
+    const GravacaoConfiguracao g = m_ambiente.configuracoes->grava(
+        QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), QString::number(m_porta.CommPort()));
+    // A port the user chose says that it will not be the one opened next
+    // time; the program's own reopening stays quiet.
+    if (!g.ok() && pedida && m_ambiente.mensagens)
+        m_ambiente.mensagens->aviso(g.mensagem(m_ambiente.catalogo));
 }
 
 void TFormPrinc::DesabilitaBotoesComunicacao()
@@ -72,14 +88,13 @@ void TFormPrinc::DesabilitaBotoesComunicacao()
 
 QString TFormPrinc::destinoPorta(int n) const
 {
-    const auto *roteador = dynamic_cast<const TMSCommRoteador *>(&m_porta);
-    return roteador ? roteador->Destino(n) : QString();
+    return m_porta.Destino(n);
 }
 
 void TFormPrinc::atualizaMenuPorta()
 {
-    for (int n = 1; n <= 4; ++n) {
-        QAction *a = m_comandos.value(kItensPorta[n - 1]).item;
+    for (int n = TMSComm::PrimeiraPorta; n <= TMSComm::UltimaPorta; ++n) {
+        QAction *a = m_comandos.value(kItensPorta[n - TMSComm::PrimeiraPorta]).item;
         if (!a)
             continue;
         const QString destino = destinoPorta(n);
@@ -92,13 +107,9 @@ void TFormPrinc::atualizaMenuPorta()
 
 void TFormPrinc::ItemPortasClick()
 {
-    auto *roteador = dynamic_cast<TMSCommRoteador *>(&m_porta);
     TFrmPortas janela(
         m_ambiente, [this](int n) { return destinoPorta(n); },
-        [roteador](const QString &destino) {
-            return roteador ? roteador->PortaAvulsa(destino) : std::unique_ptr<TMSComm>();
-        },
-        this);
+        [this](const QString &destino) { return m_porta.PortaAvulsa(destino); }, this);
     // A test of the device the window holds open closes it meanwhile.
     int aberta = 0;
     janela.dispositivoAberto
@@ -109,11 +120,11 @@ void TFormPrinc::ItemPortasClick()
         DesabilitaPortas();
         atualizaCampoPorta();
     };
-    janela.reabreAberto = [this, &aberta] { SelecionaPorta(std::exchange(aberta, 0)); };
+    janela.reabreAberto = [this, &aberta] { selecionaPorta(std::exchange(aberta, 0), false); };
     janela.exec();
     atualizaMenuPorta();
     // The open port moved to another device: it is opened there.
     const QList<int> gravadas = janela.portasGravadas();
     if (EstadoPorta == 0 && gravadas.contains(m_porta.CommPort()))
-        SelecionaPorta(m_porta.CommPort());
+        selecionaPorta(m_porta.CommPort(), false);
 }

@@ -7,6 +7,7 @@
 #include "Catalogo.h"
 #include "ExportacaoTexto.h"
 #include "GraficoLinhas.h"
+#include "IMensagens.h"
 #include "LimitesAlarme.h"
 #include "SerieLinhas.h"
 #include "TFormResumo.h"
@@ -68,8 +69,14 @@ void TFormGrafico::ConfigLimites()
     if (m_ambiente.configuracoes) {
         LimitesAlarme limites(m_ambiente.configuracoes);
         for (int canal = 1; canal <= 2; ++canal) {
-            if (canalComSensor(*m_aquisicao, canal))
-                limites.grava(serie, canal, dialogo.limites()[size_t(canal - 1)]);
+            if (!canalComSensor(*m_aquisicao, canal))
+                continue;
+            const GravacaoConfiguracao g = limites.grava(serie, canal, dialogo.limites()[size_t(canal - 1)]);
+            if (!g.ok()) {
+                if (m_ambiente.mensagens)
+                    m_ambiente.mensagens->aviso(g.mensagem(m_ambiente.catalogo));
+                break;
+            }
         }
     }
     // The other graphs of the logger read them again; without a main

@@ -1,5 +1,7 @@
 #include "ListaPortasSistema.h"
 
+#include "MotivoPorta.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -9,6 +11,9 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#ifdef Q_OS_LINUX
+#include <sys/sysmacros.h>
+#endif
 #include <unistd.h>
 
 #include <cstring>
@@ -48,6 +53,26 @@ bool usuarioNoGrupo(const passwd *usuario, gid_t grupo)
     }
     return false;
 }
+// Whether the file is a terminal device: a serial port (or a USB adapter)
+// or a pseudo-terminal, not a plain file, a pipe or another device such as
+// /dev/null. Linux tells a device's kind in /sys/dev/char; without it, any
+// character device is taken for one.
+bool terminal(const struct stat &st)
+{
+    if (!S_ISCHR(st.st_mode))
+        return false;
+    const QString porNumero = QStringLiteral("/sys/dev/char");
+    if (!QFileInfo(porNumero).isDir())
+        return true;
+    const unsigned maior = major(st.st_rdev);
+    // The pseudo-terminals' slaves have no entry there.
+    if (maior >= 136 && maior <= 143)
+        return true;
+    const QString subsistema
+        = QFileInfo(QStringLiteral("%1/%2:%3/subsystem").arg(porNumero).arg(maior).arg(minor(st.st_rdev)))
+              .canonicalFilePath();
+    return subsistema.endsWith(QStringLiteral("/tty"));
+}
 #endif
 
 }  // namespace
@@ -78,9 +103,10 @@ QList<DispositivoSerial> ListaPortasSistema::dispositivos() const
     return lista;
 }
 
-SituacaoDispositivo ListaPortasSistema::situacao(const QString &caminho) const
+SituacaoDispositivo ListaPortasSistema::situacao(const QString &nome) const
 {
     SituacaoDispositivo s;
+    const QString caminho = MotivoPorta::caminho(nome);
     const QFileInfo info(caminho);
     s.existe = info.exists();
     if (!s.existe)
@@ -93,6 +119,7 @@ SituacaoDispositivo ListaPortasSistema::situacao(const QString &caminho) const
     };
     if (::stat(local.constData(), &st) != 0)
         return s;
+    s.naoSerial = !terminal(st);
     if (const group *g = getgrgid(st.st_gid))
         s.grupo = QString::fromLocal8Bit(g->gr_name);
     s.grupoPodeUsar = (st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);

@@ -7,8 +7,9 @@
 // The serial devices of this computer: Qt SerialPort's enumeration, with
 // the stable names udev gives USB adapters (the links of
 // /dev/serial/by-id) put beside the devices they point at; and what the
-// file system says of a path: whether it is there, its owning group, and
-// whether this user may use it now or only after a new login.
+// file system says of a device name (resolved as Qt SerialPort opens it):
+// whether it is there and a serial device, its owning group, and whether
+// this user may use it now or only after a new login.
 class ListaPortasSistema : public IListaPortas
 {
 public:

@@ -24,7 +24,7 @@ TMSCommRoteador::~TMSCommRoteador()
 
 QString TMSCommRoteador::DestinoPadrao(int porta)
 {
-    if (porta < PrimeiraPorta || porta > UltimaPorta)
+    if (!PortaValida(porta))
         return {};
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(porta);
@@ -42,11 +42,6 @@ QString TMSCommRoteador::Destino(int porta) const
     const QString valor
         = m_configuracoes->le(QStringLiteral("PORTAS"), QStringLiteral("COM%1").arg(porta), padrao).trimmed();
     return valor.isEmpty() ? padrao : valor;
-}
-
-bool TMSCommRoteador::EhSimulador(const QString &destino)
-{
-    return destino.trimmed().compare(u"simulador", Qt::CaseInsensitive) == 0;
 }
 
 std::unique_ptr<TMSComm> TMSCommRoteador::criaBackend(const QString &destino)

@@ -24,9 +24,6 @@ public:
     // Makes the backend of a device name; a TMSCommSerial when not given.
     using FabricaSerial = std::function<std::unique_ptr<TMSComm>(const QString &dispositivo)>;
 
-    static constexpr int PrimeiraPorta = 1;
-    static constexpr int UltimaPorta = 4;
-
     // The environment (not owned), when given, words the reasons of the
     // serial devices that do not open.
     explicit TMSCommRoteador(const IConfiguracoes *configuracoes, Fabrica simulador = {},
@@ -35,15 +32,14 @@ public:
 
     // The device a port number maps to now ("simulador" for the simulated
     // logger); empty for a number outside 1 to 4.
-    QString Destino(int porta) const;
+    QString Destino(int porta) const override;
     static QString DestinoPadrao(int porta);
-    static bool EhSimulador(const QString &destino);
     // The backend in use, null while closed.
     TMSComm *backend() const { return m_backend.get(); }
     // A port of its own on a device ("simulador" for the simulated logger),
     // made by the same factories as the backends; closed, and null when it
     // cannot be made. This port's state is left as it was.
-    std::unique_ptr<TMSComm> PortaAvulsa(const QString &destino);
+    std::unique_ptr<TMSComm> PortaAvulsa(const QString &destino) override;
 
     void setCommPort(int porta) override { m_commPort = porta; }
     int CommPort() const override { return m_commPort; }

@@ -2,8 +2,6 @@
 
 #include "IConfiguracoes.h"
 
-const QString AtribuicaoPortas::Simulador = QStringLiteral("simulador");
-
 namespace {
 
 const QString Secao = QStringLiteral("PORTAS");
@@ -44,7 +42,7 @@ QList<AtribuicaoPortas::Linha> AtribuicaoPortas::listaDe(const IListaPortas *lis
             linhas.append({ d, false });
     }
     Linha simulador;
-    simulador.dispositivo.dispositivo = Simulador;
+    simulador.dispositivo.dispositivo = TMSComm::Simulador;
     simulador.simulador = true;
     linhas.append(simulador);
     return linhas;
@@ -64,7 +62,7 @@ bool AtribuicaoPortas::atualizaLista()
 
 QString AtribuicaoPortas::destino(int porta) const
 {
-    if (porta < PrimeiraPorta || porta > UltimaPorta)
+    if (!TMSComm::PortaValida(porta))
         return {};
     const QString &escolha = m_escolhas[porta - 1];
     if (!escolha.isEmpty())
@@ -74,13 +72,8 @@ QString AtribuicaoPortas::destino(int porta) const
 
 void AtribuicaoPortas::escolhe(int porta, const QString &destino)
 {
-    if (porta >= PrimeiraPorta && porta <= UltimaPorta)
+    if (TMSComm::PortaValida(porta))
         m_escolhas[porta - 1] = destino.trimmed();
-}
-
-bool AtribuicaoPortas::ehSimulador(const QString &destino)
-{
-    return destino.trimmed().compare(Simulador, Qt::CaseInsensitive) == 0;
 }
 
 QString AtribuicaoPortas::caminhoReal(const QString &caminho, const IListaPortas *lista)
@@ -99,8 +92,8 @@ QString AtribuicaoPortas::caminhoReal(const QString &caminho, const IListaPortas
 QString AtribuicaoPortas::valorGravado(const QString &destino) const
 {
     const QString t = destino.trimmed();
-    if (ehSimulador(t))
-        return Simulador;
+    if (TMSComm::EhSimulador(t))
+        return TMSComm::Simulador;
     const QString real = caminhoReal(t, m_lista);
     for (const Linha &l : m_linhas) {
         if (!l.simulador && l.dispositivo.dispositivo == real && !l.dispositivo.porId.isEmpty())
@@ -111,22 +104,29 @@ QString AtribuicaoPortas::valorGravado(const QString &destino) const
 
 bool AtribuicaoPortas::mesmoDispositivo(const QString &a, const QString &b) const
 {
-    if (ehSimulador(a) || ehSimulador(b))
-        return ehSimulador(a) && ehSimulador(b);
+    if (TMSComm::EhSimulador(a) || TMSComm::EhSimulador(b))
+        return TMSComm::EhSimulador(a) && TMSComm::EhSimulador(b);
     return caminhoReal(a.trimmed(), m_lista) == caminhoReal(b.trimmed(), m_lista);
 }
 
-QList<int> AtribuicaoPortas::grava()
+QList<int> AtribuicaoPortas::grava(GravacaoConfiguracao *falha)
 {
     QList<int> gravadas;
-    for (int porta = PrimeiraPorta; porta <= UltimaPorta; ++porta) {
+    for (int porta = TMSComm::PrimeiraPorta; porta <= TMSComm::UltimaPorta; ++porta) {
         const QString escolha = std::exchange(m_escolhas[porta - 1], QString());
         if (escolha.isEmpty() || !m_configuracoes)
             continue;
         const QString atual = m_destino ? m_destino(porta) : QString();
         if (mesmoDispositivo(escolha, atual))
             continue;
-        m_configuracoes->grava(Secao, chave(porta), valorGravado(escolha));
+        const GravacaoConfiguracao g = m_configuracoes->grava(Secao, chave(porta), valorGravado(escolha));
+        if (!g.ok()) {
+            if (falha)
+                *falha = g;
+            // The choices not written stay, for another try.
+            m_escolhas[porta - 1] = escolha;
+            break;
+        }
         gravadas.append(porta);
     }
     return gravadas;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "GravacaoConfiguracao.h"
 #include "IListaPortas.h"
+#include "TMSComm.h"
 
 #include <QList>
 #include <QString>
@@ -23,11 +25,6 @@ class IConfiguracoes;
 class AtribuicaoPortas
 {
 public:
-    static constexpr int PrimeiraPorta = 1;
-    static constexpr int UltimaPorta = 4;
-    // The word of section PORTAS that stands for the simulated Tarvek.
-    static const QString Simulador;
-
     // The device a port maps to now, as the port's router reads it.
     using LeDestino = std::function<QString(int porta)>;
 
@@ -59,7 +56,8 @@ public:
     // kernel name it points to, the simulator in any case).
     bool mesmoDispositivo(const QString &a, const QString &b) const;
     // Writes the choices that differ from the settings; the ports written.
-    QList<int> grava();
+    // A write that fails stops there, and its outcome goes to falha.
+    QList<int> grava(GravacaoConfiguracao *falha = nullptr);
 
     // "0403:6001"; empty without USB ids.
     static QString textoUsb(int vid, int pid);
@@ -67,7 +65,6 @@ public:
     // (/dev/ttyUSB0)": a by-id name is shown as the device it points to
     // now, or by its last part when it points nowhere.
     static QString legendaMenu(int porta, const QString &destino, const IListaPortas *lista);
-    static bool ehSimulador(const QString &destino);
 
 private:
     static QString caminhoReal(const QString &caminho, const IListaPortas *lista);
@@ -77,5 +74,5 @@ private:
     IConfiguracoes *m_configuracoes;
     LeDestino m_destino;
     QList<Linha> m_linhas;
-    std::array<QString, UltimaPorta> m_escolhas;  // empty: not changed
+    std::array<QString, TMSComm::UltimaPorta> m_escolhas;  // empty: not changed
 };

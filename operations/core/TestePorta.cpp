@@ -13,6 +13,8 @@ enum Texto {
     FalhaNaoVolateis = 137,
     FalhaCalibracao = 146,
     NaoAbriu = 254,
+    SemResposta = 397,
+    Cancelado = 398,
 };
 
 // The read failures are worded as the configuration window words them.
@@ -38,19 +40,28 @@ QString TestePorta::falha(int numero) const
     return erro.isEmpty() ? texto(numero) : texto(numero) + u' ' + erro;
 }
 
-TestePorta::Resultado TestePorta::testa(TMSComm &porta, int numero)
+void TestePorta::cancela()
+{
+    m_cancelado = true;
+    if (m_link)
+        m_link->Interrompe();
+}
+
+TestePorta::Resultado TestePorta::testa(TMSComm &porta, int numero, const QString &dispositivo)
 {
     Ambiente semCaixas = m_ambiente;
     semCaixas.mensagens = nullptr;
     TDatalogger link(semCaixas);
     m_texto.clear();
     m_cor = Cor::Preto;
+    m_cancelado = false;
     Resultado r;
     if (!link.AbreComunicacao(numero, &porta, this)) {
         const QString motivo = porta.erro().trimmed();
         r.motivo = motivo.isEmpty() ? texto(NaoAbriu) : texto(NaoAbriu) + u' ' + motivo;
         return r;
     }
+    m_link = &link;
     QByteArray configuracao, naoVolatil, calibracao;
     if (!link.LeConfiguracao(configuracao))
         r.motivo = falha(FalhaConfiguracao);
@@ -58,6 +69,14 @@ TestePorta::Resultado TestePorta::testa(TMSComm &porta, int numero)
         r.motivo = falha(FalhaNaoVolateis);
     else if (!link.LeCalibracao(calibracao))
         r.motivo = falha(FalhaCalibracao);
+    m_link = nullptr;
+    const bool falhou = !r.motivo.isEmpty();
+    r.cancelado = falhou && m_cancelado;
+    r.semResposta = falhou && !r.cancelado && !link.Ativou() && !link.PortaPerdida();
+    if (r.cancelado)
+        r.motivo = texto(Cancelado).arg(dispositivo);
+    else if (r.semResposta)
+        r.motivo = texto(SemResposta).arg(dispositivo);
     link.FechaComunicacao();
     if (!r.motivo.isEmpty())
         return r;

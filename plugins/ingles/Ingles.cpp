@@ -395,6 +395,17 @@ const Texto kTextos[] = {
     { 367, "Invalid limit value. \"%1\" is not a number." },
     { 368, "The upper limit must be above the lower limit." },
     { 369, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
+    { 390, "The settings were not written to %1: %2" },
+    { 391, "the file cannot be read." },
+    { 392, "its folder cannot be created." },
+    { 393, "there is no permission to write it (the file or its folder is read-only)." },
+    { 394, "the write failed (disk full or device error)." },
+    { 395, "the value does not fit on one line." },
+    { 396, "%1 is not a serial device." },
+    { 397,
+        "No Tarvek answered on %1. Check that it is switched on and that the cable is connected to this "
+        "device." },
+    { 398, "Test of %1 cancelled." },
 };
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "ConfiguracoesIni.h"
 #include "RegistroTestes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <initializer_list>
+
+#include <unistd.h>
 
 class TestConfiguracoesIni : public QObject
 {
@@ -15,6 +18,8 @@ private slots:
     void writingChangesOnlyItsOwnLine_data();
     void writingChangesOnlyItsOwnLine();
     void missingFileIsCreatedByTheFirstWrite();
+    void writeThatDoesNotTakeSaysWhy_data();
+    void writeThatDoesNotTakeSaysWhy();
     void defaultFileFollowsTheEnvironment();
 };
 
@@ -197,6 +202,59 @@ void TestConfiguracoesIni::missingFileIsCreatedByTheFirstWrite()
     QCOMPARE(leBytes(caminho), QByteArray("[COMUNICACAO]\nPORTA=2\n"));
     QCOMPARE(ConfiguracoesIni(caminho).le(QStringLiteral("comunicacao"), QStringLiteral("porta"), QString()),
         QStringLiteral("2"));
+}
+
+void TestConfiguracoesIni::writeThatDoesNotTakeSaysWhy_data()
+{
+    using F = GravacaoConfiguracao::Falha;
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<int>("falha");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("folder is a file") << "pasta" << int(F::Pasta) << "a pasta dele não pode ser criada.";
+    QTest::newRow("file is a folder") << "arquivo" << int(F::Leitura) << "o arquivo não pode ser lido.";
+    QTest::newRow("value of two lines") << "valor" << int(F::Valor) << "o valor não cabe em uma linha.";
+    // Permissions bind everyone but the superuser.
+    if (geteuid() != 0) {
+        QTest::newRow("read-only file")
+            << "somente leitura" << int(F::Permissao)
+            << "não há permissão para gravá-lo (o arquivo ou a pasta é somente leitura).";
+        QTest::newRow("read-only folder")
+            << "pasta somente leitura" << int(F::Permissao)
+            << "não há permissão para gravá-lo (o arquivo ou a pasta é somente leitura).";
+    }
+}
+
+void TestConfiguracoesIni::writeThatDoesNotTakeSaysWhy()
+{
+    QFETCH(QString, caso);
+    QFETCH(int, falha);
+    QFETCH(QString, motivo);
+    QTemporaryDir pasta;
+    QString caminho = pasta.filePath(QStringLiteral("QUORVANE.INI"));
+    const QByteArray antes = "[COMUNICACAO]\nPORTA=1\n";
+    QString valor = QStringLiteral("2");
+    if (caso == u"pasta") {
+        escreveArquivo(pasta.filePath(QStringLiteral("Quorvane")), antes);
+        caminho = pasta.filePath(QStringLiteral("Quorvane/QUORVANE.INI"));
+    } else if (caso == u"arquivo") {
+        QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("QUORVANE.INI")));
+    } else {
+        escreveArquivo(caminho, antes);
+        if (caso == u"valor")
+            valor = QStringLiteral("2\r\n[OUTRA]");
+        else if (caso == u"somente leitura")
+            QVERIFY(QFile::setPermissions(caminho, QFile::ReadOwner));
+        else
+            QVERIFY(QFile::setPermissions(pasta.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    const GravacaoConfiguracao g
+        = ConfiguracoesIni(caminho).grava(QStringLiteral("COMUNICACAO"), QStringLiteral("PORTA"), valor);
+    QFile::setPermissions(pasta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(int(g.falha), falha);
+    QCOMPARE(g.mensagem(nullptr),
+        QString::fromUtf8("As configurações não foram gravadas em %1: %2").arg(caminho, motivo));
+    if (caso != u"arquivo")
+        QCOMPARE(leBytes(caso == u"pasta" ? pasta.filePath(QStringLiteral("Quorvane")) : caminho), antes);
 }
 
 void TestConfiguracoesIni::defaultFileFollowsTheEnvironment()

@@ -153,7 +153,7 @@ void TestAtribuicaoPortas::writesOnlyThePortsWhoseDeviceChanged()
     const ListaPortasFalsa lista = tresAdaptadores();
     ConfiguracoesMemoria c;
     for (const QString &linha : ini)
-        c.grava(QStringLiteral("PORTAS"), linha.section(u'=', 0, 0), linha.section(u'=', 1));
+        c.valores.insert(QStringLiteral("PORTAS/") + linha.section(u'=', 0, 0), linha.section(u'=', 1));
     const auto antes = c.valores;
     AtribuicaoPortas a(&lista, &c, destinos(c));
     for (const QString &e : escolhas)
@@ -217,6 +217,8 @@ void TestAtribuicaoPortas::menuCaptionShowsThePortsDevice_data()
     QTest::newRow("by-id name of an absent device by its last part, shortened")
         << 4 << ById + "usb-Prolific_Technology_Inc._USB-Serial_Controller_D-if00-port0"
         << QString::fromUtf8("COM&4 (usb-Prolific_Te…ler_D-if00-port0)");
+    QTest::newRow("name of 32 characters whole") << 4 << "/dev/ttyUSB_bancada_da_sala_3_B1"
+                                                 << "COM&4 (/dev/ttyUSB_bancada_da_sala_3_B1)";
     QTest::newRow("ampersand shown as itself") << 2 << "/dev/tty&1"
                                                << "COM&2 (/dev/tty&&1)";
     QTest::newRow("no device") << 1 << QString() << "COM&1";

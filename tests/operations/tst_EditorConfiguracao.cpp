@@ -529,6 +529,14 @@ void TestEditorConfiguracao::validacaoNaOrdemComSeuFoco_data()
     QTest::newRow("count with the never-stop bit, no sensor")
         << "count 40000 no sensor"
         << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
+    QTest::newRow("count of the never-stop bit alone")
+        << "count 32768"
+        << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
+    QTest::newRow("count of six digits with a leading zero")
+        << "count 012345"
+        << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
+    QTest::newRow("count zero without a sensor") << "count zero no sensor"
+                                                 << "" << -1;
     QTest::newRow("start passed") << "start passed"
                                   << "Início da aquisição deve ser posterior à data/hora atual."
                                   << int(Campo::EditHoraInicio);
@@ -607,13 +615,15 @@ void TestEditorConfiguracao::validacaoNaOrdemComSeuFoco()
     } else if (caso == "end time") {
         fim(agora + 1);
         b.e.EditHoraFim.texto = QStringLiteral("24:00:00");
-    } else if (caso == "count empty" || caso == "count zero") {
-        b.e.EditNLeituras.texto = caso == "count zero" ? QStringLiteral("0") : QString();
-        b.e.marcaFim(Fim::AposLeituras);
-    } else if (caso == "count negative" || caso == "count 40000 no sensor") {
-        b.e.EditNLeituras.texto = caso == "count negative" ? QStringLiteral("-5") : QStringLiteral("40000");
-        if (caso != "count negative")
+    } else if (caso.startsWith(u"count ")) {
+        // "count <text>[ no sensor]": the count typed, and no sensor at all.
+        QString n = caso.mid(6);
+        if (n.endsWith(u" no sensor")) {
+            n.chop(10);
             b.sensor(1, Nenhum);
+        }
+        const QHash<QString, QString> nomes { { "empty", "" }, { "zero", "0" }, { "negative", "-5" } };
+        b.e.EditNLeituras.texto = nomes.value(n, n);
         b.e.marcaFim(Fim::AposLeituras);
     } else if (caso == "title omega") {
         b.e.EditTitulo.texto = QStringLiteral("Estufa 10 kΩ");

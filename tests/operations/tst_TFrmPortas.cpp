@@ -1,16 +1,19 @@
 // The "Portas..." window on a fake list of three adapters: the table of the
 // devices present and the simulated Tarvek, its refresh as they come and go
 // (the table kept when nothing changed, the selection and what the user
-// typed kept when something did), and "Testar" with a port that cannot be
-// made.
+// typed kept when something did), "Testar" with a port that cannot be
+// made and one where nothing answers until "Cancela", "Gravar" into a
+// settings file that refuses it, and Tab through the window.
 
 #include "AmbienteFalso.h"
+#include "PortaRoteirizada.h"
 #include "RegistroTestes.h"
 #include "TFrmPortas.h"
 #include "TMSComm.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -47,13 +50,16 @@ class TestTFrmPortas : public QObject
 private slots:
     void listFollowsTheDevicesPresent();
     void testWithoutAPortSaysItCannotOpen();
+    void cancelStopsATestNothingAnswers();
+    void refusedWriteKeepsTheWindowAndSaysWhy();
+    void tabLeavesTheListForThePorts();
 };
 
 void TestTFrmPortas::listFollowsTheDevicesPresent()
 {
     AmbienteFalso f;
     f.portas.presentes = tresAdaptadores();
-    f.configuracoes.grava(QStringLiteral("PORTAS"), QStringLiteral("COM1"), QStringLiteral("simulador"));
+    f.configuracoes.valores.insert(QStringLiteral("PORTAS/COM1"), QStringLiteral("simulador"));
     TFrmPortas janela(f.ambiente,
         [&f](int n) {
             return f.configuracoes.le(QStringLiteral("PORTAS"), QStringLiteral("COM%1").arg(n), QString());
@@ -101,6 +107,73 @@ void TestTFrmPortas::testWithoutAPortSaysItCannotOpen()
     QCOMPARE(janela.findChild<QLabel *>(QStringLiteral("LblResultado"))->text(),
         QString::fromUtf8("/dev/ttyUSB0: Não foi possível abrir porta."));
     QVERIFY(!janela.testando());
+}
+
+void TestTFrmPortas::cancelStopsATestNothingAnswers()
+{
+    AmbienteFalso f;
+    TFrmPortas janela(
+        f.ambiente, [](int) { return QStringLiteral("/dev/ttyUSB0"); },
+        [&f](const QString &) { return std::make_unique<PortaRoteirizada>(f.relogio); });
+    auto *cancela = janela.findChild<QPushButton *>(QStringLiteral("CancelBtn"));
+    const int64_t inicio = f.relogio.tickCount();
+    int64_t pedido = -1;
+    f.relogio.aoProcessarMensagens = [&] {
+        if (pedido < 0 && f.relogio.tickCount() - inicio >= 2000 && cancela->isEnabled()) {
+            pedido = f.relogio.tickCount();
+            cancela->click();
+        }
+    };
+    janela.BtnTestarClick(2);
+    QVERIFY(pedido > 0);
+    QVERIFY(f.relogio.tickCount() - pedido < 100);
+    QVERIFY(janela.ultimoTeste().cancelado);
+    QCOMPARE(janela.findChild<QLabel *>(QStringLiteral("LblResultado"))->text(),
+        QStringLiteral("Teste de /dev/ttyUSB0 cancelado."));
+    QCOMPARE(janela.result(), int(QDialog::Rejected));
+    QCOMPARE(f.sinal.bips, 0);
+    // Without a cancel, the test ends by saying that no logger is there.
+    f.relogio.aoProcessarMensagens = nullptr;
+    janela.BtnTestarClick(2);
+    QVERIFY(janela.ultimoTeste().semResposta);
+    QVERIFY(janela.findChild<QLabel *>(QStringLiteral("LblResultado"))
+                ->text()
+                .startsWith(QStringLiteral("Nenhum Tarvek respondeu em /dev/ttyUSB0.")));
+}
+
+void TestTFrmPortas::refusedWriteKeepsTheWindowAndSaysWhy()
+{
+    AmbienteFalso f;
+    f.configuracoes.falha = GravacaoConfiguracao::Falha::Permissao;
+    f.configuracoes.arquivo = QStringLiteral("/etc/quorvane/QUORVANE.INI");
+    TFrmPortas janela(f.ambiente, [](int) { return QStringLiteral("simulador"); }, {});
+    janela.findChild<QComboBox *>(QStringLiteral("ComboPorta2"))->setEditText(QStringLiteral("/dev/ttyS9"));
+    janela.BtnGravarClick();
+    QCOMPARE(f.mensagens.textos(),
+        QStringList {
+            QString::fromUtf8("As configurações não foram gravadas em /etc/quorvane/QUORVANE.INI: não "
+                              "há permissão para gravá-lo (o arquivo ou a pasta é somente leitura).") });
+    QCOMPARE(janela.result(), int(QDialog::Rejected));
+    QVERIFY(janela.portasGravadas().isEmpty());
+    // Once the file takes it, the same choice is written.
+    f.configuracoes.falha = GravacaoConfiguracao::Falha::Nenhuma;
+    janela.BtnGravarClick();
+    QCOMPARE(janela.portasGravadas(), QList<int> { 2 });
+    QCOMPARE(janela.result(), int(QDialog::Accepted));
+}
+
+void TestTFrmPortas::tabLeavesTheListForThePorts()
+{
+    AmbienteFalso f;
+    f.portas.presentes = tresAdaptadores();
+    TFrmPortas janela(f.ambiente, [](int) { return QString(); }, {});
+    janela.show();
+    QVERIFY(QTest::qWaitForWindowActive(&janela));
+    auto *tabela = janela.findChild<QTableWidget *>(QStringLiteral("TabelaDispositivos"));
+    tabela->setFocus();
+    tabela->setCurrentCell(0, 0);
+    QTest::keyClick(tabela, Qt::Key_Tab);
+    QVERIFY(janela.findChild<QComboBox *>(QStringLiteral("ComboPorta1"))->hasFocus());
 }
 
 QUORVANE_TEST_MAIN(TestTFrmPortas)

@@ -39,9 +39,10 @@ void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven_data()
     QTest::addColumn<QString>("motivo");
     QTest::newRow("simulated Tarvek") << Porta::Simulada << "00010002"
                                       << "Caldeira 3" << QString();
-    QTest::newRow("silent port")
-        << Porta::Calada << QString() << QString()
-        << QString::fromUtf8("Falhou leitura dos parâmetros de configuração. Erro de timeout na reflexão!");
+    QTest::newRow("silent port") << Porta::Calada << QString() << QString()
+                                 << QString::fromUtf8(
+                                        "Nenhum Tarvek respondeu em /dev/ttyS2. Verifique se ele está "
+                                        "ligado e se o cabo está conectado a esse dispositivo.");
     QTest::newRow("port that does not open")
         << Porta::Recusada << QString() << QString()
         << QString::fromUtf8("Não foi possível abrir porta. porta ocupada");
@@ -74,7 +75,7 @@ void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven()
         comm = std::move(roteirizada);
     }
 
-    const TestePorta::Resultado r = TestePorta(f.ambiente).testa(*comm, 3);
+    const TestePorta::Resultado r = TestePorta(f.ambiente).testa(*comm, 3, QStringLiteral("/dev/ttyS2"));
     QCOMPARE(r.sucesso, motivo.isEmpty());
     QCOMPARE(r.numeroSerie, numeroSerie);
     QCOMPARE(r.titulo, titulo);

@@ -142,13 +142,20 @@ class ConfiguracoesMemoria : public IConfiguracoes
 {
 public:
     QHash<QString, QString> valores;  // "SECAO/CHAVE" -> value
+    // Anything but Nenhuma refuses every write with that reason.
+    GravacaoConfiguracao::Falha falha = GravacaoConfiguracao::Falha::Nenhuma;
+    QString arquivo = QStringLiteral("QUORVANE.INI");
+    int gravacoes = 0;  // writes asked for, refused ones included
     QString le(const QString &secao, const QString &chave, const QString &padrao) const override
     {
         return valores.value(secao + u'/' + chave, padrao);
     }
-    void grava(const QString &secao, const QString &chave, const QString &valor) override
+    GravacaoConfiguracao grava(const QString &secao, const QString &chave, const QString &valor) override
     {
-        valores.insert(secao + u'/' + chave, valor);
+        ++gravacoes;
+        if (falha == GravacaoConfiguracao::Falha::Nenhuma)
+            valores.insert(secao + u'/' + chave, valor);
+        return { falha, arquivo };
     }
 };
 

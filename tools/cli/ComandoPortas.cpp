@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString Simulador = QStringLiteral("simulador");
 const QString DescricaoSimulador = QStringLiteral("Tarvek simulado (no próprio programa)");
 
 QString hex4(int id)
@@ -64,6 +63,8 @@ QString estado(const Atribuicao &a)
         return QStringLiteral("simulado");
     if (!a.situacao.existe)
         return QStringLiteral("não conectado");
+    if (a.situacao.naoSerial)
+        return QStringLiteral("não é um dispositivo serial");
     if (!a.situacao.permitido)
         return QStringLiteral("sem permissão");
     return QStringLiteral("presente");
@@ -87,7 +88,7 @@ void escreveTexto(
         campo("USB:", AtribuicaoPortas::textoUsb(d.vid, d.pid));
         campo("por id:", d.porId);
     }
-    s << "  " << Simulador << '\n';
+    s << "  " << TMSComm::Simulador << '\n';
     campo("descrição:", DescricaoSimulador);
     s << "\nPortas (seção PORTAS do QUORVANE.INI):\n";
     for (const Atribuicao &a : lista) {
@@ -109,8 +110,10 @@ QJsonDocument json(const QList<DispositivoSerial> &dispositivos, const QList<Atr
             { "pid", idJson(d.pid) }, { "porId", d.porId.isEmpty() ? QJsonValue() : QJsonValue(d.porId) },
             { "simulado", false } });
     }
-    presentes.append(QJsonObject {
-        { "dispositivo", Simulador }, { "descricao", DescricaoSimulador }, { "simulado", true } });
+    // The simulator has every key of a device, null where it has nothing.
+    presentes.append(QJsonObject { { "dispositivo", QString(TMSComm::Simulador) },
+        { "descricao", DescricaoSimulador }, { "fabricante", QJsonValue() }, { "numeroSerie", QJsonValue() },
+        { "vid", QJsonValue() }, { "pid", QJsonValue() }, { "porId", QJsonValue() }, { "simulado", true } });
     QJsonArray portas;
     for (const Atribuicao &a : lista) {
         QJsonObject p { { "porta", QStringLiteral("COM%1").arg(a.numero) }, { "numero", a.numero },
@@ -164,8 +167,8 @@ Comando ComandoPortas()
                          "em /dev/serial/by-id quando houver, e o Tarvek simulado (\"simulador\"). Depois,\n"
                          "o dispositivo que cada porta COM1 a COM4 abre (seção PORTAS do QUORVANE.INI, ou\n"
                          "o padrão quando a chave falta) e o estado dele agora: presente, não conectado,\n"
-                         "sem permissão ou simulado; a porta que o programa abre ao iniciar (PORTA) vem\n"
-                         "marcada.\n"
+                         "não é um dispositivo serial, sem permissão ou simulado; a porta que o programa\n"
+                         "abre ao iniciar (PORTA) vem marcada.\n"
                          "\n"
                          "  --json            mostra o mesmo em JSON: \"dispositivos\" e \"portas\"\n"
                          "\n"

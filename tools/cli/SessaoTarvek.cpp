@@ -44,19 +44,22 @@ bool SessaoTarvek::portaValida(const QString &porta)
     bool ehNumero = false;
     const int numero = porta.toInt(&ehNumero);
     if (ehNumero)
-        return numero >= TMSCommRoteador::PrimeiraPorta && numero <= TMSCommRoteador::UltimaPorta;
+        return TMSComm::PortaValida(numero);
     return !porta.trimmed().isEmpty();
 }
 
 bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
 {
     if (!portaValida(porta)) {
-        m_console.falha(QStringLiteral("a porta deve ser 1 a 4, um dispositivo serial ou simulador"));
+        m_console.falha(QStringLiteral("a porta deve ser %1 a %2, um dispositivo serial ou %3")
+                            .arg(TMSComm::PrimeiraPorta)
+                            .arg(TMSComm::UltimaPorta)
+                            .arg(TMSComm::Simulador));
         return false;
     }
     bool ehNumero = false;
     int numero = porta.toInt(&ehNumero);
-    if (porta == QLatin1String("simulador")) {
+    if (porta == TMSComm::Simulador) {
         numero = 1;
         m_comm = criaSimulador(descricaoSimulador);
     } else if (ehNumero) {

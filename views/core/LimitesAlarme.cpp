@@ -59,17 +59,18 @@ LimitesCanal LimitesAlarme::le(qint32 numeroSerie, int canal) const
     return l;
 }
 
-void LimitesAlarme::grava(qint32 numeroSerie, int canal, const LimitesCanal &limites)
+GravacaoConfiguracao LimitesAlarme::grava(qint32 numeroSerie, int canal, const LimitesCanal &limites)
 {
     if (!m_configuracoes)
-        return;
+        return {};
     // Only a key whose limit changed is written, so that the rest of the
     // file, a hand-edited value that reads the same included, stays as it is.
     const auto gravaUm = [&](const char *qual, const std::optional<double> &v) {
         const QString k = chave(numeroSerie, canal, qual);
         if (valor(m_configuracoes->le(Secao, k, {})) != v)
-            m_configuracoes->grava(Secao, k, texto(v));
+            return m_configuracoes->grava(Secao, k, texto(v));
+        return GravacaoConfiguracao {};
     };
-    gravaUm("ALTO", limites.alto);
-    gravaUm("BAIXO", limites.baixo);
+    const GravacaoConfiguracao alto = gravaUm("ALTO", limites.alto);
+    return alto.ok() ? gravaUm("BAIXO", limites.baixo) : alto;
 }

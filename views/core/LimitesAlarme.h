@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GravacaoConfiguracao.h"
 #include "ResumoCanal.h"
 
 class IConfiguracoes;
@@ -19,7 +20,8 @@ public:
     LimitesCanal le(qint32 numeroSerie, int canal) const;
     // Writes only the keys whose limit changed (an off limit as an empty
     // value), so that the rest of the file stays byte for byte.
-    void grava(qint32 numeroSerie, int canal, const LimitesCanal &limites);
+    // The first write that fails ends it and is what it returns.
+    GravacaoConfiguracao grava(qint32 numeroSerie, int canal, const LimitesCanal &limites);
 
     // A number written with '.' or ',' (blanks around it ignored); nothing
     // for any other text, an empty one included.

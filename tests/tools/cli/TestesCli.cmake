@@ -58,23 +58,28 @@ set_tests_properties(cli_info_decodifica_blocos cli_info_na_unidade_do_canal cli
   PROPERTIES LABELS "core;cli" TIMEOUT 90)
 
 # The serial devices and the port assignments of a settings file; a device
-# that is not there is a reason with its path and what is present.
+# that is not there is a reason with its path and what is present; a bare
+# name is the device in /dev, and /dev/null is no serial device.
 set(pasta_portas ${CMAKE_CURRENT_BINARY_DIR}/portas)
 file(WRITE ${pasta_portas}/QUORVANE.INI
-  "[COMUNICACAO]\r\nPORTA=2\r\n[PORTAS]\r\nCOM1=simulador\r\nCOM2=/dev/quorvane-porta-inexistente\r\nCOM4=/dev/null\r\n")
+  "[COMUNICACAO]\r\nPORTA=2\r\n[PORTAS]\r\nCOM1=simulador\r\nCOM2=/dev/quorvane-porta-inexistente\r\nCOM4=null\r\n")
 add_test(NAME cli_portas_texto
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=portas" -DCODIGO=0
-    "-DSAIDA=^Dispositivos seriais presentes:\n;\n  simulador\n +descrição: +Tarvek simulado[^\n]*\n\nPortas [^\n]+\n  COM1  simulador  [(]simulado[)]\n  COM2  /dev/quorvane-porta-inexistente  [(]não conectado, aberta ao iniciar[)]\n  COM3  /dev/ttyUSB0  [(][^,)]+, padrão[)]\n  COM4  /dev/null  [(]presente[)]\n$"
+    "-DSAIDA=^Dispositivos seriais presentes:\n;\n  simulador\n +descrição: +Tarvek simulado[^\n]*\n\nPortas [^\n]+\n  COM1  simulador  [(]simulado[)]\n  COM2  /dev/quorvane-porta-inexistente  [(]não conectado, aberta ao iniciar[)]\n  COM3  /dev/ttyUSB0  [(][^,)]+, padrão[)]\n  COM4  null -> /dev/null  [(]não é um dispositivo serial[)]\n$"
     -P ${verifica})
 add_test(NAME cli_portas_json
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=portas;--json" -DCODIGO=0
-    "-DSAIDA=\"dispositivo\": \"simulador\",\n +\"simulado\": true;\"destino\": \"/dev/quorvane-porta-inexistente\",\n +\"estado\": \"não conectado\",\n +\"existe\": false,\n[^}]+\"inicial\": true;\"caminhoReal\": \"/dev/null\",\n +\"destino\": \"/dev/null\",\n +\"estado\": \"presente\""
+    "-DSAIDA=\"dispositivo\": \"simulador\",\n +\"fabricante\": null,\n +\"numeroSerie\": null,\n +\"pid\": null,\n +\"porId\": null,\n +\"simulado\": true,\n +\"vid\": null;\"destino\": \"/dev/quorvane-porta-inexistente\",\n +\"estado\": \"não conectado\",\n +\"existe\": false,\n[^}]+\"inicial\": true;\"caminhoReal\": \"/dev/null\",\n +\"destino\": \"null\",\n +\"estado\": \"não é um dispositivo serial\""
     -P ${verifica})
 add_test(NAME cli_porta_ausente_diz_o_que_ha
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=info;--porta;2" -DCODIGO=1
     "-DERROS=^quorvane-cli info: Não foi possível abrir porta[.]\nquorvane-cli info: O dispositivo /dev/quorvane-porta-inexistente não está conectado[.] (Dispositivos presentes: [^\n]+[.]|Nenhum dispositivo serial está presente[.])\n$"
     -P ${verifica})
-set_tests_properties(cli_portas_texto cli_portas_json cli_porta_ausente_diz_o_que_ha
+add_test(NAME cli_porta_nao_serial
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=info;--porta;4" -DCODIGO=1
+    "-DERROS=\nquorvane-cli info: /dev/null não é um dispositivo serial[.]\n$"
+    -P ${verifica})
+set_tests_properties(cli_portas_texto cli_portas_json cli_porta_ausente_diz_o_que_ha cli_porta_nao_serial
   PROPERTIES LABELS "core;cli" TIMEOUT 90 ENVIRONMENT QUORVANE_CONFIG_DIR=${pasta_portas})
 
 # The collection and the stop with the simulator in the process. The
