@@ -530,7 +530,7 @@ void TestEditorConfiguracao::validacaoNaOrdemComSeuFoco_data()
         << "count 40000 no sensor"
         << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
     QTest::newRow("count of the never-stop bit alone")
-        << "count 32768"
+        << "count 32768 no sensor"
         << "Número de aquisições inválido!" << int(Campo::EditNLeituras);
     QTest::newRow("count of six digits with a leading zero")
         << "count 012345"

@@ -34,6 +34,7 @@ private slots:
     void limitesNoEixoECorDoCanal_data();
     void limitesNoEixoECorDoCanal();
     void dialogoGravaParaOAquisitorERedesenha();
+    void gravacaoRecusadaDizPorQue();
     void resumoSegueOZoom();
 };
 
@@ -285,6 +286,25 @@ void tst_LimitesGrafico::dialogoGravaParaOAquisitorERedesenha()
     const QList<GraficoLinhas::LinhaLimite> esperadas { { EixoGrafico::Esquerdo, 55.0, QColor(Qt::red) },
         { EixoGrafico::Direito, 250.0, QColor(Qt::blue) } };
     QCOMPARE(janela.TheChart->linhasLimite(), esperadas);
+}
+
+// A settings file that refuses the limits says so, naming the file.
+void tst_LimitesGrafico::gravacaoRecusadaDizPorQue()
+{
+    AmbienteFalso f;
+    f.configuracoes.falha = GravacaoConfiguracao::Falha::Permissao;
+    TFormGrafico::Ligacoes ligacoes;
+    ligacoes.mostraLimites = [](TFrmLimitesAlarme &d) {
+        d.canais[0].ligaAlto->setChecked(true);
+        d.canais[0].alto->setText(QStringLiteral("55"));
+        d.OKBtn->click();
+    };
+    TFormGrafico janela(f.ambiente, ligacoes);
+    janela.Seta_Aquisicao(documento());
+    janela.ConfigLimites();
+    QCOMPARE(f.mensagens.textos().size(), 1);
+    QVERIFY(f.mensagens.textos().constFirst().startsWith(
+        QString::fromUtf8("As configurações não foram gravadas em QUORVANE.INI: não há permissão")));
 }
 
 // The summary window's range column follows a zoom and its undo; the
