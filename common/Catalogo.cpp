@@ -400,6 +400,15 @@ const Catalogo::Padrao kTabela[] = {
     { 367, u"", u"Valor inválido para o limite. \"%1\" não é um número." },
     { 368, u"", u"O limite superior deverá estar acima do limite inferior." },
     { 369, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
+    { 410, u"",
+        u"A impressão falhou: a impressora não aceitou o trabalho. Escolha a impressora em \"Configurar "
+        u"Impressora\" e tente de novo." },
+    { 411, u"", u"Limites de %1" },
+    { 412, u"", u"Gravação" },
+    { 413, u"", u"Arquivo" },
+    { 414, u"", u"Número de série" },
+    { 415, u"", u"Período" },
+    { 416, u"", u"%1 a %2" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -395,6 +395,15 @@ const Texto kTextos[] = {
     { 367, "Invalid limit value. \"%1\" is not a number." },
     { 368, "The upper limit must be above the lower limit." },
     { 369, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
+    { 410,
+        "Printing failed: the printer did not take the job. Choose the printer in \"Print Setup\" and try "
+        "again." },
+    { 411, "%1 limits" },
+    { 412, "Recording" },
+    { 413, "File" },
+    { 414, "Serial number" },
+    { 415, "Period" },
+    { 416, "%1 to %2" },
 };
 
 }  // namespace

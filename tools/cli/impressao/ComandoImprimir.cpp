@@ -46,8 +46,10 @@ bool imprimeRelatorios(const TAquisicao &aquisicao, const std::array<LimitesCana
     if (!pasta.isValid())
         return false;
     const QString resumo = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Resumo));
-    const QStringList linhasResumo = RelatorioResumo::linhas(RelatorioResumo::partes(
-        aquisicao, limites, 0, aquisicao.NumLeituras() - 1, *ambiente.catalogo, *ambiente.regional));
+    const QStringList linhasResumo
+        = RelatorioResumo::cabecalho(aquisicao, impressora.docName(), *ambiente.catalogo, *ambiente.regional)
+        + RelatorioResumo::linhas(RelatorioResumo::partes(
+            aquisicao, limites, 0, aquisicao.NumLeituras() - 1, *ambiente.catalogo, *ambiente.regional));
     if (!RelatorioTexto::gravaInformacoes(resumo, linhasResumo))
         return false;
     const QString informacoes
