@@ -76,6 +76,9 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     legend->setBrush(QColor(192, 192, 192));
     legend->setFont(fonteRotulos());
     legend->setMargins(QMargins(4, 2, 4, 2));
+    // A graph's sample line runs 5 pixels past its icon: the name starts a
+    // clear gap after it (an SVG viewer's font is not the one measured).
+    legend->setIconTextPadding(12);
     plotLayout()->setRowStretchFactor(0, 0.001);
     plotLayout()->setRowStretchFactor(1, 0.001);
     plotLayout()->setRowSpacing(2);

@@ -163,7 +163,8 @@ Comando ComandoImprimir()
         QStringLiteral("imprimir ARQUIVO.qvg|ARQUIVO.qvj --pdf SAIDA.pdf [--relatorio]"),
         QStringLiteral("Escreve o gráfico como \"Imprimir\" o imprime: uma página em paisagem, o\n"
                        "canal 2 tracejado, os limites de alarme do aquisitor (guardados pelo\n"
-                       "programa) em linhas tracejadas e, num gráfico de junção, as oito séries\n"
+                       "programa) em traço e ponto, nomeados na legenda, e, num gráfico de junção,\n"
+                       "as oito séries "
                        "em traços diferentes. Não precisa de tela. Um arquivo recusado mostra a\n"
                        "mensagem do programa (\"quorvane-cli imprimir: <mensagem>\" em stderr) e\n"
                        "termina com o código 1.\n"
