@@ -412,6 +412,15 @@ const Catalogo::Padrao kTabela[] = {
         u"Nenhum Tarvek respondeu em %1. Verifique se ele está ligado e se o cabo está conectado a esse "
         u"dispositivo." },
     { 398, u"", u"Teste de %1 cancelado." },
+    { 410, u"",
+        u"A impressão falhou: a impressora não aceitou o trabalho. Escolha a impressora em \"Configurar "
+        u"Impressora\" e tente de novo." },
+    { 411, u"", u"Limites de %1" },
+    { 412, u"", u"Gravação" },
+    { 413, u"", u"Arquivo" },
+    { 414, u"", u"Número de série" },
+    { 415, u"", u"Período" },
+    { 416, u"", u"%1 a %2" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

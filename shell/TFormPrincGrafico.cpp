@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -60,8 +61,11 @@ void TFormPrinc::ItemConfigImpClick()
 }
 
 // A graph or merged window prints its chart, with the frame and the window
-// maximised; the readings list and the general parameters are printed by
-// their reports, through the current graph window.
+// maximised while it prints, and both as they were afterwards: a child left
+// maximised would open the next ones maximised inside the frame's menu bar,
+// and the frame would be kept maximised for the next start. The readings
+// list and the general parameters are printed by their reports, through the
+// current graph window. A failed print is said by the window that printed.
 void TFormPrinc::ItemImprimirClick()
 {
     QMdiSubWindow *ativa = m_mdi->currentSubWindow();
@@ -80,12 +84,18 @@ void TFormPrinc::ItemImprimirClick()
     }
     if (tipo != TipoJanela::Grafico && tipo != TipoJanela::Juncao)
         return;
+    const Qt::WindowStates estadoPrincipal = windowState();
+    const Qt::WindowStates estadoFilha = ativa->windowState();
     showMaximized();
     ativa->showMaximized();
+    QPointer<QMdiSubWindow> filha(ativa);
     if (auto *j = qobject_cast<TFormJuncao *>(ativa->widget()))
         j->PrintGrafico(impressora());
     else if (auto *g = qobject_cast<TFormGrafico *>(ativa->widget()))
         g->PrintGrafico(impressora());
+    if (filha)
+        filha->setWindowState(estadoFilha);
+    setWindowState(estadoPrincipal);
 }
 
 void TFormPrinc::ItemFaixaZoomClick()

@@ -1,6 +1,7 @@
 // The "&Janela" commands, the help and the about box.
 #include "TFormPrinc.h"
 
+#include "ArranjoGrafico.h"
 #include "JanelaAjuda.h"
 #include "JanelaFilha.h"
 #include "TAboutBox.h"
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -20,9 +22,27 @@ QMdiSubWindow *TFormPrinc::filhaAtiva() const
     return m_mdi->currentSubWindow();
 }
 
+// The children in the order they were opened, the active one last (on
+// top), each a title bar lower than the one before and all of one size:
+// every one keeps its title bar in sight, a graph's views included.
 void TFormPrinc::ItemCascataClick()
 {
-    m_mdi->cascadeSubWindows();
+    QList<QMdiSubWindow *> janelas;
+    for (QMdiSubWindow *f : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (f->isVisible() && !f->isMinimized())
+            janelas.append(f);
+    }
+    QMdiSubWindow *ativa = m_mdi->currentSubWindow();
+    if (janelas.removeOne(ativa))
+        janelas.append(ativa);
+    const QList<QRect> lugares = ArranjoGrafico::cascata(
+        m_mdi->viewport()->rect(), int(janelas.size()), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    for (qsizetype i = 0; i < janelas.size(); ++i) {
+        if (janelas[i]->isMaximized())
+            janelas[i]->showNormal();
+        janelas[i]->setGeometry(lugares[i]);
+        janelas[i]->raise();
+    }
     m_comandos.value("ItemCascata").item->setChecked(true);
     UpdateMenuItems();
 }

@@ -39,6 +39,16 @@ QFont fonteRotulos(double escala = 1.0)
     return f;
 }
 
+// A limit line: dashed on screen, in the pattern of paper when there is one.
+QPen canetaLimite(const QColor &cor, Qt::PenStyle papel)
+{
+    if (papel != Qt::NoPen)
+        return QPen(cor, 1, papel);
+    QPen caneta(cor, 1, Qt::CustomDashLine);
+    caneta.setDashPattern({ 6, 4 });
+    return caneta;
+}
+
 }  // namespace
 
 GraficoLinhas::GraficoLinhas(QWidget *pai)
@@ -66,6 +76,9 @@ GraficoLinhas::GraficoLinhas(QWidget *pai)
     legend->setBrush(QColor(192, 192, 192));
     legend->setFont(fonteRotulos());
     legend->setMargins(QMargins(4, 2, 4, 2));
+    // A graph's sample line runs 5 pixels past its icon: the name starts a
+    // clear gap after it (an SVG viewer's font is not the one measured).
+    legend->setIconTextPadding(12);
     plotLayout()->setRowStretchFactor(0, 0.001);
     plotLayout()->setRowStretchFactor(1, 0.001);
     plotLayout()->setRowSpacing(2);
@@ -473,9 +486,7 @@ void GraficoLinhas::defineLinhasLimite(const QList<LinhaLimite> &linhas)
         item->setSelectable(false);
         // Pure colour on every pixel it takes, as the series are drawn.
         item->setAntialiased(false);
-        QPen caneta(l.cor, 1, Qt::CustomDashLine);
-        caneta.setDashPattern({ 6, 4 });
-        item->setPen(caneta);
+        item->setPen(canetaLimite(l.cor, m_estiloLimitesPapel));
         // Across the plot area at the value: the ends are fractions of the
         // area's width, the height a value of the line's own axis. The
         // item is clipped to the plot area, so that a value outside the
@@ -491,6 +502,36 @@ void GraficoLinhas::defineLinhasLimite(const QList<LinhaLimite> &linhas)
         m_itensLimite.append(item);
     }
     pedeRedesenho();
+}
+
+void GraficoLinhas::defineLimitesNoPapel(Qt::PenStyle estilo)
+{
+    m_estiloLimitesPapel = estilo;
+    for (int i = 0; i < m_itensLimite.size(); ++i)
+        m_itensLimite[i]->setPen(canetaLimite(m_linhasLimite[i].cor, estilo));
+    for (QCPGraph *g : std::as_const(m_legendaLimites))
+        removeGraph(g);
+    m_legendaLimites.clear();
+    if (estilo != Qt::NoPen) {
+        // An empty graph of the lines' pen is their legend entry.
+        QStringList nomes;
+        for (const LinhaLimite &l : std::as_const(m_linhasLimite)) {
+            if (l.nome.isEmpty() || nomes.contains(l.nome))
+                continue;
+            nomes.append(l.nome);
+            QCPGraph *g = addGraph(xAxis, eixoQcp(l.eixo));
+            g->setPen(canetaLimite(l.cor, estilo));
+            g->setName(l.nome);
+            g->addToLegend();
+            m_legendaLimites.append(g);
+        }
+    }
+    pedeRedesenho();
+}
+
+Qt::PenStyle GraficoLinhas::estiloLimites() const
+{
+    return m_itensLimite.isEmpty() ? m_estiloLimitesPapel : m_itensLimite.first()->pen().style();
 }
 
 void GraficoLinhas::amostraSeries()

@@ -139,10 +139,16 @@ public:
         EixoGrafico eixo = EixoGrafico::Esquerdo;
         double valor = 0.0;
         QColor cor;
+        QString nome;  // the legend's entry on paper; lines of one name share it
         bool operator==(const LinhaLimite &) const = default;
     };
     void defineLinhasLimite(const QList<LinhaLimite> &linhas);
     QList<LinhaLimite> linhasLimite() const { return m_linhasLimite; }
+    // On paper the limit lines take a pattern no series takes (estilo) and
+    // the legend names them; Qt::NoPen goes back to the screen's dashes
+    // without legend entries.
+    void defineLimitesNoPapel(Qt::PenStyle estilo);
+    Qt::PenStyle estiloLimites() const;
 
     // The factor of the fonts for the present size (1 at full size).
     double escalaFontes() const { return m_escalaFontes; }
@@ -220,6 +226,8 @@ private:
 
     QList<LinhaLimite> m_linhasLimite;
     QList<QCPItemLine *> m_itensLimite;
+    QList<QCPGraph *> m_legendaLimites;
+    Qt::PenStyle m_estiloLimitesPapel = Qt::NoPen;
 
     QCPTextElement *m_titulo = nullptr;
     CamadaCruz *m_camada = nullptr;

@@ -2,6 +2,7 @@
 
 #include "GraficoLinhas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 
@@ -14,13 +15,24 @@ bool imprime(GraficoLinhas &grafico, QPrinter &impressora)
     bool ok = false;
     {
         QPainter pintor;
-        if (pintor.begin(&impressora)) {
+        if (comeca(pintor, impressora)) {
             desenha(grafico, pintor, impressora);
             ok = pintor.end();
         }
     }
     impressora.setPageOrientation(anterior);
     return ok;
+}
+
+bool comeca(QPainter &pintor, QPrinter &impressora)
+{
+    if (pintor.begin(&impressora))
+        return true;
+    if (impressora.printerState() == QPrinter::Active) {
+        if (QPaintEngine *motor = impressora.paintEngine())
+            motor->end();
+    }
+    return false;
 }
 
 void desenha(GraficoLinhas &grafico, QPainter &pintor, const QPrinter &impressora)

@@ -87,9 +87,5 @@ bool TFormDados::Print(QPrinter &impressora, const std::function<void(QPrintPrev
     const auto grava = [this](const QString &arquivo) {
         return m_modelo && RelatorioTexto::gravaLeituras(arquivo, m_modelo->linhas());
     };
-    const bool ok = TFrmImpressao::imprimeVista(
-        m_ambiente, RelatorioTexto::Modo::Leituras, m_panel->text(), grava, impressora, this, mostra);
-    if (!ok)
-        avisaErroGravacao();
-    return ok;
+    return imprimeRelatorio(RelatorioTexto::Modo::Leituras, grava, impressora, mostra);
 }

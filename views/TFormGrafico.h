@@ -84,8 +84,10 @@ public:
     bool Grava_Arquivo(const QString &caminho);
     bool Grava_Arquivo_Exportar(const QString &caminho);
     void CopyToClipboard();
-    // Prints the chart on one landscape page, channel 2 dashed on paper.
-    void PrintGrafico(QPrinter &impressora);
+    // Prints the chart on one landscape page, channel 2 dashed and the
+    // limits in a pattern of their own on paper, named in the legend. A
+    // printer that does not take it is said; false then.
+    bool PrintGrafico(QPrinter &impressora);
     // The same on a painter already begun on the printer's current page
     // (a landscape one), among other pages.
     void PrintGrafico(QPrinter &impressora, QPainter &pintor);
@@ -188,6 +190,8 @@ protected:
     void resizeEvent(QResizeEvent *evento) override;
 
 private:
+    // The lines as paper takes them, or as the screen does again.
+    void noPapel(bool papel);
     void FormCreate();
     void montaJanela();
     void FormActivate();

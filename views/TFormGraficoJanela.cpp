@@ -136,26 +136,33 @@ TNodoJuncao TFormGrafico::PreencheNodoJuncao() const
     return TNodoJuncao::deAquisicao(*m_aquisicao);
 }
 
-void TFormGrafico::PrintGrafico(QPrinter &impressora)
+bool TFormGrafico::PrintGrafico(QPrinter &impressora)
 {
-    CursorEspera espera;
-    if (Canal2)
-        Canal2->defineLinha(Qt::DashLine, 1);
-    ImpressaoGrafico::imprime(*TheChart, impressora);
-    if (Canal2)
-        Canal2->defineLinha(Qt::SolidLine, 1);
-    TheChart->pedeRedesenho();
+    bool ok = false;
+    {
+        CursorEspera espera;
+        noPapel(true);
+        ok = ImpressaoGrafico::imprime(*TheChart, impressora);
+        noPapel(false);
+    }
+    if (!ok)
+        m_ambiente.mensagens->aviso(texto(ImpressaoGrafico::TextoFalha));
+    return ok;
 }
 
 void TFormGrafico::PrintGrafico(QPrinter &impressora, QPainter &pintor)
 {
     CursorEspera espera;
-    if (Canal2)
-        Canal2->defineLinha(Qt::DashLine, 1);
+    noPapel(true);
     ImpressaoGrafico::desenha(*TheChart, pintor, impressora);
+    noPapel(false);
+}
+
+void TFormGrafico::noPapel(bool papel)
+{
     if (Canal2)
-        Canal2->defineLinha(Qt::SolidLine, 1);
-    TheChart->pedeRedesenho();
+        Canal2->defineLinha(papel ? ImpressaoGrafico::estiloImpresso(2).estilo : Qt::SolidLine, 1);
+    TheChart->defineLimitesNoPapel(papel ? ImpressaoGrafico::EstiloLimites : Qt::NoPen);
 }
 
 void TFormGrafico::PrintDados(QPrinter &impressora)

@@ -49,7 +49,8 @@ void TFormGrafico::desenhaLimites()
         const LimitesCanal &l = m_limites[size_t(canal - 1)];
         for (const std::optional<double> &valor : { l.alto, l.baixo }) {
             if (valor)
-                linhas.append({ serie->eixoVertical(), *valor, serie->cor() });
+                linhas.append(
+                    { serie->eixoVertical(), *valor, serie->cor(), texto(411).arg(serie->titulo()) });
         }
     }
     TheChart->defineLinhasLimite(linhas);
@@ -128,6 +129,11 @@ void TFormGrafico::MostraResumo()
         const ArranjoGrafico::Arranjo r = ArranjoGrafico::calcula(
             area->viewport()->rect(), 0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
         sub->setGeometry(r.informacoes.united(r.leituras));
+        // Over a graph that takes the whole width (after a cascade), the
+        // graph gives way, so that its right axis stays in sight.
+        if (auto *propria = qobject_cast<QMdiSubWindow *>(parentWidget());
+            propria && !propria->isMaximized() && !propria->isMinimized())
+            propria->setGeometry(ArranjoGrafico::aoLadoDe(propria->geometry(), sub->geometry()));
     }
 }
 

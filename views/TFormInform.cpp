@@ -80,9 +80,5 @@ bool TFormInform::Print(QPrinter &impressora, const std::function<void(QPrintPre
     const QStringList texto = linhas();
     const auto grava
         = [&texto](const QString &arquivo) { return RelatorioTexto::gravaInformacoes(arquivo, texto); };
-    const bool ok = TFrmImpressao::imprimeVista(
-        m_ambiente, RelatorioTexto::Modo::Informacoes, m_panel->text(), grava, impressora, this, mostra);
-    if (!ok)
-        avisaErroGravacao();
-    return ok;
+    return imprimeRelatorio(RelatorioTexto::Modo::Informacoes, grava, impressora, mostra);
 }

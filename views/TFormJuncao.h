@@ -50,8 +50,9 @@ public:
     void CopyToClipboard();
     void FormAtivado();
     // Prints the chart on one landscape page, each channel series in a line
-    // of its own; solid lines again on screen afterwards.
-    void PrintGrafico(QPrinter &impressora);
+    // of its own; solid lines again on screen afterwards. A printer that
+    // does not take it is said; false then.
+    bool PrintGrafico(QPrinter &impressora);
 
     // What the file holds: the units and the window's entries.
     ArquivoQvj::Juncao juncao() const;

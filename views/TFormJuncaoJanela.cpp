@@ -155,17 +155,23 @@ void TFormJuncao::CopyToClipboard()
     ChartJuncao->copiaParaAreaTransferencia();
 }
 
-void TFormJuncao::PrintGrafico(QPrinter &impressora)
+bool TFormJuncao::PrintGrafico(QPrinter &impressora)
 {
-    CursorEspera espera;
-    for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i) {
-        const ImpressaoGrafico::EstiloLinha e = ImpressaoGrafico::estiloImpresso(i);
-        Series[size_t(i)]->defineLinha(e.estilo, e.largura);
+    bool ok = false;
+    {
+        CursorEspera espera;
+        for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i) {
+            const ImpressaoGrafico::EstiloLinha e = ImpressaoGrafico::estiloImpresso(i);
+            Series[size_t(i)]->defineLinha(e.estilo, e.largura);
+        }
+        ok = ImpressaoGrafico::imprime(*ChartJuncao, impressora);
+        for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i)
+            Series[size_t(i)]->defineLinha(Qt::SolidLine, 1);
+        ChartJuncao->pedeRedesenho();
     }
-    ImpressaoGrafico::imprime(*ChartJuncao, impressora);
-    for (int i = 2; i <= MontagemJuncao::kSeriesCanais; ++i)
-        Series[size_t(i)]->defineLinha(Qt::SolidLine, 1);
-    ChartJuncao->pedeRedesenho();
+    if (!ok)
+        m_ambiente.mensagens->aviso(texto(ImpressaoGrafico::TextoFalha));
+    return ok;
 }
 
 // ---- closing --------------------------------------------------------------------

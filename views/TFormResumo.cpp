@@ -76,6 +76,7 @@ TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
 TFormResumo *TFormResumo::Abre_Resumo(const QString &nome, const ContextoVista &contexto)
 {
     auto *vista = new TFormResumo(*contexto.ambiente);
+    vista->m_arquivo = nome;
     vista->coloca(nome + contexto.ambiente->catalogo->texto(kLegenda), contexto);
     return vista;
 }
@@ -89,7 +90,8 @@ void TFormResumo::Atualiza(
         = RelatorioResumo::partes(aquisicao, limites, 0, aquisicao.NumLeituras() - 1, catalogo, regional);
     const QList<RelatorioResumo::Parte> mostrada
         = RelatorioResumo::partes(aquisicao, limites, primeira, ultima, catalogo, regional);
-    m_relatorio = RelatorioResumo::linhas(inteira);
+    m_relatorio = RelatorioResumo::cabecalho(aquisicao, m_arquivo, catalogo, regional)
+        + RelatorioResumo::linhas(inteira);
 
     const int rolagem = Tabela->verticalScrollBar()->value();
     Tabela->setRowCount(0);
@@ -119,9 +121,5 @@ bool TFormResumo::Print(QPrinter &impressora, const std::function<void(QPrintPre
     const QStringList texto = m_relatorio;
     const auto grava
         = [&texto](const QString &arquivo) { return RelatorioTexto::gravaInformacoes(arquivo, texto); };
-    const bool ok = TFrmImpressao::imprimeVista(
-        m_ambiente, RelatorioTexto::Modo::Resumo, m_panel->text(), grava, impressora, this, mostra);
-    if (!ok)
-        avisaErroGravacao();
-    return ok;
+    return imprimeRelatorio(RelatorioTexto::Modo::Resumo, grava, impressora, mostra);
 }

@@ -31,10 +31,11 @@ public:
     void Atualiza(
         const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites, int primeira, int ultima);
     // The lines of the summary over the whole recording, as the report
-    // prints them.
+    // prints them, after what they summarise.
     QStringList linhasRelatorio() const { return m_relatorio; }
     // The report of the summary in its print preview; mostra runs the
-    // dialog (exec() when empty). A failure shows the view's save error.
+    // dialog (exec() when empty). A failure says whether the file or the
+    // printer failed.
     bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
 
     QTableWidget *Tabela = nullptr;
@@ -47,4 +48,5 @@ signals:
 
 private:
     QStringList m_relatorio;
+    QString m_arquivo;  // the graph's file, as its caption names it
 };

@@ -5,6 +5,7 @@
 #include "ConfigRegional.h"
 #include "CursorEspera.h"
 #include "IRelogio.h"
+#include "ImpressaoGrafico.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -69,16 +70,20 @@ void TFrmImpressao::usaPagina(QPrinter &impressora)
         QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, margens, QPageLayout::Millimeter));
 }
 
-bool TFrmImpressao::Preview(QPrinter &impressora, QWidget *pai, const MostraPrevia &mostra)
+TFrmImpressao::Falha TFrmImpressao::Preview(QPrinter &impressora, QWidget *pai, const MostraPrevia &mostra)
 {
     const QPageLayout anterior = impressora.pageLayout();
     usaPagina(impressora);
-    bool ok = true;
+    Falha falha = Falha::Nenhuma;
     {
         QPrintPreviewDialog dialogo(&impressora, pai);
         dialogo.setWindowTitle(m_titulo.trimmed());
-        QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
-            [this, &ok](QPrinter *p) { ok = imprime(*p) && ok; });
+        QObject::connect(
+            &dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, [this, &falha](QPrinter *p) {
+                const Falha f = imprime(*p);
+                if (falha == Falha::Nenhuma)
+                    falha = f;
+            });
         if (mostra) {
             mostra(dialogo);
         } else {
@@ -91,16 +96,18 @@ bool TFrmImpressao::Preview(QPrinter &impressora, QWidget *pai, const MostraPrev
         }
     }
     impressora.setPageLayout(anterior);
-    return ok;
+    return falha;
 }
 
-bool TFrmImpressao::imprime(QPrinter &impressora)
+TFrmImpressao::Falha TFrmImpressao::imprime(QPrinter &impressora)
 {
     QPainter pintor;
-    if (!pintor.begin(&impressora))
-        return false;
+    if (!ImpressaoGrafico::comeca(pintor, impressora))
+        return Falha::Impressora;
     const bool ok = executa(pintor, impressora, false);
-    return pintor.end() && ok;
+    if (!pintor.end())
+        return Falha::Impressora;
+    return ok ? Falha::Nenhuma : Falha::Arquivo;
 }
 
 bool TFrmImpressao::imprimeApos(QPainter &pintor, QPrinter &impressora)
@@ -240,23 +247,21 @@ void TFrmImpressao::desenhaFigura(QPainter &pintor, const QRectF &caixa) const
     pintor.restore();
 }
 
-bool TFrmImpressao::imprimeVista(const Ambiente &ambiente, RelatorioTexto::Modo modo, const QString &titulo,
-    const std::function<bool(const QString &arquivo)> &grava, QPrinter &impressora, QWidget *pai,
-    const MostraPrevia &mostra)
+TFrmImpressao::Falha TFrmImpressao::imprimeVista(const Ambiente &ambiente, RelatorioTexto::Modo modo,
+    const QString &titulo, const std::function<bool(const QString &arquivo)> &grava, QPrinter &impressora,
+    QWidget *pai, const MostraPrevia &mostra)
 {
-    bool ok = false;
     QTemporaryDir pasta;  // deleted with its files when the preview ends
-    if (pasta.isValid()) {
-        const QString arquivo = pasta.filePath(RelatorioTexto::nomeTemporario(modo));
-        bool gravou = false;
-        {
-            CursorEspera espera;
-            gravou = grava(arquivo);
-        }
-        if (gravou) {
-            TFrmImpressao relatorio(ambiente, modo, titulo, arquivo);
-            ok = relatorio.Preview(impressora, pai, mostra);
-        }
+    if (!pasta.isValid())
+        return Falha::Arquivo;
+    const QString arquivo = pasta.filePath(RelatorioTexto::nomeTemporario(modo));
+    bool gravou = false;
+    {
+        CursorEspera espera;
+        gravou = grava(arquivo);
     }
-    return ok;
+    if (!gravou)
+        return Falha::Arquivo;
+    TFrmImpressao relatorio(ambiente, modo, titulo, arquivo);
+    return relatorio.Preview(impressora, pai, mostra);
 }

@@ -24,6 +24,10 @@ class QWidget;
 class TFrmImpressao
 {
 public:
+    // Why a report did not print: its file could not be written or read,
+    // or the printer did not start.
+    enum class Falha { Nenhuma, Arquivo, Impressora };
+
     // Runs the preview dialog; by default exec().
     using MostraPrevia = std::function<void(QPrintPreviewDialog &dialogo)>;
 
@@ -35,12 +39,12 @@ public:
     TFrmImpressao &operator=(const TFrmImpressao &) = delete;
 
     // The preview on the printer, on Letter portrait pages with 10 mm
-    // margins; the printer's page layout is put back afterwards. False when
-    // a run of the report could not read its file.
-    bool Preview(QPrinter &impressora, QWidget *pai, const MostraPrevia &mostra = {});
+    // margins; the printer's page layout is put back afterwards. The first
+    // failure of a run of the report.
+    Falha Preview(QPrinter &impressora, QWidget *pai, const MostraPrevia &mostra = {});
     // One run of the report, with a painter of its own (what the preview
     // and a print from it do). The printer's page is the caller's.
-    bool imprime(QPrinter &impressora);
+    Falha imprime(QPrinter &impressora);
     // One run on a painter already begun on the printer, after the pages
     // it has printed: the report starts on a new page.
     bool imprimeApos(QPainter &pintor, QPrinter &impressora);
@@ -48,10 +52,8 @@ public:
     static void usaPagina(QPrinter &impressora);
 
     // The lines a view prints: the file of its kind in a temporary folder
-    // of its own, the preview, then the folder deleted. False (and the
-    // view shows its save error) when the file could not be written or
-    // read back.
-    static bool imprimeVista(const Ambiente &ambiente, RelatorioTexto::Modo modo, const QString &titulo,
+    // of its own, the preview, then the folder deleted.
+    static Falha imprimeVista(const Ambiente &ambiente, RelatorioTexto::Modo modo, const QString &titulo,
         const std::function<bool(const QString &arquivo)> &grava, QPrinter &impressora, QWidget *pai,
         const MostraPrevia &mostra);
 

@@ -6,6 +6,9 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QSpinBox>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,13 @@ TFrmTamanhoImagem::TFrmTamanhoImagem(const Catalogo &catalogo, QSize inicial, QW
     forma->addRow(catalogo.texto(298), SpinLargura);
     forma->addRow(catalogo.texto(299), SpinAltura);
     forma->addRow(botoes);
+    // The title bar holds the whole title beside its buttons: the window
+    // manager's title font is about the application's, bold.
+    QFont negrito = font();
+    negrito.setBold(true);
+    const int titulo = QFontMetrics(negrito).horizontalAdvance(windowTitle());
+    const int botoesTitulo = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    setMinimumWidth(std::max(sizeHint().width(), titulo + botoesTitulo));
 }
 
 QSize TFrmTamanhoImagem::tamanho() const

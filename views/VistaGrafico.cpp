@@ -3,6 +3,7 @@
 #include "Ambiente.h"
 #include "Catalogo.h"
 #include "IMensagens.h"
+#include "ImpressaoGrafico.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -82,6 +83,19 @@ void VistaGrafico::coloca(const QString &titulo, const ContextoVista &contexto)
 void VistaGrafico::avisaErroGravacao() const
 {
     m_ambiente.mensagens->aviso(m_erroGravacao);
+}
+
+bool VistaGrafico::imprimeRelatorio(RelatorioTexto::Modo modo,
+    const std::function<bool(const QString &)> &grava, QPrinter &impressora,
+    const TFrmImpressao::MostraPrevia &mostra)
+{
+    const TFrmImpressao::Falha falha
+        = TFrmImpressao::imprimeVista(m_ambiente, modo, m_panel->text(), grava, impressora, this, mostra);
+    if (falha == TFrmImpressao::Falha::Arquivo)
+        avisaErroGravacao();
+    else if (falha == TFrmImpressao::Falha::Impressora)
+        m_ambiente.mensagens->aviso(m_ambiente.catalogo->texto(ImpressaoGrafico::TextoFalha));
+    return falha == TFrmImpressao::Falha::Nenhuma;
 }
 
 QFont VistaGrafico::fonte()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JanelaFilha.h"
+#include "TFrmImpressao.h"
 
 #include <QWidget>
 
@@ -56,6 +57,11 @@ protected:
     // or as a window of its own).
     void coloca(const QString &titulo, const ContextoVista &contexto);
     void avisaErroGravacao() const;
+    // The view's lines printed as a report of that kind (grava writes
+    // them to the report's file); a failure says whether the file or the
+    // printer failed.
+    bool imprimeRelatorio(RelatorioTexto::Modo modo, const std::function<bool(const QString &)> &grava,
+        QPrinter &impressora, const TFrmImpressao::MostraPrevia &mostra);
     static QFont fonte();
 
     const Ambiente &m_ambiente;

@@ -406,6 +406,15 @@ const Texto kTextos[] = {
         "No Tarvek answered on %1. Check that it is switched on and that the cable is connected to this "
         "device." },
     { 398, "Test of %1 cancelled." },
+    { 410,
+        "Printing failed: the printer did not take the job. Choose the printer in \"Print Setup\" and try "
+        "again." },
+    { 411, "%1 limits" },
+    { 412, "Recording" },
+    { 413, "File" },
+    { 414, "Serial number" },
+    { 415, "Period" },
+    { 416, "%1 to %2" },
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // "Imprimir" on a graph's readings list, general parameters or summary: the
 // print preview of that view's report, for the graph the view belongs to;
+// on a graph, a refused print said and the windows left as they were;
 // and
 // "Configurar Impressora", which sets the printer up without printing.
 #include "BancadaPrinc.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
@@ -18,6 +20,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -47,6 +50,7 @@ private slots:
     void imprimirNaVistaMostraAPrevia_data();
     void imprimirNaVistaMostraAPrevia();
     void configurarImpressoraDizQueSoConfigura();
+    void imprimirGraficoDeixaAsJanelasComoEstavam();
 };
 
 void TestTFormPrincImpressao::imprimirNaVistaMostraAPrevia_data()
@@ -125,6 +129,41 @@ void TestTFormPrincImpressao::configurarImpressoraDizQueSoConfigura()
     b.item("ItemConfigImp")->trigger();
     QCOMPARE(titulo, QStringLiteral("Configurar Impressora"));
     QCOMPARE(botao, QStringLiteral("&Aplicar"));
+}
+
+// A refused print, then a good one: neither leaves the frame or a child
+// maximised, so the summary opened next is an ordinary child.
+void TestTFormPrincImpressao::imprimirGraficoDeixaAsJanelasComoEstavam()
+{
+    BancadaPrinc b({});
+    b.princ->resize(1000, 700);
+    b.mostra();
+    b.mensagens.registro.clear();
+    b.princ->NovoGrafico(QStringLiteral("Forno A"), documento(10), true);
+    QMdiSubWindow *grafico = vistaDe(*b.princ, TipoJanela::Grafico, 0);
+    QVERIFY(grafico);
+    b.princ->mdiArea()->setActiveSubWindow(grafico);
+    const QRect lugar = grafico->geometry();
+    b.princ->impressora().setOutputFormat(QPrinter::PdfFormat);
+    b.item("ItemImprimir")->trigger();
+    QCOMPARE(b.mensagens.registro.size(), 1);
+    QTemporaryDir pasta;
+    const QString pdf = pasta.filePath(QStringLiteral("saida.pdf"));
+    b.princ->impressora().setOutputFileName(pdf);
+    b.item("ItemImprimir")->trigger();
+    QCOMPARE(b.mensagens.registro.size(), 1);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!b.princ->isMaximized());
+    QVERIFY(!grafico->isMaximized());
+    QCOMPARE(grafico->geometry(), lugar);
+    b.item("ItemResumo")->trigger();
+    QMdiSubWindow *resumo = vistaDe(*b.princ, TipoJanela::Resumo, 0);
+    QVERIFY(resumo);
+    QVERIFY(!resumo->isMaximized());
+    QVERIFY(!grafico->isMaximized());
+    if (auto *g = qobject_cast<TFormGrafico *>(grafico->widget()))
+        g->Seta_Modo_Arq(true);
 }
 
 QUORVANE_TEST_MAIN(TestTFormPrincImpressao)

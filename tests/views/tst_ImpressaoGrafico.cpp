@@ -1,11 +1,13 @@
 // Charts on paper: the merged chart's eight lines, landscape pages with the
-// printer's orientation put back, and PDFs at 300 and 1200 dpi that hold the
-// chart's texts and fill the page.
+// printer's orientation put back, PDFs at 300 and 1200 dpi that hold the
+// chart's texts and fill the page, limits named in the legend, and a print
+// the printer refuses, said, with the printer set up again for the next.
 #include "AmbienteFalso.h"
 #include "DataHora.h"
 #include "GraficoLinhas.h"
 #include "GravacaoTeste.h"
 #include "ImpressaoGrafico.h"
+#include "LimitesAlarme.h"
 #include "PdfTeste.h"
 #include "RegistroTestes.h"
 #include "SerieLinhas.h"
@@ -73,6 +75,8 @@ private slots:
     void juncaoEmPdf_data();
     void juncaoEmPdf();
     void graficoEmPdf();
+    void falhaDizENaoPrendeAImpressora_data();
+    void falhaDizENaoPrendeAImpressora();
 
 private:
     std::unique_ptr<AmbienteFalso> m_amb;
@@ -93,6 +97,9 @@ void tst_ImpressaoGrafico::oitoLinhasDistintas()
     }
     QCOMPARE(linhas.size(), size_t(8));
     QCOMPARE(ImpressaoGrafico::estiloImpresso(1).estilo, Qt::SolidLine);
+    // A graph's limits stay apart from both its channels.
+    for (int canal = 1; canal <= 2; ++canal)
+        QVERIFY(ImpressaoGrafico::estiloImpresso(canal).estilo != ImpressaoGrafico::EstiloLimites);
 }
 
 void tst_ImpressaoGrafico::juncaoEmPdf_data()
@@ -141,6 +148,7 @@ void tst_ImpressaoGrafico::graficoEmPdf()
 {
     if (!PdfTeste::ferramentas())
         QSKIP("poppler-utils (pdftotext, pdftoppm) not installed");
+    LimitesAlarme(&m_amb->configuracoes).grava(documento().NumeroSerie, 2, { 40.0, 35.0 });
     TFormGrafico janela(m_amb->ambiente, {});
     janela.resize(800, 500);
     janela.Seta_Aquisicao(documento());
@@ -150,15 +158,55 @@ void tst_ImpressaoGrafico::graficoEmPdf()
     const QString pdf = m_pasta.filePath(QStringLiteral("grafico.pdf"));
     QPrinter impressora(QPrinter::HighResolution);
     paraPdf(impressora, pdf, 1200);
-    janela.PrintGrafico(impressora);
+    QVERIFY(janela.PrintGrafico(impressora));
     QCOMPARE(impressora.pageLayout().orientation(), QPageLayout::Portrait);
     QCOMPARE(janela.Canal2->estiloLinha(), Qt::SolidLine);
+    QVERIFY(janela.TheChart->estiloLimites() != ImpressaoGrafico::EstiloLimites);
     const QString texto = PdfTeste::texto(pdf);
     QVERIFY(texto.contains(QStringLiteral("Forno Norte")));
     QVERIFY(texto.contains(QStringLiteral("Temp")));
+    QVERIFY2(texto.contains(QStringLiteral("Limites de Umid")), qPrintable(texto));
     const QImage pagina = PdfTeste::pagina(pdf);
     QVERIFY(pagina.width() > pagina.height());
     QVERIFY(PdfTeste::ocupado(pagina).width() > pagina.width() * 9 / 10);
+}
+
+void tst_ImpressaoGrafico::falhaDizENaoPrendeAImpressora_data()
+{
+    QTest::addColumn<QString>("recusado");
+    QTest::newRow("no printer chosen") << QString();
+    // Under a regular file, where no one (root included) can write.
+    QTest::newRow("a file that cannot be written") << QStringLiteral("arquivo.txt/saida.pdf");
+}
+
+// A print the printer refuses is said in the printing words; the set-up
+// chosen next is taken, and the next print is made.
+void tst_ImpressaoGrafico::falhaDizENaoPrendeAImpressora()
+{
+    QFETCH(QString, recusado);
+    QFile arquivo(m_pasta.filePath(QStringLiteral("arquivo.txt")));
+    QVERIFY(arquivo.open(QIODevice::WriteOnly));
+    arquivo.close();
+    TFormGrafico janela(m_amb->ambiente, {});
+    janela.resize(800, 500);
+    janela.Seta_Aquisicao(documento());
+    janela.Seta_Modo_Arq(true);
+    janela.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&janela));
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(recusado.isEmpty() ? QString() : m_pasta.filePath(recusado));
+    QVERIFY(!janela.PrintGrafico(impressora));
+    QCOMPARE(m_amb->mensagens.textos(), QStringList { m_amb->catalogo.texto(ImpressaoGrafico::TextoFalha) });
+    QVERIFY(impressora.printerState() != QPrinter::Active);
+    QCOMPARE(janela.Canal2->estiloLinha(), Qt::SolidLine);
+
+    const QString pdf = m_pasta.filePath(QStringLiteral("depois.pdf"));
+    impressora.setOutputFileName(pdf);
+    QCOMPARE(impressora.outputFileName(), pdf);
+    QVERIFY(janela.PrintGrafico(impressora));
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QCOMPARE(m_amb->mensagens.textos().size(), 1);
 }
 
 QUORVANE_TEST_MAIN(tst_ImpressaoGrafico)

@@ -4,6 +4,7 @@
 // folder of its own that is gone after the preview.
 #include "AmbienteFalso.h"
 #include "DataHora.h"
+#include "ImpressaoGrafico.h"
 #include "PdfTeste.h"
 #include "RegistroTestes.h"
 #include "TAquisicao.h"
@@ -74,6 +75,7 @@ private slots:
     void falhaNoArquivoAvisaComOTextoDaVista_data();
     void falhaNoArquivoAvisaComOTextoDaVista();
     void arquivoPerdidoNaPreviaAvisa();
+    void impressoraRecusadaNaPreviaNaoCulpaOArquivo();
 
 private:
     ContextoVista contexto(std::shared_ptr<const TAquisicao> a);
@@ -286,6 +288,23 @@ void tst_ImpressaoRelatorio::arquivoPerdidoNaPreviaAvisa()
     QVERIFY(!vista->Print(impressora, mostra));
     QCOMPARE(m_amb->mensagens.textos(),
         QStringList { QStringLiteral("Erro na gravação do arquivo de aquisições") });
+}
+
+// Printed from the preview on a printer that refuses it: the printing
+// words, not the view's save error; the printer takes a set-up afterwards.
+void tst_ImpressaoRelatorio::impressoraRecusadaNaPreviaNaoCulpaOArquivo()
+{
+    std::unique_ptr<TFormInform> vista(
+        TFormInform::Abre_Inform(QStringLiteral("Forno"), contexto(documento(3))));
+    QPrinter impressora;
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    Previa previa;
+    QVERIFY(!vista->Print(impressora, imprimeDaPrevia(previa)));
+    QCOMPARE(previa.paginas, 1);
+    QCOMPARE(m_amb->mensagens.textos(), QStringList { m_amb->catalogo.texto(ImpressaoGrafico::TextoFalha) });
+    const QString pdf = m_saida.filePath(QStringLiteral("depois.pdf"));
+    impressora.setOutputFileName(pdf);
+    QCOMPARE(impressora.outputFileName(), pdf);
 }
 
 QUORVANE_TEST_MAIN(tst_ImpressaoRelatorio)

@@ -143,7 +143,7 @@ void tst_LimitesGrafico::linhaTracejadaNoValorDoEixo()
     g.redesenha();
     const double esquerdoMin = g.minimo(EixoGrafico::Esquerdo);
     const double esquerdoMax = g.maximo(EixoGrafico::Esquerdo);
-    g.defineLinhasLimite({ { e, valor, cor } });
+    g.defineLinhasLimite({ { e, valor, cor, QString() } });
     g.redesenha();
     QCOMPARE(g.minimo(EixoGrafico::Esquerdo), esquerdoMin);
     QCOMPARE(g.maximo(EixoGrafico::Esquerdo), esquerdoMax);
@@ -283,8 +283,10 @@ void tst_LimitesGrafico::dialogoGravaParaOAquisitorERedesenha()
     janela.ConfigLimites();
     QCOMPARE(LimitesAlarme(&f.configuracoes).le(kSerie, 1), (LimitesCanal { 55.0, std::nullopt }));
     QCOMPARE(LimitesAlarme(&f.configuracoes).le(kSerie, 2), (LimitesCanal { std::nullopt, 250.0 }));
-    const QList<GraficoLinhas::LinhaLimite> esperadas { { EixoGrafico::Esquerdo, 55.0, QColor(Qt::red) },
-        { EixoGrafico::Direito, 250.0, QColor(Qt::blue) } };
+    const auto nome = [](const SerieLinhas *s) { return QStringLiteral("Limites de ") + s->titulo(); };
+    const QList<GraficoLinhas::LinhaLimite> esperadas { { EixoGrafico::Esquerdo, 55.0, QColor(Qt::red),
+                                                            nome(janela.Canal1) },
+        { EixoGrafico::Direito, 250.0, QColor(Qt::blue), nome(janela.Canal2) } };
     QCOMPARE(janela.TheChart->linhasLimite(), esperadas);
 }
 
@@ -319,9 +321,16 @@ void tst_LimitesGrafico::resumoSegueOZoom()
     janela->resize(800, 500);
     janela->show();
     QVERIFY(QTest::qWaitForWindowExposed(janela));
+    janela->setWindowTitle(QStringLiteral("camara.qvg"));
     janela->MostraResumo();
     QPointer<TFormResumo> resumo = janela->resumo();
     QVERIFY(resumo);
+    // The printed summary starts with what it summarises.
+    const QStringList cabecalho = resumo->linhasRelatorio().mid(0, 4);
+    QCOMPARE(cabecalho,
+        QStringList({ QStringLiteral("Gravação:\tCamara"), QStringLiteral("Arquivo:\tcamara.qvg"),
+            QStringLiteral("Número de série:\t00004242"),
+            QStringLiteral("Período:\t14/06/2024 08:00:00 a 14/06/2024 12:59:00") }));
     QTableWidget *t = resumo->Tabela;
     // The first line of channel 1's part: its count of entries.
     const auto coluna = [t](int c) { return t->item(1, c) ? t->item(1, c)->text() : QString(); };

@@ -50,6 +50,7 @@ private slots:
     void rodaEmTornoDoPonteiro();
     void novoGraficoDentroDaAreaComVistasAoLado_data();
     void novoGraficoDentroDaAreaComVistasAoLado();
+    void cascataEVistaAoLado();
 };
 
 void tst_MedicaoMarcadores::medicaoEntreMarcadores_data()
@@ -209,6 +210,31 @@ void tst_MedicaoMarcadores::novoGraficoDentroDaAreaComVistasAoLado()
         QVERIFY(r.grafico.top() > antes.grafico.top());
     else
         QCOMPARE(r.grafico.topLeft(), area.topLeft());
+}
+
+// A cascade keeps every title bar in sight inside the area; a view opened
+// over a cascaded graph narrows it to its own left edge.
+void tst_MedicaoMarcadores::cascataEVistaAoLado()
+{
+    const QRect area(0, 0, 1000, 600);
+    for (int n : { 1, 3, 12 }) {
+        const QList<QRect> c = ArranjoGrafico::cascata(area, n, 24);
+        QCOMPARE(c.size(), n);
+        for (int i = 0; i < n; ++i) {
+            QVERIFY(area.contains(c[i]));
+            QCOMPARE(c[i].size(), c.first().size());
+            if (i > 0 && c[i].top() > c[i - 1].top())
+                QCOMPARE(c[i].topLeft(), c[i - 1].topLeft() + QPoint(24, 24));
+            else if (i > 0)
+                QCOMPARE(c[i].topLeft(), area.topLeft());
+        }
+        QVERIFY(c.last().width() >= area.width() * 2 / 3);
+    }
+    const QRect grafico(48, 48, 952, 552);
+    QCOMPARE(ArranjoGrafico::aoLadoDe(grafico, QRect(620, 0, 380, 600)), QRect(48, 48, 572, 552));
+    QCOMPARE(ArranjoGrafico::aoLadoDe(QRect(0, 0, 600, 600), QRect(620, 0, 380, 600)), QRect(0, 0, 600, 600));
+    QCOMPARE(
+        ArranjoGrafico::aoLadoDe(QRect(500, 0, 500, 600), QRect(620, 0, 380, 600)), QRect(500, 0, 500, 600));
 }
 
 QUORVANE_TEST_GUILESS_MAIN(tst_MedicaoMarcadores)

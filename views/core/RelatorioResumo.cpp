@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "TAquisicao.h"
+#include "TextoInformacoes.h"
 #include "TextoResumo.h"
 
 namespace RelatorioResumo {
@@ -33,6 +34,22 @@ QString valor(const QList<Parte> &partes, int canal, const QString &rotulo)
                 return l.valor;
     }
     return {};
+}
+
+QStringList cabecalho(const TAquisicao &aquisicao, const QString &arquivo, const Catalogo &catalogo,
+    const ConfigRegional &regional)
+{
+    const auto linha = [&catalogo](int rotulo, const QString &valor) {
+        return catalogo.texto(rotulo) + QStringLiteral(":\t") + valor;
+    };
+    QStringList r { linha(412, aquisicao.Titulo.trimmed()), linha(413, arquivo),
+        linha(414, TextoNumeroSerie(aquisicao)) };
+    if (aquisicao.NumLeituras() > 0)
+        r.append(linha(415,
+            catalogo.texto(416).arg(TextoResumo::instante(aquisicao, 0, regional),
+                TextoResumo::instante(aquisicao, aquisicao.NumLeituras() - 1, regional))));
+    r.append(QString());
+    return r;
 }
 
 QStringList linhas(const QList<Parte> &partes)

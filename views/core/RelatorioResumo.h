@@ -35,6 +35,12 @@ QList<Parte> partes(const TAquisicao &aquisicao, const std::array<LimitesCanal, 
 // whole recording has one).
 QString valor(const QList<Parte> &partes, int canal, const QString &rotulo);
 
+// What the printed summary is of, in its first lines: the recording's
+// title, its file, the logger's serial number and the period of its
+// entries, each a label, a tab and the value; a blank line after them.
+QStringList cabecalho(const TAquisicao &aquisicao, const QString &arquivo, const Catalogo &catalogo,
+    const ConfigRegional &regional);
+
 // The printed lines: each part's title, its lines as the label, a tab and
 // the value (the report puts the values in a column), and a blank line
 // between parts.

@@ -74,11 +74,7 @@ QString dataPorExtenso(
 
 void identidade(QStringList &l, const TAquisicao &a, const Catalogo &cat)
 {
-    const uint32_t serie = uint32_t(a.NumeroSerie);
-    l << cat.texto(149, kGrafico)
-            + QStringLiteral("%1%2")
-                  .arg(serie >> 16, 4, 10, QChar(u'0'))
-                  .arg(serie & 0xFFFF, 4, 10, QChar(u'0'));
+    l << cat.texto(149, kGrafico) + TextoNumeroSerie(a);
     l << cat.texto(150, kGrafico) + TextoVersao(uint8_t(a.Firmware & 0xFF));
     l << cat.texto(195) + QString::number(a.Capacidade);
 }
@@ -112,6 +108,14 @@ void tempos(QStringList &l, const TAquisicao &a, const Catalogo &cat, const Conf
 }
 
 }  // namespace
+
+QString TextoNumeroSerie(const TAquisicao &a)
+{
+    const uint32_t serie = uint32_t(a.NumeroSerie);
+    return QStringLiteral("%1%2")
+        .arg(serie >> 16, 4, 10, QChar(u'0'))
+        .arg(serie & 0xFFFF, 4, 10, QChar(u'0'));
+}
 
 QString Formata_Intervalo(double segundos, const Catalogo &catalogo)
 {

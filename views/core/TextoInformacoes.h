@@ -13,6 +13,10 @@ class TAquisicao;
 QStringList Atualiza_Informacoes(
     const TAquisicao &aquisicao, const Catalogo &catalogo, const ConfigRegional &regional);
 
+// The logger's serial number as the general parameters show it: its two
+// 16-bit halves, each in at least four digits.
+QString TextoNumeroSerie(const TAquisicao &aquisicao);
+
 // An interval in seconds as hours, minutes and seconds: " 1h  2min  5seg"
 // style, each number at least two characters wide, zero parts left out.
 QString Formata_Intervalo(double segundos, const Catalogo &catalogo);

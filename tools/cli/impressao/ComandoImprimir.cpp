@@ -46,8 +46,10 @@ bool imprimeRelatorios(const TAquisicao &aquisicao, const std::array<LimitesCana
     if (!pasta.isValid())
         return false;
     const QString resumo = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Resumo));
-    const QStringList linhasResumo = RelatorioResumo::linhas(RelatorioResumo::partes(
-        aquisicao, limites, 0, aquisicao.NumLeituras() - 1, *ambiente.catalogo, *ambiente.regional));
+    const QStringList linhasResumo
+        = RelatorioResumo::cabecalho(aquisicao, impressora.docName(), *ambiente.catalogo, *ambiente.regional)
+        + RelatorioResumo::linhas(RelatorioResumo::partes(
+            aquisicao, limites, 0, aquisicao.NumLeituras() - 1, *ambiente.catalogo, *ambiente.regional));
     if (!RelatorioTexto::gravaInformacoes(resumo, linhasResumo))
         return false;
     const QString informacoes
@@ -161,7 +163,8 @@ Comando ComandoImprimir()
         QStringLiteral("imprimir ARQUIVO.qvg|ARQUIVO.qvj --pdf SAIDA.pdf [--relatorio]"),
         QStringLiteral("Escreve o gráfico como \"Imprimir\" o imprime: uma página em paisagem, o\n"
                        "canal 2 tracejado, os limites de alarme do aquisitor (guardados pelo\n"
-                       "programa) em linhas tracejadas e, num gráfico de junção, as oito séries\n"
+                       "programa) em traço e ponto, nomeados na legenda, e, num gráfico de junção,\n"
+                       "as oito séries "
                        "em traços diferentes. Não precisa de tela. Um arquivo recusado mostra a\n"
                        "mensagem do programa (\"quorvane-cli imprimir: <mensagem>\" em stderr) e\n"
                        "termina com o código 1.\n"
