@@ -247,13 +247,15 @@ Comando ComandoResumo()
             "Para cada canal com sensor: o número de entradas, o mínimo e o máximo com a\n"
             "primeira entrada e o instante em que ocorrem, a média e o desvio padrão\n"
             "amostral; para um canal em °C a temperatura cinética média; para cada limite\n"
-            "de alarme as entradas além dele (estritamente acima do superior, abaixo do\n"
-            "inferior), o tempo além dele (cada entrada vale o intervalo entre aquisições,\n"
+            "de alarme as entradas além dele (acima do superior, abaixo do inferior, nas\n"
+            "casas decimais do canal), o tempo além dele (cada entrada vale o intervalo entre aquisições,\n"
             "0,5 s no modo de meio segundo), as excursões (sequências de entradas além) e\n"
             "a maior delas. As entradas são numeradas como na tabela de aquisições, a\n"
             "partir de 1.\n\n"
             "Os limites são os guardados para o número de série do Tarvek da gravação\n"
-            "(seção LIMITES do arquivo de configurações); os dados aqui os substituem.\n\n"
+            "(seção LIMITES_SERIE do arquivo de configurações); os dados aqui os\n"
+            "substituem. Um limite tem no máximo as casas decimais do canal e fica na\n"
+            "faixa de um termopar ou Pt100; o superior fica acima do inferior.\n\n"
             "  --json            escreve {\"canais\": [...]}: por canal \"canal\", \"unidade\",\n"
             "                    \"entradas\", \"minimo\" e \"maximo\" ({\"valor\", \"entrada\",\n"
             "                    \"instante\"}, o instante em ISO 8601 como no CSV), \"media\",\n"
@@ -266,7 +268,7 @@ Comando ComandoResumo()
             "  --dh-r K          ΔH/R da temperatura cinética média, em kelvin (10000)\n"
             "  --de N, --ate M   só as entradas de N a M\n"
             "Um arquivo recusado termina com o código 1; uma opção inválida, um limite\n"
-            "superior abaixo do inferior, um limite de um canal sem sensor ou uma faixa\n"
+            "recusado (dado ou guardado), um limite de um canal sem sensor ou uma faixa\n"
             "fora da gravação, com o código 2."),
         executaResumo };
 }
