@@ -391,7 +391,7 @@ const Catalogo::Padrao kTabela[] = {
     { 358, u"", u"Resumo da aquisição" },
     { 359, u"", u" - Resumo" },
     { 360, u"", u"Resumo" },
-    { 361, u"", u"Limites de alarme..." },
+    { 361, u"", u"Limites de Alarme..." },
     { 362, u"", u"Limites de Alarme" },
     { 363, u"", u"Limite superior" },
     { 364, u"", u"Limite inferior" },
@@ -421,6 +421,12 @@ const Catalogo::Padrao kTabela[] = {
     { 414, u"", u"Número de série" },
     { 415, u"", u"Período" },
     { 416, u"", u"%1 a %2" },
+    { 370, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ser um número inteiro." },
+    { 371, u"", u"Valor inválido para o limite. O limite \"%1\" está fora da faixa do sensor, de %2 a %3." },
+    { 372, u"",
+        u"Esta gravação não tem número de série do Tarvek. Os limites de alarme são guardados por número de "
+        u"série e não podem ser definidos para ela." },
+    { 373, u"", u"Os valores vêm do arquivo de configurações %1." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

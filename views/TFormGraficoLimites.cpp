@@ -18,13 +18,20 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 
+// Stored limits the limits' rule refuses are not used, and the user is told
+// why; the dialog then shows the channel without them.
 void TFormGrafico::AtualizaLimites()
 {
     const TAquisicao &a = *m_aquisicao;
-    for (int canal = 1; canal <= 2; ++canal)
-        m_limites[size_t(canal - 1)] = m_ambiente.configuracoes
-            ? LimitesAlarme(m_ambiente.configuracoes).le(a.NumeroSerie, canal)
-            : LimitesCanal {};
+    const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
+    const LimitesAlarme guardados(m_ambiente.configuracoes);
+    for (int canal = 1; canal <= 2; ++canal) {
+        const RegrasLimites::Leitura l
+            = guardados.le(a.NumeroSerie, RegrasLimites::canal(a, canal), catalogo);
+        m_limites[size_t(canal - 1)] = l.limites;
+        if (!l.aceita() && canalComSensor(a, canal) && m_ambiente.mensagens)
+            m_ambiente.mensagens->aviso(l.erro);
+    }
     desenhaLimites();
     atualizaResumo();
 }

@@ -4,6 +4,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "IMensagens.h"
+#include "LimitesAlarme.h"
 #include "RegrasLimites.h"
 #include "TAquisicao.h"
 #include "TabelaTempo.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr int kTitulo = 362;
 constexpr int kSuperior = 363;
 constexpr int kInferior = 364;
+constexpr int kSemSerie = 372;
 }  // namespace
 
 TFrmLimitesAlarme::TFrmLimitesAlarme(const Ambiente &ambiente, QWidget *pai)
@@ -29,6 +31,11 @@ TFrmLimitesAlarme::TFrmLimitesAlarme(const Ambiente &ambiente, QWidget *pai)
 {
     setWindowTitle(texto(kTitulo));
     auto *layout = new QVBoxLayout(this);
+    semSerie = new QLabel(texto(kSemSerie), this);
+    semSerie->setObjectName(QStringLiteral("LabelSemSerie"));
+    semSerie->setWordWrap(true);
+    semSerie->setVisible(false);
+    layout->addWidget(semSerie);
     for (int i = 0; i < 2; ++i) {
         montaCanal(i);
         layout->addWidget(canais[size_t(i)].grupo);
@@ -56,9 +63,10 @@ void TFrmLimitesAlarme::montaCanal(int i)
 {
     Caixas &c = canais[size_t(i)];
     c.grupo = new QGroupBox(this);
+    // Made in the order Tab follows: each box's switch, then the box.
     c.ligaAlto = new QCheckBox(texto(kSuperior), c.grupo);
-    c.ligaBaixo = new QCheckBox(texto(kInferior), c.grupo);
     c.alto = new QLineEdit(c.grupo);
+    c.ligaBaixo = new QCheckBox(texto(kInferior), c.grupo);
     c.baixo = new QLineEdit(c.grupo);
     const QString sufixo = QString::number(i + 1);
     c.alto->setObjectName(QStringLiteral("EditAlto") + sufixo);
@@ -90,12 +98,17 @@ void TFrmLimitesAlarme::SetaLimites(const TAquisicao &aquisicao, const std::arra
     m_limites = limites;
     const ConfigRegional regional
         = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
+    const bool comSerie = LimitesAlarme::temSerie(aquisicao.NumeroSerie);
+    semSerie->setVisible(!comSerie);
+    OKBtn->setEnabled(comSerie);
     for (int i = 0; i < 2; ++i) {
         const int canal = i + 1;
         Caixas &c = canais[size_t(i)];
         const bool sensor = canalComSensor(aquisicao, canal);
         c.grupo->setVisible(sensor);
-        m_casas[size_t(i)] = RegrasLimites::casas(aquisicao, canal);
+        c.grupo->setEnabled(comSerie);
+        m_canais[size_t(i)] = RegrasLimites::canal(aquisicao, canal);
+        const int casas = m_canais[size_t(i)].casas;
         const QString nome = canal == 1 ? aquisicao.NomeCanal1 : aquisicao.NomeCanal2;
         const QString unidade = canal == 1 ? aquisicao.UnidadeCanal1 : aquisicao.UnidadeCanal2;
         const QString titulo = texto(canal == 1 ? 70 : 71);
@@ -107,8 +120,8 @@ void TFrmLimitesAlarme::SetaLimites(const TAquisicao &aquisicao, const std::arra
         const LimitesCanal &l = limites[size_t(i)];
         c.ligaAlto->setChecked(l.alto.has_value());
         c.ligaBaixo->setChecked(l.baixo.has_value());
-        c.alto->setText(l.alto ? RegrasLimites::texto(*l.alto, m_casas[size_t(i)], regional) : QString());
-        c.baixo->setText(l.baixo ? RegrasLimites::texto(*l.baixo, m_casas[size_t(i)], regional) : QString());
+        c.alto->setText(l.alto ? RegrasLimites::texto(*l.alto, casas, regional) : QString());
+        c.baixo->setText(l.baixo ? RegrasLimites::texto(*l.baixo, casas, regional) : QString());
     }
 }
 
@@ -122,19 +135,20 @@ void TFrmLimitesAlarme::OKBtnClick()
         const Caixas &c = canais[size_t(i)];
         if (c.grupo->isHidden())
             continue;
-        const int casas = m_casas[size_t(i)];
+        const RegrasLimites::Canal &regra = m_canais[size_t(i)];
+        const QChar separador = regional.separadorDecimal;
         // Each box alone first, so that a refusal returns to its box; then
         // the two together (back to the upper one).
         const std::pair<QLineEdit *, RegrasLimites::Leitura> leituras[] = {
             { c.alto,
                 RegrasLimites::le(
-                    c.ligaAlto->isChecked(), c.alto->text(), false, {}, casas, regional, catalogo) },
+                    c.ligaAlto->isChecked(), c.alto->text(), false, {}, regra, separador, catalogo) },
             { c.baixo,
                 RegrasLimites::le(
-                    false, {}, c.ligaBaixo->isChecked(), c.baixo->text(), casas, regional, catalogo) },
+                    false, {}, c.ligaBaixo->isChecked(), c.baixo->text(), regra, separador, catalogo) },
             { c.alto,
                 RegrasLimites::le(c.ligaAlto->isChecked(), c.alto->text(), c.ligaBaixo->isChecked(),
-                    c.baixo->text(), casas, regional, catalogo) },
+                    c.baixo->text(), regra, separador, catalogo) },
         };
         for (const auto &[campo, leitura] : leituras) {
             if (leitura.aceita())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RegrasLimites.h"
 #include "ResumoCanal.h"
 
 #include <QDialog>
@@ -18,7 +19,9 @@ class TAquisicao;
 // upper and a lower limit, each with its on/off box, typed in the channel's
 // unit and decimals. OK reads every box (RegrasLimites); a refusal is shown
 // through the message seam and keeps the dialog open on that box. The
-// caller writes the limits it accepted.
+// caller writes the limits it accepted. Limits are kept by the logger's
+// serial number: for a recording without one the dialog says so, with
+// every box and OK off.
 class TFrmLimitesAlarme : public QDialog
 {
     Q_OBJECT
@@ -42,6 +45,7 @@ public:
     };
     // The boxes of channel 1 and 2 (a channel without a sensor is hidden).
     std::array<Caixas, 2> canais;
+    QLabel *semSerie = nullptr;  // shown for a recording without a serial number
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
 
@@ -51,6 +55,6 @@ private:
     QString texto(int numero) const;
 
     const Ambiente &m_ambiente;
-    std::array<int, 2> m_casas { 0, 0 };
+    std::array<RegrasLimites::Canal, 2> m_canais;
     std::array<LimitesCanal, 2> m_limites;
 };

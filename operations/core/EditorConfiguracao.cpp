@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int TextoLimiteInvalido = 275;
+constexpr int TextoNaoNumero = 367;  // the program's one "not a number" of a limit
 
 }  // namespace
 
@@ -169,8 +170,7 @@ bool EditorConfiguracao::MELimExit(int n, bool superior)
     std::optional<double> valor = ConverteReal(caixa.texto, separador);
     if (!valor) {
         if (m_ambiente.mensagens)
-            m_ambiente.mensagens->erro(
-                QStringLiteral("'%1' não é um valor de ponto flutuante válido.").arg(caixa.texto));
+            m_ambiente.mensagens->erro(texto(TextoNaoNumero).arg(caixa.texto.trimmed()));
         return false;
     }
     const double v = *valor == 0 ? 0.0 : *valor;  // no "-0,0"

@@ -1,8 +1,7 @@
 #include "TextoLimite.h"
 
 #include "ConverteDataHora.h"
-
-#include <QRegularExpression>
+#include "TextoNumerico.h"
 
 #include <cmath>
 
@@ -39,18 +38,7 @@ std::optional<int> LimWithOutComma(QStringView texto, int decimais)
 
 std::optional<double> ConverteReal(QStringView texto, QChar separador)
 {
-    QString t = texto.trimmed().toString();
-    if (separador != u'.' && t.contains(u'.'))
-        return std::nullopt;
-    t.replace(separador, u'.');
-    static const QRegularExpression numero(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
-    if (!numero.match(t).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const double valor = t.toDouble(&ok);
-    if (!ok || !std::isfinite(valor))
-        return std::nullopt;
-    return valor;
+    return LeNumero(texto, separador);
 }
 
 int IntDigits(double valor)

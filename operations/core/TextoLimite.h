@@ -25,9 +25,8 @@ QString GetLimValue(int contagem, int decimais, QChar separador);
 // for any d). Nothing when what is left is not a whole number.
 std::optional<int> LimWithOutComma(QStringView texto, int decimais);
 
-// A number typed with the regional decimal separator: blanks around, an
-// optional sign, digits with at most one separator, an optional exponent.
-// Nothing for an empty text or any other character.
+// A number typed in a box: LeNumero, the program's one reading of a typed
+// number, with the regional decimal separator.
 std::optional<double> ConverteReal(QStringView texto, QChar separador);
 
 // Digits of the integer part of a number: truncated toward zero, written

@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 369), in Windows-1252. Numbers without a text
+// catalogue number (1 to 373), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -386,7 +386,7 @@ const Texto kTextos[] = {
     { 358, "Recording summary" },
     { 359, " - Summary" },
     { 360, "Summary" },
-    { 361, "Alarm limits..." },
+    { 361, "Alarm Limits..." },
     { 362, "Alarm Limits" },
     { 363, "Upper limit" },
     { 364, "Lower limit" },
@@ -415,6 +415,12 @@ const Texto kTextos[] = {
     { 414, "Serial number" },
     { 415, "Period" },
     { 416, "%1 to %2" },
+    { 370, "Invalid limit value. The limit \"%1\" must be a whole number." },
+    { 371, "Invalid limit value. The limit \"%1\" is outside the sensor's range, %2 to %3." },
+    { 372,
+        "This recording has no Tarvek serial number. Alarm limits are kept by serial number and cannot be "
+        "set for it." },
+    { 373, "The values come from the settings file %1." },
 };
 
 }  // namespace

@@ -82,17 +82,19 @@ private:
         return e;
     }
 
-    // The recordings' paths for "@" and "@1" in the tables' arguments.
+    // The recordings' paths for "@", "@1" and "@m" in the tables' arguments.
     QStringList argumentosCom(QStringList argumentos) const
     {
         argumentos.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), m_arquivo);
         argumentos.replaceInStrings(QRegularExpression(QStringLiteral("^@1$")), m_umCanal);
+        argumentos.replaceInStrings(QRegularExpression(QStringLiteral("^@m$")), m_meioSegundo);
         return argumentos;
     }
 
     QTemporaryDir m_pasta;
     QString m_arquivo;
     QString m_umCanal;
+    QString m_meioSegundo;
 };
 
 void tst_ResumoCli::initTestCase()
@@ -106,6 +108,10 @@ void tst_ResumoCli::initTestCase()
     umCanal.SensorCanal2 = -1;
     m_umCanal = m_pasta.filePath(QStringLiteral("um-canal.qvg"));
     QVERIFY(ArquivoQvg::grava(umCanal, m_umCanal, ConfigRegional::portuguesBrasil()));
+    TAquisicao meio = gravacao();
+    meio.defineIntervalo(0);
+    m_meioSegundo = m_pasta.filePath(QStringLiteral("meio-segundo.qvg"));
+    QVERIFY(ArquivoQvg::grava(meio, m_meioSegundo, ConfigRegional::portuguesBrasil()));
     QFile ini(m_pasta.filePath(QStringLiteral("QUORVANE.INI")));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write(Configuracoes);
@@ -136,15 +142,16 @@ void tst_ResumoCli::json_data()
                    "maior": {"segundos": 60, "entrada": 5}},
          "abaixo": null}]})");
     // Entries 2 to 5: 8.5, 9, 5, 1.5 and 60, 70, 80, 90; ΔH/R 5000 gives
-    // 6.2531. The limits given replace the stored ones, one by one.
+    // 6.2531. The limits given replace the stored ones, one by one; 8.5 is
+    // not above 8,5.
     QTest::newRow("a range, limits given with a comma, another ΔH/R") << QStringList { "@", "--de", "2",
-        "--ate", "5", "--alto1", "8,75", "--baixo2", "55", "--dh-r", "5000" }
+        "--ate", "5", "--alto1", "8,5", "--baixo2", "55", "--dh-r", "5000" }
                                                                       << QByteArray(R"({"canais": [
         {"canal": 1, "unidade": "°C", "entradas": 4,
          "minimo": {"valor": 1.5, "entrada": 5, "instante": "2024-06-14T17:07:00-03:00"},
          "maximo": {"valor": 9, "entrada": 3, "instante": "2024-06-14T17:05:00-03:00"},
          "media": 6, "desvio": 3.49, "tcm": 6.25,
-         "acima": {"limite": 8.75, "entradas": 1, "segundos": 60, "excursoes": 1,
+         "acima": {"limite": 8.5, "entradas": 1, "segundos": 60, "excursoes": 1,
                    "maior": {"segundos": 60, "entrada": 3}},
          "abaixo": {"limite": 2, "entradas": 1, "segundos": 60, "excursoes": 1,
                     "maior": {"segundos": 60, "entrada": 5}}},
@@ -155,6 +162,23 @@ void tst_ResumoCli::json_data()
          "acima": {"limite": 85, "entradas": 1, "segundos": 60, "excursoes": 1,
                    "maior": {"segundos": 60, "entrada": 5}},
          "abaixo": {"limite": 55, "entradas": 0, "segundos": 0, "excursoes": 0, "maior": null}}]})");
+    // Half-second mode: entry 2 and entry 4 lie half a second after a whole
+    // second, entry 3 on one.
+    QTest::newRow("half-second mode: the .5 of even entries")
+        << QStringList { "@m", "--de", "2", "--ate", "4" } << QByteArray(R"({"canais": [
+        {"canal": 1, "unidade": "°C", "entradas": 3,
+         "minimo": {"valor": 5, "entrada": 4, "instante": "2024-06-14T17:03:01.5-03:00"},
+         "maximo": {"valor": 9, "entrada": 3, "instante": "2024-06-14T17:03:01-03:00"},
+         "media": 7.5, "desvio": 2.18, "tcm": 7.68,
+         "acima": {"limite": 8, "entradas": 2, "segundos": 1, "excursoes": 1,
+                   "maior": {"segundos": 1, "entrada": 2}},
+         "abaixo": {"limite": 2, "entradas": 0, "segundos": 0, "excursoes": 0, "maior": null}},
+        {"canal": 2, "unidade": "%UR", "entradas": 3,
+         "minimo": {"valor": 60, "entrada": 2, "instante": "2024-06-14T17:03:00.5-03:00"},
+         "maximo": {"valor": 80, "entrada": 4, "instante": "2024-06-14T17:03:01.5-03:00"},
+         "media": 70, "desvio": 10, "tcm": null,
+         "acima": {"limite": 85, "entradas": 0, "segundos": 0, "excursoes": 0, "maior": null},
+         "abaixo": null}]})");
     QTest::newRow("a channel without a sensor is absent")
         << QStringList { "@1", "--de", "6", "--ate", "6" } << QByteArray(R"({"canais": [
         {"canal": 1, "unidade": "°C", "entradas": 1,
@@ -206,12 +230,20 @@ void tst_ResumoCli::entradaInvalidaERecusada_data()
         << QStringList { "nao-existe.qvg" } << 1 << "quorvane-cli resumo: Arquivo não existe!";
     QTest::newRow("a limit that is not a number") << QStringList { "@", "--baixo2",
         "dez" } << 2 << "quorvane-cli resumo: o limite de --baixo2 não é um número: \"dez\"";
-    QTest::newRow("an upper limit below the lower")
-        << QStringList { "@", "--alto2", "10", "--baixo2", "20" } << 2
-        << "quorvane-cli resumo: o limite superior do canal 2 (10) está "
-           "abaixo do inferior (20)";
-    QTest::newRow("an upper limit below the stored lower") << QStringList { "@", "--alto1",
-        "1,5" } << 2 << "quorvane-cli resumo: o limite superior do canal 1 (1.5) está abaixo do inferior (2)";
+    QTest::newRow("inf is not a number") << QStringList { "@", "--alto1",
+        "inf" } << 2 << "quorvane-cli resumo: o limite de --alto1 não é um número: \"inf\"";
+    const QString acima = QStringLiteral("O limite superior deverá estar acima do limite inferior.");
+    QTest::newRow("an upper limit below the lower") << QStringList { "@", "--alto2", "10", "--baixo2", "20" }
+                                                    << 2 << "quorvane-cli resumo: Canal 2: " + acima;
+    QTest::newRow("an upper limit equal to the lower") << QStringList { "@", "--alto2", "20", "--baixo2",
+        "20" } << 2 << "quorvane-cli resumo: Canal 2: " + acima;
+    QTest::newRow("an upper limit below the stored lower")
+        << QStringList { "@", "--alto1", "1,5" } << 2
+        << "quorvane-cli resumo: Canal 1: " + acima + " Os valores vêm do arquivo de configurações @INI.";
+    QTest::newRow("finer than the channel")
+        << QStringList { "@", "--alto1", "8,55" } << 2
+        << "quorvane-cli resumo: Canal 1: Valor inválido para o limite. O limite \"8,55\" deverá ter no "
+           "máximo 1 casas decimais.";
     QTest::newRow("a limit for a channel without a sensor") << QStringList { "@1", "--alto2",
         "80" } << 2 << "quorvane-cli resumo: o canal 2 não tem sensor nesta gravação";
     QTest::newRow("--de after --ate") << QStringList { "@", "--de", "4", "--ate", "3" } << 2
@@ -238,6 +270,7 @@ void tst_ResumoCli::entradaInvalidaERecusada()
 
     const Execucao e = executa(argumentosCom(argumentos));
     QCOMPARE(e.codigo, codigo);
+    mensagem.replace(QStringLiteral("@INI"), m_pasta.filePath(QStringLiteral("QUORVANE.INI")));
     QCOMPARE(e.erros, mensagem + u'\n');
     QCOMPARE(e.saida, QByteArray());
 }

@@ -3,6 +3,7 @@
 // worked out by hand.
 #include "DataHora.h"
 #include "GravacaoTeste.h"
+#include "Real48.h"
 #include "RegistroTestes.h"
 #include "ResumoCanal.h"
 #include "TAquisicao.h"
@@ -18,14 +19,16 @@ using Valores = QList<double>;
 // empty without the limit.
 using Excursao = QList<double>;
 
-// A two-channel document at one entry per interval from 01/01/2024 08:00:00
+// A two-channel document (channel 1 at two decimals, channel 2 at one) at
+// one entry per interval from 01/01/2024 08:00:00
 // whose channel `canal` holds `valores` and the other channel something else
 // altogether (1000 minus them), so that a summary of the wrong channel shows.
 TAquisicao documento(const Valores &valores, int canal = 1, double intervalo = 60)
 {
     TAquisicao a = gravacaoTeste();
     a.SensorCanal1 = 9;
-    a.DecimaisCanal2 = 0;
+    a.DecimaisCanal1 = 2;
+    a.DecimaisCanal2 = 1;
     a.UnidadeCanal2 = QStringLiteral("°C");
     a.defineIntervalo(intervalo);
     a.Inicio = DataHora::codifica(2024, 1, 1, 8, 0, 0).value_or(0);
@@ -115,6 +118,17 @@ void tst_ResumoCanal::resumoDeUmCanal_data()
     QTest::newRow("channel 2 of two")
         << Valores { 7, 9, 8 } << 2 << 60.0 << 0 << 2 << 8.5 << 7.5 << Valores { 3, 7, 0, 9, 1, 8, 1 }
         << Excursao { 1, 60, 1, 60, 1 } << Excursao { 1, 60, 1, 60, 0 };
+    // As a recording holds them: 41,40 and 4,3 a hair above, 41,30, 4,1 and
+    // 4,2 a hair below. Equal to a limit at the channel's decimals is not beyond.
+    const auto r = [](double v) { return Real48::arredonda(v); };
+    QTest::newRow("readings equal to two-decimal limits, either side")
+        << Valores { r(41.4), r(41.4), 41.5, r(41.3) } << 1 << 60.0 << 0 << 3 << 41.4 << 41.3
+        << Valores { 4, r(41.3), 3, 41.5, 2, 41.4, std::sqrt(0.02 / 3) } << Excursao { 1, 60, 1, 60, 2 }
+        << Excursao { 0, 0, 0, 0, -1 };
+    QTest::newRow("readings equal to one-decimal limits, either side")
+        << Valores { r(4.3), r(4.1), r(4.2) } << 2 << 60.0 << 0 << 2 << 4.3 << 4.1
+        << Valores { 3, r(4.1), 1, r(4.3), 0, 4.2, 0.1 } << Excursao { 0, 0, 0, 0, -1 }
+        << Excursao { 0, 0, 0, 0, -1 };
     // Sums of squares of the values themselves lose every digit here.
     QTest::newRow("values far from zero keep the deviation's digits")
         << Valores { 1e8 + 0.25, 1e8 + 0.5, 1e8 + 0.75 } << 1 << 60.0 << 0 << 2 << Sem << Sem

@@ -84,6 +84,22 @@ void tst_TextoResumo::linhasDeUmCanal_data()
                { "Máximo", "2,00 bar (entrada 00001, 14/06/2024 17:03:00)" }, { "Média", "1,625 bar" },
                { "Desvio padrão", "0,323 bar" }, { "Limite superior", "9,00 bar" }, { "Entradas acima", "0" },
                { "Tempo acima", "0:00:00" }, { "Excursões acima", "0" } };
+    // The longest excursion at the range's first entry, from 0 and from 1;
+    // a value equal to the limit is not beyond it.
+    QTest::newRow("the longest excursion at the recording's first entry")
+        << 600.0 << 2 << 0 << LimitesCanal { 1.75, std::nullopt } << "Canal 2: Linha (bar)"
+        << Linhas { { "Entradas", "4" }, { "Mínimo", "1,25 bar (entrada 00002, 14/06/2024 17:13:00)" },
+               { "Máximo", "2,00 bar (entrada 00001, 14/06/2024 17:03:00)" }, { "Média", "1,625 bar" },
+               { "Desvio padrão", "0,323 bar" }, { "Limite superior", "1,75 bar" }, { "Entradas acima", "1" },
+               { "Tempo acima", "0:10:00" }, { "Excursões acima", "1" },
+               { "Maior excursão acima", "0:10:00 (entrada 00001, 14/06/2024 17:03:00)" } };
+    QTest::newRow("the longest excursion at the range's first entry")
+        << 600.0 << 2 << 1 << LimitesCanal { std::nullopt, 1.5 } << "Canal 2: Linha (bar)"
+        << Linhas { { "Entradas", "3" }, { "Mínimo", "1,25 bar (entrada 00002, 14/06/2024 17:13:00)" },
+               { "Máximo", "1,75 bar (entrada 00003, 14/06/2024 17:23:00)" }, { "Média", "1,500 bar" },
+               { "Desvio padrão", "0,250 bar" }, { "Limite inferior", "1,50 bar" },
+               { "Entradas abaixo", "1" }, { "Tempo abaixo", "0:10:00" }, { "Excursões abaixo", "1" },
+               { "Maior excursão abaixo", "0:10:00 (entrada 00002, 14/06/2024 17:13:00)" } };
 }
 
 void tst_TextoResumo::linhasDeUmCanal()

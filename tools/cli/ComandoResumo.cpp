@@ -6,6 +6,7 @@
 #include "InstanteIso.h"
 #include "LimitesAlarme.h"
 #include "OpcoesLinha.h"
+#include "RegrasLimites.h"
 #include "ResumoCanal.h"
 #include "TextoNumero.h"
 #include "TextoResumo.h"
@@ -28,20 +29,18 @@ struct PedidoResumo
 {
     QString arquivo;
     bool json = false;
-    std::array<LimitesCanal, 2> limites;  // the limits given, by channel
+    // The limits' texts given, by channel: upper, lower (null: not given).
+    std::array<std::array<QString, 2>, 2> limites;
     double deltaHSobreR = DeltaHSobreRPadrao;
     std::optional<int> de;  // entry numbers as the readings list gives them, from 1
     std::optional<int> ate;
 };
 
-QString leLimite(OpcoesLinha &opcoes, const QString &nome, std::optional<double> &limite)
+QString leLimite(OpcoesLinha &opcoes, const QString &nome, QString &limite)
 {
-    const QString texto = opcoes.valor(nome);
-    if (texto.isNull())
-        return {};
-    limite = LimitesAlarme::valor(texto);
-    if (!limite)
-        return QStringLiteral("o limite de --%1 não é um número: \"%2\"").arg(nome, texto);
+    limite = opcoes.valor(nome);
+    if (!limite.isNull() && !LimitesAlarme::valor(limite))
+        return QStringLiteral("o limite de --%1 não é um número: \"%2\"").arg(nome, limite);
     return {};
 }
 
@@ -63,10 +62,10 @@ QString lePedido(const QStringList &argumentos, PedidoResumo &p)
     p.json = opcoes.sinal(QStringLiteral("json"));
     QString erro;
     for (int canal = 1; canal <= 2 && erro.isEmpty(); ++canal) {
-        LimitesCanal &l = p.limites[size_t(canal - 1)];
-        erro = leLimite(opcoes, QStringLiteral("alto%1").arg(canal), l.alto);
+        auto &l = p.limites[size_t(canal - 1)];
+        erro = leLimite(opcoes, QStringLiteral("alto%1").arg(canal), l[0]);
         if (erro.isEmpty())
-            erro = leLimite(opcoes, QStringLiteral("baixo%1").arg(canal), l.baixo);
+            erro = leLimite(opcoes, QStringLiteral("baixo%1").arg(canal), l[1]);
     }
     const QString dh = opcoes.valor(QStringLiteral("dh-r"));
     if (erro.isEmpty())
@@ -94,29 +93,41 @@ QString lePedido(const QStringList &argumentos, PedidoResumo &p)
     return {};
 }
 
-// The limits of each channel: those given, the stored ones for the rest.
-QString limitesDoCanal(
-    const TAquisicao &a, int canal, const PedidoResumo &p, const LimitesAlarme &guardados, LimitesCanal &l)
+// The limits of each channel: those given, the stored ones for the rest,
+// through the limits' rule; a refusal that involves a stored value names the
+// settings file.
+QString limitesDoCanal(const TAquisicao &a, int canal, const PedidoResumo &p, ConfiguracoesIni &ini,
+    const Catalogo &cat, LimitesCanal &l)
 {
-    const LimitesCanal &dados = p.limites[size_t(canal - 1)];
+    const auto &dados = p.limites[size_t(canal - 1)];
     if (!canalComSensor(a, canal)) {
-        if (dados.alto || dados.baixo)
+        if (!dados[0].isNull() || !dados[1].isNull())
             return QStringLiteral("o canal %1 não tem sensor nesta gravação").arg(canal);
         return {};
     }
-    l = guardados.le(a.NumeroSerie, canal);
-    if (dados.alto)
-        l.alto = dados.alto;
-    if (dados.baixo)
-        l.baixo = dados.baixo;
-    if (l.alto && l.baixo && *l.alto < *l.baixo) {
-        const QLocale c = QLocale::c();
-        return QStringLiteral("o limite superior do canal %1 (%2) está abaixo do inferior (%3)")
-            .arg(canal)
-            .arg(c.toString(*l.alto, 'g', QLocale::FloatingPointShortest),
-                c.toString(*l.baixo, 'g', QLocale::FloatingPointShortest));
-    }
-    return {};
+    const LimitesAlarme::Textos guardados = LimitesAlarme(&ini).textos(a.NumeroSerie, canal);
+    const RegrasLimites::Canal regra = RegrasLimites::canal(a, canal);
+    bool doArquivo = false;
+    QString erro;
+    const auto um = [&](const QString &dado, const QString &guardado) -> std::optional<double> {
+        if (!erro.isEmpty())
+            return std::nullopt;
+        // A stored value that is not a number is a limit that is off.
+        if (dado.isNull() && !LimitesAlarme::valor(guardado))
+            return std::nullopt;
+        doArquivo = doArquivo || dado.isNull();
+        const auto v = RegrasLimites::valor(dado.isNull() ? guardado : dado, u'.', regra, cat, erro);
+        if (!erro.isEmpty())
+            doArquivo = dado.isNull();
+        return v;
+    };
+    l.alto = um(dados[0], guardados.alto);
+    l.baixo = um(dados[1], guardados.baixo);
+    if (erro.isEmpty())
+        erro = RegrasLimites::confere(l, regra, cat);
+    if (!erro.isEmpty() && doArquivo)
+        erro = LimitesAlarme::doArquivo(erro, ini.caminho(), cat);
+    return erro;
 }
 
 // A statistic with the decimals the text gives it: one more than the
@@ -125,13 +136,6 @@ double arredonda(double v, int casas)
 {
     const double escala = std::pow(10.0, casas);
     return std::round(v * escala) / escala;
-}
-
-int casasEstatistica(const TAquisicao &a, int canal)
-{
-    const int sensor = canal == 2 ? a.SensorCanal2 : a.SensorCanal1;
-    const int decimais = sensor == 8 ? 1 : (canal == 2 ? a.DecimaisCanal2 : a.DecimaisCanal1);
-    return std::clamp(decimais + 1, 1, 4);
 }
 
 // A value of the document as the 48-bit real holds it, without the binary
@@ -163,7 +167,7 @@ QJsonValue jsonExcursoes(const std::optional<ExcursoesLimite> &e)
 
 QJsonObject json(const TAquisicao &a, const ResumoCanal &r)
 {
-    const int casasMedia = casasEstatistica(a, r.canal);
+    const int casasMedia = RegrasLimites::casasEstatistica(a, r.canal);
     return { { "canal", r.canal }, { "unidade", r.unidade }, { "entradas", r.entradas },
         { "minimo", jsonExtremo(a, r.minimo) }, { "maximo", jsonExtremo(a, r.maximo) },
         { "media", arredonda(r.media, casasMedia) }, { "desvio", arredonda(r.desvio, casasMedia) },
@@ -205,11 +209,11 @@ int executaResumo(const QStringList &argumentos, Console &console)
         return Saida::Uso;
     }
     ConfiguracoesIni configuracoes;
-    const LimitesAlarme guardados(&configuracoes);
     QList<ResumoCanal> resumos;
     for (int canal = 1; canal <= 2; ++canal) {
         LimitesCanal limites;
-        if (const QString erro = limitesDoCanal(*a, canal, pedido, guardados, limites); !erro.isEmpty()) {
+        if (const QString erro = limitesDoCanal(*a, canal, pedido, configuracoes, seams.catalogo, limites);
+            !erro.isEmpty()) {
             console.falha(erro);
             return Saida::Uso;
         }
@@ -243,13 +247,15 @@ Comando ComandoResumo()
             "Para cada canal com sensor: o número de entradas, o mínimo e o máximo com a\n"
             "primeira entrada e o instante em que ocorrem, a média e o desvio padrão\n"
             "amostral; para um canal em °C a temperatura cinética média; para cada limite\n"
-            "de alarme as entradas além dele (estritamente acima do superior, abaixo do\n"
-            "inferior), o tempo além dele (cada entrada vale o intervalo entre aquisições,\n"
+            "de alarme as entradas além dele (acima do superior, abaixo do inferior, nas\n"
+            "casas decimais do canal), o tempo além dele (cada entrada vale o intervalo entre aquisições,\n"
             "0,5 s no modo de meio segundo), as excursões (sequências de entradas além) e\n"
             "a maior delas. As entradas são numeradas como na tabela de aquisições, a\n"
             "partir de 1.\n\n"
             "Os limites são os guardados para o número de série do Tarvek da gravação\n"
-            "(seção LIMITES do arquivo de configurações); os dados aqui os substituem.\n\n"
+            "(seção LIMITES_SERIE do arquivo de configurações); os dados aqui os\n"
+            "substituem. Um limite tem no máximo as casas decimais do canal e fica na\n"
+            "faixa de um termopar ou Pt100; o superior fica acima do inferior.\n\n"
             "  --json            escreve {\"canais\": [...]}: por canal \"canal\", \"unidade\",\n"
             "                    \"entradas\", \"minimo\" e \"maximo\" ({\"valor\", \"entrada\",\n"
             "                    \"instante\"}, o instante em ISO 8601 como no CSV), \"media\",\n"
@@ -262,7 +268,7 @@ Comando ComandoResumo()
             "  --dh-r K          ΔH/R da temperatura cinética média, em kelvin (10000)\n"
             "  --de N, --ate M   só as entradas de N a M\n"
             "Um arquivo recusado termina com o código 1; uma opção inválida, um limite\n"
-            "superior abaixo do inferior, um limite de um canal sem sensor ou uma faixa\n"
+            "recusado (dado ou guardado), um limite de um canal sem sensor ou uma faixa\n"
             "fora da gravação, com o código 2."),
         executaResumo };
 }

@@ -126,15 +126,7 @@ Campos preenche(const Valores &v, int numFaixas, const ConfigRegional &regional)
 
 std::optional<double> numero(const QString &texto, const ConfigRegional &regional)
 {
-    QString t = AjustaSeparadorDecimal(texto.trimmed(), regional);
-    t.replace(regional.separadorDecimal, u'.');
-    if (t.isEmpty() || t.contains(u' '))
-        return std::nullopt;
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return LeNumero(texto, regional.separadorDecimal);
 }
 
 Campo validaCampos(const Campos &c, const Ambiente &ambiente)

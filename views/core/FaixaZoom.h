@@ -60,8 +60,8 @@ struct Valores
 // ranges.
 Campos preenche(const Valores &valores, int numFaixas, const ConfigRegional &regional);
 
-// A value field as a number: blanks around it allowed, "." or "," as the
-// decimal separator. Nothing when it is not a number.
+// A value field as a number, read as every typed number is (LeNumero).
+// Nothing when it is not a number.
 std::optional<double> numero(const QString &texto, const ConfigRegional &regional);
 
 // ValidaValoresCampos: the two dates and the two times, in that order, each

@@ -1,5 +1,6 @@
 #include "ResumoCanal.h"
 
+#include "RegrasLimites.h"
 #include "TAquisicao.h"
 
 #include <algorithm>
@@ -132,8 +133,12 @@ std::optional<ResumoCanal> resumeCanal(const TAquisicao &a, int canal, int prime
     r.entradas = ultima - primeira + 1;
 
     const bool celsius = unidadeCelsius(r.unidade) && deltaHSobreR > 0.0 && std::isfinite(deltaHSobreR);
-    const double alto = limites.alto.value_or(HUGE_VAL);
-    const double baixo = limites.baixo.value_or(-HUGE_VAL);
+    // Compared at the channel's decimals: a reading shown as the limit is
+    // not beyond it, however the 48-bit real holds it.
+    const int casas = RegrasLimites::casas(a, canal);
+    const auto alem = [&](double v, const std::optional<double> &limite, int lado) {
+        return limite && RegrasLimites::compara(v, *limite, casas) == lado;
+    };
     const TLeitura *l = a.Leituras().data();
 
     // Sums shifted by the first value, so that the variance of values far
@@ -160,8 +165,8 @@ std::optional<ResumoCanal> resumeCanal(const TAquisicao &a, int canal, int prime
             maximo = v;
             iMaximo = i;
         }
-        acima.entrada(i, v > alto);
-        abaixo.entrada(i, v < baixo);
+        acima.entrada(i, alem(v, limites.alto, 1));
+        abaixo.entrada(i, alem(v, limites.baixo, -1));
         if (celsius)
             exponencial.entrada(v, deltaHSobreR);
     }

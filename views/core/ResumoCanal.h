@@ -9,8 +9,10 @@ class TAquisicao;
 // The alarm limits of one channel, in the channel's units. Either may be off.
 struct LimitesCanal
 {
-    std::optional<double> alto;  // entries strictly above it are beyond
-    std::optional<double> baixo;  // entries strictly below it are beyond
+    // Entries above the upper or below the lower are beyond, compared at
+    // the channel's decimals (RegrasLimites::compara).
+    std::optional<double> alto;
+    std::optional<double> baixo;
 
     bool operator==(const LimitesCanal &) const = default;
 };

@@ -39,6 +39,7 @@ struct Escrita
     int sensor = -1;
     int decimais = 0;
     int casas = 0;  // of the channel's values (RegrasLimites::casas)
+    int casasEstatistica = 1;  // of a mean (RegrasLimites::casasEstatistica)
     QString unidade;
     QChar separador;
 
@@ -52,10 +53,10 @@ struct Escrita
         const QString t = TextoNumero::leitura(v, sensor, decimais, separador);
         return comUnidade(t.isEmpty() ? TextoNumero::geral(v, separador) : t);
     }
-    // A mean, a deviation: one decimal more than the values, at least one.
+    // A mean, a deviation: one decimal more than the values.
     QString estatistica(double v) const
     {
-        return comUnidade(TextoNumero::fixo(v, std::clamp(casas + 1, 1, 4), separador));
+        return comUnidade(TextoNumero::fixo(v, casasEstatistica, separador));
     }
     // A limit with the channel's decimals, or in full when they would round it.
     QString limite(double v) const
@@ -70,9 +71,10 @@ struct Escrita
 Escrita escrita(const TAquisicao &a, int canal, const ConfigRegional &regional)
 {
     const int casas = RegrasLimites::casas(a, canal);
+    const int media = RegrasLimites::casasEstatistica(a, canal);
     if (canal == 2)
-        return { a.SensorCanal2, a.DecimaisCanal2, casas, a.UnidadeCanal2, regional.separadorDecimal };
-    return { a.SensorCanal1, a.DecimaisCanal1, casas, a.UnidadeCanal1, regional.separadorDecimal };
+        return { a.SensorCanal2, a.DecimaisCanal2, casas, media, a.UnidadeCanal2, regional.separadorDecimal };
+    return { a.SensorCanal1, a.DecimaisCanal1, casas, media, a.UnidadeCanal1, regional.separadorDecimal };
 }
 
 // "20,5 °C (entrada 00013, 14/06/2024 17:03:00)".

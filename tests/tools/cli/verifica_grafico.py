@@ -122,7 +122,8 @@ def main():
     media = json.loads(resumo.stdout)["canais"][0]["media"]
     config = pasta / "config"
     config.mkdir(exist_ok=True)
-    (config / "QUORVANE.INI").write_bytes(b"[LIMITES]\r\n000226848_1_ALTO=%r\r\n" % media)
+    # Logger 0002-26848 (157920), at a whole value the channel's decimals take.
+    (config / "QUORVANE.INI").write_bytes(b"[LIMITES_SERIE]\r\n157920_1_ALTO=%d\r\n" % round(media))
     com_limite = str(pasta / "limite.svg")
     r = subprocess.run([a.cli, "grafico", qvg, com_limite, "--largura", "900", "--altura", "600"],
                        capture_output=True, text=True, env=dict(os.environ, QUORVANE_CONFIG_DIR=str(config)))
