@@ -400,6 +400,9 @@ const Catalogo::Padrao kTabela[] = {
     { 367, u"", u"Valor inválido para o limite. \"%1\" não é um número." },
     { 368, u"", u"O limite superior deverá estar acima do limite inferior." },
     { 369, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
+    { 425, u"", u"Parar Gravação" },
+    { 426, u"", u"Gravando em %1" },
+    { 427, u"", u"Aguardando o Tarvek..." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -395,6 +395,9 @@ const Texto kTextos[] = {
     { 367, "Invalid limit value. \"%1\" is not a number." },
     { 368, "The upper limit must be above the lower limit." },
     { 369, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
+    { 425, "Stop Recording" },
+    { 426, "Recording to %1" },
+    { 427, "Waiting for the Tarvek..." },
 };
 
 }  // namespace
