@@ -403,6 +403,7 @@ const Catalogo::Padrao kTabela[] = {
     { 425, u"", u"Parar Gravação" },
     { 426, u"", u"Gravando em %1" },
     { 427, u"", u"Aguardando o Tarvek..." },
+    { 428, u"", u"Ajuda do Quorvane" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

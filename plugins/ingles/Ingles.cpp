@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 369), in Windows-1252. Numbers without a text
+// catalogue number (1 to 428), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -398,6 +398,7 @@ const Texto kTextos[] = {
     { 425, "Stop Recording" },
     { 426, "Recording to %1" },
     { 427, "Waiting for the Tarvek..." },
+    { 428, "Quorvane Help (in Portuguese only)" },
 };
 
 }  // namespace
