@@ -13,7 +13,6 @@
 #include "TextoDecimal.h"
 #include "Windows1252.h"
 
-
 #include <charconv>
 #include <cmath>
 #include <limits>

@@ -7,7 +7,6 @@
 #include "LinhasArquivo.h"
 #include "Windows1252.h"
 
-
 #include <charconv>
 #include <cmath>
 

@@ -21,8 +21,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <fcntl.h>
+#include <new>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -369,7 +369,8 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce_data()
     QTest::newRow("pulled during the activation retries")
         << Estado::Desligado << "LeConfiguracao" << 3000 << false;
     QTest::newRow("pulled while a page comes in") << Estado::Ligado << "LePagina" << 250 << false;
-    QTest::newRow("pulled while the block is written") << Estado::Ligado << "EscreveNaoVolateis" << 600 << false;
+    QTest::newRow("pulled while the block is written")
+        << Estado::Ligado << "EscreveNaoVolateis" << 600 << false;
     QTest::newRow("pulled while the reply is awaited") << Estado::Ligado << "LeNaoVolateis" << 400 << false;
     QTest::newRow("gone before the command") << Estado::Ligado << "LeLeituras" << 0 << false;
     QTest::newRow("pulled during the third try") << Estado::Ligado << "LeNaoVolateis" << -3 << false;
@@ -415,8 +416,9 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
         [&](const auto &e) { return e.instante >= b.porta.perdaEm; });
     QVERIFY2(tarde <= 1, qPrintable(QString::number(tarde)));
     QVERIFY(b.link->PortaPerdida());
-    const QString palavras
-        = semTexto ? QString::fromUtf8("A porta COM1 foi perdida: o dispositivo foi desconectado.") : "porta perdida";
+    const QString palavras = semTexto
+        ? QString::fromUtf8("A porta COM1 foi perdida: o dispositivo foi desconectado.")
+        : "porta perdida";
     QCOMPARE(b.link->TextoPerda(), palavras);
     QCOMPARE(b.status.texto, palavras);
     QCOMPARE(b.status.cor, ILinhaStatus::Cor::Vermelho);
@@ -424,8 +426,8 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
     QCOMPARE(perdas, 1);
     QVERIFY(b.mensagens.registro.isEmpty());
     // The failure signal (36 double beeps) sounds once for the loss.
-    const auto bipsDaPerda = std::count_if(b.sinal.instantes.begin(), b.sinal.instantes.end(),
-        [&](int64_t t) { return t >= b.porta.perdaEm; });
+    const auto bipsDaPerda = std::count_if(
+        b.sinal.instantes.begin(), b.sinal.instantes.end(), [&](int64_t t) { return t >= b.porta.perdaEm; });
     QCOMPARE(bipsDaPerda, 72);
 
     // The next command fails at once without touching the port.

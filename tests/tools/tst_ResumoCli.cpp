@@ -202,8 +202,8 @@ void tst_ResumoCli::entradaInvalidaERecusada_data()
     QTest::addColumn<int>("codigo");
     QTest::addColumn<QString>("mensagem");
 
-    QTest::newRow("a file that does not open")
-        << QStringList { "nao-existe.qvg" } << 1 << "quorvane-cli resumo: nao-existe.qvg: o arquivo não existe";
+    QTest::newRow("a file that does not open") << QStringList { "nao-existe.qvg" } << 1
+                                               << "quorvane-cli resumo: nao-existe.qvg: o arquivo não existe";
     QTest::newRow("a device, refused before it is read")
         << QStringList { "/dev/zero" } << 1
         << "quorvane-cli resumo: /dev/zero: não é um arquivo comum (uma pasta, um FIFO ou um dispositivo)";
