@@ -488,15 +488,13 @@ void tst_ArquivoQvg::arquivoQueNaoSeLeEhRecusadoDeImediato()
     QFETCH(QString, tipo);
     QFETCH(int, motivo);
     QTemporaryDir pasta;
-    QString caminho = pasta.filePath(tipo);
+    const QString caminho = tipo.startsWith(u'/') ? tipo : pasta.filePath(tipo);
     if (tipo == u"fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(caminho).constData(), 0600), 0);
     else if (tipo == u"pasta")
         QVERIFY(QDir(pasta.path()).mkdir(tipo));
     else if (tipo == u"vazio")
         QVERIFY(QFile(caminho).open(QIODevice::WriteOnly));
-    else if (tipo.startsWith(u'/'))
-        caminho = tipo;
     // A reader that waits on the FIFO is let go after five seconds (the
     // write end opened and closed) so that it fails here instead of hanging.
     QSemaphore lido;

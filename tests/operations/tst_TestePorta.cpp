@@ -50,7 +50,7 @@ void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven_data()
         << QString::fromUtf8("Falhou leitura dos parâmetros de calibração. Erro de timeout na reflexão!");
     QTest::newRow("logger silent on the non-volatile read")
         << Porta::SemNaoVolateis << QString() << QString()
-        << QString::fromUtf8("Falhou leitura dos parâmetros não-voláteis. Erro de timeout na reflexão!");
+        << QString::fromUtf8("Falhou leitura dos parâmetros não-voláteis. Erro de timeout na recepção!");
 }
 
 void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven()
