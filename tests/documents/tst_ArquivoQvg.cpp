@@ -495,12 +495,13 @@ void tst_ArquivoQvg::arquivoQueNaoSeLeEhRecusadoDeImediato()
         QVERIFY(QDir(pasta.path()).mkdir(tipo));
     else if (tipo == u"vazio")
         QVERIFY(QFile(caminho).open(QIODevice::WriteOnly));
-    // A reader that waits on the FIFO is let go after five seconds (the
+    // A reader that waits on the FIFO is let go every five seconds (the
     // write end opened and closed) so that it fails here instead of hanging.
     QSemaphore lido;
     std::unique_ptr<QThread> guarda(QThread::create([&lido, caminho, tipo] {
-        if (!lido.tryAcquire(1, 5000) && tipo == u"fifo")
-            ::close(::open(QFile::encodeName(caminho).constData(), O_WRONLY));
+        while (!lido.tryAcquire(1, 5000))
+            if (tipo == u"fifo")
+                ::close(::open(QFile::encodeName(caminho).constData(), O_WRONLY | O_NONBLOCK));
     }));
     guarda->start();
     QElapsedTimer tempo;
