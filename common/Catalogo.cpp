@@ -427,6 +427,10 @@ const Catalogo::Padrao kTabela[] = {
         u"Esta gravação não tem número de série do Tarvek. Os limites de alarme são guardados por número de "
         u"série e não podem ser definidos para ela." },
     { 373, u"", u"Os valores vêm do arquivo de configurações %1." },
+    { 425, u"", u"Parar Gravação" },
+    { 426, u"", u"Gravando em %1" },
+    { 427, u"", u"Aguardando o Tarvek..." },
+    { 428, u"", u"Ajuda do Quorvane" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -3,6 +3,7 @@
 #include "Ambiente.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "ConteudoArquivo.h"
 #include "DataHora.h"
 #include "GravacaoAtomica.h"
 #include "IMensagens.h"
@@ -11,8 +12,6 @@
 #include "NumeracaoGraficos.h"
 #include "TextoDecimal.h"
 #include "Windows1252.h"
-
-#include <QFile>
 
 #include <charconv>
 #include <cmath>
@@ -166,18 +165,14 @@ Resultado le(const QByteArray &conteudo, const ConfigRegional &regional)
 
 Resultado leArquivo(const QString &caminho, const ConfigRegional &regional)
 {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return le(QByteArray(), regional);
-    const qint64 tamanho = arquivo.size();
-    if (tamanho > 0) {
-        if (const uchar *mapa = arquivo.map(0, tamanho)) {
-            Resultado r = le(reinterpret_cast<const char *>(mapa), qsizetype(tamanho), regional);
-            arquivo.unmap(const_cast<uchar *>(mapa));
-            return r;
-        }
-    }
-    return le(arquivo.readAll(), regional);
+    const ConteudoArquivo conteudo(caminho);
+    Resultado r;
+    if (conteudo.motivo() == ConteudoArquivo::Motivo::Nenhum)
+        r = le(conteudo.dados(), conteudo.tamanho(), regional);
+    else
+        r.erro = Erro::ArquivoNaoExiste;
+    r.arquivo = conteudo.motivo();
+    return r;
 }
 
 QString nomeJanela(const QString &caminho)

@@ -2,6 +2,8 @@
 
 #include "TAquisicao.h"
 
+#include "ConteudoArquivo.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,6 +23,8 @@ enum class Erro { Nenhum, ArquivoNaoExiste, FormatoInvalido };
 struct Resultado
 {
     Erro erro = Erro::Nenhum;
+    // Why a file was not taken at all (Nenhum when its bytes were read).
+    ConteudoArquivo::Motivo arquivo = ConteudoArquivo::Motivo::Nenhum;
     TAquisicao aquisicao;
 };
 
@@ -35,7 +39,8 @@ bool grava(const TAquisicao &aquisicao, const QString &caminho, const ConfigRegi
 // ArquivoNaoExiste, an entry that does not convert FormatoInvalido.
 Resultado le(const char *dados, qsizetype tamanho, const ConfigRegional &regional);
 Resultado le(const QByteArray &conteudo, const ConfigRegional &regional);
-// Reads a file; one that cannot be opened gives ArquivoNaoExiste.
+// Reads a file through ConteudoArquivo (a regular file, its first 16 MiB);
+// one that is not taken gives ArquivoNaoExiste and the reason in arquivo.
 Resultado leArquivo(const QString &caminho, const ConfigRegional &regional);
 
 // The window name of a file: its name without the folder.

@@ -1,12 +1,11 @@
 #include "ArquivoQvj.h"
 
 #include "ConfigRegional.h"
+#include "ConteudoArquivo.h"
 #include "GravacaoAtomica.h"
 #include "LeitorLinhas.h"
 #include "LinhasArquivo.h"
 #include "Windows1252.h"
-
-#include <QFile>
 
 #include <charconv>
 #include <cmath>
@@ -215,21 +214,14 @@ Resultado le(const QByteArray &conteudo, const ConfigRegional &regional)
 
 Resultado leArquivo(const QString &caminho, const ConfigRegional &regional)
 {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly)) {
-        Resultado r;
+    const ConteudoArquivo conteudo(caminho);
+    Resultado r;
+    if (conteudo.motivo() == ConteudoArquivo::Motivo::Nenhum)
+        r = le(conteudo.dados(), conteudo.tamanho(), regional);
+    else
         r.erro = Erro::ArquivoNaoExiste;
-        return r;
-    }
-    const qint64 tamanho = arquivo.size();
-    if (tamanho > 0) {
-        if (const uchar *mapa = arquivo.map(0, tamanho)) {
-            Resultado r = le(reinterpret_cast<const char *>(mapa), qsizetype(tamanho), regional);
-            arquivo.unmap(const_cast<uchar *>(mapa));
-            return r;
-        }
-    }
-    return le(arquivo.readAll(), regional);
+    r.arquivo = conteudo.motivo();
+    return r;
 }
 
 }  // namespace ArquivoQvj

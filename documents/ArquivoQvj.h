@@ -2,6 +2,8 @@
 
 #include "TNodoJuncao.h"
 
+#include "ConteudoArquivo.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -37,6 +39,8 @@ enum class Erro { Nenhum, ArquivoNaoExiste, FormatoInvalido };
 struct Resultado
 {
     Erro erro = Erro::Nenhum;
+    // Why a file was not taken at all (Nenhum when its bytes were read).
+    ConteudoArquivo::Motivo arquivo = ConteudoArquivo::Motivo::Nenhum;
     Juncao juncao;
 };
 
@@ -49,6 +53,7 @@ bool grava(const Juncao &juncao, const QString &caminho, const ConfigRegional &r
 // (TNodoJuncao::defineSensoresPorUnidade).
 Resultado le(const char *dados, qsizetype tamanho, const ConfigRegional &regional);
 Resultado le(const QByteArray &conteudo, const ConfigRegional &regional);
+// Reads a file as ArquivoQvg::leArquivo does.
 Resultado leArquivo(const QString &caminho, const ConfigRegional &regional);
 
 }  // namespace ArquivoQvj

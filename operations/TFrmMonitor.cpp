@@ -8,6 +8,7 @@
 #include "SerieLinhas.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,8 @@ enum Texto {
     TituloGravar = 302,
     FiltroGravar = 303,
     FalhaGravar = 304,
+    PararGravar = 425,
+    GravandoEm = 426,
 };
 
 const QColor AzulEscuro(0, 0, 128);
@@ -47,7 +50,7 @@ TFrmMonitor::TFrmMonitor(
     connect(Timer1, &QTimer::timeout, this, &TFrmMonitor::Timer1Timer);
     m_monitor.aoLer = [this](const MonitorOnLine::Leitura &leitura) {
         if (m_gravacao.gravando() && !m_gravacao.grava(leitura, m_monitor))
-            BtnGravar->setChecked(false);
+            mostraGravacao();
     };
 }
 
@@ -86,6 +89,9 @@ void TFrmMonitor::criaControles()
     BtnGravar = new QPushButton(this);
     BtnGravar->setObjectName(QStringLiteral("BtnGravar"));
     BtnGravar->setCheckable(true);
+    LabelGravacao = new QLabel(this);
+    LabelGravacao->setObjectName(QStringLiteral("LabelGravacao"));
+    LabelGravacao->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *textos = new QHBoxLayout;
     textos->addWidget(Label1);
@@ -97,6 +103,7 @@ void TFrmMonitor::criaControles()
     auto *baixo = new QHBoxLayout;
     baixo->addWidget(CheckBoxEscala);
     baixo->addStretch(1);
+    baixo->addWidget(LabelGravacao);
     baixo->addWidget(BtnGravar);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(textos);
@@ -111,7 +118,17 @@ void TFrmMonitor::Language()
 {
     setWindowTitle(texto(Caption));
     CheckBoxEscala->setText(texto(EscalaUnica));
-    BtnGravar->setText(texto(TextoGravar));
+    mostraGravacao();
+}
+
+void TFrmMonitor::mostraGravacao()
+{
+    const bool gravando = m_gravacao.gravando();
+    BtnGravar->setChecked(gravando);
+    BtnGravar->setText(texto(gravando ? PararGravar : TextoGravar));
+    const QString caminho = gravando ? m_gravacao.caminho() : QString();
+    LabelGravacao->setText(gravando ? texto(GravandoEm).arg(QFileInfo(caminho).fileName()) : QString());
+    LabelGravacao->setToolTip(caminho);
 }
 
 bool TFrmMonitor::FormCreate()
@@ -235,7 +252,7 @@ void TFrmMonitor::BtnGravarClick()
 {
     if (m_gravacao.gravando()) {
         m_gravacao.fecha();
-        BtnGravar->setChecked(false);
+        mostraGravacao();
         return;
     }
     const QString caminho
@@ -243,10 +260,10 @@ void TFrmMonitor::BtnGravarClick()
     if (caminho.isEmpty() || !m_gravacao.abre(caminho)) {
         if (!caminho.isEmpty() && m_ambiente.mensagens)
             m_ambiente.mensagens->aviso(texto(FalhaGravar).arg(caminho));
-        BtnGravar->setChecked(false);
+        mostraGravacao();
         return;
     }
-    BtnGravar->setChecked(true);
+    mostraGravacao();
 }
 
 void TFrmMonitor::done(int resultado)
@@ -255,5 +272,6 @@ void TFrmMonitor::done(int resultado)
     Timer1->stop();
     m_monitor.para();
     m_gravacao.fecha();
+    mostraGravacao();
     QDialog::done(resultado);
 }

@@ -23,7 +23,8 @@ class TDatalogger;
 // Made by the main window's "Monitorar" command: FormCreate() reads the
 // logger; the window is shown modally only when that succeeded and a
 // channel is enabled. "Gravar..." appends every reading to a file until it
-// is pressed again or the window closes.
+// is pressed again ("Parar Gravação" meanwhile, the file's name beside it)
+// or the window closes.
 class TFrmMonitor : public QDialog
 {
     Q_OBJECT
@@ -57,6 +58,8 @@ private:
     void Verifica_Escala();
     void mostraPontos();
     void Limpa();
+    // The button's caption and the file's name as the recording stands.
+    void mostraGravacao();
     QString texto(int numero) const;
 
     MonitorOnLine m_monitor;
@@ -71,6 +74,7 @@ private:
     QLabel *Label3 = nullptr;
     QCheckBox *CheckBoxEscala = nullptr;
     QPushButton *BtnGravar = nullptr;
+    QLabel *LabelGravacao = nullptr;
     QTimer *Timer1 = nullptr;
     bool m_montado = false;  // the chart was prepared on the first showing
 };

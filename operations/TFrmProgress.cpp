@@ -54,6 +54,14 @@ void TFrmProgress::mostra(int maximo)
     raise();
 }
 
+void TFrmProgress::mostraEspera(const QString &texto)
+{
+    mostra(0);
+    m_rotulo->setText(texto);
+    m_barra->setRange(0, 0);
+    atualiza();
+}
+
 void TFrmProgress::definePosicao(int posicao)
 {
     m_barra->setValue(posicao);

@@ -18,6 +18,9 @@ public:
 
     // Shows the window with the bar at 0 of maximo.
     void mostra(int maximo);
+    // Shows the window at once with the text and a busy bar, before the
+    // number of pages is known.
+    void mostraEspera(const QString &texto);
     void definePosicao(int posicao);
     // Repaints the window and lets pending events run.
     void atualiza();

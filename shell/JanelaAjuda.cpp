@@ -10,12 +10,12 @@ namespace {
 const QString kGuia = QStringLiteral("qrc:/ajuda/quorvane.html");
 }
 
-JanelaAjuda::JanelaAjuda(QWidget *parent)
+JanelaAjuda::JanelaAjuda(const QString &titulo, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_navegador(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("JanelaAjuda"));
-    setWindowTitle(QStringLiteral("Quorvane"));
+    setWindowTitle(titulo);
     m_navegador->setObjectName(QStringLiteral("NavegadorAjuda"));
     m_navegador->setOpenExternalLinks(true);
     auto *barra = new QToolBar(this);

@@ -2,6 +2,7 @@
 #include "TFormPrinc.h"
 
 #include "ArranjoGrafico.h"
+#include "Catalogo.h"
 #include "JanelaAjuda.h"
 #include "JanelaFilha.h"
 #include "TAboutBox.h"
@@ -15,6 +16,10 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+constexpr int TituloAjuda = 428;  // "Ajuda do Quorvane"
+}
 
 QMdiSubWindow *TFormPrinc::filhaAtiva() const
 {
@@ -173,7 +178,7 @@ void TFormPrinc::MostraAjuda(const QString &palavraChave)
     if (!dono)
         dono = this;
     if (!m_ajuda)
-        m_ajuda = new JanelaAjuda(dono);
+        m_ajuda = new JanelaAjuda(m_catalogo.texto(TituloAjuda), dono);
     else if (m_ajuda->parentWidget() != dono)
         m_ajuda->setParent(dono, Qt::Window);
     m_ajuda->mostraTopico(palavraChave);

@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr int TextoAguardando = 427;  // "Aguardando o Tarvek..."
+
 // The collection's pages on the progress window.
 class ProgressoColeta : public ColetaDados::Observador
 {
@@ -78,7 +80,7 @@ void TFormPrinc::ItemBateriaClick()
 
 void TFormPrinc::ItemColetarDadosClick()
 {
-    if (EstadoPorta != 0 || m_datalogger->EmUso())
+    if (EstadoPorta != 0 || m_datalogger->EmUso() || m_dispositivoOcupado)
         return;
     if (m_numeracaoGraficos.esgotado()) {
         m_ambiente.mensagens->aviso(m_catalogo.texto(236));
@@ -88,6 +90,8 @@ void TFormPrinc::ItemColetarDadosClick()
     {
         const DispositivoOcupado ocupado(*this);
         CursorEspera espera;
+        // Busy at once: the logger takes seconds to wake before its pages.
+        m_progresso->mostraEspera(m_catalogo.texto(TextoAguardando));
         ProgressoColeta progresso(*m_progresso);
         resultado = ColetaDados(*m_datalogger, m_ambiente).executa(&progresso);
     }

@@ -60,7 +60,9 @@ QChar MonitorOnLine::separador() const
 bool MonitorOnLine::falha(int texto)
 {
     m_parado = true;
-    if (m_ambiente.mensagens)
+    // A lost port is said once, by whoever started the monitor, as the
+    // collection does.
+    if (m_ambiente.mensagens && !m_datalogger.PortaPerdida())
         m_ambiente.mensagens->aviso(catalogo(texto));
     return false;
 }

@@ -27,7 +27,8 @@ TransferenciaConfiguracao::TransferenciaConfiguracao(TDatalogger &datalogger, co
 
 bool TransferenciaConfiguracao::falha(int texto) const
 {
-    if (m_ambiente.mensagens) {
+    // A lost port is said once, by whoever opened the window.
+    if (m_ambiente.mensagens && !m_datalogger.PortaPerdida()) {
         const QStringView janela = u"FrmConfig";
         m_ambiente.mensagens->aviso(m_ambiente.catalogo ? m_ambiente.catalogo->texto(texto, janela)
                                                         : Catalogo::padrao(texto, janela));

@@ -1,5 +1,6 @@
 // The English language library: GetStr gives the English text of every
 // catalogue number (1 to 373), in Windows-1252. Numbers without a text
+// catalogue number (1 to 428), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -421,6 +422,10 @@ const Texto kTextos[] = {
         "This recording has no Tarvek serial number. Alarm limits are kept by serial number and cannot be "
         "set for it." },
     { 373, "The values come from the settings file %1." },
+    { 425, "Stop Recording" },
+    { 426, "Recording to %1" },
+    { 427, "Waiting for the Tarvek..." },
+    { 428, "Quorvane Help (in Portuguese only)" },
 };
 
 }  // namespace

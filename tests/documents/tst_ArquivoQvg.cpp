@@ -1,5 +1,6 @@
 #include "AmbienteFalso.h"
 #include "ArquivoQvg.h"
+#include "ArquivoQvj.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "LeitorLinhas.h"
@@ -9,7 +10,9 @@
 #include "RegistroTestes.h"
 #include "Windows1252.h"
 
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <algorithm>
@@ -18,8 +21,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <new>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // What the reader asks of operator new, watched while a test measures it:
 // the largest single request, and a refusal of anything above a gigabyte,
@@ -166,6 +172,9 @@ private slots:
     void recusa();
     void contagemEnormeNaoReservaOQueOArquivoNaoTem();
     void contagemNegativaEhNenhumaEntrada();
+    void arquivoQueNaoSeLeEhRecusadoDeImediato_data();
+    void arquivoQueNaoSeLeEhRecusadoDeImediato();
+    void arquivoEnormeEhLidoAteOLimite();
     void arquivoQueAcabaNasEntradasDaZeros();
     void ultimaLinhaSeteAbreNormalmente();
     void textoLongoCortadoEm255();
@@ -458,6 +467,77 @@ void tst_ArquivoQvg::contagemEnormeNaoReservaOQueOArquivoNaoTem()
         maior = medida.maiorPedido();
     }
     QVERIFY2(maior <= std::size_t(bytes.size()) * sizeof(TLeitura),
+        qPrintable(QStringLiteral("%1 bytes asked for at once").arg(maior)));
+    QCOMPARE(r.erro, ArquivoQvg::Erro::FormatoInvalido);
+}
+
+void tst_ArquivoQvg::arquivoQueNaoSeLeEhRecusadoDeImediato_data()
+{
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<int>("motivo");
+    using M = ConteudoArquivo::Motivo;
+    QTest::newRow("a FIFO with no writer") << "fifo" << int(M::NaoRegular);
+    QTest::newRow("an endless device") << "/dev/zero" << int(M::NaoRegular);
+    QTest::newRow("a folder") << "pasta" << int(M::NaoRegular);
+    QTest::newRow("an empty file") << "vazio" << int(M::Vazio);
+    QTest::newRow("nothing there") << "falta" << int(M::NaoExiste);
+}
+
+void tst_ArquivoQvg::arquivoQueNaoSeLeEhRecusadoDeImediato()
+{
+    QFETCH(QString, tipo);
+    QFETCH(int, motivo);
+    QTemporaryDir pasta;
+    const QString caminho = tipo.startsWith(u'/') ? tipo : pasta.filePath(tipo);
+    if (tipo == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(caminho).constData(), 0600), 0);
+    else if (tipo == u"pasta")
+        QVERIFY(QDir(pasta.path()).mkdir(tipo));
+    else if (tipo == u"vazio")
+        QVERIFY(QFile(caminho).open(QIODevice::WriteOnly));
+    // A reader that waits on the FIFO is let go every five seconds (the
+    // write end opened and closed) so that it fails here instead of hanging.
+    QSemaphore lido;
+    std::unique_ptr<QThread> guarda(QThread::create([&lido, caminho, tipo] {
+        while (!lido.tryAcquire(1, 5000))
+            if (tipo == u"fifo")
+                ::close(::open(QFile::encodeName(caminho).constData(), O_WRONLY | O_NONBLOCK));
+    }));
+    guarda->start();
+    QElapsedTimer tempo;
+    tempo.start();
+    const ArquivoQvg::Resultado qvg = ArquivoQvg::leArquivo(caminho, regional(u','));
+    const ArquivoQvj::Resultado qvj = ArquivoQvj::leArquivo(caminho, regional(u','));
+    const qint64 ms = tempo.elapsed();
+    lido.release();
+    guarda->wait();
+    QVERIFY2(ms < 4000, qPrintable(QStringLiteral("%1 ms").arg(ms)));
+    QCOMPARE(qvg.erro, ArquivoQvg::Erro::ArquivoNaoExiste);
+    QCOMPARE(int(qvg.arquivo), motivo);
+    QCOMPARE(qvj.erro, ArquivoQvj::Erro::ArquivoNaoExiste);
+    QCOMPARE(int(qvj.arquivo), motivo);
+}
+
+void tst_ArquivoQvg::arquivoEnormeEhLidoAteOLimite()
+{
+    // A gigabyte (sparse) after a header announcing 2^31 - 1 entries: the
+    // reader takes the first 16 MiB and sizes what it makes by them.
+    QTemporaryDir pasta;
+    QStringList linhas = linhasExemplo().mid(0, 21);
+    linhas[20] = QStringLiteral("2147483647");
+    QFile f(pasta.filePath(QStringLiteral("enorme.qvg")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(arquivo(linhas));
+    QVERIFY(f.resize(qint64(1) << 30));
+    f.close();
+    ArquivoQvg::Resultado r;
+    MedidaAlocacoes medida;
+    try {
+        r = ArquivoQvg::leArquivo(f.fileName(), regional(u','));
+    } catch (const std::bad_alloc &) {
+    }  // refused above a gigabyte: the size tells below
+    const std::size_t maior = medida.maiorPedido();
+    QVERIFY2(maior <= std::size_t(ConteudoArquivo::kTamanhoMaximo) * sizeof(TLeitura),
         qPrintable(QStringLiteral("%1 bytes asked for at once").arg(maior)));
     QCOMPARE(r.erro, ArquivoQvg::Erro::FormatoInvalido);
 }

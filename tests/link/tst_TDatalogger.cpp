@@ -362,12 +362,19 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce_data()
 {
     QTest::addColumn<Estado>("estado");
     QTest::addColumn<QString>("comando");
-    QTest::addColumn<int>("perda");  // ms after the command starts
-    QTest::newRow("pulled during the activation retries") << Estado::Desligado << "LeConfiguracao" << 3000;
-    QTest::newRow("pulled while a page comes in") << Estado::Ligado << "LePagina" << 250;
-    QTest::newRow("pulled while the block is written") << Estado::Ligado << "EscreveNaoVolateis" << 600;
-    QTest::newRow("pulled while the reply is awaited") << Estado::Ligado << "LeNaoVolateis" << 400;
-    QTest::newRow("gone before the command") << Estado::Ligado << "LeLeituras" << 0;
+    // ms after the command starts; below 0, once the logger has received
+    // the command that many times, the tries before left unanswered
+    QTest::addColumn<int>("perda");
+    QTest::addColumn<bool>("semTexto");  // the port has no words of its own for the loss
+    QTest::newRow("pulled during the activation retries")
+        << Estado::Desligado << "LeConfiguracao" << 3000 << false;
+    QTest::newRow("pulled while a page comes in") << Estado::Ligado << "LePagina" << 250 << false;
+    QTest::newRow("pulled while the block is written")
+        << Estado::Ligado << "EscreveNaoVolateis" << 600 << false;
+    QTest::newRow("pulled while the reply is awaited") << Estado::Ligado << "LeNaoVolateis" << 400 << false;
+    QTest::newRow("gone before the command") << Estado::Ligado << "LeLeituras" << 0 << false;
+    QTest::newRow("pulled during the third try") << Estado::Ligado << "LeNaoVolateis" << -3 << false;
+    QTest::newRow("lost without words of the port's own") << Estado::Ligado << "LeNaoVolateis" << 400 << true;
 }
 
 void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
@@ -375,16 +382,30 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
     QFETCH(Estado, estado);
     QFETCH(QString, comando);
     QFETCH(int, perda);
+    QFETCH(bool, semTexto);
     Bancada b;
     b.tarvek.estado = estado;
+    b.porta.perdaSemTexto = semTexto;
     int perdas = 0;
     b.link->aoPerderPorta = [&] { ++perdas; };
     QVERIFY(b.abre());
     const int64_t inicio = b.relogio.agora;
-    b.porta.perdaEm = inicio + perda;
+    if (perda >= 0) {
+        b.porta.perdaEm = inicio + perda;
+    } else {
+        const quint8 leNaoVolateis = 0x05;
+        for (int i = 1; i < -perda; ++i)
+            b.tarvek.programa(leNaoVolateis, {});
+        b.relogio.aoAvancar = [&b, perda, leNaoVolateis](int64_t agora) {
+            if (b.porta.perdaEm < 0 && b.tarvek.vezes(leNaoVolateis) >= -perda)
+                b.porta.perdaEm = agora;
+        };
+    }
     QByteArray bloco;
 
     QVERIFY(!b.executa(comando, bloco));
+    b.relogio.aoAvancar = nullptr;
+    QVERIFY(b.porta.perdaEm >= 0);
 
     // No retries, no time-outs: over within 2 s of the loss, no more sent to
     // the gone device than the byte that found it gone, its own words on the
@@ -395,12 +416,19 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
         [&](const auto &e) { return e.instante >= b.porta.perdaEm; });
     QVERIFY2(tarde <= 1, qPrintable(QString::number(tarde)));
     QVERIFY(b.link->PortaPerdida());
-    QCOMPARE(b.link->TextoPerda(), QString("porta perdida"));
-    QCOMPARE(b.status.texto, QString("porta perdida"));
+    const QString palavras = semTexto
+        ? QString::fromUtf8("A porta COM1 foi perdida: o dispositivo foi desconectado.")
+        : "porta perdida";
+    QCOMPARE(b.link->TextoPerda(), palavras);
+    QCOMPARE(b.status.texto, palavras);
     QCOMPARE(b.status.cor, ILinhaStatus::Cor::Vermelho);
     QCOMPARE(b.porta.fechamentos, 1);
     QCOMPARE(perdas, 1);
     QVERIFY(b.mensagens.registro.isEmpty());
+    // The failure signal (36 double beeps) sounds once for the loss.
+    const auto bipsDaPerda = std::count_if(
+        b.sinal.instantes.begin(), b.sinal.instantes.end(), [&](int64_t t) { return t >= b.porta.perdaEm; });
+    QCOMPARE(bipsDaPerda, 72);
 
     // The next command fails at once without touching the port.
     const int64_t depois = b.relogio.agora;

@@ -257,10 +257,15 @@ void TestTFrmMonitor::gravacaoParaNoBotaoENoFechamento()
     b.dialogos.respostasSalvar.enqueue(caminho);
     botao->click();
     QVERIFY(botao->isChecked());
+    // While it records, the button says how to stop and the file is named.
+    QCOMPARE(botao->text(), u"Parar Gravação"_qs);
+    QCOMPARE(b.rotulo("LabelGravacao"), u"Gravando em leituras.csv"_qs);
     b.tick();
     botao->click();
     QVERIFY(!botao->isChecked());
     QVERIFY(!b.janela->gravacao().gravando());
+    QCOMPARE(botao->text(), u"Gravar..."_qs);
+    QCOMPARE(b.rotulo("LabelGravacao"), QString());
     b.tick();
     QCOMPARE(linhas(caminho).size(), 1);
     // A cancelled file question records nothing.

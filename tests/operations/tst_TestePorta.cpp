@@ -17,7 +17,7 @@
 
 namespace {
 
-enum class Porta { Simulada, Calada, Recusada, SemCalibracao };
+enum class Porta { Simulada, Calada, Recusada, SemCalibracao, SemNaoVolateis };
 
 }  // namespace
 
@@ -49,6 +49,9 @@ void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven_data()
     QTest::newRow("logger silent on the calibration")
         << Porta::SemCalibracao << QString() << QString()
         << QString::fromUtf8("Falhou leitura dos parâmetros de calibração. Erro de timeout na reflexão!");
+    QTest::newRow("logger silent on the non-volatile read")
+        << Porta::SemNaoVolateis << QString() << QString()
+        << QString::fromUtf8("Falhou leitura dos parâmetros não-voláteis. Erro de timeout na recepção!");
 }
 
 void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven()
@@ -66,8 +69,10 @@ void TestTestePorta::loggerNamesItselfOrTheReasonIsGiven()
         qPrintable(erro));
     if (porta == Porta::SemCalibracao)
         tarvek.injetaFalha({ FalhaSimulada::Tipo::Silencio, -1, TarvekSimulado::CmdLeCalibracao });
+    if (porta == Porta::SemNaoVolateis)
+        tarvek.injetaFalha({ FalhaSimulada::Tipo::Silencio, -1, TarvekSimulado::CmdLeNaoVolateis });
     std::unique_ptr<TMSComm> comm;
-    if (porta == Porta::Simulada || porta == Porta::SemCalibracao) {
+    if (porta != Porta::Calada && porta != Porta::Recusada) {
         comm = std::make_unique<TMSCommSimulado>(tarvek, f.relogio);
     } else {
         auto roteirizada = std::make_unique<PortaRoteirizada>(f.relogio);

@@ -111,7 +111,19 @@ void TestTFormPrincColeta::progressoDuranteAsPaginas()
                 posicoes << janela->ProgressBar()->value();
         }
     };
+    // Busy from the first wait for the logger, before any page: the window
+    // with its text and the hourglass; a second click meanwhile does nothing.
+    QString primeiroTexto;
+    b.relogio.aoAvancar = [&](int64_t) {
+        if (!primeiroTexto.isNull())
+            return;
+        primeiroTexto = janela->isVisible() ? janela->Label()->text() : QStringLiteral("");
+        QVERIFY(QApplication::overrideCursor());
+        b.princ->ItemColetarDadosClick();
+    };
     b.princ->ItemColetarDadosClick();
+    QCOMPARE(primeiroTexto, QStringLiteral("Aguardando o Tarvek..."));
+    QCOMPARE(b.filhas(TipoJanela::Grafico).size(), 1);
     QVERIFY(visivel);
     QCOMPARE(janela->windowTitle(), QStringLiteral("Progresso "));
     QCOMPARE(janela->Label()->text(), QStringLiteral("Coletando aquisições..."));

@@ -41,6 +41,7 @@ public:
     // From this instant on (when not negative) the device is gone: the open
     // port is lost and says so in erro().
     int64_t perdaEm = -1;
+    bool perdaSemTexto = false;  // lost, erro() stays empty
     // Called for every byte sent while open: the other end of the line.
     std::function<void(quint8 byte, int64_t instante)> aoEscrever;
 
@@ -60,7 +61,10 @@ public:
     void setInputLen(int n) override;
     bool setPortOpen(bool abrir) override;
     bool PortOpen() const override { return m_aberta; }
-    QString erro() const override { return PortaPerdida() ? QStringLiteral("porta perdida") : m_erro; }
+    QString erro() const override
+    {
+        return PortaPerdida() ? (perdaSemTexto ? QString() : QStringLiteral("porta perdida")) : m_erro;
+    }
     bool PortaPerdida() const override;
     int InBufferCount() override;
     void setInBufferCount(int n) override;

@@ -226,8 +226,14 @@ void tst_ResumoCli::entradaInvalidaERecusada_data()
     QTest::addColumn<int>("codigo");
     QTest::addColumn<QString>("mensagem");
 
-    QTest::newRow("a file that does not open")
-        << QStringList { "nao-existe.qvg" } << 1 << "quorvane-cli resumo: Arquivo não existe!";
+    QTest::newRow("a file that does not open") << QStringList { "nao-existe.qvg" } << 1
+                                               << "quorvane-cli resumo: nao-existe.qvg: o arquivo não existe";
+    QTest::newRow("a device, refused before it is read")
+        << QStringList { "/dev/zero" } << 1
+        << "quorvane-cli resumo: /dev/zero: não é um arquivo comum (uma pasta, um FIFO ou um dispositivo)";
+    QTest::newRow("a merged graph") << QStringList { "juncao.qvj" } << 1
+                                    << "quorvane-cli resumo: juncao.qvj: é um gráfico de junção (.qvj); "
+                                       "resumo lê um arquivo .qvg";
     QTest::newRow("a limit that is not a number") << QStringList { "@", "--baixo2",
         "dez" } << 2 << "quorvane-cli resumo: o limite de --baixo2 não é um número: \"dez\"";
     QTest::newRow("inf is not a number") << QStringList { "@", "--alto1",
@@ -258,6 +264,8 @@ void tst_ResumoCli::entradaInvalidaERecusada_data()
         "0" } << 2 << "quorvane-cli resumo: --dh-r deve ser um número positivo (em kelvin): \"0\"";
     QTest::newRow("ΔH/R below 0") << QStringList { "@", "--dh-r",
         "-83,14" } << 2 << "quorvane-cli resumo: --dh-r deve ser um número positivo (em kelvin): \"-83,14\"";
+    QTest::newRow("an option given twice") << QStringList { "@", "--de", "5", "--de", "6" } << 2
+                                           << "quorvane-cli resumo: a opção --de foi dada duas vezes";
     QTest::newRow("an option it does not know") << QStringList { "@", "--alto3", "5" } << 2
                                                 << "quorvane-cli resumo: argumento não reconhecido: --alto3";
 }

@@ -11,6 +11,7 @@
 #include "GraficoLinhas.h"
 #include "ImagemGrafico.h"
 #include "Instantes.h"
+#include "JuncaoCli.h"
 #include "OpcoesLinha.h"
 #include "SeamsConsole.h"
 #include "TFormGrafico.h"
@@ -118,13 +119,11 @@ int desenha(const PedidoGrafico &p, const Ambiente &ambiente, Console &console)
     GraficoLinhas *grafico = nullptr;
     std::optional<TAquisicao> aquisicao;
     if (juncao) {
-        const ArquivoQvj::Resultado r = ArquivoQvj::leArquivo(p.arquivo, *ambiente.regional);
-        if (r.erro != ArquivoQvj::Erro::Nenhum) {
-            console.falha(ambiente.catalogo->texto(r.erro == ArquivoQvj::Erro::FormatoInvalido ? 234 : 235));
+        const auto r = JuncaoCli::le(p.arquivo, *ambiente.regional, console);
+        if (!r)
             return Saida::Falha;
-        }
         auto j = std::make_unique<TFormJuncao>(ambiente, TFormJuncao::Ligacoes {});
-        j->MontaGrafico(r.juncao.entradas, true, r.juncao.UnidadeEixoEsquerdo, r.juncao.UnidadeEixoDireito);
+        j->MontaGrafico(r->entradas, true, r->UnidadeEixoEsquerdo, r->UnidadeEixoDireito);
         grafico = j->ChartJuncao;
         janela = std::move(j);
     } else {

@@ -136,8 +136,11 @@ int executaPortas(const QStringList &argumentos, Console &console)
     OpcoesLinha opcoes(argumentos);
     const bool comoJson = opcoes.sinal(QStringLiteral("json"));
     if (!opcoes.erro().isEmpty() || !opcoes.sobras().isEmpty()) {
-        console.falha(!opcoes.erro().isEmpty()
-                ? opcoes.erro()
+        // A repeated --json is named as such, like any other command's.
+        const QString repetida = opcoes.opcaoNaoReconhecida();
+        console.falha(!opcoes.erro().isEmpty() ? opcoes.erro()
+                : !repetida.isEmpty()
+                ? repetida
                 : QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' '));
         return Saida::Uso;
     }

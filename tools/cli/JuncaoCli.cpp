@@ -1,7 +1,7 @@
 #include "JuncaoCli.h"
 
-#include "Catalogo.h"
 #include "Console.h"
+#include "DocumentoCli.h"
 #include "FormataDataHora.h"
 
 #include <QTextStream>
@@ -17,15 +17,10 @@ std::optional<ArquivoQvj::Juncao> le(
     const QString &caminho, const ConfigRegional &regional, const Console &console)
 {
     ArquivoQvj::Resultado r = ArquivoQvj::leArquivo(caminho, regional);
-    switch (r.erro) {
-    case ArquivoQvj::Erro::ArquivoNaoExiste:
-        console.falha(Catalogo().texto(235));
+    if (r.erro != ArquivoQvj::Erro::Nenhum) {
+        console.falha(
+            DocumentoCli::recusa(caminho, r.arquivo, r.erro == ArquivoQvj::Erro::FormatoInvalido, true));
         return std::nullopt;
-    case ArquivoQvj::Erro::FormatoInvalido:
-        console.falha(Catalogo().texto(234));
-        return std::nullopt;
-    case ArquivoQvj::Erro::Nenhum:
-        break;
     }
     return std::move(r.juncao);
 }

@@ -16,7 +16,7 @@ namespace JuncaoCli {
 // Whether the file is a merged graph, by its extension (any case).
 bool ehJuncao(const QString &caminho);
 // Reads the file as the program opens it; a refused file is reported as a
-// failure with the program's message.
+// failure naming the file and the cause (DocumentoCli::recusa).
 std::optional<ArquivoQvj::Juncao> le(
     const QString &caminho, const ConfigRegional &regional, const Console &console);
 // The axes' units, the number of entries and each entry's fields with its

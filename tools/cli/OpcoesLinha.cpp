@@ -52,8 +52,16 @@ QStringList OpcoesLinha::sobras() const
 
 QString OpcoesLinha::opcaoNaoReconhecida() const
 {
-    for (const QString &s : sobras())
-        if (s.startsWith(QLatin1String("--")))
-            return QStringLiteral("argumento não reconhecido: ") + s;
+    const auto nome = [](const QString &a) { return a.section(u'=', 0, 0); };
+    for (int i = 0; i < m_argumentos.size(); ++i) {
+        const QString &s = m_argumentos[i];
+        if (m_tomados.contains(i) || !s.startsWith(QLatin1String("--")))
+            continue;
+        // The same option again: one of its occurrences was taken.
+        for (const int t : m_tomados)
+            if (nome(m_argumentos[t]) == nome(s))
+                return QStringLiteral("a opção %1 foi dada duas vezes").arg(nome(s));
+        return QStringLiteral("argumento não reconhecido: ") + s;
+    }
     return {};
 }

@@ -20,7 +20,8 @@ public:
     bool sinal(const QString &nome);
     // Arguments no option took, in order.
     QStringList sobras() const;
-    // "argumento não reconhecido: --x" for the first option nobody took;
+    // For the first option nobody took: "a opção --x foi dada duas vezes"
+    // when another --x was taken, else "argumento não reconhecido: --x";
     // empty when there is none.
     QString opcaoNaoReconhecida() const;
     QString erro() const { return m_erro; }

@@ -8,12 +8,17 @@ OpcoesPorta::OpcoesPorta(OpcoesLinha &opcoes)
     , descricao(opcoes.valor(QStringLiteral("descricao")))
     , verboso(opcoes.sinal(QStringLiteral("verboso")))
 {
+    // Without --descricao, the simulated Tarvek the program would use.
+    if (descricao.isEmpty())
+        descricao = qEnvironmentVariable("QUORVANE_SIMULADOR");
 }
 
 QString OpcoesPorta::problema(const OpcoesPorta &p, const OpcoesLinha &opcoes)
 {
     if (!opcoes.erro().isEmpty())
         return opcoes.erro();
+    if (const QString repetida = opcoes.opcaoNaoReconhecida(); !repetida.isEmpty())
+        return repetida;
     if (!opcoes.sobras().isEmpty())
         return QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
     if (p.porta.isEmpty())

@@ -7,7 +7,8 @@
 class OpcoesLinha;
 
 // The options that name a logger, shared by every command that talks to
-// one: --porta, --descricao and --verboso.
+// one: --porta, --descricao (QUORVANE_SIMULADOR when not given, as for the
+// program) and --verboso.
 struct OpcoesPorta
 {
     QString porta;

@@ -22,15 +22,25 @@ add_test(NAME cli_abrir_como_gravado
 add_test(NAME cli_abrir_recusa_entrada_invalida
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=abrir;${CMAKE_CURRENT_LIST_DIR}/formato.qvg" -DCODIGO=1
-    "-DERROS=^quorvane-cli abrir: Formato de arquivo inválido[.] Verifique sua configuração\n$" -P ${verifica})
+    "-DERROS=^quorvane-cli abrir: [^\n]+/formato[.]qvg: Formato de arquivo inválido[.] Verifique sua configuração\n$" -P ${verifica})
 add_test(NAME cli_abrir_recusa_data_invalida
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
-    "-DARGS=abrir;${CMAKE_CURRENT_LIST_DIR}/data.qvg" -DCODIGO=1 "-DERROS=^quorvane-cli abrir: Arquivo não existe!\n$"
-    -P ${verifica})
+    "-DARGS=abrir;${CMAKE_CURRENT_LIST_DIR}/data.qvg" -DCODIGO=1
+    "-DERROS=^quorvane-cli abrir: [^\n]+/data[.]qvg: o cabeçalho não se lê [^\n]+\n$" -P ${verifica})
 add_test(NAME cli_abrir_recusa_arquivo_ausente
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=abrir;${CMAKE_CURRENT_LIST_DIR}/nao-existe.qvg" -DCODIGO=1
-    "-DERROS=^quorvane-cli abrir: Arquivo não existe!\n$" -P ${verifica})
+    "-DERROS=^quorvane-cli abrir: [^\n]+/nao-existe[.]qvg: o arquivo não existe\n$" -P ${verifica})
+# A device is refused before it is opened (it never ends), a merged graph
+# before it is read by a command that reads recordings.
+add_test(NAME cli_abrir_recusa_dispositivo
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=abrir;/dev/zero" -DCODIGO=1
+    "-DERROS=^quorvane-cli abrir: /dev/zero: não é um arquivo comum [^\n]+\n$" -P ${verifica})
+add_test(NAME cli_exportar_recusa_juncao
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
+    "-DARGS=exportar;${CMAKE_CURRENT_LIST_DIR}/../qvj/tres-gravacoes.qvj;${CMAKE_CURRENT_BINARY_DIR}/nao-escrito.txt"
+    -DCODIGO=1 "-DERROS=^quorvane-cli exportar: [^\n]+[.]qvj: é um gráfico de junção [(][.]qvj[)]; exportar lê um arquivo [.]qvg\n$"
+    -P ${verifica})
 add_test(NAME cli_abrir_uso_incorreto
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=abrir;${amostra};--tudo" -DCODIGO=2
     "-DERROS=^quorvane-cli abrir: argumento não reconhecido: --tudo\n$" -P ${verifica})
@@ -41,7 +51,7 @@ add_test(NAME cli_abrir_ajuda
 add_test(NAME cli_exportar_recusa_arquivo_ausente
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=exportar;${CMAKE_CURRENT_LIST_DIR}/nao-existe.qvg;${CMAKE_CURRENT_BINARY_DIR}/nao-escrito.txt"
-    -DCODIGO=1 "-DERROS=^quorvane-cli exportar: Arquivo não existe!\n$" -P ${verifica})
+    -DCODIGO=1 "-DERROS=^quorvane-cli exportar: [^\n]+/nao-existe[.]qvg: o arquivo não existe\n$" -P ${verifica})
 add_test(NAME cli_exportar_gravacao_inteira
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> -DENTRADA=${amostra}
     -DSAIDA=${CMAKE_CURRENT_BINARY_DIR}/cli_exportar.txt -DTOTAL=31
@@ -49,7 +59,7 @@ add_test(NAME cli_exportar_gravacao_inteira
     -P ${CMAKE_CURRENT_LIST_DIR}/VerificaExportacao.cmake)
 set_tests_properties(cli_abrir_mostra_cabecalho cli_abrir_como_gravado cli_abrir_recusa_entrada_invalida
   cli_abrir_recusa_data_invalida cli_abrir_recusa_arquivo_ausente cli_abrir_uso_incorreto
-  cli_abrir_ajuda cli_exportar_recusa_arquivo_ausente cli_exportar_gravacao_inteira PROPERTIES LABELS "core;cli" TIMEOUT 90)
+  cli_abrir_ajuda cli_abrir_recusa_dispositivo cli_exportar_recusa_juncao cli_exportar_recusa_arquivo_ausente cli_exportar_gravacao_inteira PROPERTIES LABELS "core;cli" TIMEOUT 90)
 
 # A merged graph: the axes' units, each entry's channels, interval and
 # reading count, the same from a file written under "," and under ".".
@@ -63,5 +73,5 @@ foreach(variante tres-gravacoes tres-gravacoes-ponto)
 endforeach()
 add_test(NAME cli_abrir_juncao_recusada
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=abrir;${amostra}.qvj" -DCODIGO=1
-    "-DERROS=^quorvane-cli abrir: Arquivo não existe!\n$" -P ${verifica})
+    "-DERROS=^quorvane-cli abrir: [^\n]+amostra[.]qvg[.]qvj: o arquivo não existe\n$" -P ${verifica})
 set_tests_properties(cli_abrir_juncao_recusada PROPERTIES LABELS "core;cli" TIMEOUT 90)

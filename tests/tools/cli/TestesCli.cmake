@@ -48,6 +48,13 @@ add_test(NAME cli_simulador_inexistente
     "-DARGS=info;--porta;simulador;--descricao;nao-existe.json" -DCODIGO=1
     "-DERROS=^quorvane-cli info: simulador: [^\n]+\n$" -P ${verifica})
 
+# Without --descricao the simulated Tarvek is the one the program would use.
+add_test(NAME cli_simulador_do_ambiente
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=info;--porta;simulador" -DCODIGO=1
+    "-DERROS=^quorvane-cli info: simulador: [^\n]*nao-existe[.]json" -P ${verifica})
+set_tests_properties(cli_simulador_do_ambiente PROPERTIES LABELS "core;cli" TIMEOUT 90
+  ENVIRONMENT QUORVANE_SIMULADOR=nao-existe.json)
+
 add_test(NAME cli_ajuda
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=--help" -DCODIGO=0 "-DSAIDA=info +lê e mostra"
@@ -172,7 +179,7 @@ if(TARGET quorvane_views)
   add_test(NAME cli_imprimir_arquivo_ausente
     COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
       "-DARGS=imprimir;nao-existe.qvj;--pdf;nao-escrito.pdf" -DCODIGO=1
-      "-DERROS=^quorvane-cli imprimir: Arquivo não existe!\n$" -P ${verifica})
+      "-DERROS=^quorvane-cli imprimir: nao-existe[.]qvj: o arquivo não existe\n$" -P ${verifica})
   add_test(NAME cli_imprimir_pdf_impossivel
     COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
       "-DARGS=imprimir;${amostra};--pdf;${CMAKE_CURRENT_BINARY_DIR}/nao/existe/saida.pdf;--relatorio" -DCODIGO=1
