@@ -7,12 +7,12 @@
 namespace {
 
 enum Texto {
-    NaoGravou = 390,
-    NaoLe = 391,
-    SemPasta = 392,
-    SemPermissao = 393,
-    FalhaEscrita = 394,
-    ValorInvalido = 395,
+    NaoGravou = 374,
+    NaoLe = 375,
+    SemPasta = 376,
+    SemPermissao = 377,
+    FalhaEscrita = 378,
+    ValorInvalido = 379,
 };
 
 QString texto(const Catalogo *catalogo, int numero)

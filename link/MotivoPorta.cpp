@@ -18,7 +18,7 @@ enum Texto {
     NenhumPresente = 322,
     Perdida = 323,
     NaoAbriu = 325,
-    NaoSerial = 396,
+    NaoSerial = 380,
 };
 
 QString texto(const Catalogo *catalogo, int numero)

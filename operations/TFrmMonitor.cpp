@@ -25,8 +25,8 @@ enum Texto {
     TituloGravar = 302,
     FiltroGravar = 303,
     FalhaGravar = 304,
-    PararGravar = 425,
-    GravandoEm = 426,
+    PararGravar = 390,
+    GravandoEm = 391,
 };
 
 const QColor AzulEscuro(0, 0, 128);

@@ -18,7 +18,7 @@
 #include <cmath>
 
 namespace {
-constexpr int TituloAjuda = 428;  // "Ajuda do Quorvane"
+constexpr int TituloAjuda = 393;  // "Ajuda do Quorvane"
 }
 
 QMdiSubWindow *TFormPrinc::filhaAtiva() const

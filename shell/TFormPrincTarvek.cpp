@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int TextoAguardando = 427;  // "Aguardando o Tarvek..."
+constexpr int TextoAguardando = 392;  // "Aguardando o Tarvek..."
 
 // The collection's pages on the progress window.
 class ProgressoColeta : public ColetaDados::Observador

@@ -11,7 +11,7 @@ class QPrinter;
 namespace ImpressaoGrafico {
 
 // The catalogue's text of a print the printer did not take.
-constexpr int TextoFalha = 410;
+constexpr int TextoFalha = 383;
 
 // Prints the chart; the printer's orientation is put back afterwards.
 // False when the printer could not start the page.

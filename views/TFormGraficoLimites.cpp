@@ -57,7 +57,7 @@ void TFormGrafico::desenhaLimites()
         for (const std::optional<double> &valor : { l.alto, l.baixo }) {
             if (valor)
                 linhas.append(
-                    { serie->eixoVertical(), *valor, serie->cor(), texto(411).arg(serie->titulo()) });
+                    { serie->eixoVertical(), *valor, serie->cor(), texto(384).arg(serie->titulo()) });
         }
     }
     TheChart->defineLinhasLimite(linhas);

@@ -13,8 +13,8 @@ enum Texto {
     FalhaNaoVolateis = 137,
     FalhaCalibracao = 146,
     NaoAbriu = 254,
-    SemResposta = 397,
-    Cancelado = 398,
+    SemResposta = 381,
+    Cancelado = 382,
 };
 
 // The read failures are worded as the configuration window words them.

@@ -1,6 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 373), in Windows-1252. Numbers without a text
-// catalogue number (1 to 428), in Windows-1252. Numbers without a text
+// catalogue number (1 to 393), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -396,36 +395,36 @@ const Texto kTextos[] = {
     { 367, "Invalid limit value. \"%1\" is not a number." },
     { 368, "The upper limit must be above the lower limit." },
     { 369, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
-    { 390, "The settings were not written to %1: %2" },
-    { 391, "the file cannot be read." },
-    { 392, "its folder cannot be created." },
-    { 393, "there is no permission to write it (the file or its folder is read-only)." },
-    { 394, "the write failed (disk full or device error)." },
-    { 395, "the value does not fit on one line." },
-    { 396, "%1 is not a serial device." },
-    { 397,
-        "No Tarvek answered on %1. Check that it is switched on and that the cable is connected to this "
-        "device." },
-    { 398, "Test of %1 cancelled." },
-    { 410,
-        "Printing failed: the printer did not take the job. Choose the printer in \"Print Setup\" and try "
-        "again." },
-    { 411, "%1 limits" },
-    { 412, "Recording" },
-    { 413, "File" },
-    { 414, "Serial number" },
-    { 415, "Period" },
-    { 416, "%1 to %2" },
     { 370, "Invalid limit value. The limit \"%1\" must be a whole number." },
     { 371, "Invalid limit value. The limit \"%1\" is outside the sensor's range, %2 to %3." },
     { 372,
         "This recording has no Tarvek serial number. Alarm limits are kept by serial number and cannot be "
         "set for it." },
     { 373, "The values come from the settings file %1." },
-    { 425, "Stop Recording" },
-    { 426, "Recording to %1" },
-    { 427, "Waiting for the Tarvek..." },
-    { 428, "Quorvane Help (in Portuguese only)" },
+    { 374, "The settings were not written to %1: %2" },
+    { 375, "the file cannot be read." },
+    { 376, "its folder cannot be created." },
+    { 377, "there is no permission to write it (the file or its folder is read-only)." },
+    { 378, "the write failed (disk full or device error)." },
+    { 379, "the value does not fit on one line." },
+    { 380, "%1 is not a serial device." },
+    { 381,
+        "No Tarvek answered on %1. Check that it is switched on and that the cable is connected to this "
+        "device." },
+    { 382, "Test of %1 cancelled." },
+    { 383,
+        "Printing failed: the printer did not take the job. Choose the printer in \"Print Setup\" and try "
+        "again." },
+    { 384, "%1 limits" },
+    { 385, "Recording" },
+    { 386, "File" },
+    { 387, "Serial number" },
+    { 388, "Period" },
+    { 389, "%1 to %2" },
+    { 390, "Stop Recording" },
+    { 391, "Recording to %1" },
+    { 392, "Waiting for the Tarvek..." },
+    { 393, "Quorvane Help (in Portuguese only)" },
 };
 
 }  // namespace

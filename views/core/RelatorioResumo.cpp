@@ -42,11 +42,11 @@ QStringList cabecalho(const TAquisicao &aquisicao, const QString &arquivo, const
     const auto linha = [&catalogo](int rotulo, const QString &valor) {
         return catalogo.texto(rotulo) + QStringLiteral(":\t") + valor;
     };
-    QStringList r { linha(412, aquisicao.Titulo.trimmed()), linha(413, arquivo),
-        linha(414, TextoNumeroSerie(aquisicao)) };
+    QStringList r { linha(385, aquisicao.Titulo.trimmed()), linha(386, arquivo),
+        linha(387, TextoNumeroSerie(aquisicao)) };
     if (aquisicao.NumLeituras() > 0)
-        r.append(linha(415,
-            catalogo.texto(416).arg(TextoResumo::instante(aquisicao, 0, regional),
+        r.append(linha(388,
+            catalogo.texto(389).arg(TextoResumo::instante(aquisicao, 0, regional),
                 TextoResumo::instante(aquisicao, aquisicao.NumLeituras() - 1, regional))));
     r.append(QString());
     return r;
