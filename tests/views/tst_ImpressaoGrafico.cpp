@@ -48,6 +48,7 @@ TAquisicao documento()
 {
     TAquisicao a = gravacaoForno();
     a.Titulo = QStringLiteral("Forno Norte");
+    a.NumeroSerie = 226848;  // limits are kept for a logger with a serial number
     a.NomeCanal1 = QStringLiteral("Temp");
     a.NomeCanal2 = QStringLiteral("Umid");
     a.LimSupCanal1 = 100;
