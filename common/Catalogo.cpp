@@ -400,6 +400,16 @@ const Catalogo::Padrao kTabela[] = {
     { 367, u"", u"Valor inválido para o limite. \"%1\" não é um número." },
     { 368, u"", u"O limite superior deverá estar acima do limite inferior." },
     { 369, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
+    { 450, u"",
+        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se a pasta de "
+        u"dados pode ser gravada e tem espaço; um registros.db danificado pode ser renomeado, e o programa cria "
+        u"outro." },
+    { 451, u"", u"Íntegro" },
+    { 452, u"", u"Alterado depois de gravado" },
+    { 453, u"", u"Sem registro" },
+    { 454, u"", u"gravado em %1 por %2" },
+    { 455, u"", u", da coleta do logger %1" },
+    { 456, u"", u"Integridade" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -53,7 +53,8 @@ QString BancoRegistros::pastaPadrao()
     const QString env = qEnvironmentVariable("QUORVANE_DATA_DIR");
     if (!env.isEmpty())
         return env;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quorvane");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/Quorvane");
 }
 
 QString BancoRegistros::arquivoPadrao()

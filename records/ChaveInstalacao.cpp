@@ -34,7 +34,8 @@ Resultado le(const QString &caminho)
         return r;
     }
     // Only its user may read it.
-    if (f.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup
+    if (f.permissions()
+        & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup
             | QFileDevice::WriteOther))
         f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     r.chave = bytes;
@@ -57,8 +58,8 @@ Resultado obtem(const QString &caminho)
         return { {}, motivo(caminho, errno) };
     ::fchmod(fd, 0600);
     QByteArray chave(kTamanho, '\0');
-    QRandomGenerator::system()->generate(reinterpret_cast<quint32 *>(chave.data()),
-        reinterpret_cast<quint32 *>(chave.data() + kTamanho));
+    QRandomGenerator::system()->generate(
+        reinterpret_cast<quint32 *>(chave.data()), reinterpret_cast<quint32 *>(chave.data() + kTamanho));
     bool escrito = ::write(fd, chave.constData(), size_t(kTamanho)) == kTamanho && ::fsync(fd) == 0;
     int erro = errno;
     ::close(fd);

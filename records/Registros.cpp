@@ -7,21 +7,33 @@
 #include <QFileInfo>
 
 Registros::Registros(const QString &pasta, AutorEventos autor)
-    : m_autor(std::move(autor))
+    : m_pasta(pasta)
+    , m_autor(std::move(autor))
     , m_agora([] { return QDateTime::currentDateTime(); })
 {
-    const QString caminho = pasta + QStringLiteral("/registros.db");
-    if (!m_banco.abre(caminho)) {
-        m_motivo = QStringLiteral("%1: %2").arg(caminho, m_banco.erro());
-        return;
+    abre();
+}
+
+bool Registros::abre()
+{
+    m_selos.reset();
+    m_trilha.reset();
+    m_banco = std::make_unique<BancoRegistros>();
+    const QString caminho = arquivo();
+    if (!m_banco->abre(caminho)) {
+        m_motivo = QStringLiteral("%1: %2").arg(caminho, m_banco->erro());
+        return false;
     }
-    const ChaveInstalacao::Resultado chave = ChaveInstalacao::obtem(pasta + QStringLiteral("/chave"));
+    const ChaveInstalacao::Resultado chave = ChaveInstalacao::obtem(m_pasta + QStringLiteral("/chave"));
     if (chave.chave.isEmpty()) {
         m_motivo = chave.erro;
-        return;
+        return false;
     }
-    m_trilha = std::make_unique<TrilhaAuditoria>(m_banco, chave.chave, m_autor);
-    m_selos = std::make_unique<SelosArquivo>(m_banco);
+    m_motivo.clear();
+    m_trilha = std::make_unique<TrilhaAuditoria>(*m_banco, chave.chave, m_autor);
+    m_trilha->defineRelogio(m_agora);
+    m_selos = std::make_unique<SelosArquivo>(*m_banco);
+    return true;
 }
 
 Registros::~Registros() = default;
@@ -35,7 +47,7 @@ void Registros::defineRelogio(std::function<QDateTime()> agora)
 
 std::optional<qint64> Registros::registra(const EventoAuditoria &evento)
 {
-    if (!m_trilha) {
+    if (!m_trilha && !abre()) {
         m_erro = m_motivo;
         return std::nullopt;
     }
@@ -66,8 +78,8 @@ Registros::Escrita Registros::escreveNoLogger(
     return r;
 }
 
-std::optional<qint64> Registros::registraArquivo(const QString &acao, const QString &caminho, const QString &tipo,
-    const TAquisicao *a, std::optional<bool> excedeu)
+std::optional<qint64> Registros::registraArquivo(const QString &acao, const QString &caminho,
+    const QString &tipo, const TAquisicao *a, std::optional<bool> excedeu)
 {
     const QString sha = SelosArquivo::sha256Arquivo(caminho);
     const QString absoluto = QFileInfo(caminho).absoluteFilePath();

@@ -20,15 +20,17 @@ class TAquisicao;
 class Registros
 {
 public:
-    explicit Registros(const QString &pasta = BancoRegistros::pastaPadrao(),
-        AutorEventos autor = AutorEventos::doSistema());
+    explicit Registros(
+        const QString &pasta = BancoRegistros::pastaPadrao(), AutorEventos autor = AutorEventos::doSistema());
     ~Registros();
 
     bool disponivel() const { return m_trilha != nullptr; }
     QString motivo() const { return m_motivo; }
-    QString arquivo() const { return m_banco.caminho(); }
+    QString arquivo() const { return m_pasta + QStringLiteral("/registros.db"); }
 
-    // Appends an event; nothing on failure, with erro().
+    // Appends an event; nothing on failure, with erro(). Records that could
+    // not be opened are tried again first, so that a folder made writable
+    // again is used at once.
     std::optional<qint64> registra(const EventoAuditoria &evento);
     QString erro() const { return m_erro; }
 
@@ -42,7 +44,8 @@ public:
         bool ok = false;
         bool enviado = false;
     };
-    Escrita escreveNoLogger(const EventoAuditoria &intencao, const std::function<bool(QJsonObject &resultado)> &escrita);
+    Escrita escreveNoLogger(
+        const EventoAuditoria &intencao, const std::function<bool(QJsonObject &resultado)> &escrita);
 
     // Records that the program wrote (or exported, or printed) a file: the
     // event, with the file's SHA-256, and the file's seal. `aquisicao` gives
@@ -56,12 +59,15 @@ public:
 
     TrilhaAuditoria *trilha() { return m_trilha.get(); }
     SelosArquivo *selos() { return m_selos.get(); }
-    BancoRegistros &banco() { return m_banco; }
+    BancoRegistros &banco() { return *m_banco; }
 
     void defineRelogio(std::function<QDateTime()> agora);
 
 private:
-    BancoRegistros m_banco;
+    bool abre();
+
+    QString m_pasta;
+    std::unique_ptr<BancoRegistros> m_banco;
     std::unique_ptr<TrilhaAuditoria> m_trilha;
     std::unique_ptr<SelosArquivo> m_selos;
     AutorEventos m_autor;

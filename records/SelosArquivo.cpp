@@ -65,8 +65,9 @@ QString SelosArquivo::sha256Arquivo(const QString &caminho)
 bool SelosArquivo::sela(const SeloArquivo &s)
 {
     QSqlQuery q(m_banco.db());
-    q.prepare(QStringLiteral("INSERT INTO selos (caminho, sha256, tipo, instante, usuario, serie, titulo, primeiro,"
-                             " ultimo, entradas, excedeu, evento) VALUES (?, ?, ?, ?, COALESCE(?, ''), ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO selos (caminho, sha256, tipo, instante, usuario, serie, titulo, primeiro,"
+        " ultimo, entradas, excedeu, evento) VALUES (?, ?, ?, ?, COALESCE(?, ''), ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(s.caminho);
     q.addBindValue(s.sha256);
     q.addBindValue(s.tipo);

@@ -133,8 +133,8 @@ std::optional<qint64> TrilhaAuditoria::anexa(const EventoAuditoria &evento)
     q.prepare(QStringLiteral("INSERT INTO trilha (%1) VALUES (?, ?, ?, COALESCE(?, ''), COALESCE(?, ''),"
                              " COALESCE(?, ''), ?, ?, ?, COALESCE(?, ''), ?, ?)")
                   .arg(QLatin1StringView(kColunas)));
-    for (const QVariant &v : { QVariant(l.id), QVariant(l.instante), QVariant(l.deslocamento), QVariant(l.usuario),
-             QVariant(l.host), QVariant(l.versao), QVariant(l.acao),
+    for (const QVariant &v : { QVariant(l.id), QVariant(l.instante), QVariant(l.deslocamento),
+             QVariant(l.usuario), QVariant(l.host), QVariant(l.versao), QVariant(l.acao),
              l.serie ? QVariant(*l.serie) : QVariant(QMetaType(QMetaType::LongLong)), QVariant(l.detalhes),
              QVariant(l.hashAnterior), QVariant(l.hash), QVariant(l.hmac) })
         q.addBindValue(v);
@@ -173,13 +173,15 @@ VerificacaoTrilha TrilhaAuditoria::verifica()
         const LinhaTrilha l = linha(q);
         ++v.linhas;
         if (l.id != esperado)
-            return quebra(esperado, QStringLiteral("a linha %1 falta (a seguinte é a %2)").arg(esperado).arg(l.id));
+            return quebra(
+                esperado, QStringLiteral("a linha %1 falta (a seguinte é a %2)").arg(esperado).arg(l.id));
         if (l.hashAnterior != anterior)
             return quebra(l.id, QStringLiteral("a linha %1 não segue a anterior").arg(l.id));
         if (hashLinha(l) != l.hash)
             return quebra(l.id, QStringLiteral("o conteúdo da linha %1 foi alterado").arg(l.id));
         if (hmacLinha(m_chave, l.hash) != l.hmac)
-            return quebra(l.id, QStringLiteral("a linha %1 não foi assinada com a chave desta instalação").arg(l.id));
+            return quebra(
+                l.id, QStringLiteral("a linha %1 não foi assinada com a chave desta instalação").arg(l.id));
         anterior = l.hash;
         ++esperado;
     }
@@ -194,7 +196,9 @@ VerificacaoTrilha TrilhaAuditoria::verifica()
         return quebra(ultima, QStringLiteral("o registro da última linha foi alterado"));
     if (ultima != esperado - 1 || t.value(1).toString() != anterior)
         return quebra(std::min(ultima, esperado),
-            QStringLiteral("a trilha termina na linha %1, mas a última gravada foi a %2").arg(esperado - 1).arg(ultima));
+            QStringLiteral("a trilha termina na linha %1, mas a última gravada foi a %2")
+                .arg(esperado - 1)
+                .arg(ultima));
     return v;
 }
 

@@ -51,17 +51,21 @@ void tst_TrilhaAuditoria::adulteracaoEncontradaNaLinhaCerta_data()
     const QString semGatilhos
         = QStringLiteral("DROP TRIGGER trilha_sem_alteracao;DROP TRIGGER trilha_sem_exclusao;");
     QTest::newRow("intacta") << QStringList() << qint64(0);
-    QTest::newRow("detalhes alterados") << (semGatilhos + "UPDATE trilha SET detalhes = '{\"n\":9}' WHERE id = 3")
-                                                   .split(u';', Qt::SkipEmptyParts)
-                                        << qint64(3);
+    QTest::newRow("detalhes alterados")
+        << (semGatilhos + "UPDATE trilha SET detalhes = '{\"n\":9}' WHERE id = 3")
+               .split(u';', Qt::SkipEmptyParts)
+        << qint64(3);
     QTest::newRow("linha do meio excluída")
         << (semGatilhos + "DELETE FROM trilha WHERE id = 2").split(u';', Qt::SkipEmptyParts) << qint64(2);
     QTest::newRow("última linha excluída")
         << (semGatilhos + "DELETE FROM trilha WHERE id = 5").split(u';', Qt::SkipEmptyParts) << qint64(5);
-    QTest::newRow("linha inserida") << QStringList { QStringLiteral(
-        "INSERT INTO trilha SELECT 6, instante, deslocamento, usuario, host, versao, acao, serie, detalhes, hash,"
-        " hash, hmac FROM trilha WHERE id = 5") } << qint64(6);
-    QTest::newRow("data recuada") << (semGatilhos + "UPDATE trilha SET instante = '2020-01-01T00:00:00.000Z' WHERE id = 1")
+    QTest::newRow("linha inserida") << QStringList {
+        QStringLiteral("INSERT INTO trilha SELECT 6, instante, deslocamento, usuario, host, versao, acao, "
+                       "serie, detalhes, hash,"
+                       " hash, hmac FROM trilha WHERE id = 5")
+    } << qint64(6);
+    QTest::newRow("data recuada") << (semGatilhos
+        + "UPDATE trilha SET instante = '2020-01-01T00:00:00.000Z' WHERE id = 1")
                                          .split(u';', Qt::SkipEmptyParts)
                                   << qint64(1);
 }
@@ -99,8 +103,9 @@ void tst_TrilhaAuditoria::linhaForjadaSemChaveEncontrada()
     l.hash = TrilhaAuditoria::hashLinha(l);
     QSqlQuery q(r.banco().db());
     q.prepare(QStringLiteral("INSERT INTO trilha VALUES (2, ?, 0, 'u', 'h', 'v', ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &v : { QVariant(l.instante), QVariant(l.acao), QVariant(*l.serie), QVariant(l.detalhes),
-             QVariant(l.hashAnterior), QVariant(l.hash), QVariant(TrilhaAuditoria::hmacLinha("outra", l.hash)) })
+    for (const QVariant &v : { QVariant(l.instante), QVariant(l.acao), QVariant(*l.serie),
+             QVariant(l.detalhes), QVariant(l.hashAnterior), QVariant(l.hash),
+             QVariant(TrilhaAuditoria::hmacLinha("outra", l.hash)) })
         q.addBindValue(v);
     QVERIFY(q.exec());
     const VerificacaoTrilha v = r.trilha()->verifica();
@@ -144,8 +149,9 @@ void tst_TrilhaAuditoria::esquemaAntigoMigradoSemPerderLinhas()
         BancoRegistros antigo;
         QVERIFY(antigo.abre(arquivo, 1));
         QCOMPARE(antigo.versao(), 1);
-        QVERIFY(QSqlQuery(antigo.db()).exec(QStringLiteral(
-            "INSERT INTO trilha VALUES (1, 'x', 0, 'u', 'h', 'v', 'coleta', 7, '{}', '', 'h1', 'm1')")));
+        QVERIFY(QSqlQuery(antigo.db())
+                    .exec(QStringLiteral("INSERT INTO trilha VALUES (1, 'x', 0, 'u', 'h', 'v', 'coleta', 7, "
+                                         "'{}', '', 'h1', 'm1')")));
     }
     BancoRegistros novo;
     QVERIFY2(novo.abre(arquivo), qPrintable(novo.erro()));

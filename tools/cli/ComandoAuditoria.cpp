@@ -101,7 +101,8 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
             o.insert(QStringLiteral("motivo"), v.integra ? QJsonValue() : QJsonValue(v.motivo));
             console.saida << QJsonDocument(o).toJson(QJsonDocument::Indented);
         } else if (v.integra) {
-            console.saida << "Trilha íntegra: " << v.linhas << " linhas verificadas (" << registros.arquivo() << ").\n";
+            console.saida << "Trilha íntegra: " << v.linhas << " linhas verificadas (" << registros.arquivo()
+                          << ").\n";
         }
         if (!v.integra) {
             console.falha(QStringLiteral("a trilha não confere na linha %1: %2").arg(v.linha).arg(v.motivo));
@@ -135,7 +136,8 @@ Comando ComandoAuditoria()
     Comando c;
     c.nome = QStringLiteral("auditoria");
     c.resumo = QStringLiteral("lista a trilha de auditoria e verifica o encadeamento dela");
-    c.uso = QStringLiteral("auditoria [--json] [--logger SERIE] [--acao ACAO] [--de DATA] [--ate DATA] [--verificar]");
+    c.uso = QStringLiteral(
+        "auditoria [--json] [--logger SERIE] [--acao ACAO] [--de DATA] [--ate DATA] [--verificar]");
     c.ajuda = QStringLiteral(
         "Lista os eventos da trilha de auditoria desta instalação (quem, quando, em que\n"
         "computador, com que versão do programa, o quê e em que logger), do mais antigo\n"

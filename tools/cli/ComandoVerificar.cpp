@@ -81,8 +81,8 @@ int executaVerificar(const QStringList &argumentos, Console &console)
             lista.append(o);
         } else {
             const QString d = detalhe(e, arquivo);
-            console.saida << arquivo << ": " << nomeEstado(e.tipo) << (d.isEmpty() ? QString() : " (" + d + ')')
-                          << '\n';
+            console.saida << arquivo << ": " << nomeEstado(e.tipo)
+                          << (d.isEmpty() ? QString() : " (" + d + ')') << '\n';
         }
     }
     if (emJson)
@@ -98,18 +98,18 @@ Comando ComandoVerificar()
     c.nome = QStringLiteral("verificar");
     c.resumo = QStringLiteral("diz se cada arquivo é o que o programa gravou");
     c.uso = QStringLiteral("verificar [--json] ARQUIVO...");
-    c.ajuda = QStringLiteral(
-        "Procura cada arquivo nos registros desta instalação pelo SHA-256 dos seus bytes:\n"
-        "  Íntegro                      idêntico a um arquivo gravado pelo programa (mesmo\n"
-        "                               que movido ou renomeado depois)\n"
-        "  Alterado depois de gravado   um arquivo com esse caminho foi gravado com outro\n"
-        "                               conteúdo\n"
-        "  Sem registro                 o programa não gravou este conteúdo\n"
-        "\n"
-        "  --json            o mesmo em JSON\n"
-        "\n"
-        "Saída 0; 1 quando algum arquivo foi alterado ou não pôde ser lido; 2 para uso\n"
-        "incorreto.");
+    c.ajuda
+        = QStringLiteral("Procura cada arquivo nos registros desta instalação pelo SHA-256 dos seus bytes:\n"
+                         "  Íntegro                      idêntico a um arquivo gravado pelo programa (mesmo\n"
+                         "                               que movido ou renomeado depois)\n"
+                         "  Alterado depois de gravado   um arquivo com esse caminho foi gravado com outro\n"
+                         "                               conteúdo\n"
+                         "  Sem registro                 o programa não gravou este conteúdo\n"
+                         "\n"
+                         "  --json            o mesmo em JSON\n"
+                         "\n"
+                         "Saída 0; 1 quando algum arquivo foi alterado ou não pôde ser lido; 2 para uso\n"
+                         "incorreto.");
     c.executa = executaVerificar;
     return c;
 }
