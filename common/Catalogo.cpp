@@ -401,15 +401,28 @@ const Catalogo::Padrao kTabela[] = {
     { 368, u"", u"O limite superior deverá estar acima do limite inferior." },
     { 369, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
     { 450, u"",
-        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se a pasta de "
-        u"dados pode ser gravada e tem espaço; um registros.db danificado pode ser renomeado, e o programa cria "
-        u"outro." },
+        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se a "
+        u"pasta de dados pode ser gravada e tem espaço; um registros.db danificado pode ser renomeado, e o "
+        u"programa cria outro." },
     { 451, u"", u"Íntegro" },
     { 452, u"", u"Alterado depois de gravado" },
     { 453, u"", u"Sem registro" },
     { 454, u"", u"gravado em %1 por %2" },
     { 455, u"", u", da coleta do logger %1" },
     { 456, u"", u"Integridade" },
+    // Recording, exporting and printing a file, and the report's provenance.
+    { 490, u"", u"O arquivo foi gravado, mas a gravação não pôde ser registrada (%1)." },
+    { 491, u"", u"O gráfico foi impresso, mas a impressão não pôde ser registrada (%1)." },
+    { 492, u"", u"Procedência" },
+    { 493, u"", u"Arquivo" },
+    { 494, u"", u"SHA-256" },
+    { 495, u"", u"Coletado por" },
+    { 496, u"", u"Impresso por" },
+    { 497, u"", u"%1 em %2" },
+    { 498, u"", u"Revisado por" },
+    { 499, u"", u"Data" },
+    { 500, u"", u"Assinatura" },
+    { 501, u"", u"sem registro" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -5,6 +5,7 @@
 
 #include "Catalogo.h"
 #include "JanelaFilha.h"
+#include "SeloGravacao.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
@@ -84,8 +85,10 @@ void TFormPrinc::ItemImprimirClick()
     ativa->showMaximized();
     if (auto *j = qobject_cast<TFormJuncao *>(ativa->widget()))
         j->PrintGrafico(impressora());
-    else if (auto *g = qobject_cast<TFormGrafico *>(ativa->widget()))
+    else if (auto *g = qobject_cast<TFormGrafico *>(ativa->widget())) {
         g->PrintGrafico(impressora());
+        SeloGravacao::registraImpressao(m_ambiente, g->arquivo(), &g->aquisicao());
+    }
 }
 
 void TFormPrinc::ItemFaixaZoomClick()

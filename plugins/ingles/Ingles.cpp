@@ -395,14 +395,28 @@ const Texto kTextos[] = {
     { 367, "Invalid limit value. \"%1\" is not a number." },
     { 368, "The upper limit must be above the lower limit." },
     { 369, "Invalid limit value. The limit \"%1\" must have at most %2 decimal places." },
-    { 450, "Nothing was sent to the logger: the audit trail could not be written (%1). Check that the data folder "
-           "can be written and has space; a damaged registros.db may be renamed, and the program makes a new one." },
+    { 450,
+        "Nothing was sent to the logger: the audit trail could not be written (%1). Check that the data "
+        "folder can be written and has space; a damaged registros.db may be renamed, and the program makes "
+        "a new one." },
     { 451, "Intact" },
     { 452, "Changed after it was saved" },
     { 453, "No record" },
     { 454, "saved on %1 by %2" },
     { 455, ", from the collection of logger %1" },
     { 456, "Integrity" },
+    { 490, "The file was saved, but saving it could not be recorded (%1)." },
+    { 491, "The graph was printed, but printing it could not be recorded (%1)." },
+    { 492, "Provenance" },
+    { 493, "File" },
+    { 494, "SHA-256" },
+    { 495, "Collected by" },
+    { 496, "Printed by" },
+    { 497, "%1 on %2" },
+    { 498, "Reviewed by" },
+    { 499, "Date" },
+    { 500, "Signature" },
+    { 501, "no record" },
 };
 
 }  // namespace
