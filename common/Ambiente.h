@@ -5,8 +5,10 @@ struct ConfigRegional;
 class IConfiguracoes;
 class IListaPortas;
 class IMensagens;
+class IObservadorLogger;
 class IRelogio;
 class ISinalSonoro;
+class Registros;
 
 // What the program's routines need from the world around them, handed down
 // from the shell (or from a test). Nothing here is owned.
@@ -19,4 +21,8 @@ struct Ambiente
     const Catalogo *catalogo = nullptr;
     const ConfigRegional *regional = nullptr;
     const IListaPortas *portas = nullptr;
+    // The records (trail, seals) and the record of the writes to a logger;
+    // none in most tests, where nothing is recorded.
+    Registros *registros = nullptr;
+    IObservadorLogger *observadorLogger = nullptr;
 };

@@ -431,6 +431,29 @@ const Catalogo::Padrao kTabela[] = {
     { 391, u"", u"Gravando em %1" },
     { 392, u"", u"Aguardando o Tarvek..." },
     { 393, u"", u"Ajuda do Quorvane" },
+    { 394, u"",
+        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se a "
+        u"pasta de dados pode ser gravada e tem espaço; um registros.db danificado pode ser renomeado, e o "
+        u"programa cria outro." },
+    { 395, u"", u"Íntegro" },
+    { 396, u"", u"Alterado depois de gravado" },
+    { 397, u"", u"Sem registro" },
+    { 398, u"", u"gravado em %1 por %2" },
+    { 399, u"", u", da coleta do logger %1" },
+    { 400, u"", u"Integridade" },
+    // Recording, exporting and printing a file, and the report's provenance.
+    { 401, u"", u"O arquivo foi gravado, mas a gravação não pôde ser registrada (%1)." },
+    { 402, u"", u"O gráfico foi impresso, mas a impressão não pôde ser registrada (%1)." },
+    { 403, u"", u"Procedência" },
+    { 404, u"", u"Arquivo" },
+    { 405, u"", u"SHA-256" },
+    { 406, u"", u"Coletado por" },
+    { 407, u"", u"Impresso por" },
+    { 408, u"", u"%1 em %2" },
+    { 409, u"", u"Revisado por" },
+    { 410, u"", u"Data" },
+    { 411, u"", u"Assinatura" },
+    { 412, u"", u"sem registro" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

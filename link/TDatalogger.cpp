@@ -5,6 +5,7 @@
 #include "IConfiguracoes.h"
 #include "ILinhaStatus.h"
 #include "IMensagens.h"
+#include "IObservadorLogger.h"
 #include "IRelogio.h"
 #include "ISinalSonoro.h"
 #include "MotivoPorta.h"
@@ -109,6 +110,7 @@ private:
 
 TDatalogger::TDatalogger(const Ambiente &ambiente)
     : m_ambiente(ambiente)
+    , m_observador(ambiente.observadorLogger)
 {
     Q_ASSERT(m_ambiente.relogio);
 }
@@ -135,6 +137,8 @@ bool TDatalogger::AbreComunicacao(int porta, TMSComm *comm, ILinhaStatus *status
     m_textoPerda.clear();
     if (m_comm)
         aberta = m_comm->setPortOpen(true);
+    if (m_observador)
+        m_observador->portaAberta();
     if (aberta) {
         m_comm->setInBufferCount(0);
         m_comm->setOutBufferCount(0);
@@ -194,8 +198,12 @@ bool TDatalogger::EnviaConfiguracao(const BytesConfiguracao &registro)
     if (m_emUso)
         return false;
     const BytesConfiguracao copia = registro;  // nested events may change the caller's
-    const bool ok = Comando(
-        [&] { return TrocaEscrita(CmdEnviaConfiguracao, 6, copia.data(), BytesConfiguracaoEnviados, 300); });
+    const QByteArray bytes(reinterpret_cast<const char *>(copia.data()), BytesConfiguracaoEnviados);
+    const bool ok = EscritaObservada(int(IObservadorLogger::Escrita::Configuracao), bytes, [&] {
+        return Comando([&] {
+            return TrocaEscrita(CmdEnviaConfiguracao, 6, copia.data(), BytesConfiguracaoEnviados, 300);
+        });
+    });
     if (ok)
         MostraTracoConfiguracao(copia.data(), BytesConfiguracaoEnviados);
     return ok;
@@ -203,7 +211,11 @@ bool TDatalogger::EnviaConfiguracao(const BytesConfiguracao &registro)
 
 bool TDatalogger::LeConfiguracao(BytesConfiguracao &bloco)
 {
-    return Comando([&] { return TrocaLeitura(CmdLeConfiguracao, 200, bloco.data(), int(bloco.size())); });
+    const bool ok
+        = Comando([&] { return TrocaLeitura(CmdLeConfiguracao, 200, bloco.data(), int(bloco.size())); });
+    if (ok)
+        Lido(int(IObservadorLogger::Leitura::Configuracao), bloco.data(), int(bloco.size()));
+    return ok;
 }
 
 bool TDatalogger::LePagina(BytesPagina &bloco, quint8 pagina)
@@ -221,14 +233,17 @@ bool TDatalogger::EscreveNaoVolateis(const BytesNaoVolateis &bloco)
     if (m_emUso)
         return false;
     const BytesNaoVolateis copia = bloco;
-    return Comando(
-        [&] { return TrocaEscrita(CmdEscreveNaoVolateis, 10, copia.data(), int(copia.size()), 1000); });
+    const QByteArray bytes(reinterpret_cast<const char *>(copia.data()), int(copia.size()));
+    return EscritaObservada(int(IObservadorLogger::Escrita::NaoVolateis), bytes, [&] {
+        return Comando(
+            [&] { return TrocaEscrita(CmdEscreveNaoVolateis, 10, copia.data(), int(copia.size()), 1000); });
+    });
 }
 
 bool TDatalogger::LeNaoVolateis(BytesNaoVolateis &bloco)
 {
     const int n = int(bloco.size());
-    return Comando([&] {
+    const bool ok = Comando([&] {
         EnviaByte(CmdLeNaoVolateis);
         Espera(1000);
         if (BytesEsperando() < n + 1)
@@ -236,24 +251,59 @@ bool TDatalogger::LeNaoVolateis(BytesNaoVolateis &bloco)
         return VerificaReflexao(CmdLeNaoVolateis, n + 1) && RecebeBloco(bloco.data(), n)
             && VerificaChecksum(Soma(bloco.data(), n));
     });
+    if (ok)
+        Lido(int(IObservadorLogger::Leitura::NaoVolateis), bloco.data(), n);
+    return ok;
 }
 
 bool TDatalogger::FimAquisicoes()
 {
-    return Comando([&] {
-        EnviaByte(CmdFimAquisicoes);
-        Espera(200);
-        if (!VerificaReflexao(CmdFimAquisicoes, 1))
-            return false;
-        if (RecebeByte() == ByteAck)
-            return Sucesso();
-        return ErroLink(ErroAck);
+    if (m_emUso)
+        return false;
+    return EscritaObservada(int(IObservadorLogger::Escrita::FimAquisicoes), {}, [&] {
+        return Comando([&] {
+            EnviaByte(CmdFimAquisicoes);
+            Espera(200);
+            if (!VerificaReflexao(CmdFimAquisicoes, 1))
+                return false;
+            if (RecebeByte() == ByteAck)
+                return Sucesso();
+            return ErroLink(ErroAck);
+        });
     });
 }
 
 bool TDatalogger::LeCalibracao(BytesCalibracao &bloco)
 {
-    return Comando([&] { return TrocaLeitura(CmdLeCalibracao, 200, bloco.data(), int(bloco.size())); });
+    const bool ok
+        = Comando([&] { return TrocaLeitura(CmdLeCalibracao, 200, bloco.data(), int(bloco.size())); });
+    if (ok)
+        Lido(int(IObservadorLogger::Leitura::Calibracao), bloco.data(), int(bloco.size()));
+    return ok;
+}
+
+bool TDatalogger::EscritaObservada(int comando, const QByteArray &bytes, const std::function<bool()> &troca)
+{
+    m_recusada = false;
+    m_textoRecusa.clear();
+    if (m_observador
+        && !m_observador->antesDeEscrever(IObservadorLogger::Escrita(comando), bytes, &m_textoRecusa)) {
+        // Nothing was sent: the port and the logger are as they were.
+        m_recusada = true;
+        TextoStatus(m_textoRecusa, true);
+        return false;
+    }
+    const bool ok = troca();
+    if (m_observador)
+        m_observador->depoisDeEscrever(IObservadorLogger::Escrita(comando), bytes, ok);
+    return ok;
+}
+
+void TDatalogger::Lido(int bloco, const quint8 *bytes, int n)
+{
+    if (m_observador)
+        m_observador->lido(
+            IObservadorLogger::Leitura(bloco), QByteArray(reinterpret_cast<const char *>(bytes), n));
 }
 
 bool TDatalogger::EnviaConfiguracao(const QByteArray &registro)

@@ -11,6 +11,7 @@
 #include <functional>
 
 class ILinhaStatus;
+class IObservadorLogger;
 class TMSComm;
 
 // The logger link: the one object through which the program talks to the
@@ -121,6 +122,13 @@ public:
     QString TextoPerda() const { return m_textoPerda; }
     std::function<void()> aoPerderPorta;
 
+    // Who keeps the record of the exchanges (not owned; none by default).
+    // A write it refuses fails at once, nothing sent: EscritaRecusada() is
+    // then true until the next command, and TextoRecusa() says why.
+    void defineObservador(IObservadorLogger *observador) { m_observador = observador; }
+    bool EscritaRecusada() const { return m_recusada; }
+    QString TextoRecusa() const { return m_textoRecusa; }
+
     // True while a command runs (including the waits in which window
     // messages are processed).
     bool EmUso() const { return m_emUso; }
@@ -145,6 +153,10 @@ public:
 
 private:
     class Uso;
+
+    // A write through the observer: refused, or run and told.
+    bool EscritaObservada(int comando, const QByteArray &bytes, const std::function<bool()> &troca);
+    void Lido(int bloco, const quint8 *bytes, int n);
 
     // Primitives on the port.
     void EnviaByte(quint8 b);
@@ -181,5 +193,8 @@ private:
     bool m_perdida = false;
     bool m_interrompido = false;
     bool m_ativou = false;
+    IObservadorLogger *m_observador = nullptr;
+    bool m_recusada = false;
+    QString m_textoRecusa;
     QString m_textoPerda;
 };

@@ -30,6 +30,7 @@ class QPrinter;
 class QTimer;
 class QToolButton;
 class TDatalogger;
+class TFormGrafico;
 class TFormJuncao;
 class TFormSplash;
 class TFrmProgress;
@@ -99,7 +100,7 @@ public:
     // Graph windows (TFormPrincArquivo.cpp): a new one for a document, with
     // the name as its caption before " - Gráfico"; opening an acquisition
     // file into one; the window-number table.
-    void NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo);
+    TFormGrafico *NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo);
     void Abrir_Grafico(const QString &caminho);
     // Merged windows (TFormPrincJuncao.cpp): a new one for entries, and
     // opening a merged-graph file into one.

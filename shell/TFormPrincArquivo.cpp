@@ -48,7 +48,7 @@ void TFormPrinc::insereFilha(QWidget *filha)
     sub->show();
 }
 
-void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo)
+TFormGrafico *TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doArquivo)
 {
     TFormGrafico::Ligacoes ligacoes;
     ligacoes.numeracao = &m_numeracaoGraficos;
@@ -83,6 +83,7 @@ void TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao, bool doA
     // Inside the visible workspace, its views beside it.
     grafico->colocaNaArea(m_mdi->viewport()->rect(), antes);
     UpdateMenuItems();
+    return grafico;
 }
 
 void TFormPrinc::Abrir_Grafico(const QString &caminho)
@@ -90,7 +91,7 @@ void TFormPrinc::Abrir_Grafico(const QString &caminho)
     CursorEspera espera;
     TAquisicao aquisicao;
     if (ArquivoQvg::abre(caminho, m_numeracaoGraficos, m_ambiente, aquisicao)) {
-        NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(aquisicao), true);
+        NovoGrafico(ArquivoQvg::nomeJanela(caminho), std::move(aquisicao), true)->defineArquivo(caminho);
         RegistraRecente(caminho);
     }
 }

@@ -13,6 +13,7 @@
 #include "ImagemGrafico.h"
 #include "JanelaFilha.h"
 #include "NomeArquivoGrafico.h"
+#include "SeloGravacao.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 #include "TFrmTamanhoImagem.h"
@@ -37,6 +38,9 @@ void TFormPrinc::ItemExportarCsvClick()
     const ExportacaoCsv::Opcoes opcoes = ExportacaoCsv::opcoesRegionais(*m_ambiente.regional);
     if (!ExportacaoCsv::grava(aquisicao, caminho, faixa.primeira - 1, faixa.ultima - 1, opcoes))
         m_ambiente.mensagens->aviso(m_catalogo.texto(171, u"FormGrafico"));
+    else
+        SeloGravacao::registra(
+            m_ambiente, AcaoAuditoria::Exportacao, caminho, QStringLiteral("csv"), &aquisicao);
 }
 
 void TFormPrinc::ItemSalvarImagemClick()

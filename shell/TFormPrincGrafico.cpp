@@ -5,6 +5,7 @@
 
 #include "Catalogo.h"
 #include "JanelaFilha.h"
+#include "SeloGravacao.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 
@@ -91,8 +92,11 @@ void TFormPrinc::ItemImprimirClick()
     QPointer<QMdiSubWindow> filha(ativa);
     if (auto *j = qobject_cast<TFormJuncao *>(ativa->widget()))
         j->PrintGrafico(impressora());
-    else if (auto *g = qobject_cast<TFormGrafico *>(ativa->widget()))
-        g->PrintGrafico(impressora());
+    else if (auto *g = qobject_cast<TFormGrafico *>(ativa->widget())) {
+        // Only a print that went out is recorded.
+        if (g->PrintGrafico(impressora()))
+            SeloGravacao::registraImpressao(m_ambiente, g->arquivo(), &g->aquisicao());
+    }
     if (filha)
         filha->setWindowState(estadoFilha);
     setWindowState(estadoPrincipal);

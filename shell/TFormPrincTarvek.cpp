@@ -166,6 +166,8 @@ void TFormPrinc::ItemPararClick()
             SinalSonoro(*m_ambiente.sinal, *m_ambiente.relogio);
         m_ambiente.mensagens->informacao(m_catalogo.texto(241));
         AtualizaCruzMouse();
+    } else if (m_datalogger->EscritaRecusada()) {
+        m_ambiente.mensagens->aviso(m_datalogger->TextoRecusa());
     } else if (!AvisaPortaPerdida()) {
         m_ambiente.mensagens->aviso(m_catalogo.texto(240));
     }

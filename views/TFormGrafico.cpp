@@ -96,6 +96,13 @@ void TFormGrafico::montaJanela()
     principal->addWidget(TheChart, 1);
     principal->addWidget(PainelMedicao);
     principal->addWidget(m_faixa);
+    LabelIntegridade = new QLabel(this);
+    LabelIntegridade->setObjectName(QStringLiteral("LabelIntegridade"));
+    LabelIntegridade->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LabelIntegridade->setContentsMargins(8, 2, 8, 0);
+    LabelIntegridade->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelIntegridade->hide();
+    principal->addWidget(LabelIntegridade);
 
     connect(CheckBoxSerie1, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxSerie1Click);
     connect(CheckBoxSerie2, &QCheckBox::toggled, this, &TFormGrafico::CheckBoxSerie2Click);

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -83,6 +84,11 @@ public:
     // Writes the document; the result is the new Salvo.
     bool Grava_Arquivo(const QString &caminho);
     bool Grava_Arquivo_Exportar(const QString &caminho);
+    // The file the document was read from or last saved to: its integrity
+    // in the records is shown under the chart and in the general
+    // parameters. Empty for a collection not saved yet.
+    void defineArquivo(const QString &caminho);
+    const QString &arquivo() const { return m_arquivo; }
     void CopyToClipboard();
     // Prints the chart on one landscape page, channel 2 dashed and the
     // limits in a pattern of their own on paper, named in the legend. A
@@ -176,6 +182,8 @@ public:
     QWidget *PainelMedicao = nullptr;
     QLabel *LabelMedicao = nullptr;
     QToolButton *BotaoFechaMedicao = nullptr;
+    // The file's integrity, under the strip; hidden without a file.
+    QLabel *LabelIntegridade = nullptr;
 
 signals:
     // Activated or deactivated: it becomes the current graph window.
@@ -233,6 +241,7 @@ private:
     std::vector<Formulas::TLeitura> PreencheValores();
     void desenhaLimites();
     void atualizaResumo();
+    void atualizaIntegridade();
     // After the time axis changed: a range formula is calculated again.
     void recalculaFaixa();
     // On a mouse move inside the plot area: a single formula is.
@@ -263,6 +272,8 @@ private:
     int m_marcadorA = -1;
     int m_marcadorB = -1;
     QWidget *m_faixa = nullptr;  // the strip of controls under the chart
+    QString m_arquivo;
+    QStringList m_integridade;  // the general parameters' lines of it
     bool FormulaAtiva = false;
     Formulas::TFormula FormulaGrafico {};
     // The entry under the mouse for a single formula (none before the

@@ -11,9 +11,13 @@
 #include "GraficoLinhas.h"
 #include "IDialogosArquivo.h"
 #include "IMensagens.h"
+#include "IRelogio.h"
 #include "ImpressaoGrafico.h"
 #include "NomeArquivoGrafico.h"
 #include "NumeracaoGraficos.h"
+#include "Procedencia.h"
+#include "Registros.h"
+#include "SeloGravacao.h"
 #include "SerieLinhas.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
@@ -82,12 +86,16 @@ void TFormGrafico::Abre_Children(const QString &nome)
         m_numero = m_ligacoes.numeracao->registra(this);
     const ContextoVista c = contexto();
     m_inform = TFormInform::Abre_Inform(nome, c);
+    m_inform->mostraIntegridade(m_integridade);
     m_dados = TFormDados::Abre_Dados(nome, c);
 }
 
 void TFormGrafico::MostraInformacoes()
 {
+    const bool aberta = m_inform;
     TFormInform::MostraInformacoes(m_inform, windowTitle(), contexto());
+    if (!aberta && m_inform)
+        m_inform->mostraIntegridade(m_integridade);
 }
 
 void TFormGrafico::MostraLeituras()
@@ -114,15 +122,55 @@ void TFormGrafico::colocaNaArea(const QRect &area, int ordem)
 bool TFormGrafico::Grava_Arquivo(const QString &caminho)
 {
     Salvo = ArquivoQvg::salva(*m_aquisicao, caminho, m_ambiente);
-    if (Salvo)
-        emit gravou(caminho);
-    return Salvo;
+    if (!Salvo)
+        return false;
+    // A file not recorded is still saved: the user was told why.
+    SeloGravacao::registra(
+        m_ambiente, AcaoAuditoria::Gravacao, caminho, QStringLiteral("qvg"), m_aquisicao.get());
+    defineArquivo(caminho);
+    emit gravou(caminho);
+    return true;
 }
 
 bool TFormGrafico::Grava_Arquivo_Exportar(const QString &caminho)
 {
-    return ExportacaoTexto::exporta(*m_aquisicao, caminho, TheChart->minimo(EixoGrafico::Inferior),
-        TheChart->maximo(EixoGrafico::Inferior), m_ambiente);
+    if (!ExportacaoTexto::exporta(*m_aquisicao, caminho, TheChart->minimo(EixoGrafico::Inferior),
+            TheChart->maximo(EixoGrafico::Inferior), m_ambiente))
+        return false;
+    SeloGravacao::registra(
+        m_ambiente, AcaoAuditoria::Exportacao, caminho, QStringLiteral("txt"), m_aquisicao.get());
+    return true;
+}
+
+void TFormGrafico::defineArquivo(const QString &caminho)
+{
+    m_arquivo = caminho;
+    atualizaIntegridade();
+}
+
+// Without records (most tests) nothing is shown: "Sem registro" would say
+// what is not known.
+void TFormGrafico::atualizaIntegridade()
+{
+    Registros *registros = m_ambiente.registros;
+    if (m_arquivo.isEmpty() || !registros || !registros->disponivel()) {
+        m_integridade.clear();
+        LabelIntegridade->hide();
+    } else {
+        const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
+        const EstadoIntegridade estado = registros->integridade(m_arquivo);
+        m_integridade = SeloGravacao::linhas(estado, catalogo);
+        const QString cor = estado.tipo == EstadoIntegridade::Integro ? QStringLiteral("#006400")
+            : estado.tipo == EstadoIntegridade::Alterado              ? QStringLiteral("#b00000")
+                                                                      : QStringLiteral("#555555");
+        LabelIntegridade->setStyleSheet(QStringLiteral("color: %1").arg(cor));
+        LabelIntegridade->setText(
+            catalogo.texto(400) + QStringLiteral(": ") + SeloGravacao::descricao(estado, catalogo));
+        LabelIntegridade->setToolTip(LabelIntegridade->text());
+        LabelIntegridade->show();
+    }
+    if (m_inform)
+        m_inform->mostraIntegridade(m_integridade);
 }
 
 void TFormGrafico::CopyToClipboard()
@@ -173,8 +221,13 @@ void TFormGrafico::PrintDados(QPrinter &impressora)
 
 void TFormGrafico::PrintInform(QPrinter &impressora)
 {
-    if (m_inform)
-        m_inform->Print(impressora, m_ligacoes.mostraPrevia);
+    if (!m_inform)
+        return;
+    const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
+    const QDateTime agora = m_ambiente.relogio ? DataHora::paraQDateTime(m_ambiente.relogio->dataHoraAtual())
+                                               : QDateTime::currentDateTime();
+    m_inform->Print(impressora, m_ligacoes.mostraPrevia,
+        Procedencia::de(m_ambiente.registros, m_arquivo, agora).linhas(catalogo));
 }
 
 QString TFormGrafico::nomeParaSalvar() const

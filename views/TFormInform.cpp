@@ -48,8 +48,30 @@ void TFormInform::MostraInformacoes(
 
 void TFormInform::Atualiza_Informacoes(const TAquisicao &aquisicao)
 {
-    const QStringList texto = ::Atualiza_Informacoes(aquisicao, *m_ambiente.catalogo, *m_ambiente.regional);
-    m_memo->setPlainText(texto.join(u'\n'));
+    m_documento = ::Atualiza_Informacoes(aquisicao, *m_ambiente.catalogo, *m_ambiente.regional);
+    preenche();
+}
+
+void TFormInform::mostraIntegridade(const QStringList &linhas)
+{
+    if (linhas == m_integridade)
+        return;
+    m_integridade = linhas;
+    preenche();
+}
+
+void TFormInform::preenche()
+{
+    m_memo->setPlainText((m_documento + m_integridade).join(u'\n'));
+}
+
+QStringList TFormInform::linhasDocumento() const
+{
+    QStringList l = linhas();
+    if (!m_integridade.isEmpty() && l.size() >= m_integridade.size()
+        && l.mid(l.size() - m_integridade.size()) == m_integridade)
+        l.resize(l.size() - m_integridade.size());
+    return l;
 }
 
 void TFormInform::SetaInformacoes(const QString &linha)
@@ -69,15 +91,17 @@ QStringList TFormInform::linhas() const
 
 bool TFormInform::Grava_Arquivo(const QString &caminho)
 {
-    if (ExportacaoTexto::gravaInformacoes(caminho, linhas()))
+    if (ExportacaoTexto::gravaInformacoes(caminho, linhasDocumento()))
         return true;
     avisaErroGravacao();
     return false;
 }
 
-bool TFormInform::Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra)
+bool TFormInform::Print(
+    QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra, const QStringList &fim)
 {
-    const QStringList texto = linhas();
+    const QStringList texto
+        = fim.isEmpty() ? linhasDocumento() : linhasDocumento() << QStringLiteral(" ") << fim;
     const auto grava
         = [&texto](const QString &arquivo) { return RelatorioTexto::gravaInformacoes(arquivo, texto); };
     return imprimeRelatorio(RelatorioTexto::Modo::Informacoes, grava, impressora, mostra);

@@ -36,11 +36,22 @@ public:
     bool Grava_Arquivo(const QString &caminho);
     // The printed report of the text in its print preview; mostra runs the
     // dialog (exec() when empty). A failure shows the view's save error.
-    bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
+    // fim: lines printed after the view's (the provenance block).
+    bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {},
+        const QStringList &fim = {});
+    // The file's integrity, shown after the document's lines; neither the
+    // file written nor the report carries it.
+    void mostraIntegridade(const QStringList &linhas);
 
     QLabel *PanelInform() const { return m_panel; }
     QPlainTextEdit *Memo1() const { return m_memo; }
 
 private:
+    void preenche();
+    // The view's lines without the integrity.
+    QStringList linhasDocumento() const;
+
     QPlainTextEdit *m_memo;
+    QStringList m_documento;
+    QStringList m_integridade;
 };

@@ -10,6 +10,7 @@
 #include "ImpressaoGrafico.h"
 #include "LeituraCursor.h"
 #include "PassosZoom.h"
+#include "SeloGravacao.h"
 #include "SerieLinhas.h"
 
 #include <QCheckBox>
@@ -144,9 +145,11 @@ bool TFormJuncao::Grava_Arquivo(const QString &caminho)
     Salvo = ArquivoQvj::grava(juncao(), caminho, regional());
     if (!Salvo && m_ambiente.mensagens)
         m_ambiente.mensagens->aviso(texto(171));
-    if (Salvo)
-        emit gravou(caminho);
-    return Salvo;
+    if (!Salvo)
+        return false;
+    SeloGravacao::registra(m_ambiente, AcaoAuditoria::Gravacao, caminho, QStringLiteral("qvj"));
+    emit gravou(caminho);
+    return true;
 }
 
 void TFormJuncao::CopyToClipboard()

@@ -38,6 +38,12 @@ AjusteOffset::AjusteOffset(TDatalogger &datalogger, const Ambiente &ambiente)
 
 bool AjusteOffset::falha(int numero) const
 {
+    // A write refused before it was sent says why in its own words.
+    if (m_datalogger.EscritaRecusada()) {
+        if (m_ambiente.mensagens)
+            m_ambiente.mensagens->aviso(m_datalogger.TextoRecusa());
+        return false;
+    }
     return recusa(numero, {});
 }
 

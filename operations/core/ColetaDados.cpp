@@ -1,5 +1,8 @@
 #include "ColetaDados.h"
 
+#include "DataHora.h"
+#include "Registros.h"
+
 #include "Catalogo.h"
 #include "DecodificacaoColeta.h"
 #include "Espera.h"
@@ -94,5 +97,31 @@ ColetaDados::Resultado ColetaDados::coleta(const DecodificacaoColeta::Plano &pla
 
     Resultado r;
     r.aquisicao = DecodificacaoColeta::decodifica(plano, calibracao, imagem);
+    registra(*r.aquisicao, imagem.left(qsizetype(plano.paginas) * DecodificacaoColeta::TamanhoPagina));
     return r;
+}
+
+// The collection in the trail: the entries, their first and last instants
+// and the SHA-256 of the memory as the logger gave it.
+void ColetaDados::registra(const TAquisicao &a, const QByteArray &memoria) const
+{
+    if (!m_ambiente.registros)
+        return;
+    EventoAuditoria e;
+    e.acao = AcaoAuditoria::Coleta;
+    if (a.NumeroSerie != 0)
+        e.serie = quint32(a.NumeroSerie);
+    e.detalhes.insert(QStringLiteral("titulo"), a.Titulo);
+    e.detalhes.insert(QStringLiteral("entradas"), a.NumLeituras());
+    if (a.NumLeituras() > 0) {
+        e.detalhes.insert(
+            QStringLiteral("primeiro"), DataHora::paraQDateTime(a.instante(0)).toString(Qt::ISODateWithMs));
+        e.detalhes.insert(QStringLiteral("ultimo"),
+            DataHora::paraQDateTime(a.instante(a.NumLeituras() - 1)).toString(Qt::ISODateWithMs));
+    }
+    e.detalhes.insert(QStringLiteral("paginas"), int(memoria.size() / DecodificacaoColeta::TamanhoPagina));
+    e.detalhes.insert(QStringLiteral("sha256"), SelosArquivo::sha256(memoria));
+    // The data is already in hand: a trail that cannot be written does not
+    // take it away (the status line says so).
+    m_ambiente.registros->registra(e);
 }

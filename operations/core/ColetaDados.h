@@ -56,6 +56,7 @@ public:
 private:
     Resultado falha(int texto, const QString &mensagem = QString()) const;
     bool forcaColeta() const;
+    void registra(const TAquisicao &aquisicao, const QByteArray &memoria) const;
 
     TDatalogger &m_datalogger;
     Ambiente m_ambiente;

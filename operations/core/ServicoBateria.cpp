@@ -52,8 +52,11 @@ ServicoBateria::ServicoBateria(TDatalogger &datalogger, const Ambiente &ambiente
 
 bool ServicoBateria::falha(int numero) const
 {
-    if (m_ambiente.mensagens)
-        m_ambiente.mensagens->aviso(texto(m_ambiente, numero));
+    if (m_ambiente.mensagens) {
+        // A write refused before it was sent says why in its own words.
+        m_ambiente.mensagens->aviso(
+            m_datalogger.EscritaRecusada() ? m_datalogger.TextoRecusa() : texto(m_ambiente, numero));
+    }
     return false;
 }
 

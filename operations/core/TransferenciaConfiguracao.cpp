@@ -27,6 +27,12 @@ TransferenciaConfiguracao::TransferenciaConfiguracao(TDatalogger &datalogger, co
 
 bool TransferenciaConfiguracao::falha(int texto) const
 {
+    // A write refused before it was sent says why in its own words.
+    if (m_datalogger.EscritaRecusada()) {
+        if (m_ambiente.mensagens)
+            m_ambiente.mensagens->aviso(m_datalogger.TextoRecusa());
+        return false;
+    }
     // A lost port is said once, by whoever opened the window.
     if (m_ambiente.mensagens && !m_datalogger.PortaPerdida()) {
         const QStringView janela = u"FrmConfig";

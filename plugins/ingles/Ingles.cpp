@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 393), in Windows-1252. Numbers without a text
+// catalogue number (1 to 412), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -425,6 +425,28 @@ const Texto kTextos[] = {
     { 391, "Recording to %1" },
     { 392, "Waiting for the Tarvek..." },
     { 393, "Quorvane Help (in Portuguese only)" },
+    { 394,
+        "Nothing was sent to the logger: the audit trail could not be written (%1). Check that the data "
+        "folder can be written and has space; a damaged registros.db may be renamed, and the program makes "
+        "a new one." },
+    { 395, "Intact" },
+    { 396, "Changed after it was saved" },
+    { 397, "No record" },
+    { 398, "saved on %1 by %2" },
+    { 399, ", from the collection of logger %1" },
+    { 400, "Integrity" },
+    { 401, "The file was saved, but saving it could not be recorded (%1)." },
+    { 402, "The graph was printed, but printing it could not be recorded (%1)." },
+    { 403, "Provenance" },
+    { 404, "File" },
+    { 405, "SHA-256" },
+    { 406, "Collected by" },
+    { 407, "Printed by" },
+    { 408, "%1 on %2" },
+    { 409, "Reviewed by" },
+    { 410, "Date" },
+    { 411, "Signature" },
+    { 412, "no record" },
 };
 
 }  // namespace

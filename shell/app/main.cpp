@@ -11,6 +11,8 @@
 #include "ConfiguracoesIni.h"
 #include "ListaPortasSistema.h"
 #include "MensagensQt.h"
+#include "RegistroLogger.h"
+#include "Registros.h"
 #include "RelogioQt.h"
 #include "SinalSonoroQt.h"
 #include "TFormPrinc.h"
@@ -51,6 +53,12 @@ int main(int argc, char *argv[])
     ambiente.catalogo = &catalogo;
     ambiente.regional = &regional;
     ambiente.portas = &portas;
+    // The records of the data folder: every write to a logger is recorded
+    // before it is sent, and refused when it cannot be.
+    Registros registros;
+    RegistroLogger registroLogger(registros, &catalogo);
+    ambiente.registros = &registros;
+    ambiente.observadorLogger = &registroLogger;
 
     // QUORVANE_SIMULADOR names the simulated logger's scenario or a
     // description file; the default scenario otherwise.

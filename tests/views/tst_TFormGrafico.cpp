@@ -12,6 +12,7 @@
 #include "GraficoLinhas.h"
 #include "NumeracaoGraficos.h"
 #include "RegistroTestes.h"
+#include "Registros.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 
@@ -78,6 +79,8 @@ private slots:
     void simSemGravarMantemJanela_data();
     void simSemGravarMantemJanela();
     void simESalvarGravaArquivo();
+    void integridadeDoArquivoAberto_data();
+    void integridadeDoArquivoAberto();
     void nomeParaSalvarSemSufixoNemProibidos_data();
     void nomeParaSalvarSemSufixoNemProibidos();
     void rotulosAposMaximizarRestaurarEOrganizar();
@@ -439,6 +442,44 @@ void tst_TFormGrafico::simESalvarGravaArquivo()
     QVERIFY(j->close());
     QVERIFY(QFile::exists(caminho));
     QVERIFY(j->salvo());
+}
+
+// A file saved in the window is whole at once; opened again it is whole, or
+// changed when its bytes were edited after the save.
+void tst_TFormGrafico::integridadeDoArquivoAberto_data()
+{
+    QTest::addColumn<bool>("editado");
+    QTest::addColumn<QString>("estado");
+    QTest::newRow("saved then reopened") << false << "Íntegro";
+    QTest::newRow("edited after saving") << true << "Alterado depois de gravado";
+}
+
+void tst_TFormGrafico::integridadeDoArquivoAberto()
+{
+    QFETCH(bool, editado);
+    QFETCH(QString, estado);
+    QTemporaryDir pasta;
+    Registros registros(pasta.filePath(QStringLiteral("dados")));
+    QVERIFY(registros.disponivel());
+    m_falsos.ambiente.registros = &registros;
+    const auto solta = qScopeGuard([this] { m_falsos.ambiente.registros = nullptr; });
+    const QString caminho = pasta.filePath(QStringLiteral("forno.qvg"));
+    TFormGrafico *j = cria(documento(2));
+    QVERIFY(j->LabelIntegridade->isHidden());
+    QVERIFY(j->Grava_Arquivo(caminho));
+    QVERIFY(j->LabelIntegridade->text().startsWith(QStringLiteral("Integridade: Íntegro - gravado em ")));
+    delete j;
+    if (editado) {
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("x");
+    }
+    j = cria(documento(2));
+    j->defineArquivo(caminho);
+    QVERIFY(j->LabelIntegridade->isVisibleTo(j));
+    QVERIFY2(j->LabelIntegridade->text().startsWith(QStringLiteral("Integridade: ") + estado),
+        qPrintable(j->LabelIntegridade->text()));
+    QVERIFY(m_falsos.mensagens.registro.isEmpty());
 }
 
 void tst_TFormGrafico::nomeParaSalvarSemSufixoNemProibidos_data()

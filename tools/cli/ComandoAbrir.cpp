@@ -1,8 +1,10 @@
 #include "ComandoAbrir.h"
 
+#include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DocumentoCli.h"
 #include "FormataDataHora.h"
+#include "IntegridadeCli.h"
 #include "JuncaoCli.h"
 #include "OpcoesLinha.h"
 
@@ -62,6 +64,7 @@ int executaAbrir(const QStringList &argumentos, Console &console)
         if (!juncao)
             return Saida::Falha;
         JuncaoCli::escreveCabecalho(console.saida, *juncao, regional);
+        console.saida << "Integridade: " << IntegridadeCli::texto(arquivos.first(), Catalogo()) << '\n';
         console.saida.flush();
         return Saida::Sucesso;
     }
@@ -69,6 +72,7 @@ int executaAbrir(const QStringList &argumentos, Console &console)
     if (!aquisicao)
         return Saida::Falha;
     escreveCabecalho(console.saida, *aquisicao, regional);
+    console.saida << "Integridade: " << IntegridadeCli::texto(arquivos.first(), Catalogo()) << '\n';
     console.saida.flush();
     return Saida::Sucesso;
 }

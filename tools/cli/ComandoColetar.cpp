@@ -10,6 +10,7 @@
 #include "OpcoesLinha.h"
 #include "OpcoesPorta.h"
 #include "SeamsConsole.h"
+#include "SeloGravacao.h"
 #include "SessaoTarvek.h"
 #include "TDatalogger.h"
 
@@ -118,7 +119,12 @@ bool grava(
     Ambiente ambiente = sessao.ambiente();
     ambiente.mensagens = &mensagens;
     ambiente.regional = &regional;
-    return ArquivoQvg::salva(a, caminho, ambiente);
+    if (!ArquivoQvg::salva(a, caminho, ambiente))
+        return false;
+    // A file whose seal could not be recorded is still saved: the warning
+    // says why, and the command succeeds.
+    SeloGravacao::registra(ambiente, AcaoAuditoria::Gravacao, caminho, QStringLiteral("qvg"), &a);
+    return true;
 }
 
 int executaColetar(const QStringList &argumentos, Console &console)

@@ -4,11 +4,14 @@
 #include "AmbienteArquivos.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "ConfiguracoesIni.h"
 #include "DocumentoCli.h"
 #include "ExportacaoCsv.h"
 #include "ExportacaoTexto.h"
 #include "OpcoesLinha.h"
+#include "Registros.h"
 #include "SeamsConsole.h"
+#include "SeloGravacao.h"
 
 #include <optional>
 
@@ -88,7 +91,11 @@ int executaExportar(const QStringList &argumentos, Console &console)
         console.falha(erro);
         return Saida::Uso;
     }
-    const AmbienteArquivos seams(console);
+    AmbienteArquivos seams(console);
+    Registros registros;
+    ConfiguracoesIni configuracoes;  // the logger's alarm limits, for the seal
+    seams.ambiente.registros = &registros;
+    seams.ambiente.configuracoes = &configuracoes;
     const Ambiente &ambiente = seams.ambiente;
     const ConfigRegional &regional = seams.regional;
     const auto aquisicao = DocumentoCli::le(pedido.arquivo, regional, console, true);
@@ -97,7 +104,11 @@ int executaExportar(const QStringList &argumentos, Console &console)
     const bool ok = pedido.csv ? exportaCsv(*aquisicao, pedido, regional, console)
                                : ExportacaoTexto::exportaFaixa(
                                    *aquisicao, pedido.saida, ExportacaoTexto::tudo(*aquisicao), ambiente);
-    return ok ? Saida::Sucesso : Saida::Falha;
+    if (!ok)
+        return Saida::Falha;
+    SeloGravacao::registra(ambiente, AcaoAuditoria::Exportacao, pedido.saida,
+        pedido.csv ? QStringLiteral("csv") : QStringLiteral("txt"), &*aquisicao);
+    return Saida::Sucesso;
 }
 
 }  // namespace

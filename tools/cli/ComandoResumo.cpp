@@ -4,6 +4,7 @@
 #include "ConfiguracoesIni.h"
 #include "DocumentoCli.h"
 #include "InstanteIso.h"
+#include "IntegridadeCli.h"
 #include "LimitesAlarme.h"
 #include "OpcoesLinha.h"
 #include "RegrasLimites.h"
@@ -224,7 +225,9 @@ int executaResumo(const QStringList &argumentos, Console &console)
         QJsonArray canais;
         for (const ResumoCanal &r : std::as_const(resumos))
             canais.append(json(*a, r));
-        console.saida << QString::fromUtf8(QJsonDocument(QJsonObject { { "canais", canais } }).toJson());
+        const QJsonObject resumo { { "canais", canais },
+            { "integridade", IntegridadeCli::json(pedido.arquivo, seams.catalogo) } };
+        console.saida << QString::fromUtf8(QJsonDocument(resumo).toJson());
         return Saida::Sucesso;
     }
     for (qsizetype i = 0; i < resumos.size(); ++i) {

@@ -24,6 +24,8 @@ SessaoTarvek::SessaoTarvek(Console &console, bool eco)
     m_ambiente.catalogo = &m_catalogo;
     m_ambiente.regional = &m_regional;
     m_ambiente.portas = &m_portas;
+    m_ambiente.registros = &m_registros;
+    m_ambiente.observadorLogger = &m_registroLogger;
     m_link = std::make_unique<TDatalogger>(m_ambiente);
     // A device that goes away is told when it happens, whichever operation
     // (and whichever message of its own) it cuts short.

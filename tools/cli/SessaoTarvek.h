@@ -6,6 +6,8 @@
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
 #include "ListaPortasSistema.h"
+#include "RegistroLogger.h"
+#include "Registros.h"
 #include "RelogioQt.h"
 #include "SeamsConsole.h"
 
@@ -55,6 +57,8 @@ private:
     Catalogo m_catalogo;
     ConfigRegional m_regional;
     ListaPortasSistema m_portas;
+    Registros m_registros;
+    RegistroLogger m_registroLogger { m_registros, &m_catalogo };
     Ambiente m_ambiente;
     std::unique_ptr<TMSComm> m_comm;
     std::unique_ptr<TDatalogger> m_link;

@@ -5,6 +5,7 @@
 #include "AplicacaoCli.h"
 #include "Comando.h"
 #include "ComandoAbrir.h"
+#include "ComandoAuditoria.h"
 #include "ComandoBateria.h"
 #include "ComandoColetar.h"
 #include "ComandoConfigurar.h"
@@ -16,6 +17,7 @@
 #include "ComandoParar.h"
 #include "ComandoPortas.h"
 #include "ComandoResumo.h"
+#include "ComandoVerificar.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
 #include "ComandoImprimir.h"
 #endif
@@ -42,6 +44,8 @@ QList<Comando> comandos()
         ComandoOffset(),
         ComandoMonitorar(),
         ComandoPortas(),
+        ComandoAuditoria(),
+        ComandoVerificar(),
 #ifdef QUORVANE_CLI_IMPRESSAO
         ComandoImprimir(),
 #endif

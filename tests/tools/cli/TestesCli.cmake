@@ -97,6 +97,9 @@ file(MAKE_DIRECTORY ${pasta_coleta})
 set(sem_config QUORVANE_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/coleta/sem-config)
 set(verifica_coleta ${CMAKE_CURRENT_LIST_DIR}/VerificaColeta.cmake)
 
+add_test(NAME cli_coletar_selado_e_verificado
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> -DPASTA=${CMAKE_CURRENT_BINARY_DIR}/cli_selo
+    -P ${CMAKE_CURRENT_LIST_DIR}/VerificaSelo.cmake)
 add_test(NAME cli_coletar_separador_ponto
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>
     "-DARGS=coletar;--porta;simulador;--descricao;circular-2-bytes;--saida;tanque.qvg;--separador;."
@@ -156,11 +159,12 @@ if(TARGET quorvane_views)
   # The summary page after the chart, with the alarm limit kept for the
   # recording's logger.
   add_test(NAME cli_imprimir_grafico_e_relatorios
-    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 4 "Câmara fria"
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 5 "Câmara fria"
       "Resumo" "Canal 1: Temp \\(°C\\)" "Limite superior: +20 °C" "Entradas acima: +1"
       "Canal 2: Pressão \\(bar\\)" "Informações Gerais" "Número de Série: +00010010" "Total de Aquisições: 4" "Tabela de Aquisições"
       "Num. Registro +Horário +Data +Canal 1 +Canal 2" "00001 +10:00:00 +02/01/2000 +23,46 +-1,50"
-      "00004 +10:00:30 +02/01/2000 +-7,25 +12,50" "Página: +1")
+      "00004 +10:00:30 +02/01/2000 +-7,25 +12,50" "Página: +1"
+      "Procedência" "SHA-256: [0-9a-f]{64}" "Integridade +Sem registro" "Revisado por +_+" "Assinatura +_+")
   add_test(NAME cli_imprimir_juncao
     COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${juncao} - 1 "Forno A\\(°C\\)" "Umidade\\(%\\)"
       "08:00:00")

@@ -9,10 +9,13 @@
 #include "JuncaoCli.h"
 #include "LinhasLeituras.h"
 #include "OpcoesLinha.h"
+#include "Procedencia.h"
+#include "Registros.h"
 #include "RelatorioResumo.h"
 #include "RelatorioTexto.h"
 #include "RelogioQt.h"
 #include "SeamsConsole.h"
+#include "SeloGravacao.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
 #include "TFrmImpressao.h"
@@ -40,7 +43,7 @@ void poeEmTamanho(QWidget &janela)
 // the general parameters and the readings, each a report of its own after
 // the pages printed so far, through their temporary files.
 bool imprimeRelatorios(const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites,
-    const Ambiente &ambiente, QPainter &pintor, QPrinter &impressora)
+    const QString &arquivo, const Ambiente &ambiente, QPainter &pintor, QPrinter &impressora)
 {
     QTemporaryDir pasta;
     if (!pasta.isValid())
@@ -55,6 +58,11 @@ bool imprimeRelatorios(const TAquisicao &aquisicao, const std::array<LimitesCana
     const QString informacoes
         = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Informacoes));
     const QString leituras = pasta.filePath(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Leituras));
+    const QString procedencia = pasta.filePath(QStringLiteral("procedencia.txt"));
+    const QDateTime agora = DataHora::paraQDateTime(ambiente.relogio->dataHoraAtual());
+    if (!RelatorioTexto::gravaInformacoes(
+            procedencia, Procedencia::de(ambiente.registros, arquivo, agora).linhas(*ambiente.catalogo)))
+        return false;
     if (!RelatorioTexto::gravaInformacoes(
             informacoes, Atualiza_Informacoes(aquisicao, *ambiente.catalogo, *ambiente.regional))
         || !RelatorioTexto::gravaLeituras(
@@ -67,13 +75,16 @@ bool imprimeRelatorios(const TAquisicao &aquisicao, const std::array<LimitesCana
         ambiente, RelatorioTexto::Modo::Informacoes, ambiente.catalogo->texto(188), informacoes);
     TFrmImpressao relatorioLeituras(
         ambiente, RelatorioTexto::Modo::Leituras, ambiente.catalogo->texto(186), leituras);
+    TFrmImpressao relatorioProcedencia(
+        ambiente, RelatorioTexto::Modo::Informacoes, ambiente.catalogo->texto(403), procedencia);
     return relatorioResumo.imprimeApos(pintor, impressora)
         && relatorioInformacoes.imprimeApos(pintor, impressora)
-        && relatorioLeituras.imprimeApos(pintor, impressora);
+        && relatorioLeituras.imprimeApos(pintor, impressora)
+        && relatorioProcedencia.imprimeApos(pintor, impressora);
 }
 
-bool imprimeGravacao(
-    const TAquisicao &aquisicao, bool relatorio, const Ambiente &ambiente, QPrinter &impressora)
+bool imprimeGravacao(const TAquisicao &aquisicao, const QString &arquivo, bool relatorio,
+    const Ambiente &ambiente, QPrinter &impressora)
 {
     TFormGrafico janela(ambiente, {});
     janela.Seta_Aquisicao(aquisicao);
@@ -87,7 +98,8 @@ bool imprimeGravacao(
     if (!pintor.begin(&impressora))
         return false;
     janela.PrintGrafico(impressora, pintor);
-    const bool ok = imprimeRelatorios(janela.aquisicao(), janela.limites(), ambiente, pintor, impressora);
+    const bool ok
+        = imprimeRelatorios(janela.aquisicao(), janela.limites(), arquivo, ambiente, pintor, impressora);
     return pintor.end() && ok;
 }
 
@@ -130,6 +142,8 @@ int executaImprimir(const QStringList &argumentos, Console &console)
     // The alarm limits of the recording's logger, as the program keeps them.
     ConfiguracoesIni configuracoes;
     amb.ambiente.configuracoes = &configuracoes;
+    Registros registros;
+    amb.ambiente.registros = &registros;
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(pdf);
@@ -145,12 +159,13 @@ int executaImprimir(const QStringList &argumentos, Console &console)
         const auto aquisicao = DocumentoCli::le(arquivo, amb.regional, console, false);
         if (!aquisicao)
             return Saida::Falha;
-        ok = imprimeGravacao(*aquisicao, relatorio, amb.ambiente, impressora);
+        ok = imprimeGravacao(*aquisicao, arquivo, relatorio, amb.ambiente, impressora);
     }
     if (!ok || QFileInfo(pdf).size() == 0) {
         console.falha(QStringLiteral("não foi possível escrever ") + pdf);
         return Saida::Falha;
     }
+    SeloGravacao::registraImpressao(amb.ambiente, arquivo);
     return Saida::Sucesso;
 }
 

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "Comando.h"
+
+// quorvane-cli verificar: the integrity of files as the records know them.
+Comando ComandoVerificar();
