@@ -401,8 +401,10 @@ const Catalogo::Padrao kTabela[] = {
     { 368, u"", u"O limite superior deverá estar acima do limite inferior." },
     { 369, u"", u"Valor inválido para o limite. O limite \"%1\" deverá ter no máximo %2 casas decimais." },
     { 450, u"",
-        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se a pasta de "
-        u"dados pode ser gravada e tem espaço; um registros.db danificado pode ser renomeado, e o programa cria "
+        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se a pasta "
+        u"de "
+        u"dados pode ser gravada e tem espaço; um registros.db danificado pode ser renomeado, e o programa "
+        u"cria "
         u"outro." },
     { 451, u"", u"Íntegro" },
     { 452, u"", u"Alterado depois de gravado" },
@@ -410,6 +412,38 @@ const Catalogo::Padrao kTabela[] = {
     { 454, u"", u"gravado em %1 por %2" },
     { 455, u"", u", da coleta do logger %1" },
     { 456, u"", u"Integridade" },
+    { 460, u"", u"Registros..." },
+    { 461, u"", u"Registros" },
+    { 462, u"", u"Gravações" },
+    { 463, u"", u"Trilha de auditoria" },
+    { 464, u"", u"Logger" },
+    { 465, u"", u"(todos)" },
+    { 466, u"", u"De:" },
+    { 467, u"", u"Até:" },
+    { 468, u"", u"Ação" },
+    { 469, u"", u"Imprimir..." },
+    { 470, u"", u"Título" },
+    { 471, u"", u"Primeiro instante" },
+    { 472, u"", u"Último instante" },
+    { 473, u"", u"Entradas" },
+    { 474, u"", u"Fora dos limites" },
+    { 475, u"", u"Caminho" },
+    { 476, u"", u"Arquivo ausente" },
+    { 477, u"", u"Verificando..." },
+    { 478, u"", u"sim" },
+    { 479, u"", u"não" },
+    { 480, u"", u"Instante" },
+    { 481, u"", u"Usuário" },
+    { 482, u"", u"Host" },
+    { 483, u"", u"Versão" },
+    { 484, u"", u"Detalhes" },
+    { 485, u"", u"Os registros não estão disponíveis: %1" },
+    { 486, u"", u"Não foi possível gravar o arquivo %1." },
+    { 487, u"", u"Substituído por gravação posterior" },
+    { 488, u"",
+        u"Configuração|Coleta|Parada|Data da bateria|Offset|Limites de "
+        u"alarme|Portas|Gravação|Exportação|Impressão" },
+    { 489, u"", u"%1 (intenção)|%1 (resultado)" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)
