@@ -26,6 +26,7 @@ class QTableView;
 // core/TextoRegistros).
 class TFormRegistros : public QWidget
 {
+    Q_OBJECT
 public:
     struct Ligacoes
     {

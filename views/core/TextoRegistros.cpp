@@ -40,7 +40,7 @@ QString textoDeslocamento(int segundos)
 {
     const int abs = std::abs(segundos) / 60;
     return QStringLiteral("%1%2:%3")
-        .arg(segundos < 0 ? u'-' : u'+')
+        .arg(QChar(segundos < 0 ? u'-' : u'+'))
         .arg(abs / 60, 2, 10, QChar(u'0'))
         .arg(abs % 60, 2, 10, QChar(u'0'));
 }
