@@ -412,7 +412,7 @@ const Catalogo::Padrao kTabela[] = {
     { 454, u"", u"gravado em %1 por %2" },
     { 455, u"", u", da coleta do logger %1" },
     { 456, u"", u"Integridade" },
-    { 460, u"", u"Registros..." },
+    { 460, u"", u"Re&gistros..." },
     { 461, u"", u"Registros" },
     { 462, u"", u"Gravações" },
     { 463, u"", u"Trilha de auditoria" },

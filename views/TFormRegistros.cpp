@@ -80,7 +80,7 @@ TFormRegistros::TFormRegistros(const Ambiente &ambiente, Ligacoes ligacoes, QWid
     leiaute->addWidget(Abas);
     filtraGravacoes();
     filtraTrilha();
-    resize(900, 480);
+    resize(880, 500);
 }
 
 TFormRegistros::~TFormRegistros() = default;
@@ -138,7 +138,7 @@ QWidget *TFormRegistros::criaGravacoes()
     TabelaGravacoes = criaTabela();
     TabelaGravacoes->setModel(m_gravacoes);
     for (auto [coluna, largura] :
-        { std::pair { 0, 70 }, { 1, 140 }, { 2, 130 }, { 3, 130 }, { 4, 70 }, { 5, 100 }, { 6, 150 } })
+        { std::pair { 0, 70 }, { 1, 130 }, { 2, 150 }, { 3, 150 }, { 4, 65 }, { 5, 100 }, { 6, 190 } })
         TabelaGravacoes->setColumnWidth(coluna, largura);
     auto *leiaute = new QVBoxLayout(aba);
     leiaute->addLayout(filtros);
@@ -180,7 +180,7 @@ QWidget *TFormRegistros::criaTrilha()
     TabelaTrilha = criaTabela();
     TabelaTrilha->setModel(m_trilha);
     for (auto [coluna, largura] :
-        { std::pair { 0, 60 }, { 1, 200 }, { 2, 80 }, { 3, 90 }, { 4, 170 }, { 5, 70 } })
+        { std::pair { 0, 50 }, { 1, 230 }, { 2, 70 }, { 3, 70 }, { 4, 170 }, { 5, 65 } })
         TabelaTrilha->setColumnWidth(coluna, largura);
     auto *leiaute = new QVBoxLayout(aba);
     leiaute->addLayout(filtros);

@@ -406,7 +406,7 @@ const Texto kTextos[] = {
     { 454, "saved on %1 by %2" },
     { 455, ", from the collection of logger %1" },
     { 456, "Integrity" },
-    { 460, "Records..." },
+    { 460, "Re&cords..." },
     { 461, "Records" },
     { 462, "Recordings" },
     { 463, "Audit trail" },
