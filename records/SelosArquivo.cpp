@@ -136,10 +136,16 @@ QList<SeloArquivo> SelosArquivo::lista(const FiltroSelos &f)
         condicoes << QStringLiteral("primeiro <= ?");
         valores << f.ate.toString(Qt::ISODate);
     }
+    if (f.antesDe > 0) {
+        condicoes << QStringLiteral("id < ?");
+        valores << f.antesDe;
+    }
     QString sql = QStringLiteral("SELECT %1 FROM selos").arg(QLatin1StringView(kColunas));
     if (!condicoes.isEmpty())
         sql += QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
     sql += QStringLiteral(" ORDER BY id DESC");
+    if (f.limite > 0)
+        sql += QStringLiteral(" LIMIT %1").arg(f.limite);
     QSqlQuery q(m_banco.db());
     q.setForwardOnly(true);
     q.prepare(sql);
@@ -153,4 +159,18 @@ QList<SeloArquivo> SelosArquivo::lista(const FiltroSelos &f)
     while (q.next())
         selos.append(selo(q));
     return selos;
+}
+
+QList<qint64> SelosArquivo::series()
+{
+    QSqlQuery q(m_banco.db());
+    q.setForwardOnly(true);
+    QList<qint64> series;
+    if (!q.exec(QStringLiteral("SELECT DISTINCT serie FROM selos WHERE serie IS NOT NULL ORDER BY serie"))) {
+        m_erro = q.lastError().text();
+        return series;
+    }
+    while (q.next())
+        series.append(q.value(0).toLongLong());
+    return series;
 }

@@ -41,6 +41,8 @@ struct FiltroSelos
     QDateTime de;  // recordings that end at or after
     QDateTime ate;  // recordings that start at or before
     QString tipo;  // "qvg" for recordings only; empty for every kind
+    int limite = 0;  // at most this many, the newest; 0 for all
+    qint64 antesDe = 0;  // only seals older than this one (the next page of a listing); 0 for none
 };
 
 // The seals of the files the program wrote: each file's SHA-256 with its
@@ -58,6 +60,8 @@ public:
     bool sela(const SeloArquivo &selo);
     EstadoIntegridade estado(const QString &caminho, const QString &sha256);
     QList<SeloArquivo> lista(const FiltroSelos &filtro = {});
+    // The loggers with a sealed recording, in ascending order.
+    QList<qint64> series();
     QString erro() const { return m_erro; }
 
 private:

@@ -222,6 +222,10 @@ QList<LinhaTrilha> TrilhaAuditoria::lista(const FiltroTrilha &f)
         condicoes << QStringLiteral("instante <= ?");
         valores << textoInstante(f.ate);
     }
+    if (f.antesDe > 0) {
+        condicoes << QStringLiteral("id < ?");
+        valores << f.antesDe;
+    }
     QString sql = QStringLiteral("SELECT %1 FROM trilha").arg(QLatin1StringView(kColunas));
     if (!condicoes.isEmpty())
         sql += QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
@@ -241,4 +245,18 @@ QList<LinhaTrilha> TrilhaAuditoria::lista(const FiltroTrilha &f)
     while (q.next())
         linhas.prepend(linha(q));
     return linhas;
+}
+
+QList<qint64> TrilhaAuditoria::series()
+{
+    QSqlQuery q(m_banco.db());
+    q.setForwardOnly(true);
+    QList<qint64> series;
+    if (!q.exec(QStringLiteral("SELECT DISTINCT serie FROM trilha WHERE serie IS NOT NULL ORDER BY serie"))) {
+        m_erro = q.lastError().text();
+        return series;
+    }
+    while (q.next())
+        series.append(q.value(0).toLongLong());
+    return series;
 }

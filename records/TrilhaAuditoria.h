@@ -39,6 +39,7 @@ struct FiltroTrilha
     QDateTime de;
     QDateTime ate;
     int limite = 0;  // at most this many, the newest; 0 for all
+    qint64 antesDe = 0;  // only rows older than this one (the next page of a listing); 0 for none
 };
 
 // The audit trail: an append-only chain of events. Each row carries the
@@ -63,6 +64,8 @@ public:
 
     VerificacaoTrilha verifica();
     QList<LinhaTrilha> lista(const FiltroTrilha &filtro = {});
+    // The loggers the trail names, in ascending order.
+    QList<qint64> series();
 
     // The hash of a row's content, as stored.
     static QString hashLinha(const LinhaTrilha &l);

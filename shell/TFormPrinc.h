@@ -53,6 +53,7 @@ class TMSComm;
 //   TFormPrincGrafico.cpp   the commands on a graph: zoom, formula, print
 //   TFormPrincFormatos.cpp  the CSV export and the chart's picture
 //   TFormPrincJuncao.cpp    the merge, merged-graph files
+//   TFormPrincRegistros.cpp the records' window
 //   TFormPrincConforto.cpp  shortcuts, recent files, dropped files, the
 //                           window's place, the port field, files given
 //                           on the command line
@@ -152,6 +153,8 @@ public:
     // TFormPrincFormatos.cpp: CSV export and the chart's picture.
     void ItemExportarCsvClick();
     void ItemSalvarImagemClick();
+    // TFormPrincRegistros.cpp: the window of the records, or the one open.
+    void ItemRegistrosClick();
     void ItemSairClick();
     void ItemCopiarClick();
     void ItemGraficoClick();
@@ -298,6 +301,7 @@ private:
     QPointer<JanelaAjuda> m_ajuda;
     QPointer<QWidget> m_graficoAtual;
     QPointer<QWidget> m_juncaoAtual;
+    QPointer<QWidget> m_registros;  // the records' window, when open
     QLabel *m_campoPorta = nullptr;  // the open port, at the right of the status line
     QList<QAction *> m_itensRecentes;  // the recent files in "&Arquivo", with their separator
     QStringList m_arquivosIniciais;

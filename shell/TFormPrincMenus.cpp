@@ -49,6 +49,8 @@ void TFormPrinc::criaMenuArquivo()
     item(m, "ItemExportarCsv", 291, &TFormPrinc::ItemExportarCsvClick);
     item(m, "ItemSalvarImagem", 292, &TFormPrinc::ItemSalvarImagemClick);
     m->addSeparator();
+    item(m, "ItemRegistros", 413, &TFormPrinc::ItemRegistrosClick);
+    m->addSeparator();
     item(m, "ItemSair", 7, &TFormPrinc::ItemSairClick);
 }
 

@@ -23,7 +23,6 @@ namespace {
 
 constexpr double kRecuo = 8;  // text inside the boxes, report units
 constexpr double kAlturaCaixa = 60;  // the framed title box
-constexpr double kColunaValor = 260;  // where a value after a tab starts
 
 QFont fonteTitulo(double pontos)
 {
@@ -174,15 +173,7 @@ void TFrmImpressao::desenhaPagina(
     pintor.setFont(fonteBase(false));
     double y = RelatorioTexto::alturaCabecalho(ModoImpressao);
     for (const QString &linha : linhas) {
-        // A tab starts the value column (the summary's label and value).
-        const qsizetype tab = linha.indexOf(u'\t');
-        const int alinhamento = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-        pintor.drawText(escalado(kRecuo, y, largura - 2 * kRecuo, RelatorioTexto::kAlturaLinha, escala),
-            alinhamento, linha.left(tab));
-        if (tab >= 0)
-            pintor.drawText(escalado(kColunaValor, y, largura - kColunaValor - kRecuo,
-                                RelatorioTexto::kAlturaLinha, escala),
-                alinhamento, linha.mid(tab + 1));
+        desenhaColunas(pintor, linha, y, escala, largura);
         y += RelatorioTexto::kAlturaLinha;
     }
 
@@ -195,6 +186,24 @@ void TFrmImpressao::desenhaPagina(
     pintor.drawText(caixa.adjusted(kRecuo * escala, 0, -kRecuo * escala, 0),
         Qt::AlignRight | Qt::AlignVCenter, RelatorioTexto::rodape(pagina, catalogo));
     pintor.restore();
+}
+
+// A line at y: the text before the first tab at the left, each text after
+// a tab at its column (the last one takes what follows), cut at the next.
+void TFrmImpressao::desenhaColunas(
+    QPainter &pintor, const QString &linha, double y, double escala, double largura) const
+{
+    const QList<double> tabs = RelatorioTexto::tabulacoes(ModoImpressao);
+    QStringList partes = linha.split(u'\t');
+    while (partes.size() > tabs.size() + 1)
+        partes[partes.size() - 2] += u'\t' + partes.takeLast();
+    const int alinhamento = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    for (qsizetype k = 0; k < partes.size(); ++k) {
+        const double x = k == 0 ? kRecuo : tabs.at(k - 1);
+        const double fim = k < tabs.size() && k + 1 < partes.size() ? tabs.at(k) - kRecuo : largura - kRecuo;
+        pintor.drawText(escalado(x, y, std::max(0.0, fim - x), RelatorioTexto::kAlturaLinha, escala),
+            alinhamento, partes.at(k));
+    }
 }
 
 void TFrmImpressao::desenhaCabecalho(QPainter &pintor, double escala, double largura) const
@@ -214,8 +223,7 @@ void TFrmImpressao::desenhaCabecalho(QPainter &pintor, double escala, double lar
     const QString colunas = RelatorioTexto::cabecalhoColunas(ModoImpressao, catalogo);
     if (!colunas.isEmpty()) {
         pintor.setFont(fonteBase(true));
-        pintor.drawText(escalado(kRecuo, kAlturaCaixa + 5, largura - 2 * kRecuo, 20, escala),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, colunas);
+        desenhaColunas(pintor, colunas, kAlturaCaixa + 5, escala, largura);
     }
 }
 

@@ -64,6 +64,8 @@ private:
     void desenhaPagina(
         QPainter &pintor, const QStringList &linhas, int pagina, double escala, const QRectF &area) const;
     void desenhaCabecalho(QPainter &pintor, double escala, double largura) const;
+    void desenhaColunas(
+        QPainter &pintor, const QString &linha, double y, double escala, double largura) const;
     void desenhaFigura(QPainter &pintor, const QRectF &caixa) const;
 
     const Ambiente &m_ambiente;

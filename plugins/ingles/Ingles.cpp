@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 412), in Windows-1252. Numbers without a text
+// catalogue number (1 to 442), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -447,6 +447,36 @@ const Texto kTextos[] = {
     { 410, "Date" },
     { 411, "Signature" },
     { 412, "no record" },
+    { 413, "Re&cords..." },
+    { 414, "Records" },
+    { 415, "Recordings" },
+    { 416, "Audit trail" },
+    { 417, "Logger" },
+    { 418, "(all)" },
+    { 419, "From:" },
+    { 420, "To:" },
+    { 421, "Action" },
+    { 422, "Print..." },
+    { 423, "Title" },
+    { 424, "First instant" },
+    { 425, "Last instant" },
+    { 426, "Entries" },
+    { 427, "Out of limits" },
+    { 428, "Path" },
+    { 429, "File missing" },
+    { 430, "Checking..." },
+    { 431, "yes" },
+    { 432, "no" },
+    { 433, "Instant" },
+    { 434, "User" },
+    { 435, "Host" },
+    { 436, "Version" },
+    { 437, "Details" },
+    { 438, "The records are not available: %1" },
+    { 439, "The file %1 could not be written." },
+    { 440, "Replaced by a later recording" },
+    { 441, "Configuration|Collection|Stop|Battery date|Offset|Alarm limits|Ports|Save|Export|Print" },
+    { 442, "%1 (intent)|%1 (outcome)" },
 };
 
 }  // namespace

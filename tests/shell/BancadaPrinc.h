@@ -77,8 +77,10 @@ struct BancadaPrinc
     std::unique_ptr<TFormPrinc> princ;
 
     // ini: the settings file's lines; pastaPrograma: where the optional
-    // libraries are looked for (an empty folder when not given).
-    explicit BancadaPrinc(const QStringList &ini, const QString &pastaPrograma = QString())
+    // libraries are looked for (an empty folder when not given); registros:
+    // the records the window keeps (none when not given).
+    explicit BancadaPrinc(
+        const QStringList &ini, const QString &pastaPrograma = QString(), Registros *registros = nullptr)
     {
         const QString caminho = pasta.filePath(QStringLiteral("QUORVANE.INI"));
         if (!ini.isEmpty()) {
@@ -94,6 +96,7 @@ struct BancadaPrinc
         ambiente.catalogo = &catalogo;
         ambiente.regional = &regional;
         ambiente.portas = &listaPortas;
+        ambiente.registros = registros;
         porta = std::make_unique<TMSCommRoteador>(
             configuracoes.get(), [this] { return std::make_unique<TMSCommSimulado>(tarvek, relogio); },
             TMSCommRoteador::FabricaSerial(), &ambiente);

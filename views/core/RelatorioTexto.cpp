@@ -4,6 +4,7 @@
 #include "ConfigRegional.h"
 #include "FormataDataHora.h"
 #include "LinhasLeituras.h"
+#include "TextoRegistros.h"
 
 #include <QFile>
 
@@ -36,7 +37,7 @@ bool grava(const QString &caminho, int quantas, const std::function<QString(int)
 
 double alturaCabecalho(Modo modo)
 {
-    return modo == Modo::Leituras ? 90 : 65;
+    return modo == Modo::Leituras || modo == Modo::Trilha ? 90 : 65;
 }
 
 QString nomeTemporario(Modo modo)
@@ -46,6 +47,8 @@ QString nomeTemporario(Modo modo)
         return QStringLiteral("Temp2.txt");
     case Modo::Resumo:
         return QStringLiteral("Temp3.txt");
+    case Modo::Trilha:
+        return QStringLiteral("Temp4.txt");
     case Modo::Informacoes:
         break;
     }
@@ -54,7 +57,17 @@ QString nomeTemporario(Modo modo)
 
 QString cabecalhoColunas(Modo modo, const Catalogo &catalogo)
 {
+    if (modo == Modo::Trilha)
+        return TextoRegistros::cabecalhoImpressao(catalogo);
     return modo == Modo::Leituras ? catalogo.texto(119) : QString();
+}
+
+QList<double> tabulacoes(Modo modo)
+{
+    // The trail: row, instant with its offset, user, action, logger, details.
+    if (modo == Modo::Trilha)
+        return { 40, 215, 290, 410, 460 };
+    return { 260 };
 }
 
 QString rodape(int pagina, const Catalogo &catalogo)

@@ -20,8 +20,9 @@ class LinhasLeituras;
 namespace RelatorioTexto {
 
 // What the report prints (its ModoImpressao): the summary prints like the
-// general parameters, lines without a column heading.
-enum class Modo { Informacoes = 0, Leituras = 1, Resumo = 2 };
+// general parameters, lines without a column heading; the audit trail has
+// a column heading and its columns between tabs.
+enum class Modo { Informacoes = 0, Leituras = 1, Resumo = 2, Trilha = 3 };
 
 constexpr double kAlturaLinha = 20;
 constexpr double kAlturaRodape = 40;
@@ -32,11 +33,15 @@ constexpr double kMargemMm = 10;
 // The page header's height: 90 with the column heading, 65 without.
 double alturaCabecalho(Modo modo);
 // The temporary file of each kind: "Temp2.txt" for the readings,
-// "Temp1.txt" for the general parameters, "Temp3.txt" for the summary.
+// "Temp1.txt" for the general parameters, "Temp3.txt" for the summary,
+// "Temp4.txt" for the trail.
 QString nomeTemporario(Modo modo);
-// The column heading of the readings (text 119); none for the general
-// parameters.
+// The column heading of the readings (text 119) and of the trail; none for
+// the general parameters.
 QString cabecalhoColunas(Modo modo, const Catalogo &catalogo);
+// Where the text after each tab of a line starts, in report units from the
+// page's left edge: the summary's value column, the trail's columns.
+QList<double> tabulacoes(Modo modo);
 // The footer's "Página:  " (text 120) and the page number.
 QString rodape(int pagina, const Catalogo &catalogo);
 // The date and time of the header: short date and long time.
