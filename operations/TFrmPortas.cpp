@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "CursorEspera.h"
 #include "IMensagens.h"
+#include "Registros.h"
 #include "TMSComm.h"
 
 #include <QComboBox>
@@ -257,6 +258,19 @@ void TFrmPortas::BtnTestarClick(int porta)
             : (nomeia ? QString() : destino + QStringLiteral(": ")) + m_resultado.motivo);
 }
 
+// The ports given another device go to the trail; a trail that cannot be
+// written leaves them kept and says so.
+void TFrmPortas::registraPortas(const QList<int> &gravadas, const QStringList &antes)
+{
+    if (gravadas.isEmpty() || !m_ambiente.registros)
+        return;
+    EventoAuditoria e { AcaoAuditoria::Portas, std::nullopt, {} };
+    for (const int n : gravadas)
+        e.detalhes.insert(QStringLiteral("COM%1").arg(n), antesDepois(antes[n - 1], m_regras.destino(n)));
+    if (!m_ambiente.registros->registra(e) && m_ambiente.mensagens)
+        m_ambiente.mensagens->aviso(m_ambiente.catalogo->texto(444).arg(m_ambiente.registros->erro()));
+}
+
 void TFrmPortas::BtnGravarClick()
 {
     if (m_testando)
@@ -266,8 +280,13 @@ void TFrmPortas::BtnGravarClick()
         if (!escolha.isEmpty())
             m_regras.escolhe(n, escolha);
     }
+    QStringList antes;
+    for (int n = TMSComm::PrimeiraPorta; n <= TMSComm::UltimaPorta; ++n)
+        antes << m_regras.destino(n);
     GravacaoConfiguracao falha;
-    m_gravadas += m_regras.grava(&falha);
+    const QList<int> gravadas = m_regras.grava(&falha);
+    m_gravadas += gravadas;
+    registraPortas(gravadas, antes);
     if (!falha.ok()) {
         // The window stays open with the choices, to try again or cancel.
         if (m_ambiente.mensagens)

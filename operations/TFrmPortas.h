@@ -59,6 +59,7 @@ public:
     void reject() override;
 
 private:
+    void registraPortas(const QList<int> &gravadas, const QStringList &antes);
     void criaControles();
     void Language();
     void preencheTabela();

@@ -33,6 +33,12 @@ inline const QString SufixoIntencao = QStringLiteral(".intencao");
 inline const QString SufixoResultado = QStringLiteral(".resultado");
 }  // namespace AcaoAuditoria
 
+// {"antes": old, "depois": new}, the form every change takes in the details.
+inline QJsonObject antesDepois(const QJsonValue &antes, const QJsonValue &depois)
+{
+    return { { QStringLiteral("antes"), antes }, { QStringLiteral("depois"), depois } };
+}
+
 // A row of the trail as stored.
 struct LinhaTrilha
 {

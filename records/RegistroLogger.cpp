@@ -106,10 +106,7 @@ QJsonObject RegistroLogger::diferencas(Escrita comando, const QByteArray &antes,
         const QJsonValue velho = velhos.isEmpty() ? QJsonValue() : velhos[i].second;
         if (velho == novos[i].second)
             continue;
-        QJsonObject par;
-        par.insert(QStringLiteral("antes"), velho);
-        par.insert(QStringLiteral("depois"), novos[i].second);
-        d.insert(QString::fromLatin1(novos[i].first), par);
+        d.insert(QString::fromLatin1(novos[i].first), antesDepois(velho, novos[i].second));
     }
     return d;
 }

@@ -7,6 +7,7 @@
 #include "TNodoJuncao.h"
 
 #include <QColor>
+#include <QJsonObject>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -137,6 +138,7 @@ public:
     bool limitesVisiveis() const { return m_mostraLimites; }
     const std::array<LimitesCanal, 2> &limites() const { return m_limites; }
     void ConfigLimites();
+    void registraLimites(qint32 serie, const QJsonObject &mudancas);
     void MostraResumo();
     TFormResumo *resumo() const;
     void PrintResumo(QPrinter &impressora);

@@ -9,6 +9,7 @@
 #include "GraficoLinhas.h"
 #include "IMensagens.h"
 #include "LimitesAlarme.h"
+#include "Registros.h"
 #include "SerieLinhas.h"
 #include "TFormResumo.h"
 #include "TFrmLimitesAlarme.h"
@@ -63,6 +64,32 @@ void TFormGrafico::desenhaLimites()
     TheChart->defineLinhasLimite(linhas);
 }
 
+namespace {
+
+QJsonValue valorJson(const std::optional<double> &v)
+{
+    return v ? QJsonValue(*v) : QJsonValue();
+}
+
+QJsonObject textoMudanca(const LimitesCanal &antes, const LimitesCanal &depois)
+{
+    return { { QStringLiteral("alto"), antesDepois(valorJson(antes.alto), valorJson(depois.alto)) },
+        { QStringLiteral("baixo"), antesDepois(valorJson(antes.baixo), valorJson(depois.baixo)) } };
+}
+
+}  // namespace
+
+// Limits changed go to the trail, with the logger's serial number; a trail
+// that cannot be written leaves them kept and says so.
+void TFormGrafico::registraLimites(qint32 serie, const QJsonObject &mudancas)
+{
+    if (mudancas.isEmpty() || !m_ambiente.registros)
+        return;
+    EventoAuditoria e { AcaoAuditoria::Limites, qint64(quint32(serie)), mudancas };
+    if (!m_ambiente.registros->registra(e) && m_ambiente.mensagens)
+        m_ambiente.mensagens->aviso(m_ambiente.catalogo->texto(443).arg(m_ambiente.registros->erro()));
+}
+
 void TFormGrafico::ConfigLimites()
 {
     TFrmLimitesAlarme dialogo(m_ambiente, this);
@@ -76,16 +103,22 @@ void TFormGrafico::ConfigLimites()
     const qint32 serie = m_aquisicao->NumeroSerie;
     if (m_ambiente.configuracoes) {
         LimitesAlarme limites(m_ambiente.configuracoes);
+        QJsonObject mudancas;
         for (int canal = 1; canal <= 2; ++canal) {
             if (!canalComSensor(*m_aquisicao, canal))
                 continue;
-            const GravacaoConfiguracao g = limites.grava(serie, canal, dialogo.limites()[size_t(canal - 1)]);
+            const LimitesCanal antes = limites.le(serie, canal);
+            const LimitesCanal depois = dialogo.limites()[size_t(canal - 1)];
+            const GravacaoConfiguracao g = limites.grava(serie, canal, depois);
             if (!g.ok()) {
                 if (m_ambiente.mensagens)
                     m_ambiente.mensagens->aviso(g.mensagem(m_ambiente.catalogo));
                 break;
             }
+            if (antes != depois)
+                mudancas.insert(QStringLiteral("canal%1").arg(canal), textoMudanca(antes, depois));
         }
+        registraLimites(serie, mudancas);
     }
     // The other graphs of the logger read them again; without a main
     // window, this one does.

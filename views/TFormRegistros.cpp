@@ -166,6 +166,8 @@ QWidget *TFormRegistros::criaTrilha()
     exportar->setObjectName(QStringLiteral("BotaoExportarCsv"));
     auto *imprimir = new QPushButton(cat.texto(422), aba);
     imprimir->setObjectName(QStringLiteral("BotaoImprimir"));
+    auto *verificar = new QPushButton(cat.texto(445), aba);
+    verificar->setObjectName(QStringLiteral("BotaoVerificar"));
     filtros->addWidget(new QLabel(cat.texto(417) + u':', aba));
     filtros->addWidget(LoggerTrilha);
     filtros->addWidget(new QLabel(cat.texto(421) + u':', aba));
@@ -175,6 +177,7 @@ QWidget *TFormRegistros::criaTrilha()
     filtros->addWidget(new QLabel(cat.texto(420), aba));
     filtros->addWidget(AteTrilha);
     filtros->addStretch();
+    filtros->addWidget(verificar);
     filtros->addWidget(exportar);
     filtros->addWidget(imprimir);
     TabelaTrilha = criaTabela();
@@ -191,6 +194,7 @@ QWidget *TFormRegistros::criaTrilha()
     connect(AteTrilha, &QDateEdit::dateChanged, this, &TFormRegistros::filtraTrilha);
     connect(exportar, &QPushButton::clicked, this, &TFormRegistros::ExportarCsvClick);
     connect(imprimir, &QPushButton::clicked, this, &TFormRegistros::ImprimirClick);
+    connect(verificar, &QPushButton::clicked, this, &TFormRegistros::VerificarClick);
     return aba;
 }
 
@@ -252,4 +256,20 @@ void TFormRegistros::ImprimirClick()
         && m_ambiente.mensagens)
         m_ambiente.mensagens->aviso(
             cat.texto(439).arg(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Trilha)));
+}
+
+// Walks the whole chain and says whether it holds, naming the first row
+// that does not.
+void TFormRegistros::VerificarClick()
+{
+    Registros *registros = m_ambiente.registros;
+    if (!registros || !registros->trilha() || !m_ambiente.mensagens)
+        return;
+    const Catalogo &cat = catalogoDe(m_ambiente);
+    CursorEspera espera;
+    const VerificacaoTrilha v = registros->trilha()->verifica();
+    if (v.integra)
+        m_ambiente.mensagens->informacao(cat.texto(446).arg(v.linhas));
+    else
+        m_ambiente.mensagens->aviso(cat.texto(447).arg(v.linha).arg(v.motivo));
 }

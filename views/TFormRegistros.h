@@ -43,6 +43,7 @@ public:
     // the printed report.
     void ExportarCsvClick();
     void ImprimirClick();
+    void VerificarClick();
 
     QTabWidget *Abas = nullptr;
     QLabel *Motivo = nullptr;  // why there are no records

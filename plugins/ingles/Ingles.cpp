@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 442), in Windows-1252. Numbers without a text
+// catalogue number (1 to 448), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -477,6 +477,13 @@ const Texto kTextos[] = {
     { 440, "Replaced by a later recording" },
     { 441, "Configuration|Collection|Stop|Battery date|Offset|Alarm limits|Ports|Save|Export|Print" },
     { 442, "%1 (intent)|%1 (outcome)" },
+    { 443, "The limits were saved, but the change could not be recorded in the audit trail (%1)." },
+    { 444, "The ports were saved, but the change could not be recorded in the audit trail (%1)." },
+    { 445, "&Verify trail" },
+    { 446, "The audit trail holds: %1 rows verified." },
+    { 447, "The audit trail does not hold at row %1: %2." },
+    { 448, "The audit records could not be opened (%1). Recordings open as usual, but nothing will be sent to a "
+           "logger until the trail can be written." },
 };
 
 }  // namespace

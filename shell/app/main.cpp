@@ -78,5 +78,9 @@ int main(int argc, char *argv[])
     arquivos.removeFirst();
     princ.AbreNaPartida(arquivos);
     princ.show();
+    // Records that cannot be written are said at once, not at the first
+    // write to a logger.
+    if (!registros.disponivel())
+        mensagens.aviso(catalogo.texto(448).arg(registros.motivo()));
     return app.exec();
 }

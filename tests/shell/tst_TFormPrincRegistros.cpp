@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QSqlQuery>
 #include <QTableView>
 
 namespace {
@@ -37,6 +38,7 @@ private slots:
     void opensFromTheMenuOnceAndFiltersByLogger();
     void doubleClickOpensTheRecording();
     void trailExportsToCsv();
+    void verifyNamesTheFirstRowChanged();
     void withoutRecordsTheWindowSaysWhy();
 
 private:
@@ -136,6 +138,25 @@ void TestTFormPrincRegistros::trailExportsToCsv()
     QCOMPARE(campos.last(), janela->modeloTrilha()->linha(0).hash.toLatin1() + '\r');
     // The export is itself a written file the records know.
     QCOMPARE(m_registros->integridade(caminho).tipo, EstadoIntegridade::Integro);
+}
+
+void TestTFormPrincRegistros::verifyNamesTheFirstRowChanged()
+{
+    TFormRegistros *janela = abre();
+    QVERIFY(janela);
+    janela->VerificarClick();
+    QCOMPARE(m_b->mensagens.registro.size(), 1);
+    QCOMPARE(m_b->mensagens.registro[0].tipo, MensagemRegistrada::Tipo::Informacao);
+    QVERIFY(m_b->mensagens.registro[0].texto.contains(QStringLiteral(": 3 linhas")));
+    // Changed outside the program, past the database's own refusal.
+    QSqlQuery q(m_registros->banco().db());
+    QVERIFY(q.exec(QStringLiteral("DROP TRIGGER trilha_sem_alteracao")));
+    QVERIFY(q.exec(QStringLiteral("UPDATE trilha SET usuario = 'outro' WHERE id = 2")));
+    janela->VerificarClick();
+    QCOMPARE(m_b->mensagens.registro.size(), 2);
+    QCOMPARE(m_b->mensagens.registro[1].tipo, MensagemRegistrada::Tipo::Aviso);
+    QVERIFY2(m_b->mensagens.registro[1].texto.contains(QStringLiteral("na linha 2:")),
+        qPrintable(m_b->mensagens.registro[1].texto));
 }
 
 void TestTFormPrincRegistros::withoutRecordsTheWindowSaysWhy()
