@@ -23,4 +23,8 @@ void TFormPrinc::ItemRegistrosClick()
     auto *janela = new TFormRegistros(m_ambiente, std::move(ligacoes));
     m_registros = janela;
     insereFilha(janela);
+    // Its columns want the whole width: it opens over the frame's area,
+    // as a window of its own the user may shrink.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget()))
+        sub->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
 }

@@ -101,6 +101,9 @@ void TFormGrafico::montaJanela()
     LabelIntegridade->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     LabelIntegridade->setContentsMargins(8, 2, 8, 0);
     LabelIntegridade->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long state (who saved it, when, from which logger) takes a second
+    // line instead of being cut.
+    LabelIntegridade->setWordWrap(true);
     LabelIntegridade->hide();
     principal->addWidget(LabelIntegridade);
 

@@ -8,9 +8,11 @@
 #include "GravacaoAtomica.h"
 #include "IDialogosArquivo.h"
 #include "IMensagens.h"
+#include "ImpressaoGrafico.h"
 #include "ModeloGravacoes.h"
 #include "ModeloTrilha.h"
 #include "Registros.h"
+#include "TextoInformacoes.h"
 #include "TextoRegistros.h"
 
 #include <QComboBox>
@@ -90,7 +92,7 @@ QComboBox *TFormRegistros::criaLoggers(const QList<qint64> &series)
     auto *campo = new QComboBox(this);
     campo->addItem(catalogoDe(m_ambiente).texto(418));
     for (qint64 s : series)
-        campo->addItem(QString::number(s), s);
+        campo->addItem(TextoNumeroSerie(quint32(s)), s);
     return campo;
 }
 
@@ -251,11 +253,15 @@ void TFormRegistros::ImprimirClick()
             linhas << TextoRegistros::linhasImpressas(l, cat, regional);
         return RelatorioTexto::gravaInformacoes(arquivo, linhas);
     };
-    if (!TFrmImpressao::imprimeVista(m_ambiente, RelatorioTexto::Modo::Trilha, cat.texto(416), grava,
-            m_ligacoes.impressora(), this, m_ligacoes.mostraPrevia)
-        && m_ambiente.mensagens)
-        m_ambiente.mensagens->aviso(
-            cat.texto(439).arg(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Trilha)));
+    const TFrmImpressao::Falha falha = TFrmImpressao::imprimeVista(m_ambiente, RelatorioTexto::Modo::Trilha,
+        cat.texto(416), grava, m_ligacoes.impressora(), this, m_ligacoes.mostraPrevia);
+    if (!m_ambiente.mensagens || falha == TFrmImpressao::Falha::Nenhuma)
+        return;
+    // A file that was not written is named; a printer that refused is said
+    // in printing words.
+    m_ambiente.mensagens->aviso(falha == TFrmImpressao::Falha::Arquivo
+            ? cat.texto(439).arg(RelatorioTexto::nomeTemporario(RelatorioTexto::Modo::Trilha))
+            : cat.texto(ImpressaoGrafico::TextoFalha));
 }
 
 // Walks the whole chain and says whether it holds, naming the first row

@@ -134,7 +134,7 @@ void TestTFormPrincRegistros::trailExportsToCsv()
     const QList<QByteArray> campos = linhas[1].split(';');
     QCOMPARE(campos[0], QByteArray::number(janela->modeloTrilha()->linha(0).id));
     QCOMPARE(campos[5], QByteArray("gravacao"));
-    QCOMPARE(campos[6], QByteArray("2222"));
+    QCOMPARE(campos[6], QByteArray("00002222"));  // as the general parameters show it
     QCOMPARE(campos.last(), janela->modeloTrilha()->linha(0).hash.toLatin1() + '\r');
     // The export is itself a written file the records know.
     QCOMPARE(m_registros->integridade(caminho).tipo, EstadoIntegridade::Integro);

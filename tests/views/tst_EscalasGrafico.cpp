@@ -204,6 +204,11 @@ void tst_EscalasGrafico::rotulosDoTempoEspacados_data()
     QTest::newRow("points before the axis skipped")
         << 10 << 100.0 << 50.0 << -250.0 << QList<int> { 3, 4, 5, 6 };
     QTest::newRow("no points") << 0 << 10.0 << 50.0 << 0.0 << QList<int> {};
+    // The axis ends at pixel 400: a point drawn within half a pixel of it is on the axis.
+    QTest::newRow("last point less than half a pixel past the end")
+        << 5 << 100.0 << 50.0 << 0.4 << QList<int> { 0, 1, 2, 3, 4 };
+    QTest::newRow("last point more than half a pixel past the end")
+        << 5 << 100.0 << 50.0 << 0.6 << QList<int> { 0, 1, 2, 3 };
 }
 
 void tst_EscalasGrafico::rotulosDoTempoEspacados()

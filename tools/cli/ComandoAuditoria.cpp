@@ -2,6 +2,7 @@
 
 #include "OpcoesLinha.h"
 #include "Registros.h"
+#include "TextoInformacoes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -65,12 +66,10 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
         problema = QStringLiteral("argumento não reconhecido: %1").arg(opcoes.sobras().constFirst());
     FiltroTrilha filtro;
     filtro.acao = acao;
-    if (problema.isEmpty() && !logger.isEmpty()) {
-        bool ok = false;
-        filtro.serie = logger.toLongLong(&ok);
-        if (!ok || *filtro.serie < 0)
-            problema = QStringLiteral("--logger: \"%1\" não é um número de série").arg(logger);
-    }
+    bool ok = true;
+    qint64 serie = logger.isEmpty() ? 0 : logger.toLongLong(&ok);
+    if (problema.isEmpty() && (!ok || serie < 0))
+        problema = QStringLiteral("--logger: \"%1\" não é um número de série").arg(logger);
     for (const auto &[texto, fim, nome] : { std::tuple(de, false, "de"), std::tuple(ate, true, "ate") }) {
         if (!problema.isEmpty() || texto.isEmpty())
             continue;
@@ -110,6 +109,14 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
         }
         return Saida::Sucesso;
     }
+    if (!logger.isEmpty()) {
+        // The number as the general parameters show it, or as kept.
+        filtro.serie = serie;
+        for (const qint64 s : registros.trilha()->series()) {
+            if (TextoNumeroSerie(quint32(s)) == logger)
+                filtro.serie = s;
+        }
+    }
     const QList<LinhaTrilha> linhas = registros.trilha()->lista(filtro);
     if (emJson) {
         QJsonArray a;
@@ -121,7 +128,7 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
     for (const LinhaTrilha &l : linhas) {
         console.saida << l.id << "  " << local(l) << "  " << l.usuario << '@' << l.host << "  " << l.acao;
         if (l.serie)
-            console.saida << "  logger " << *l.serie;
+            console.saida << "  logger " << TextoNumeroSerie(quint32(*l.serie));
         console.saida << "  " << l.detalhes << '\n';
     }
     if (linhas.isEmpty())
@@ -144,7 +151,8 @@ Comando ComandoAuditoria()
         "ao mais novo. A trilha fica em registros.db, na pasta de dados do usuário\n"
         "(QUORVANE_DATA_DIR, ou ~/.local/share/Quorvane).\n"
         "\n"
-        "  --logger SERIE    só os eventos do logger com esse número de série\n"
+        "  --logger SERIE    só os eventos do logger com esse número de série (como os\n"
+        "                    parâmetros gerais o mostram)\n"
         "  --acao ACAO       só os dessa ação (configuracao, coleta, parada, bateria,\n"
         "                    offset, limites, portas, gravacao, exportacao, impressao)\n"
         "  --de DATA         a partir da data (AAAA-MM-DD ou DD/MM/AAAA)\n"

@@ -2,6 +2,7 @@
 
 #include "OpcoesLinha.h"
 #include "Registros.h"
+#include "TextoInformacoes.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -31,7 +32,7 @@ QString detalhe(const EstadoIntegridade &e, const QString &arquivo)
     const SeloArquivo &s = *e.selo;
     QString t = QStringLiteral("gravado em %1 por %2").arg(s.instante, s.usuario);
     if (s.serie)
-        t += QStringLiteral(", logger %1").arg(*s.serie);
+        t += QStringLiteral(", logger %1").arg(TextoNumeroSerie(quint32(*s.serie)));
     if (e.tipo == EstadoIntegridade::Alterado)
         t = QStringLiteral("o último selo deste caminho foi ") + t;
     else if (s.caminho != QFileInfo(arquivo).absoluteFilePath())

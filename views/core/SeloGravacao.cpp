@@ -6,6 +6,7 @@
 #include "LimitesAlarme.h"
 #include "Registros.h"
 #include "TAquisicao.h"
+#include "TextoInformacoes.h"
 
 #include <QDateTime>
 
@@ -96,8 +97,7 @@ QString nome(EstadoIntegridade::Tipo tipo, const Catalogo &catalogo)
 
 QString textoSerie(qint64 serie)
 {
-    const auto s = quint32(serie);
-    return QStringLiteral("%1%2").arg(s >> 16, 4, 10, QChar(u'0')).arg(s & 0xFFFF, 4, 10, QChar(u'0'));
+    return TextoNumeroSerie(quint32(serie));
 }
 
 QString textoInstante(const QString &iso)

@@ -111,7 +111,11 @@ void tempos(QStringList &l, const TAquisicao &a, const Catalogo &cat, const Conf
 
 QString TextoNumeroSerie(const TAquisicao &a)
 {
-    const uint32_t serie = uint32_t(a.NumeroSerie);
+    return TextoNumeroSerie(quint32(a.NumeroSerie));
+}
+
+QString TextoNumeroSerie(quint32 serie)
+{
     return QStringLiteral("%1%2")
         .arg(serie >> 16, 4, 10, QChar(u'0'))
         .arg(serie & 0xFFFF, 4, 10, QChar(u'0'));

@@ -16,6 +16,8 @@ QStringList Atualiza_Informacoes(
 // The logger's serial number as the general parameters show it: its two
 // 16-bit halves, each in at least four digits.
 QString TextoNumeroSerie(const TAquisicao &aquisicao);
+// The same for a serial number as the records keep it.
+QString TextoNumeroSerie(quint32 serie);
 
 // An interval in seconds as hours, minutes and seconds: " 1h  2min  5seg"
 // style, each number at least two characters wide, zero parts left out.

@@ -4,6 +4,7 @@
 #include "ConfigRegional.h"
 #include "DataHora.h"
 #include "FormataDataHora.h"
+#include "TextoInformacoes.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -119,7 +120,7 @@ QString textoGravacao(
 {
     switch (coluna) {
     case ColunaGravacao::Serie:
-        return selo.serie ? QString::number(*selo.serie) : QStringLiteral("—");
+        return selo.serie ? TextoNumeroSerie(quint32(*selo.serie)) : QStringLiteral("—");
     case ColunaGravacao::Titulo:
         return selo.titulo;
     case ColunaGravacao::Primeiro:
@@ -205,7 +206,7 @@ QString textoTrilha(
     case ColunaTrilha::Acao:
         return nomeAcao(l.acao, catalogo);
     case ColunaTrilha::Serie:
-        return l.serie ? QString::number(*l.serie) : QStringLiteral("—");
+        return l.serie ? TextoNumeroSerie(quint32(*l.serie)) : QStringLiteral("—");
     case ColunaTrilha::Detalhes:
         return l.detalhes;
     case ColunaTrilha::Total:
@@ -235,7 +236,7 @@ QByteArray csvTrilha(
     linha(cabecalho);
     for (const LinhaTrilha &l : linhas)
         linha({ QString::number(l.id), instanteIso(l), l.usuario, l.host, l.versao, l.acao,
-            l.serie ? QString::number(*l.serie) : QString(), l.detalhes, l.hash });
+            l.serie ? TextoNumeroSerie(quint32(*l.serie)) : QString(), l.detalhes, l.hash });
     return s;
 }
 
