@@ -24,7 +24,7 @@ public:
     };
 
     static constexpr int Primeiro = 1;
-    static constexpr int Ultimo = 416;
+    static constexpr int Ultimo = 545;
     static constexpr int TamanhoMaximo = 255;
 
     // The text of a number as the given window shows it. Unknown numbers

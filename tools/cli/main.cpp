@@ -5,6 +5,7 @@
 #include "AplicacaoCli.h"
 #include "Comando.h"
 #include "ComandoAbrir.h"
+#include "ComandoAvaliar.h"
 #include "ComandoBateria.h"
 #include "ComandoColetar.h"
 #include "ComandoConfigurar.h"
@@ -14,6 +15,7 @@
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
+#include "ComandoPerfis.h"
 #include "ComandoPortas.h"
 #include "ComandoResumo.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
@@ -34,6 +36,8 @@ QList<Comando> comandos()
         ComandoAbrir(),
         ComandoExportar(),
         ComandoResumo(),
+        ComandoAvaliar(),
+        ComandoPerfis(),
         ComandoGrafico(),
         ComandoColetar(),
         ComandoParar(),
