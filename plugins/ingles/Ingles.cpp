@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 448), in Windows-1252. Numbers without a text
+// catalogue number (1 to 474), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -484,6 +484,32 @@ const Texto kTextos[] = {
     { 447, "The audit trail does not hold at row %1: %2." },
     { 448, "The audit records could not be opened (%1). Recordings open as usual, but nothing will be sent to a "
            "logger until the trail can be written." },
+    { 449, "APPROVED" },
+    { 450, "REJECTED" },
+    { 451, "Profile: %1" },
+    { 452, "above %1" },
+    { 453, "at or above %1" },
+    { 454, "below %1" },
+    { 455, "at or below %1" },
+    { 456, "%1 for %2 in one event" },
+    { 457, "%1 for %2 in all" },
+    { 458, "%1 in any reading" },
+    { 459, "MKT %1 in any 24 h window" },
+    { 460, "MKT %1 in any 30-day window" },
+    { 461, "MKT %1 over the whole recording" },
+    { 462, "measured %1" },
+    { 463, "worst window %1, %2 to %3" },
+    { 464, "%1 to %2 (%3), peak %4 at %5" },
+    { 465, "the profile \"%1\" has no rules." },
+    { 466, "the threshold \"%1\" is not a number." },
+    { 467, "the duration \"%1\" must be a number of seconds above zero." },
+    { 468, "the rule \"%1\" cannot be read." },
+    { 469, "Profile \"%1\" not found." },
+    { 470, "Alarm limits" },
+    { 471, "Profile \"%1\": " },
+    { 472, "Channel %1: %2 — %3" },
+    { 473, "passes" },
+    { 474, "fails" },
 };
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "ComandoResumo.h"
 
+#include "ComandoAvaliar.h"
+#include "PerfisGuardados.h"
+
 #include "AmbienteArquivos.h"
 #include "ConfiguracoesIni.h"
 #include "DocumentoCli.h"
@@ -225,8 +228,13 @@ int executaResumo(const QStringList &argumentos, Console &console)
         QJsonArray canais;
         for (const ResumoCanal &r : std::as_const(resumos))
             canais.append(json(*a, r));
+        // The verdict by the logger's profile, or null without one.
+        QString erro;
+        const auto perfil = PerfisGuardados(&configuracoes).escolhe(a->NumeroSerie, {}, seams.catalogo, erro);
+        const QJsonValue veredito
+            = perfil ? QJsonValue(jsonAvaliacao(*a, avalia(*a, *perfil))) : QJsonValue::Null;
         const QJsonObject resumo { { "canais", canais },
-            { "integridade", IntegridadeCli::json(pedido.arquivo, seams.catalogo) } };
+            { "integridade", IntegridadeCli::json(pedido.arquivo, seams.catalogo) }, { "avaliacao", veredito } };
         console.saida << QString::fromUtf8(QJsonDocument(resumo).toJson());
         return Saida::Sucesso;
     }
@@ -264,7 +272,9 @@ Comando ComandoResumo()
             "                    \"instante\"}, o instante em ISO 8601 como no CSV), \"media\",\n"
             "                    \"desvio\", \"tcm\" (null fora de °C), \"acima\" e \"abaixo\" (null\n"
             "                    sem limite; {\"limite\", \"entradas\", \"segundos\", \"excursoes\",\n"
-            "                    \"maior\": {\"segundos\", \"entrada\"}}); tempos em segundos\n"
+            "                    \"maior\": {\"segundos\", \"entrada\"}}); tempos em segundos;\n"
+            "                    \"avaliacao\": o veredito pelo perfil do Tarvek, como avaliar\n"
+            "                    --json o escreve, ou null sem perfil nem limites guardados\n"
             "  --alto1 V, --baixo1 V, --alto2 V, --baixo2 V\n"
             "                    os limites superior e inferior de cada canal, na unidade\n"
             "                    do canal (\",\" ou \".\" decimal)\n"

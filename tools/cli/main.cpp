@@ -6,6 +6,7 @@
 #include "Comando.h"
 #include "ComandoAbrir.h"
 #include "ComandoAuditoria.h"
+#include "ComandoAvaliar.h"
 #include "ComandoBateria.h"
 #include "ComandoColetar.h"
 #include "ComandoConfigurar.h"
@@ -15,6 +16,7 @@
 #include "ComandoMonitorar.h"
 #include "ComandoOffset.h"
 #include "ComandoParar.h"
+#include "ComandoPerfis.h"
 #include "ComandoPortas.h"
 #include "ComandoResumo.h"
 #include "ComandoVerificar.h"
@@ -36,6 +38,8 @@ QList<Comando> comandos()
         ComandoAbrir(),
         ComandoExportar(),
         ComandoResumo(),
+        ComandoAvaliar(),
+        ComandoPerfis(),
         ComandoGrafico(),
         ComandoColetar(),
         ComandoParar(),

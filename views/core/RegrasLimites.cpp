@@ -61,15 +61,20 @@ Canal canal(const TAquisicao &aquisicao, int canal)
     return c;
 }
 
-int compara(double leitura, double limite, int casas)
+double contagemLimite(double limite, int casas)
 {
-    const double escala = std::pow(10.0, casas);
-    const double l = std::round(leitura * escala);
     // A limit at the channel's decimals is a count; a finer one, which the
     // rule refuses but a caller may hand over, is kept as it is.
-    double m = limite * escala;
+    const double m = limite * std::pow(10.0, casas);
     if (std::fabs(m - std::round(m)) <= 1e-9 * std::max(1.0, std::fabs(m)))
-        m = std::round(m);
+        return std::round(m);
+    return m;
+}
+
+int compara(double leitura, double limite, int casas)
+{
+    const double l = std::round(leitura * std::pow(10.0, casas));
+    const double m = contagemLimite(limite, casas);
     return l < m ? -1 : (l > m ? 1 : 0);
 }
 

@@ -41,6 +41,10 @@ Canal canal(const TAquisicao &aquisicao, int canal);
 // -1, 0 or 1 as the reading, at the channel's decimals, is below, equal to
 // or above the limit (at the same decimals when it has no more).
 int compara(double leitura, double limite, int casas);
+// What compara holds a limit as: its count of the channel's last decimal
+// place (a finer limit kept as it is); a reading's count is
+// std::round(leitura * 10^casas).
+double contagemLimite(double limite, int casas);
 
 // A limit's text with the channel's decimals and the regional separator.
 QString texto(double valor, int casas, const ConfigRegional &regional);
