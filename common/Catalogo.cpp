@@ -486,8 +486,10 @@ const Catalogo::Padrao kTabela[] = {
         u"Configuração|Coleta|Parada|Data da bateria|Offset|Limites de "
         u"alarme|Portas|Gravação|Exportação|Impressão" },
     { 442, u"", u"%1 (intenção)|%1 (resultado)" },
-    { 443, u"", u"Os limites foram gravados, mas a mudança não pôde ser registrada na trilha de auditoria (%1)." },
-    { 444, u"", u"As portas foram gravadas, mas a mudança não pôde ser registrada na trilha de auditoria (%1)." },
+    { 443, u"",
+        u"Os limites foram gravados, mas a mudança não pôde ser registrada na trilha de auditoria (%1)." },
+    { 444, u"",
+        u"As portas foram gravadas, mas a mudança não pôde ser registrada na trilha de auditoria (%1)." },
     { 445, u"", u"&Verificar trilha" },
     { 446, u"", u"A trilha de auditoria confere: %1 linhas verificadas." },
     { 447, u"", u"A trilha de auditoria não confere na linha %1: %2." },

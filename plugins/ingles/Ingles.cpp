@@ -482,8 +482,9 @@ const Texto kTextos[] = {
     { 445, "&Verify trail" },
     { 446, "The audit trail holds: %1 rows verified." },
     { 447, "The audit trail does not hold at row %1: %2." },
-    { 448, "The audit records could not be opened (%1). Recordings open as usual, but nothing will be sent to a "
-           "logger until the trail can be written." },
+    { 448,
+        "The audit records could not be opened (%1). Recordings open as usual, but nothing will be sent to a "
+        "logger until the trail can be written." },
     { 449, "APPROVED" },
     { 450, "REJECTED" },
     { 451, "Profile: %1" },

@@ -204,7 +204,8 @@ void tst_ResumoCli::json()
     QCOMPARE(saida.take(QStringLiteral("integridade")).toObject().value(QStringLiteral("estado")).toString(),
         QStringLiteral("Sem registro"));
     // The verdict by the stored limits has its own tests (TestesPerfis).
-    QCOMPARE(saida.take(QStringLiteral("avaliacao"))[QStringLiteral("curto")].toString(), QStringLiteral("limites"));
+    QCOMPARE(saida.take(QStringLiteral("avaliacao"))[QStringLiteral("curto")].toString(),
+        QStringLiteral("limites"));
     const QJsonDocument referencia = QJsonDocument::fromJson(esperado, &erro);
     QVERIFY2(erro.error == QJsonParseError::NoError, qPrintable(erro.errorString()));
     QCOMPARE(QJsonDocument(saida), referencia);

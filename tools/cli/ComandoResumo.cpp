@@ -234,7 +234,8 @@ int executaResumo(const QStringList &argumentos, Console &console)
         const QJsonValue veredito
             = perfil ? QJsonValue(jsonAvaliacao(*a, avalia(*a, *perfil))) : QJsonValue::Null;
         const QJsonObject resumo { { "canais", canais },
-            { "integridade", IntegridadeCli::json(pedido.arquivo, seams.catalogo) }, { "avaliacao", veredito } };
+            { "integridade", IntegridadeCli::json(pedido.arquivo, seams.catalogo) },
+            { "avaliacao", veredito } };
         console.saida << QString::fromUtf8(QJsonDocument(resumo).toJson());
         return Saida::Sucesso;
     }
