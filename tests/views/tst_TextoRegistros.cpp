@@ -107,9 +107,9 @@ void tst_TextoRegistros::csvCitaOsCamposComSeparadorOuAspas()
     ExportacaoCsv::Opcoes opcoes;
     const QByteArray csv = TextoRegistros::csvTrilha({ l }, m_catalogo, opcoes);
     QCOMPARE(csv,
-        QByteArray(
-            "\xEF\xBB\xBF#;Instante;Usuário;Host;Versão;Ação;Logger;Detalhes;SHA-256\r\n"
-            "7;2024-06-01T14:03:07.250-03:00;ana;lab;1.0;limites;1234;\"{\"\"a\"\":\"\"x;y\"\"}\";ff\r\n"));
+        QByteArray("\xEF\xBB\xBF#;Instante;Usuário;Host;Versão;Ação;Logger;Detalhes;SHA-256\r\n"
+                   "7;2024-06-01T14:03:07.250-03:00;ana;lab;1.0;limites;00001234;\"{\"\"a\"\":\"\"x;y\"\"}\";"
+                   "ff\r\n"));
 }
 
 void tst_TextoRegistros::detalhesLongosContinuamNaColunaImpressa()
