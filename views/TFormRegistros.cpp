@@ -140,7 +140,7 @@ QWidget *TFormRegistros::criaGravacoes()
     TabelaGravacoes = criaTabela();
     TabelaGravacoes->setModel(m_gravacoes);
     for (auto [coluna, largura] :
-        { std::pair { 0, 70 }, { 1, 130 }, { 2, 150 }, { 3, 150 }, { 4, 65 }, { 5, 100 }, { 6, 190 } })
+        { std::pair { 0, 85 }, { 1, 130 }, { 2, 150 }, { 3, 150 }, { 4, 65 }, { 5, 100 }, { 6, 190 } })
         TabelaGravacoes->setColumnWidth(coluna, largura);
     auto *leiaute = new QVBoxLayout(aba);
     leiaute->addLayout(filtros);
@@ -185,7 +185,7 @@ QWidget *TFormRegistros::criaTrilha()
     TabelaTrilha = criaTabela();
     TabelaTrilha->setModel(m_trilha);
     for (auto [coluna, largura] :
-        { std::pair { 0, 50 }, { 1, 230 }, { 2, 70 }, { 3, 70 }, { 4, 170 }, { 5, 65 } })
+        { std::pair { 0, 50 }, { 1, 230 }, { 2, 70 }, { 3, 70 }, { 4, 170 }, { 5, 85 } })
         TabelaTrilha->setColumnWidth(coluna, largura);
     auto *leiaute = new QVBoxLayout(aba);
     leiaute->addLayout(filtros);
