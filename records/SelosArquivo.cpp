@@ -1,6 +1,7 @@
 #include "SelosArquivo.h"
 
 #include "BancoRegistros.h"
+#include "ConsultaRegistros.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -118,59 +119,20 @@ EstadoIntegridade SelosArquivo::estado(const QString &caminho, const QString &sh
 
 QList<SeloArquivo> SelosArquivo::lista(const FiltroSelos &f)
 {
-    QStringList condicoes;
-    QVariantList valores;
-    if (f.serie) {
-        condicoes << QStringLiteral("serie = ?");
-        valores << *f.serie;
-    }
-    if (!f.tipo.isEmpty()) {
-        condicoes << QStringLiteral("tipo = ?");
-        valores << f.tipo;
-    }
-    if (f.de.isValid()) {
-        condicoes << QStringLiteral("ultimo >= ?");
-        valores << f.de.toString(Qt::ISODate);
-    }
-    if (f.ate.isValid()) {
-        condicoes << QStringLiteral("primeiro <= ?");
-        valores << f.ate.toString(Qt::ISODate);
-    }
-    if (f.antesDe > 0) {
-        condicoes << QStringLiteral("id < ?");
-        valores << f.antesDe;
-    }
-    QString sql = QStringLiteral("SELECT %1 FROM selos").arg(QLatin1StringView(kColunas));
-    if (!condicoes.isEmpty())
-        sql += QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY id DESC");
-    if (f.limite > 0)
-        sql += QStringLiteral(" LIMIT %1").arg(f.limite);
-    QSqlQuery q(m_banco.db());
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    for (const QVariant &v : valores)
-        q.addBindValue(v);
-    QList<SeloArquivo> selos;
-    if (!q.exec()) {
-        m_erro = q.lastError().text();
-        return selos;
-    }
-    while (q.next())
-        selos.append(selo(q));
-    return selos;
+    ConsultaRegistros c;
+    if (f.serie)
+        c.condicao(QStringLiteral("serie = ?"), { *f.serie });
+    if (!f.tipo.isEmpty())
+        c.condicao(QStringLiteral("tipo = ?"), { f.tipo });
+    if (f.de.isValid())
+        c.condicao(QStringLiteral("ultimo >= ?"), { f.de.toString(Qt::ISODate) });
+    if (f.ate.isValid())
+        c.condicao(QStringLiteral("primeiro <= ?"), { f.ate.toString(Qt::ISODate) });
+    return c.executa<SeloArquivo>(
+        m_banco.db(), QStringLiteral("selos"), kColunas, f.limite, f.antesDe, selo, m_erro);
 }
 
 QList<qint64> SelosArquivo::series()
 {
-    QSqlQuery q(m_banco.db());
-    q.setForwardOnly(true);
-    QList<qint64> series;
-    if (!q.exec(QStringLiteral("SELECT DISTINCT serie FROM selos WHERE serie IS NOT NULL ORDER BY serie"))) {
-        m_erro = q.lastError().text();
-        return series;
-    }
-    while (q.next())
-        series.append(q.value(0).toLongLong());
-    return series;
+    return ConsultaRegistros::series(m_banco.db(), QStringLiteral("selos"), m_erro);
 }

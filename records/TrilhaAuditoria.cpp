@@ -1,6 +1,7 @@
 #include "TrilhaAuditoria.h"
 
 #include "BancoRegistros.h"
+#include "ConsultaRegistros.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -204,59 +205,23 @@ VerificacaoTrilha TrilhaAuditoria::verifica()
 
 QList<LinhaTrilha> TrilhaAuditoria::lista(const FiltroTrilha &f)
 {
-    QStringList condicoes;
-    QVariantList valores;
-    if (f.serie) {
-        condicoes << QStringLiteral("serie = ?");
-        valores << *f.serie;
-    }
-    if (!f.acao.isEmpty()) {
-        condicoes << QStringLiteral("(acao = ? OR acao LIKE ?)");
-        valores << f.acao << f.acao + QStringLiteral(".%");
-    }
-    if (f.de.isValid()) {
-        condicoes << QStringLiteral("instante >= ?");
-        valores << textoInstante(f.de);
-    }
-    if (f.ate.isValid()) {
-        condicoes << QStringLiteral("instante <= ?");
-        valores << textoInstante(f.ate);
-    }
-    if (f.antesDe > 0) {
-        condicoes << QStringLiteral("id < ?");
-        valores << f.antesDe;
-    }
-    QString sql = QStringLiteral("SELECT %1 FROM trilha").arg(QLatin1StringView(kColunas));
-    if (!condicoes.isEmpty())
-        sql += QStringLiteral(" WHERE ") + condicoes.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY id DESC");
-    if (f.limite > 0)
-        sql += QStringLiteral(" LIMIT %1").arg(f.limite);
-    QSqlQuery q(m_banco.db());
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    for (const QVariant &v : valores)
-        q.addBindValue(v);
-    QList<LinhaTrilha> linhas;
-    if (!q.exec()) {
-        m_erro = q.lastError().text();
-        return linhas;
-    }
-    while (q.next())
-        linhas.prepend(linha(q));
+    ConsultaRegistros c;
+    if (f.serie)
+        c.condicao(QStringLiteral("serie = ?"), { *f.serie });
+    if (!f.acao.isEmpty())
+        c.condicao(QStringLiteral("(acao = ? OR acao LIKE ?)"), { f.acao, f.acao + QStringLiteral(".%") });
+    if (f.de.isValid())
+        c.condicao(QStringLiteral("instante >= ?"), { textoInstante(f.de) });
+    if (f.ate.isValid())
+        c.condicao(QStringLiteral("instante <= ?"), { textoInstante(f.ate) });
+    QList<LinhaTrilha> linhas = c.executa<LinhaTrilha>(
+        m_banco.db(), QStringLiteral("trilha"), kColunas, f.limite, f.antesDe, linha, m_erro);
+    // The oldest first.
+    std::reverse(linhas.begin(), linhas.end());
     return linhas;
 }
 
 QList<qint64> TrilhaAuditoria::series()
 {
-    QSqlQuery q(m_banco.db());
-    q.setForwardOnly(true);
-    QList<qint64> series;
-    if (!q.exec(QStringLiteral("SELECT DISTINCT serie FROM trilha WHERE serie IS NOT NULL ORDER BY serie"))) {
-        m_erro = q.lastError().text();
-        return series;
-    }
-    while (q.next())
-        series.append(q.value(0).toLongLong());
-    return series;
+    return ConsultaRegistros::series(m_banco.db(), QStringLiteral("trilha"), m_erro);
 }
