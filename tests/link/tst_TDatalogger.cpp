@@ -393,10 +393,10 @@ void TestTDatalogger::lostDeviceEndsTheExchangeAtOnce()
     if (perda >= 0) {
         b.porta.perdaEm = inicio + perda;
     } else {
-        const quint8 leNaoVolateis = 0x05;
+        constexpr quint8 leNaoVolateis = 0x05;
         for (int i = 1; i < -perda; ++i)
             b.tarvek.programa(leNaoVolateis, {});
-        b.relogio.aoAvancar = [&b, perda, leNaoVolateis](int64_t agora) {
+        b.relogio.aoAvancar = [&b, perda](int64_t agora) {
             if (b.porta.perdaEm < 0 && b.tarvek.vezes(leNaoVolateis) >= -perda)
                 b.porta.perdaEm = agora;
         };
