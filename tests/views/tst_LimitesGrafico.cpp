@@ -11,6 +11,7 @@
 #include "ImagemGrafico.h"
 #include "LimitesAlarme.h"
 #include "RegistroTestes.h"
+#include "Registros.h"
 #include "SerieLinhas.h"
 #include "TFormGrafico.h"
 #include "TFormResumo.h"
@@ -35,6 +36,7 @@ private slots:
     void limitesNoEixoECorDoCanal();
     void dialogoGravaParaOAquisitorERedesenha();
     void gravacaoRecusadaDizPorQue();
+    void mudancaVaiParaATrilha();
     void resumoSegueOZoom();
 };
 
@@ -307,6 +309,33 @@ void tst_LimitesGrafico::gravacaoRecusadaDizPorQue()
     QCOMPARE(f.mensagens.textos().size(), 1);
     QVERIFY(f.mensagens.textos().constFirst().startsWith(
         QString::fromUtf8("As configurações não foram gravadas em QUORVANE.INI: não há permissão")));
+}
+
+// Limits changed are recorded with the logger, the channel, old and new.
+void tst_LimitesGrafico::mudancaVaiParaATrilha()
+{
+    AmbienteFalso f;
+    QTemporaryDir pasta;
+    Registros registros(pasta.path());
+    f.ambiente.registros = &registros;
+    TFormGrafico::Ligacoes ligacoes;
+    ligacoes.mostraLimites = [](TFrmLimitesAlarme &d) {
+        d.canais[0].ligaAlto->setChecked(true);
+        d.canais[0].alto->setText(QStringLiteral("55"));
+        d.OKBtn->click();
+    };
+    TFormGrafico janela(f.ambiente, ligacoes);
+    janela.Seta_Aquisicao(documento());
+    janela.ConfigLimites();
+    QVERIFY2(f.mensagens.textos().isEmpty(), qPrintable(f.mensagens.textos().join(u'\n')));
+    const QList<LinhaTrilha> linhas = registros.trilha()->lista();
+    QCOMPARE(linhas.size(), 1);
+    QCOMPARE(linhas[0].acao, AcaoAuditoria::Limites);
+    QCOMPARE(linhas[0].serie, qint64(quint32(documento().NumeroSerie)));
+    QVERIFY2(
+        linhas[0].detalhes.contains(QStringLiteral("\"canal1\":{\"alto\":{\"antes\":null,\"depois\":55}")),
+        qPrintable(linhas[0].detalhes));
+    QVERIFY(!linhas[0].detalhes.contains(QStringLiteral("canal2")));
 }
 
 // The summary window's range column follows a zoom and its undo; the
