@@ -106,7 +106,7 @@ void tst_TarvekPty::linkLeConfiguracaoEPaginaPeloTerminal()
     QCOMPARE(pagina, local->memoria().mid(2048, 2048));
 
     QVERIFY(tarvek.FimAquisicoes());
-    QVERIFY(f.status.historico.filter(u"Erro"_qs).isEmpty());
+    QVERIFY2(f.status.historico.filter(u"Erro"_qs).isEmpty(), qPrintable(f.status.historico.join(u" / ")));
     QCOMPARE(f.sinal.bips, 0);
     tarvek.FechaComunicacao();
 
