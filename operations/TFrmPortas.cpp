@@ -260,13 +260,14 @@ void TFrmPortas::BtnTestarClick(int porta)
 
 // The ports given another device go to the trail; a trail that cannot be
 // written leaves them kept and says so.
-void TFrmPortas::registraPortas(const QList<int> &gravadas, const QStringList &antes)
+void TFrmPortas::registraPortas(
+    const QList<int> &gravadas, const QStringList &antes, const QStringList &depois)
 {
     if (gravadas.isEmpty() || !m_ambiente.registros)
         return;
     EventoAuditoria e { AcaoAuditoria::Portas, std::nullopt, {} };
     for (const int n : gravadas)
-        e.detalhes.insert(QStringLiteral("COM%1").arg(n), antesDepois(antes[n - 1], m_regras.destino(n)));
+        e.detalhes.insert(QStringLiteral("COM%1").arg(n), antesDepois(antes[n - 1], depois[n - 1]));
     if (!m_ambiente.registros->registra(e) && m_ambiente.mensagens)
         m_ambiente.mensagens->aviso(m_ambiente.catalogo->texto(444).arg(m_ambiente.registros->erro()));
 }
@@ -275,18 +276,20 @@ void TFrmPortas::BtnGravarClick()
 {
     if (m_testando)
         return;
+    // Each port's device before, and as it is written.
+    QStringList antes;
+    QStringList depois;
     for (int n = TMSComm::PrimeiraPorta; n <= TMSComm::UltimaPorta; ++n) {
         const QString escolha = ComboPorta[n - 1]->currentText().trimmed();
         if (!escolha.isEmpty())
             m_regras.escolhe(n, escolha);
+        antes << m_regras.gravado(n);
+        depois << m_regras.valorGravado(escolha);
     }
-    QStringList antes;
-    for (int n = TMSComm::PrimeiraPorta; n <= TMSComm::UltimaPorta; ++n)
-        antes << m_regras.destino(n);
     GravacaoConfiguracao falha;
     const QList<int> gravadas = m_regras.grava(&falha);
     m_gravadas += gravadas;
-    registraPortas(gravadas, antes);
+    registraPortas(gravadas, antes, depois);
     if (!falha.ok()) {
         // The window stays open with the choices, to try again or cancel.
         if (m_ambiente.mensagens)

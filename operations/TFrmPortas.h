@@ -59,7 +59,7 @@ public:
     void reject() override;
 
 private:
-    void registraPortas(const QList<int> &gravadas, const QStringList &antes);
+    void registraPortas(const QList<int> &gravadas, const QStringList &antes, const QStringList &depois);
     void criaControles();
     void Language();
     void preencheTabela();

@@ -60,6 +60,11 @@ bool AtribuicaoPortas::atualizaLista()
     return true;
 }
 
+QString AtribuicaoPortas::gravado(int porta) const
+{
+    return TMSComm::PortaValida(porta) && m_destino ? m_destino(porta) : QString();
+}
+
 QString AtribuicaoPortas::destino(int porta) const
 {
     if (!TMSComm::PortaValida(porta))

@@ -47,6 +47,8 @@ public:
     // The device of a port: the user's choice when there is one, else what
     // the settings give.
     QString destino(int porta) const;
+    // The device the settings give a port now, a choice not yet written aside.
+    QString gravado(int porta) const;
     void escolhe(int porta, const QString &destino);
     // The value section PORTAS would hold for a device: "simulador" for the
     // simulated Tarvek, the by-id name of a device present that has one,

@@ -8,6 +8,7 @@
 #include "AmbienteFalso.h"
 #include "PortaRoteirizada.h"
 #include "RegistroTestes.h"
+#include "Registros.h"
 #include "TFrmPortas.h"
 #include "TMSComm.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -148,6 +150,9 @@ void TestTFrmPortas::refusedWriteKeepsTheWindowAndSaysWhy()
     AmbienteFalso f;
     f.configuracoes.falha = GravacaoConfiguracao::Falha::Permissao;
     f.configuracoes.arquivo = QStringLiteral("/etc/quorvane/QUORVANE.INI");
+    QTemporaryDir pasta;
+    Registros registros(pasta.path());
+    f.ambiente.registros = &registros;
     TFrmPortas janela(f.ambiente, [](int) { return QStringLiteral("simulador"); }, {});
     janela.findChild<QComboBox *>(QStringLiteral("ComboPorta2"))->setEditText(QStringLiteral("/dev/ttyS9"));
     janela.BtnGravarClick();
@@ -162,6 +167,12 @@ void TestTFrmPortas::refusedWriteKeepsTheWindowAndSaysWhy()
     janela.BtnGravarClick();
     QCOMPARE(janela.portasGravadas(), QList<int> { 2 });
     QCOMPARE(janela.result(), int(QDialog::Accepted));
+    // Only the write that took is in the trail, with the port's device before and after.
+    const QList<LinhaTrilha> linhas = registros.trilha()->lista();
+    QCOMPARE(linhas.size(), 1);
+    QCOMPARE(linhas[0].acao, AcaoAuditoria::Portas);
+    QCOMPARE(
+        linhas[0].detalhes, QStringLiteral("{\"COM2\":{\"antes\":\"simulador\",\"depois\":\"/dev/ttyS9\"}}"));
 }
 
 void TestTFrmPortas::tabLeavesTheListForThePorts()
