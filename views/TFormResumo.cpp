@@ -1,16 +1,20 @@
 #include "TFormResumo.h"
 
 #include "Ambiente.h"
+#include "AvaliacaoPerfil.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "PerfisGuardados.h"
 #include "RelatorioResumo.h"
 #include "RelatorioTexto.h"
 #include "TAquisicao.h"
 #include "TFrmImpressao.h"
+#include "TextoAvaliacao.h"
 
 #include <QColor>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -64,8 +68,17 @@ TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
     auto *botoes = new QHBoxLayout;
     botoes->addStretch(1);
     botoes->addWidget(BotaoLimites);
+    // The verdict by the logger's profile, in words and in colour, above
+    // the table; hidden when the recording has no profile.
+    LabelVeredito = new QLabel(conteudo);
+    LabelVeredito->setObjectName(QStringLiteral("LabelVeredito"));
+    LabelVeredito->setWordWrap(true);
+    LabelVeredito->setContentsMargins(6, 4, 6, 4);
+    LabelVeredito->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelVeredito->hide();
     auto *layout = new QVBoxLayout(conteudo);
     layout->setContentsMargins(0, 0, 0, 4);
+    layout->addWidget(LabelVeredito);
     layout->addWidget(Tabela, 1);
     layout->addLayout(botoes);
     poeConteudo(conteudo);
@@ -92,6 +105,7 @@ void TFormResumo::Atualiza(
         = RelatorioResumo::partes(aquisicao, limites, primeira, ultima, catalogo, regional);
     m_relatorio = RelatorioResumo::cabecalho(aquisicao, m_arquivo, catalogo, regional)
         + RelatorioResumo::linhas(inteira);
+    mostraVeredito(aquisicao);
 
     const int rolagem = Tabela->verticalScrollBar()->value();
     Tabela->setRowCount(0);
@@ -114,6 +128,33 @@ void TFormResumo::Atualiza(
         }
     }
     Tabela->verticalScrollBar()->setValue(rolagem);
+}
+
+void TFormResumo::mostraVeredito(const TAquisicao &aquisicao)
+{
+    const Catalogo &catalogo = *m_ambiente.catalogo;
+    QString erro;
+    const std::optional<PerfilAlarme> perfil
+        = PerfisGuardados(m_ambiente.configuracoes).escolhe(aquisicao.NumeroSerie, {}, catalogo, erro);
+    if (!perfil) {
+        // A profile that does not read is said where the verdict would be.
+        LabelVeredito->setVisible(!erro.isEmpty());
+        LabelVeredito->setStyleSheet(QStringLiteral("background: #fff4d6; color: #5a4000"));
+        LabelVeredito->setText(erro);
+        return;
+    }
+    const Avaliacao avaliacao = avalia(aquisicao, *perfil);
+    const QStringList linhas
+        = TextoAvaliacao::linhas(aquisicao, avaliacao, catalogo, *m_ambiente.regional, 2);
+    LabelVeredito->setStyleSheet(avaliacao.aprovado ? QStringLiteral("background: #dff0d8; color: #0b4d0b")
+                                                    : QStringLiteral("background: #f8d7d7; color: #7a0000"));
+    QString texto = QStringLiteral("<b>%1</b>").arg(linhas.value(0).toHtmlEscaped());
+    for (qsizetype i = 1; i < linhas.size(); ++i)
+        texto += QStringLiteral("<br>") + linhas[i].toHtmlEscaped();
+    LabelVeredito->setText(texto);
+    LabelVeredito->show();
+    // The printed summary carries the verdict too.
+    m_relatorio = m_relatorio.mid(0, 4) + linhas + QStringList { QString() } + m_relatorio.mid(4);
 }
 
 bool TFormResumo::Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra)

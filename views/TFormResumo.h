@@ -8,6 +8,7 @@
 
 class QPrintPreviewDialog;
 class QPrinter;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -38,6 +39,7 @@ public:
     // printer failed.
     bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
 
+    QLabel *LabelVeredito = nullptr;
     QTableWidget *Tabela = nullptr;
     QPushButton *BotaoLimites = nullptr;
     QSize sizeHint() const override { return QSize(400, 440); }
@@ -47,6 +49,8 @@ signals:
     void pedeLimites();
 
 private:
+    void mostraVeredito(const TAquisicao &aquisicao);
+
     QStringList m_relatorio;
     QString m_arquivo;  // the graph's file, as its caption names it
 };

@@ -37,6 +37,8 @@ private slots:
     void dialogoGravaParaOAquisitorERedesenha();
     void gravacaoRecusadaDizPorQue();
     void mudancaVaiParaATrilha();
+    void resumoDizOVeredito_data();
+    void resumoDizOVeredito();
     void resumoSegueOZoom();
 };
 
@@ -336,6 +338,38 @@ void tst_LimitesGrafico::mudancaVaiParaATrilha()
         linhas[0].detalhes.contains(QStringLiteral("\"canal1\":{\"alto\":{\"antes\":null,\"depois\":55}")),
         qPrintable(linhas[0].detalhes));
     QVERIFY(!linhas[0].detalhes.contains(QStringLiteral("canal2")));
+}
+
+// "Resumo" starts with the verdict by the logger's profile (here the one its
+// stored limits make), in words; none without a profile.
+void tst_LimitesGrafico::resumoDizOVeredito_data()
+{
+    QTest::addColumn<double>("alto");
+    QTest::addColumn<QString>("veredito");
+    QTest::newRow("readings above the upper limit") << 50.0 << "REPROVADO";
+    QTest::newRow("every reading at or below it") << 59.0 << "APROVADO";
+    QTest::newRow("no limits, no profile") << 0.0 << "";
+}
+
+void tst_LimitesGrafico::resumoDizOVeredito()
+{
+    QFETCH(double, alto);
+    QFETCH(QString, veredito);
+    AmbienteFalso f;
+    if (alto > 0)
+        LimitesAlarme(&f.configuracoes).grava(kSerie, 1, { alto, std::nullopt });
+    QPointer<TFormGrafico> janela = new TFormGrafico(f.ambiente, {});
+    janela->Seta_Aquisicao(documento());
+    janela->MostraResumo();
+    QPointer<TFormResumo> resumo = janela->resumo();
+    QVERIFY(resumo);
+    QCOMPARE(resumo->LabelVeredito->isHidden(), veredito.isEmpty());
+    if (!veredito.isEmpty()) {
+        QVERIFY2(resumo->LabelVeredito->text().startsWith(QStringLiteral("<b>") + veredito + u'<'),
+            qPrintable(resumo->LabelVeredito->text()));
+        QCOMPARE(resumo->linhasRelatorio().value(4), veredito);
+    }
+    delete janela;
 }
 
 // The summary window's range column follows a zoom and its undo; the
