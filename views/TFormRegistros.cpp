@@ -179,9 +179,13 @@ QWidget *TFormRegistros::criaTrilha()
     filtros->addWidget(new QLabel(cat.texto(420), aba));
     filtros->addWidget(AteTrilha);
     filtros->addStretch();
-    filtros->addWidget(verificar);
-    filtros->addWidget(exportar);
-    filtros->addWidget(imprimir);
+    // The commands on a row of their own, under the filters and the table,
+    // so that a narrow window (tiled, beside a graph) keeps every caption.
+    auto *comandos = new QHBoxLayout;
+    comandos->addStretch();
+    comandos->addWidget(verificar);
+    comandos->addWidget(exportar);
+    comandos->addWidget(imprimir);
     TabelaTrilha = criaTabela();
     TabelaTrilha->setModel(m_trilha);
     for (auto [coluna, largura] :
@@ -190,6 +194,7 @@ QWidget *TFormRegistros::criaTrilha()
     auto *leiaute = new QVBoxLayout(aba);
     leiaute->addLayout(filtros);
     leiaute->addWidget(TabelaTrilha);
+    leiaute->addLayout(comandos);
     connect(LoggerTrilha, &QComboBox::currentIndexChanged, this, &TFormRegistros::filtraTrilha);
     connect(AcaoTrilha, &QComboBox::currentIndexChanged, this, &TFormRegistros::filtraTrilha);
     connect(DeTrilha, &QDateEdit::dateChanged, this, &TFormRegistros::filtraTrilha);
