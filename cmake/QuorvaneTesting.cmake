@@ -72,3 +72,14 @@ function(quorvane_sem_sanitizador target)
     endif()
   endif()
 endfunction()
+
+# quorvane_dados_de_teste(): every test of the calling folder keeps its
+# records in a folder of its own in the build, never in the user's data
+# folder (the script tests run quorvane-cli, which keeps records).
+function(quorvane_dados_de_teste)
+  get_property(testes DIRECTORY PROPERTY TESTS)
+  foreach(teste IN LISTS testes)
+    set_property(TEST ${teste} APPEND PROPERTY ENVIRONMENT
+      "QUORVANE_DATA_DIR=${CMAKE_CURRENT_BINARY_DIR}/${teste}.dados")
+  endforeach()
+endfunction()

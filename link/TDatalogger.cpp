@@ -286,6 +286,9 @@ bool TDatalogger::EscritaObservada(int comando, const QByteArray &bytes, const s
 {
     m_recusada = false;
     m_textoRecusa.clear();
+    // A port lost refuses every command untouched: nothing to record.
+    if (m_perdida)
+        return false;
     if (m_observador
         && !m_observador->antesDeEscrever(IObservadorLogger::Escrita(comando), bytes, &m_textoRecusa)) {
         // Nothing was sent: the port and the logger are as they were.

@@ -116,6 +116,10 @@ bool BancoRegistros::abre(const QString &caminho, int ateVersao)
 
 bool BancoRegistros::migra(int ateVersao)
 {
+    // Up to date: nothing to write, so no write lock is taken (a program
+    // that only reads does not wait behind another's append).
+    if (const int v = versao(); v >= ateVersao && v <= VersaoAtual)
+        return true;
     // BEGIN IMMEDIATE: two programs opening a new file at once migrate it
     // once; the second finds the version the first wrote.
     for (;;) {

@@ -193,7 +193,7 @@ bool TFormGrafico::PrintGrafico(QPrinter &impressora)
         ok = ImpressaoGrafico::imprime(*TheChart, impressora);
         noPapel(false);
     }
-    if (!ok)
+    if (!ok && m_ambiente.mensagens)
         m_ambiente.mensagens->aviso(texto(ImpressaoGrafico::TextoFalha));
     return ok;
 }

@@ -172,7 +172,7 @@ bool TFormJuncao::PrintGrafico(QPrinter &impressora)
             Series[size_t(i)]->defineLinha(Qt::SolidLine, 1);
         ChartJuncao->pedeRedesenho();
     }
-    if (!ok)
+    if (!ok && m_ambiente.mensagens)
         m_ambiente.mensagens->aviso(texto(ImpressaoGrafico::TextoFalha));
     return ok;
 }

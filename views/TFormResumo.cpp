@@ -103,9 +103,10 @@ void TFormResumo::Atualiza(
         = RelatorioResumo::partes(aquisicao, limites, 0, aquisicao.NumLeituras() - 1, catalogo, regional);
     const QList<RelatorioResumo::Parte> mostrada
         = RelatorioResumo::partes(aquisicao, limites, primeira, ultima, catalogo, regional);
-    m_relatorio = RelatorioResumo::cabecalho(aquisicao, m_arquivo, catalogo, regional)
-        + RelatorioResumo::linhas(inteira);
-    mostraVeredito(aquisicao);
+    // The printed summary carries the verdict after what it summarises.
+    const QStringList veredito = mostraVeredito(aquisicao, limites);
+    m_relatorio = RelatorioResumo::cabecalho(aquisicao, m_arquivo, catalogo, regional) + veredito
+        + (veredito.isEmpty() ? QStringList() : QStringList { QString() }) + RelatorioResumo::linhas(inteira);
 
     const int rolagem = Tabela->verticalScrollBar()->value();
     Tabela->setRowCount(0);
@@ -130,8 +131,16 @@ void TFormResumo::Atualiza(
     Tabela->verticalScrollBar()->setValue(rolagem);
 }
 
-void TFormResumo::mostraVeredito(const TAquisicao &aquisicao)
+// The verdict is of the whole recording: a zoom, which calls Atualiza
+// again, does not judge it again; another recording or other limits do.
+QStringList TFormResumo::mostraVeredito(
+    const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites)
 {
+    const ChaveVeredito chave { &aquisicao, aquisicao.NumLeituras(), limites };
+    if (m_chaveVeredito && *m_chaveVeredito == chave)
+        return m_veredito;
+    m_chaveVeredito = chave;
+    m_veredito.clear();
     const Catalogo &catalogo = *m_ambiente.catalogo;
     QString erro;
     const std::optional<PerfilAlarme> perfil
@@ -141,7 +150,7 @@ void TFormResumo::mostraVeredito(const TAquisicao &aquisicao)
         LabelVeredito->setVisible(!erro.isEmpty());
         LabelVeredito->setStyleSheet(QStringLiteral("background: #fff4d6; color: #5a4000"));
         LabelVeredito->setText(erro);
-        return;
+        return m_veredito;
     }
     const Avaliacao avaliacao = avalia(aquisicao, *perfil);
     const QStringList linhas
@@ -153,8 +162,8 @@ void TFormResumo::mostraVeredito(const TAquisicao &aquisicao)
         texto += QStringLiteral("<br>") + linhas[i].toHtmlEscaped();
     LabelVeredito->setText(texto);
     LabelVeredito->show();
-    // The printed summary carries the verdict too.
-    m_relatorio = m_relatorio.mid(0, 4) + linhas + QStringList { QString() } + m_relatorio.mid(4);
+    m_veredito = linhas;
+    return m_veredito;
 }
 
 bool TFormResumo::Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra)

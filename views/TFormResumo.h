@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QPrintPreviewDialog;
 class QPrinter;
@@ -49,7 +50,17 @@ signals:
     void pedeLimites();
 
 private:
-    void mostraVeredito(const TAquisicao &aquisicao);
+    QStringList mostraVeredito(const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites);
+
+    struct ChaveVeredito
+    {
+        const TAquisicao *aquisicao = nullptr;
+        int entradas = 0;
+        std::array<LimitesCanal, 2> limites;
+        bool operator==(const ChaveVeredito &) const = default;
+    };
+    std::optional<ChaveVeredito> m_chaveVeredito;
+    QStringList m_veredito;
 
     QStringList m_relatorio;
     QString m_arquivo;  // the graph's file, as its caption names it

@@ -3,6 +3,7 @@
 #include "OpcoesLinha.h"
 #include "Registros.h"
 #include "TextoInformacoes.h"
+#include "TextoRegistros.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -40,14 +41,6 @@ QJsonObject json(const LinhaTrilha &l)
     o.insert(QStringLiteral("detalhes"), QJsonDocument::fromJson(l.detalhes.toUtf8()).object());
     o.insert(QStringLiteral("hash"), l.hash);
     return o;
-}
-
-// The instant in local time with its offset, as the user reads it.
-QString local(const LinhaTrilha &l)
-{
-    QDateTime t = QDateTime::fromString(l.instante, Qt::ISODateWithMs);
-    t.setOffsetFromUtc(l.deslocamento);
-    return t.toString(Qt::ISODate);
 }
 
 int executaAuditoria(const QStringList &argumentos, Console &console)
@@ -126,7 +119,8 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
         return Saida::Sucesso;
     }
     for (const LinhaTrilha &l : linhas) {
-        console.saida << l.id << "  " << local(l) << "  " << l.usuario << '@' << l.host << "  " << l.acao;
+        console.saida << l.id << "  " << TextoRegistros::instanteIso(l) << "  " << l.usuario << '@' << l.host
+                      << "  " << l.acao;
         if (l.serie)
             console.saida << "  logger " << TextoNumeroSerie(quint32(*l.serie));
         console.saida << "  " << l.detalhes << '\n';
