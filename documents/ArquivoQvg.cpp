@@ -165,14 +165,9 @@ Resultado le(const QByteArray &conteudo, const ConfigRegional &regional)
 
 Resultado leArquivo(const QString &caminho, const ConfigRegional &regional)
 {
-    const ConteudoArquivo conteudo(caminho);
-    Resultado r;
-    if (conteudo.motivo() == ConteudoArquivo::Motivo::Nenhum)
-        r = le(conteudo.dados(), conteudo.tamanho(), regional);
-    else
-        r.erro = Erro::ArquivoNaoExiste;
-    r.arquivo = conteudo.motivo();
-    return r;
+    return ConteudoArquivo::le<Resultado>(
+        caminho, [&](const char *dados, qsizetype n) { return le(dados, n, regional); },
+        Erro::ArquivoNaoExiste);
 }
 
 QString nomeJanela(const QString &caminho)

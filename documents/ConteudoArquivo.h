@@ -23,6 +23,21 @@ public:
     ConteudoArquivo &operator=(const ConteudoArquivo &) = delete;
 
     Motivo motivo() const { return m_motivo; }
+
+    // A reader's result for the file at caminho: le(dados, tamanho) on what
+    // was taken, or a result whose erro is naoAbre; its arquivo says why.
+    template <typename Resultado, typename Le, typename Erro>
+    static Resultado le(const QString &caminho, Le le, Erro naoAbre)
+    {
+        const ConteudoArquivo conteudo(caminho);
+        Resultado r;
+        if (conteudo.motivo() == Motivo::Nenhum)
+            r = le(conteudo.dados(), conteudo.tamanho());
+        else
+            r.erro = naoAbre;
+        r.arquivo = conteudo.motivo();
+        return r;
+    }
     const char *dados() const { return m_dados; }
     qsizetype tamanho() const { return m_tamanho; }
 

@@ -1,7 +1,9 @@
 #include "ComandoVerificar.h"
 
+#include "Catalogo.h"
 #include "OpcoesLinha.h"
 #include "Registros.h"
+#include "SeloGravacao.h"
 #include "TextoInformacoes.h"
 
 #include <QFileInfo>
@@ -12,17 +14,10 @@
 
 namespace {
 
+// The state in the catalogue's words, as the windows give it.
 QString nomeEstado(EstadoIntegridade::Tipo t)
 {
-    switch (t) {
-    case EstadoIntegridade::Integro:
-        return QStringLiteral("Íntegro");
-    case EstadoIntegridade::Alterado:
-        return QStringLiteral("Alterado depois de gravado");
-    case EstadoIntegridade::SemRegistro:
-        break;
-    }
-    return QStringLiteral("Sem registro");
+    return SeloGravacao::nome(t, Catalogo());
 }
 
 QString detalhe(const EstadoIntegridade &e, const QString &arquivo)
