@@ -1,0 +1,25 @@
+#pragma once
+
+#include "EstadoLogger.h"
+
+#include <QJsonObject>
+#include <QStringList>
+
+class Catalogo;
+struct ConfigRegional;
+
+// The texts of the "Loggers" rows, as the window's table and quorvane-cli
+// status show them, and a row as JSON.
+namespace TextoLoggers {
+
+enum Coluna { Porta, Serie, Titulo, Estado, Memoria, Previsao, Bateria, Coleta, Atencao, Colunas };
+
+QStringList cabecalhos(const Catalogo &catalogo);
+// One text per column; a port that did not answer has its reason under
+// the serial number.
+QStringList colunas(const EstadoLogger &e, const Catalogo &catalogo, const ConfigRegional &regional,
+    int vidaBateriaMeses, const QDateTime &agora);
+QJsonObject json(
+    const EstadoLogger &e, const Catalogo &catalogo, int vidaBateriaMeses, const QDateTime &agora);
+
+}  // namespace TextoLoggers
