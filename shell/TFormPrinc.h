@@ -54,6 +54,7 @@ class TMSComm;
 //   TFormPrincFormatos.cpp  the CSV export and the chart's picture
 //   TFormPrincJuncao.cpp    the merge, merged-graph files
 //   TFormPrincRegistros.cpp the records' window
+//   TFormPrincLoggers.cpp   the "Loggers" window
 //   TFormPrincConforto.cpp  shortcuts, recent files, dropped files, the
 //                           window's place, the port field, files given
 //                           on the command line
@@ -184,6 +185,8 @@ public:
     // The "Portas..." window; what it changed is applied to the menu and to
     // the open port.
     void ItemPortasClick();
+    // TFormPrincLoggers.cpp: the "Loggers" window, or the one open.
+    void ItemLoggersClick();
     void ItemCascataClick();
     void ItemOrganizarIconesClick();
     void ItemVerticalmenteClick();
@@ -302,6 +305,7 @@ private:
     QPointer<QWidget> m_graficoAtual;
     QPointer<QWidget> m_juncaoAtual;
     QPointer<QWidget> m_registros;  // the records' window, when open
+    QPointer<QWidget> m_loggers;  // the "Loggers" window, when open
     QLabel *m_campoPorta = nullptr;  // the open port, at the right of the status line
     QList<QAction *> m_itensRecentes;  // the recent files in "&Arquivo", with their separator
     QStringList m_arquivosIniciais;

@@ -114,6 +114,7 @@ void TFormPrinc::criaMenuPorta()
     }
     m->addSeparator();
     item(m, "ItemPortas", 326, &TFormPrinc::ItemPortasClick);
+    item(m, "ItemLoggers", 550, &TFormPrinc::ItemLoggersClick);
     // Each item shows its device as the settings file gives it now.
     connect(m, &QMenu::aboutToShow, this, &TFormPrinc::atualizaMenuPorta);
     atualizaMenuPorta();

@@ -67,9 +67,7 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
     } else if (ehNumero) {
         // The port numbers map to devices as the program maps them (the
         // section PORTAS of the settings file), the simulator included.
-        m_comm = std::make_unique<TMSCommRoteador>(
-            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
-            TMSCommRoteador::FabricaSerial {}, &m_ambiente);
+        m_comm = roteador(descricaoSimulador);
     } else {
         numero = 1;
         m_comm = std::make_unique<TMSCommSerial>(porta, &m_ambiente);
@@ -80,6 +78,13 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
     if (!m_link->AbreComunicacao(numero, m_comm.get(), &m_status))
         return false;
     return true;
+}
+
+std::unique_ptr<TMSComm> SessaoTarvek::roteador(const QString &descricaoSimulador)
+{
+    return std::make_unique<TMSCommRoteador>(&m_configuracoes,
+        [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); }, TMSCommRoteador::FabricaSerial {},
+        &m_ambiente);
 }
 
 std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)

@@ -37,6 +37,10 @@ public:
     // Opens the port; on failure reports why on stderr and returns false.
     bool abre(const QString &porta, const QString &descricaoSimulador = QString());
     TDatalogger &link() { return *m_link; }
+    // A port that maps the numbers 1 to 4 to devices as the program does
+    // (the simulated Tarvek of the description included), closed: several
+    // ports are read in turn through its PortaAvulsa.
+    std::unique_ptr<TMSComm> roteador(const QString &descricaoSimulador = QString());
     const Catalogo &catalogo() const { return m_catalogo; }
     // The console's seams, for operations that take them (the collection).
     const Ambiente &ambiente() const { return m_ambiente; }

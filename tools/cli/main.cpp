@@ -18,6 +18,7 @@
 #include "ComandoParar.h"
 #include "ComandoPerfis.h"
 #include "ComandoPortas.h"
+#include "ComandoStatus.h"
 #include "ComandoResumo.h"
 #include "ComandoVerificar.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
@@ -48,6 +49,7 @@ QList<Comando> comandos()
         ComandoOffset(),
         ComandoMonitorar(),
         ComandoPortas(),
+        ComandoStatus(),
         ComandoAuditoria(),
         ComandoVerificar(),
 #ifdef QUORVANE_CLI_IMPRESSAO

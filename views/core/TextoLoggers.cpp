@@ -114,7 +114,7 @@ QStringList TextoLoggers::colunas(const EstadoLogger &e, const Catalogo &catalog
     t[Porta] = QStringLiteral("COM%1 (%2)").arg(e.porta).arg(e.dispositivo);
     t[Atencao] = e.textosAtencao(catalogo, vidaBateriaMeses).join(QStringLiteral("; "));
     if (!e.respondeu) {
-        t[Serie] = e.motivo;
+        t[Atencao] += QStringLiteral(": ") + e.motivo;
         return t;
     }
     t[Serie] = e.numeroSerie;

@@ -15,8 +15,8 @@ namespace TextoLoggers {
 enum Coluna { Porta, Serie, Titulo, Estado, Memoria, Previsao, Bateria, Coleta, Atencao, Colunas };
 
 QStringList cabecalhos(const Catalogo &catalogo);
-// One text per column; a port that did not answer has its reason under
-// the serial number.
+// One text per column; a port that did not answer has its reason after
+// its attention text.
 QStringList colunas(const EstadoLogger &e, const Catalogo &catalogo, const ConfigRegional &regional,
     int vidaBateriaMeses, const QDateTime &agora);
 QJsonObject json(

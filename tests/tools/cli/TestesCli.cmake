@@ -86,7 +86,13 @@ add_test(NAME cli_porta_nao_serial
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=info;--porta;4" -DCODIGO=1
     "-DERROS=\nquorvane-cli info: /dev/null não é um dispositivo serial[.]\n$"
     -P ${verifica})
-set_tests_properties(cli_portas_texto cli_portas_json cli_porta_ausente_diz_o_que_ha cli_porta_nao_serial
+# Every port's logger: those with no answer first, each with its reason;
+# the simulated Tarvek read and recording.
+add_test(NAME cli_status_json
+  COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli> "-DARGS=status;--json" -DCODIGO=0
+    "-DSAIDA=\"motivo\": \"Não foi possível abrir porta[.] O dispositivo /dev/quorvane-porta-inexistente não está conectado[.][^\n]*\",\n +\"porta\": 2,.*\"porta\": 4,.*\"dispositivo\": \"simulador\",\n +\"gravando\": true,.*\"numeroSerie\": \"[0-9]+\",\n +\"porta\": 1,\n +\"respondeu\": true"
+    -P ${verifica})
+set_tests_properties(cli_portas_texto cli_portas_json cli_porta_ausente_diz_o_que_ha cli_porta_nao_serial cli_status_json
   PROPERTIES LABELS "core;cli" TIMEOUT 90 ENVIRONMENT QUORVANE_CONFIG_DIR=${pasta_portas})
 
 # The collection and the stop with the simulator in the process. The
