@@ -28,4 +28,7 @@ void TFormPrinc::ItemLoggersClick()
     });
     m_loggers = janela;
     insereFilha(janela);
+    // Its columns want the frame's width.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget()))
+        sub->setGeometry(QRect(QPoint(0, 0), QSize(m_mdi->viewport()->width(), sub->sizeHint().height())));
 }

@@ -27,6 +27,8 @@ enum Texto {
     Lendo = 564,
 };
 
+constexpr int LarguraMaximaColuna = 260;  // pixels
+
 }  // namespace
 
 TFormLoggers::TFormLoggers(const Ambiente &ambiente, LeituraLoggers::LeDestino destino,
@@ -118,7 +120,8 @@ void TFormLoggers::mostra(const QList<EstadoLogger> &linhas)
 {
     if (!m_ambiente.catalogo)
         return;
-    const ConfigRegional regional = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
+    const ConfigRegional regional
+        = m_ambiente.regional ? *m_ambiente.regional : ConfigRegional::portuguesBrasil();
     const QDateTime agora
         = m_ambiente.relogio ? DataHora::paraQDateTime(m_ambiente.relogio->dataHoraAtual()) : QDateTime();
     const int vida = LeituraLoggers::vidaBateriaMeses(m_ambiente.configuracoes);
@@ -134,6 +137,9 @@ void TFormLoggers::mostra(const QList<EstadoLogger> &linhas)
         }
     }
     Tabela->resizeColumnsToContents();
+    // A long reason is read whole in its tooltip.
+    for (int c = 0; c < Tabela->columnCount(); ++c)
+        Tabela->setColumnWidth(c, std::min(Tabela->columnWidth(c), LarguraMaximaColuna));
 }
 
 void TFormLoggers::closeEvent(QCloseEvent *evento)

@@ -21,11 +21,14 @@ class TFormLoggers : public QWidget
 {
     Q_OBJECT
 public:
-    TFormLoggers(const Ambiente &ambiente, LeituraLoggers::LeDestino destino, LeituraLoggers::CriaPorta criaPorta,
-        QWidget *parent = nullptr);
+    TFormLoggers(const Ambiente &ambiente, LeituraLoggers::LeDestino destino,
+        LeituraLoggers::CriaPorta criaPorta, QWidget *parent = nullptr);
 
     // The main window's link for the port it holds open (see LeituraLoggers).
-    void defineLinkAberto(std::function<TDatalogger *(int porta)> link) { m_leitura.linkAberto = std::move(link); }
+    void defineLinkAberto(std::function<TDatalogger *(int porta)> link)
+    {
+        m_leitura.linkAberto = std::move(link);
+    }
 
     void AtualizarClick();
     bool lendo() const { return m_lendo; }

@@ -31,7 +31,8 @@ void tst_EstadoLogger::previsaoDaMemoria_data()
     const int nunca = BlocoConfiguracao::ParadaNunca;
     QTest::newRow("cheia, 1 s") << 1 << 1 << -1 << 10 << 0 << Tipo::Enche << qint64(10);
     QTest::newRow("cheia, parte do intervalo passou") << 1 << 1 << -1 << 10 << 1 << Tipo::Enche << qint64(10);
-    QTest::newRow("cheia, 1 h com média de 4") << 7199 << 4 << -1 << 2 << 1000 << Tipo::Enche << qint64(28300);
+    QTest::newRow("cheia, 1 h com média de 4")
+        << 7199 << 4 << -1 << 2 << 1000 << Tipo::Enche << qint64(28300);
     QTest::newRow("meio segundo") << 0 << 1 << -1 << 10 << 0 << Tipo::Enche << qint64(5);
     QTest::newRow("meio segundo, média de 3") << 0 << 3 << -1 << 7 << 0 << Tipo::Enche << qint64(11);
     QTest::newRow("para após a contagem") << 119 << 1 << 100 << 10 << 0 << Tipo::Para << qint64(600);
@@ -67,9 +68,12 @@ void tst_EstadoLogger::ordemDasLinhas_data()
 {
     QTest::addColumn<QString>("linhas");
     QTest::addColumn<QString>("ordem");
-    QTest::newRow("nenhuma pede atenção") << "3 1 2" << "1 2 3";
-    QTest::newRow("as que pedem atenção primeiro") << "1 2! 3 4!" << "2 4 1 3";
-    QTest::newRow("todas pedem atenção") << "4! 1!" << "1 4";
+    QTest::newRow("nenhuma pede atenção") << "3 1 2"
+                                          << "1 2 3";
+    QTest::newRow("as que pedem atenção primeiro") << "1 2! 3 4!"
+                                                   << "2 4 1 3";
+    QTest::newRow("todas pedem atenção") << "4! 1!"
+                                         << "1 4";
 }
 
 void tst_EstadoLogger::ordemDasLinhas()

@@ -82,9 +82,9 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
 
 std::unique_ptr<TMSComm> SessaoTarvek::roteador(const QString &descricaoSimulador)
 {
-    return std::make_unique<TMSCommRoteador>(&m_configuracoes,
-        [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); }, TMSCommRoteador::FabricaSerial {},
-        &m_ambiente);
+    return std::make_unique<TMSCommRoteador>(
+        &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
+        TMSCommRoteador::FabricaSerial {}, &m_ambiente);
 }
 
 std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)

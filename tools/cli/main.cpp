@@ -18,8 +18,8 @@
 #include "ComandoParar.h"
 #include "ComandoPerfis.h"
 #include "ComandoPortas.h"
-#include "ComandoStatus.h"
 #include "ComandoResumo.h"
+#include "ComandoStatus.h"
 #include "ComandoVerificar.h"
 #ifdef QUORVANE_CLI_IMPRESSAO
 #include "ComandoImprimir.h"

@@ -12,7 +12,8 @@ namespace {
 enum Texto {
     Passa = 473,
     Falha = 474,
-    Cabecalho = 551,  // to 559, one per column
+    CabecalhoPorta = 551,  // to 558, one per column
+    CabecalhoAtencao = 559,
     Gravando = 562,
     Parado = 563,
     Enche = 565,
@@ -102,8 +103,9 @@ QJsonValue iso(const QDateTime &instante)
 QStringList TextoLoggers::cabecalhos(const Catalogo &catalogo)
 {
     QStringList t;
-    for (int c = 0; c < Colunas; ++c)
-        t << catalogo.texto(Cabecalho + c);
+    t << catalogo.texto(CabecalhoPorta) << catalogo.texto(CabecalhoAtencao);
+    for (int c = Serie; c < Colunas; ++c)
+        t << catalogo.texto(CabecalhoPorta + c - 1);
     return t;
 }
 

@@ -12,7 +12,8 @@ struct ConfigRegional;
 // status show them, and a row as JSON.
 namespace TextoLoggers {
 
-enum Coluna { Porta, Serie, Titulo, Estado, Memoria, Previsao, Bateria, Coleta, Atencao, Colunas };
+// The reasons for attention come second, so that they are seen at once.
+enum Coluna { Porta, Atencao, Serie, Titulo, Estado, Memoria, Previsao, Bateria, Coleta, Colunas };
 
 QStringList cabecalhos(const Catalogo &catalogo);
 // One text per column; a port that did not answer has its reason after
