@@ -41,7 +41,7 @@ void TestCatalogo::defaultsKeepTheirBlanks()
 void TestCatalogo::everyNumberButTheUnusedHasADefault()
 {
     for (int n = Catalogo::Primeiro; n <= Catalogo::Ultimo; ++n) {
-        const bool usado = n != 22 && n != 228;
+        const bool usado = n != 22 && n != 228 && (n < 475 || n > 499);  // 475-499: kept for texts to come
         QCOMPARE(!Catalogo::padrao(n).isEmpty(), usado);
     }
 }

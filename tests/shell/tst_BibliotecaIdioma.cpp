@@ -100,7 +100,7 @@ void TestBibliotecaIdioma::englishLibraryCoversTheWholeCatalogue()
     Catalogo catalogo;
     QVERIFY(BibliotecaIdioma::aplica(catalogo, QStringLiteral(PASTA_IDIOMA_INGLES)));
     for (int n = Catalogo::Primeiro; n <= Catalogo::Ultimo; ++n) {
-        const bool usado = n != 22 && n != 228;
+        const bool usado = n != 22 && n != 228 && (n < 475 || n > 499);  // 475-499: kept for texts to come
         QCOMPARE(catalogo.substituido(n), usado);
     }
     QCOMPARE(catalogo.texto(1), QStringLiteral("&File"));
