@@ -547,6 +547,21 @@ const Catalogo::Padrao kTabela[] = {
     { 572, u"", u"sem resposta" },
     { 573, u"", u"sem veredito" },
     { 574, u"", u"%1 está em uso por um comando do programa; atualize quando ele terminar." },
+    { 500, u"", u"Relatório de conformidade" },
+    { 501, u"", u"Regra" },
+    { 502, u"", u"Início" },
+    { 503, u"", u"Fim" },
+    { 504, u"", u"Duração" },
+    { 505, u"", u"Pico" },
+    { 506, u"", u"Instante do pico" },
+    { 507, u"", u"Excursões que reprovam uma regra" },
+    { 508, u"", u"Nenhuma excursão reprova uma regra." },
+    { 509, u"", u"Tabela diária" },
+    { 510, u"", u"Dia" },
+    { 511, u"", u"Mais %1 na página seguinte." },
+    { 512, u"", u"(continuação)" },
+    { 513, u"", u"Faixa permitida" },
+    { 514, u"", u"Excursão que reprova" },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -8,7 +8,7 @@
 #include <optional>
 
 // The text catalogue: every caption and message the user can see, by
-// number (1 to 474), with its Portuguese default. A few numbers stand behind
+// number (1 to 514), with its Portuguese default. A few numbers stand behind
 // texts of several windows with different defaults; the window (its unit
 // name, "FormGrafico", "FrmConfig", ...) picks its own. A replacement, from
 // a language library, replaces every variant of its number with one text.

@@ -8,6 +8,7 @@
 #include "SeloGravacao.h"
 #include "TFormGrafico.h"
 #include "TFormJuncao.h"
+#include "TFormResumo.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -79,7 +80,12 @@ void TFormPrinc::ItemImprimirClick()
             g->PrintDados(impressora());
         else if (tipo == TipoJanela::Informacoes)
             g->PrintInform(impressora());
-        else
+        else if (TFormResumo *resumo = g->resumo(); resumo && resumo->temVeredito()) {
+            // With a profile, the summary prints its compliance report,
+            // recorded as a print of the recording when it went out.
+            if (resumo->ImprimeConformidade(impressora(), g->arquivo()))
+                SeloGravacao::registraImpressao(m_ambiente, g->arquivo(), &g->aquisicao());
+        } else
             g->PrintResumo(impressora());
         return;
     }

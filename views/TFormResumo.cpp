@@ -4,6 +4,9 @@
 #include "AvaliacaoPerfil.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
+#include "IMensagens.h"
+#include "ImpressaoConformidade.h"
+#include "ImpressaoGrafico.h"
 #include "PerfisGuardados.h"
 #include "RelatorioResumo.h"
 #include "RelatorioTexto.h"
@@ -141,6 +144,7 @@ QStringList TFormResumo::mostraVeredito(
         return m_veredito;
     m_chaveVeredito = chave;
     m_veredito.clear();
+    m_avaliacao.reset();
     const Catalogo &catalogo = *m_ambiente.catalogo;
     QString erro;
     const std::optional<PerfilAlarme> perfil
@@ -163,6 +167,7 @@ QStringList TFormResumo::mostraVeredito(
     LabelVeredito->setText(texto);
     LabelVeredito->show();
     m_veredito = linhas;
+    m_avaliacao = avaliacao;
     return m_veredito;
 }
 
@@ -172,4 +177,22 @@ bool TFormResumo::Print(QPrinter &impressora, const std::function<void(QPrintPre
     const auto grava
         = [&texto](const QString &arquivo) { return RelatorioTexto::gravaInformacoes(arquivo, texto); };
     return imprimeRelatorio(RelatorioTexto::Modo::Resumo, grava, impressora, mostra);
+}
+
+bool TFormResumo::ImprimeConformidade(
+    QPrinter &impressora, const QString &caminho, const std::function<void(QPrintPreviewDialog &)> &mostra)
+{
+    if (!m_avaliacao || !m_chaveVeredito)
+        return false;
+    const ImpressaoConformidade::Dados dados { m_chaveVeredito->aquisicao, &*m_avaliacao, caminho };
+    const auto corre = [this, &dados](QPrinter &p) {
+        return ImpressaoConformidade::imprime(p, m_ambiente, dados) ? TFrmImpressao::Falha::Nenhuma
+                                                                    : TFrmImpressao::Falha::Impressora;
+    };
+    bool impresso = false;
+    const TFrmImpressao::Falha falha
+        = TFrmImpressao::previa(impressora, this, m_ambiente.catalogo->texto(500), corre, mostra, &impresso);
+    if (falha != TFrmImpressao::Falha::Nenhuma)
+        m_ambiente.mensagens->aviso(m_ambiente.catalogo->texto(ImpressaoGrafico::TextoFalha));
+    return impresso;
 }

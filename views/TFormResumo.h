@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AvaliacaoPerfil.h"
 #include "ResumoCanal.h"
 #include "VistaGrafico.h"
 
@@ -39,6 +40,13 @@ public:
     // dialog (exec() when empty). A failure says whether the file or the
     // printer failed.
     bool Print(QPrinter &impressora, const std::function<void(QPrintPreviewDialog &)> &mostra = {});
+    // Whether the recording has a profile, and so a verdict to print.
+    bool temVeredito() const { return m_avaliacao.has_value(); }
+    // The compliance report of the recording (from caminho, for its
+    // provenance) in its print preview; true when it went to the printer.
+    // A printer that refuses is said through the message seam.
+    bool ImprimeConformidade(QPrinter &impressora, const QString &caminho,
+        const std::function<void(QPrintPreviewDialog &)> &mostra = {});
 
     QLabel *LabelVeredito = nullptr;
     QTableWidget *Tabela = nullptr;
@@ -61,6 +69,7 @@ private:
     };
     std::optional<ChaveVeredito> m_chaveVeredito;
     QStringList m_veredito;
+    std::optional<Avaliacao> m_avaliacao;  // of *m_chaveVeredito->aquisicao
 
     QStringList m_relatorio;
     QString m_arquivo;  // the graph's file, as its caption names it

@@ -8,6 +8,7 @@
 #include "ImpressaoGrafico.h"
 
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -71,17 +72,31 @@ void TFrmImpressao::usaPagina(QPrinter &impressora)
 
 TFrmImpressao::Falha TFrmImpressao::Preview(QPrinter &impressora, QWidget *pai, const MostraPrevia &mostra)
 {
+    return previa(
+        impressora, pai, m_titulo, [this](QPrinter &p) { return imprime(p); }, mostra);
+}
+
+TFrmImpressao::Falha TFrmImpressao::previa(QPrinter &impressora, QWidget *pai, const QString &titulo,
+    const std::function<Falha(QPrinter &)> &corre, const MostraPrevia &mostra, bool *impresso)
+{
     const QPageLayout anterior = impressora.pageLayout();
     usaPagina(impressora);
     Falha falha = Falha::Nenhuma;
+    if (impresso)
+        *impresso = false;
     {
         QPrintPreviewDialog dialogo(&impressora, pai);
-        dialogo.setWindowTitle(m_titulo.trimmed());
-        QObject::connect(
-            &dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, [this, &falha](QPrinter *p) {
-                const Falha f = imprime(*p);
+        dialogo.setWindowTitle(titulo.trimmed());
+        QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
+            [&corre, &falha, impresso](QPrinter *p) {
+                // The preview draws through a picture engine of its own.
+                const QPaintEngine *motor = p->paintEngine();
+                const bool papel = motor && motor->type() != QPaintEngine::Picture;
+                const Falha f = corre(*p);
                 if (falha == Falha::Nenhuma)
                     falha = f;
+                if (impresso && papel && f == Falha::Nenhuma)
+                    *impresso = true;
             });
         if (mostra) {
             mostra(dialogo);

@@ -50,6 +50,12 @@ public:
     bool imprimeApos(QPainter &pintor, QPrinter &impressora);
     // Letter, portrait, 10 mm margins.
     static void usaPagina(QPrinter &impressora);
+    // The preview of any report on Letter portrait pages: corre draws one
+    // run of it on the printer it is given. The first failure of a run;
+    // impresso, when given, tells whether a run went to the printer itself
+    // (the user printed), not only to the preview.
+    static Falha previa(QPrinter &impressora, QWidget *pai, const QString &titulo,
+        const std::function<Falha(QPrinter &)> &corre, const MostraPrevia &mostra, bool *impresso = nullptr);
 
     // The lines a view prints: the file of its kind in a temporary folder
     // of its own, the preview, then the folder deleted.

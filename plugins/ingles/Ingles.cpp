@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 474), in Windows-1252. Numbers without a text
+// catalogue number (1 to 514), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -536,6 +536,21 @@ const Texto kTextos[] = {
     { 572, "no answer" },
     { 573, "no verdict" },
     { 574, "%1 is in use by a command of the program; refresh when it ends." },
+    { 500, "Compliance report" },
+    { 501, "Rule" },
+    { 502, "Start" },
+    { 503, "End" },
+    { 504, "Length" },
+    { 505, "Peak" },
+    { 506, "Peak instant" },
+    { 507, "Excursions that break a rule" },
+    { 508, "No excursion breaks a rule." },
+    { 509, "Daily table" },
+    { 510, "Day" },
+    { 511, "%1 more on the next page." },
+    { 512, "(continued)" },
+    { 513, "Allowed band" },
+    { 514, "Excursion that fails" },
 };
 
 }  // namespace

@@ -4,12 +4,16 @@
 // folder of its own that is gone after the preview.
 #include "AmbienteFalso.h"
 #include "DataHora.h"
+#include "GravacaoTeste.h"
+#include "ImpressaoConformidade.h"
 #include "ImpressaoGrafico.h"
 #include "PdfTeste.h"
+#include "PerfisGuardados.h"
 #include "RegistroTestes.h"
 #include "TAquisicao.h"
 #include "TFormDados.h"
 #include "TFormInform.h"
+#include "TFormResumo.h"
 #include "VistaGrafico.h"
 
 #include <QDir>
@@ -75,6 +79,8 @@ private slots:
     void falhaNoArquivoAvisaComOTextoDaVista_data();
     void falhaNoArquivoAvisaComOTextoDaVista();
     void arquivoPerdidoNaPreviaAvisa();
+    void conformidadeEmPdf_data();
+    void conformidadeEmPdf();
     void impressoraRecusadaNaPreviaNaoCulpaOArquivo();
 
 private:
@@ -191,6 +197,81 @@ void tst_ImpressaoRelatorio::leiturasEmPdf()
     QVERIFY(ocupado.top() < folha.height() / 15);
     QVERIFY(ocupado.bottom() > folha.height() * 14 / 15);
     QVERIFY(ocupado.width() > folha.width() * 9 / 10);
+}
+
+void tst_ImpressaoRelatorio::conformidadeEmPdf_data()
+{
+    QTest::addColumn<bool>("doResumo");  // through the summary's preview (Letter), else straight
+    QTest::addColumn<int>("tamanho");
+    QTest::addColumn<int>("excursoes");
+    QTest::addColumn<QStringList>("pagina2");
+    QTest::newRow("summary's preview on Letter, one excursion")
+        << true << int(QPageSize::Letter) << 1
+        << QStringList { "Tabela diária", "Canal 1: Temp (°C)", "Página: 2" };
+    QTest::newRow("A4, one excursion") << false << int(QPageSize::A4) << 1 << QStringList { "Tabela diária" };
+    QTest::newRow("Letter, the excursions that leave the chart no room go on")
+        << false << int(QPageSize::Letter) << 30
+        << QStringList { "Excursões que reprovam uma regra (continuação)", "Tabela diária", "Página: 2" };
+}
+
+// A recording that leaves "geladeira" (an hour at 9,5 °C every two hours,
+// 5,0 °C otherwise, an entry every 10 minutes for three days): the verdict,
+// the rules, the excursions, the provenance and the chart's band on page 1,
+// the day table after them.
+void tst_ImpressaoRelatorio::conformidadeEmPdf()
+{
+    if (!PdfTeste::ferramentas())
+        QSKIP("poppler-utils (pdftotext, pdftoppm) not installed");
+    QFETCH(bool, doResumo);
+    QFETCH(int, tamanho);
+    QFETCH(int, excursoes);
+    QFETCH(QStringList, pagina2);
+    TAquisicao base = gravacaoTeste();
+    base.Titulo = QStringLiteral("Câmara 3");
+    base.NomeCanal1 = QStringLiteral("Temp");
+    base.NumeroSerie = 10010;
+    base.defineIntervalo(600);
+    const auto a = std::make_shared<TAquisicao>(comLeituras(base, 432, [excursoes](int i) {
+        return ParTeste(i >= 20 && (i - 20) % 12 < 6 && (i - 20) / 12 < excursoes ? 9.5 : 5.0, 1.0);
+    }));
+    QVERIFY(PerfisGuardados(&m_amb->configuracoes).atribui(10010, QStringLiteral("geladeira")).ok());
+    const QString pdf
+        = m_saida.filePath(QStringLiteral("conformidade-%1-%2.pdf").arg(tamanho).arg(excursoes));
+    QPrinter impressora(QPrinter::HighResolution);
+    paraPdf(impressora, pdf, 300);
+    std::unique_ptr<TFormResumo> vista(TFormResumo::Abre_Resumo(QStringLiteral("Câmara"), contexto(a)));
+    vista->Atualiza(*a, {}, 0, a->NumLeituras() - 1);
+    QVERIFY(vista->temVeredito());
+    if (doResumo) {
+        Previa previa;
+        QVERIFY(vista->ImprimeConformidade(impressora, QString(), imprimeDaPrevia(previa)));
+        QCOMPARE(previa.titulo, QStringLiteral("Relatório de conformidade"));
+    } else {
+        impressora.setPageSize(QPageSize(QPageSize::PageSizeId(tamanho)));
+        impressora.setPageOrientation(QPageLayout::Portrait);
+        const Avaliacao av = avalia(*a, *PerfisAlarme::procura(PerfisAlarme::fornecidos(), "geladeira"));
+        QVERIFY(ImpressaoConformidade::imprime(impressora, m_amb->ambiente, { a.get(), &av, QString() }));
+    }
+    QVERIFY(m_amb->mensagens.registro.isEmpty());
+    QCOMPARE(PdfTeste::paginas(pdf), 2);
+    const QStringList folhas = PdfTeste::texto(pdf).split(u'\f', Qt::SkipEmptyParts);
+    for (const QString &t :
+        { QStringLiteral("REPROVADO"), QStringLiteral("Câmara 3"), QStringLiteral("000010010"),
+            QStringLiteral("14/06/2024 17:03:00 a 17/06/2024 16:53:00"), QStringLiteral(": 2 a 8 °C"),
+            QStringLiteral("1. Canal 1: acima de 8,0 °C em qualquer leitura — falha"),
+            QStringLiteral("Faixa permitida"), QStringLiteral("Excursões que reprovam uma regra"),
+            QStringLiteral("Instante do pico"), QStringLiteral("Procedência"), QStringLiteral("Assinatura"),
+            QStringLiteral("Página: 1") })
+        QVERIFY2(folhas.value(0).contains(t), qPrintable(t));
+    QVERIFY(folhas.value(0).contains(QRegularExpression(QStringLiteral(
+        "1 +14/06/2024 20:23:00 +14/06/2024 21:13:00 +1:00:00 +9,5 °C +14/06/2024 20:23:00"))));
+    for (const QString &t : pagina2)
+        QVERIFY2(folhas.value(1).contains(t), qPrintable(t));
+    // Letter, with the PDF printer's own margins, has room for 20 under the chart.
+    QCOMPARE(folhas.value(0).contains(QStringLiteral("Mais %1 na página seguinte.").arg(excursoes - 20)),
+        excursoes > 20);
+    QVERIFY(folhas.value(1).contains(QRegularExpression(QStringLiteral("17/06/2024 +5,0 °C +(5,0|9,5) °C"))));
+    QVERIFY(PdfTeste::temCor(PdfTeste::pagina(pdf, 1, 40), qRgb(214, 238, 214)));
 }
 
 void tst_ImpressaoRelatorio::informacoesSemCabecalhoDeColunas_data()

@@ -5,7 +5,9 @@
 #include "DataHora.h"
 #include "GravacaoTeste.h"
 #include "LinhasLeituras.h"
+#include "PerfilAlarme.h"
 #include "RegistroTestes.h"
+#include "RelatorioConformidade.h"
 #include "RelatorioTexto.h"
 #include "TAquisicao.h"
 
@@ -69,6 +71,8 @@ class tst_RelatorioTexto : public QObject
 private slots:
     void paginacao_data();
     void paginacao();
+    void paginasConformidade_data();
+    void paginasConformidade();
     void linhasPorPaginaCarta_data();
     void linhasPorPaginaCarta();
     void cabecalhoERodapePorTipo();
@@ -96,6 +100,54 @@ void tst_RelatorioTexto::paginacao()
     QFETCH(int, porPagina);
     QFETCH(QList<int>, esperado);
     QCOMPARE(paginas(total, porPagina), esperado);
+}
+
+// The compliance report's day table, one row a day from 01/06/2024 (an
+// entry an hour, judged by "geladeira"), after `soltas` loose lines.
+void tst_RelatorioTexto::paginasConformidade_data()
+{
+    QTest::addColumn<int>("soltas");
+    QTest::addColumn<int>("dias");
+    QTest::addColumn<int>("porPagina");
+    QTest::addColumn<QList<int>>("esperado");
+    QTest::addColumn<QString>("linhaQuebra");  // the first row of page 2
+    QTest::addColumn<bool>("continua");  // page 2 repeats the heading as a continuation
+    QTest::newRow("one page: loose line, blank, heading, rows")
+        << 1 << 3 << 20 << QList<int> { 7 } << QString() << false;
+    QTest::newRow("a break inside the table repeats its heading")
+        << 1 << 30 << 20 << QList<int> { 20, 16 } << "17/06/2024" << true;
+    QTest::newRow("a heading never ends a page")
+        << 17 << 3 << 20 << QList<int> { 17, 5 } << "01/06/2024" << false;
+}
+
+void tst_RelatorioTexto::paginasConformidade()
+{
+    QFETCH(int, soltas);
+    QFETCH(int, dias);
+    QFETCH(int, porPagina);
+    QFETCH(QList<int>, esperado);
+    QFETCH(QString, linhaQuebra);
+    QFETCH(bool, continua);
+    TAquisicao a = gravacaoTeste();
+    a.defineIntervalo(3600);
+    a.Inicio = DataHora::codifica(2024, 6, 1, 0, 0, 0).value();
+    a = comLeituras(a, dias * 24, [](int i) { return ParTeste(4 + i % 24 / 4, 1); });
+    const Catalogo cat;
+    const ConfigRegional regional = ConfigRegional::portuguesBrasil();
+    const Avaliacao av = avalia(a, *PerfisAlarme::procura(PerfisAlarme::fornecidos(), "geladeira"));
+    const QList<RelatorioConformidade::Linha> linhas(soltas, { QStringLiteral("x") });
+    const QList<QList<RelatorioConformidade::Linha>> paginas = RelatorioConformidade::paginas(
+        linhas, RelatorioConformidade::dias(a, av, cat, regional), porPagina, QStringLiteral("(cont.)"));
+    QList<int> tamanhos;
+    for (const auto &p : paginas)
+        tamanhos << int(p.size());
+    QCOMPARE(tamanhos, esperado);
+    if (paginas.size() < 2)
+        return;
+    QVERIFY(paginas[1].at(0).texto.startsWith(QStringLiteral("Canal 1")));
+    QCOMPARE(paginas[1].at(0).texto.endsWith(QStringLiteral(" (cont.)")), continua);
+    QCOMPARE(paginas[1].at(1).estilo, RelatorioConformidade::Estilo::Colunas);
+    QVERIFY2(paginas[1].at(2).texto.startsWith(linhaQuebra + u'\t'), qPrintable(paginas[1].at(2).texto));
 }
 
 void tst_RelatorioTexto::linhasPorPaginaCarta_data()

@@ -162,11 +162,10 @@ if(TARGET quorvane_views)
   add_test(NAME cli_imprimir_grafico
     COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} - 1 "Câmara fria" "Temp \\(°C \\)"
       "Pressão \\(bar \\)")
-  # The summary page after the chart, with the alarm limit kept for the
-  # recording's logger.
+  # Without a profile, the summary page after the chart.
   add_test(NAME cli_imprimir_grafico_e_relatorios
     COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 5 "Câmara fria"
-      "Resumo" "Canal 1: Temp \\(°C\\)" "Limite superior: +20 °C" "Entradas acima: +1"
+      "Resumo" "Canal 1: Temp \\(°C\\)"
       "Canal 2: Pressão \\(bar\\)" "Informações Gerais" "Número de Série: +00010010" "Total de Aquisições: 4" "Tabela de Aquisições"
       "Num. Registro +Horário +Data +Canal 1 +Canal 2" "00001 +10:00:00 +02/01/2000 +23,46 +-1,50"
       "00004 +10:00:30 +02/01/2000 +-7,25 +12,50" "Página: +1"
@@ -176,8 +175,18 @@ if(TARGET quorvane_views)
       "08:00:00")
   set_tests_properties(cli_imprimir_grafico cli_imprimir_grafico_e_relatorios cli_imprimir_juncao
     PROPERTIES LABELS "gui;cli" TIMEOUT 90 SKIP_RETURN_CODE 77)
-  set_tests_properties(cli_imprimir_grafico_e_relatorios
-    PROPERTIES ENVIRONMENT INI_TESTE=${CMAKE_CURRENT_LIST_DIR}/limites-amostra.ini)
+  # With a profile, the compliance report: by the alarm limit kept for the
+  # recording's logger, or the one named.
+  add_test(NAME cli_imprimir_conformidade_pelos_limites
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} --relatorio 2 "Relatório de conformidade"
+      "REPROVADO" "Limites de alarme" "acima de 20 °C em qualquer leitura — falha" "Instante do pico"
+      "SHA-256: [0-9a-f]{64}" "Assinatura +_+" "Tabela diária" "Dia +Mínimo +Máximo +Média +> 20 °C" "Página: +2")
+  add_test(NAME cli_imprimir_conformidade_por_perfil
+    COMMAND sh ${imprimir_sh} $<TARGET_FILE:quorvane-cli> ${amostra} "--relatorio --perfil congelador" 2
+      "REPROVADO" "≤ −15 °C" "acima de -15 °C em qualquer leitura — falha" "Tabela diária")
+  set_tests_properties(cli_imprimir_conformidade_pelos_limites cli_imprimir_conformidade_por_perfil
+    PROPERTIES LABELS "gui;cli" TIMEOUT 90 SKIP_RETURN_CODE 77
+    ENVIRONMENT "INI_TESTE=${CMAKE_CURRENT_LIST_DIR}/limites-amostra.ini;RETRATO=1")
 
   add_test(NAME cli_imprimir_relatorio_so_de_gravacao
     COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:quorvane-cli>

@@ -3,9 +3,10 @@
 # the PDF's page count and sizes (the chart on a landscape page, the
 # reports on upright Letter pages) and its text, nothing on stderr.
 #   VerificaImprimirCli.sh <quorvane-cli> <file> <option or -> <pages> <regex>...
-# The settings file is the one named by INI_TESTE (the alarm limits the
-# chart and the summary show), or none. Exits 77 (skipped) without
-# poppler-utils.
+# The option may be several, separated by blanks. The settings file is the
+# one named by INI_TESTE (the alarm limits the chart and the summary show),
+# or none. With RETRATO set, page 1 is upright Letter too (the compliance
+# report). Exits 77 (skipped) without poppler-utils.
 set -u
 cli=$1
 arquivo=$2
@@ -33,7 +34,7 @@ if [ "$opcao" = "-" ]; then
         2>"$pasta/erros" || falha "quorvane-cli imprimir failed: $(cat "$pasta/erros")"
 else
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$cli" imprimir "$arquivo" --pdf "$pasta/saida.pdf" \
-        "$opcao" 2>"$pasta/erros" || falha "quorvane-cli imprimir failed: $(cat "$pasta/erros")"
+        $opcao 2>"$pasta/erros" || falha "quorvane-cli imprimir failed: $(cat "$pasta/erros")"
 fi
 [ -s "$pasta/erros" ] && falha "stderr not empty: $(cat "$pasta/erros")"
 
@@ -42,7 +43,7 @@ obtidas=$(pdfinfo "$pasta/saida.pdf" | sed -n 's/^Pages: *//p')
 pdfinfo -f 1 -l "$paginas" "$pasta/saida.pdf" | sed -n 's/^Page *\([0-9]*\) size: *\([0-9.]*\) x \([0-9.]*\).*/\1 \2 \3/p' \
     >"$pasta/tamanhos"
 while read -r pagina largura altura; do
-    if [ "$pagina" = 1 ]; then
+    if [ "$pagina" = 1 ] && [ -z "${RETRATO:-}" ]; then
         awk -v l="$largura" -v a="$altura" 'BEGIN { exit !(l > a) }' || falha "page 1 is not landscape"
     else
         [ "$largura $altura" = "612 792" ] || falha "page $pagina is $largura x $altura, not upright Letter"

@@ -6,9 +6,11 @@
 #include "ConfigRegional.h"
 #include "ConfiguracoesIni.h"
 #include "DocumentoCli.h"
+#include "ImpressaoConformidade.h"
 #include "JuncaoCli.h"
 #include "LinhasLeituras.h"
 #include "OpcoesLinha.h"
+#include "PerfisGuardados.h"
 #include "Procedencia.h"
 #include "Registros.h"
 #include "RelatorioResumo.h"
@@ -111,7 +113,17 @@ void imprimeJuncao(const ArquivoQvj::Juncao &juncao, const Ambiente &ambiente, Q
     janela.PrintGrafico(impressora);
 }
 
-QString problemaDeUso(OpcoesLinha &opcoes, const QString &pdf, bool relatorio)
+// The compliance report of a recording judged by its profile, on Letter
+// pages, as "Imprimir" on the summary prints it.
+bool imprimeConformidade(const TAquisicao &aquisicao, const PerfilAlarme &perfil, const QString &arquivo,
+    const Ambiente &ambiente, QPrinter &impressora)
+{
+    const Avaliacao avaliacao = avalia(aquisicao, perfil);
+    TFrmImpressao::usaPagina(impressora);
+    return ImpressaoConformidade::imprime(impressora, ambiente, { &aquisicao, &avaliacao, arquivo });
+}
+
+QString problemaDeUso(OpcoesLinha &opcoes, const QString &pdf, bool relatorio, const QString &perfil)
 {
     const QStringList arquivos = opcoes.sobras();
     if (!opcoes.erro().isEmpty())
@@ -124,6 +136,10 @@ QString problemaDeUso(OpcoesLinha &opcoes, const QString &pdf, bool relatorio)
         return QStringLiteral("informe o arquivo PDF de saída (--pdf)");
     if (relatorio && JuncaoCli::ehJuncao(arquivos.first()))
         return QStringLiteral("--relatorio vale só para arquivos .qvg");
+    if (!perfil.isNull() && !relatorio)
+        return QStringLiteral("--perfil vale só com --relatorio");
+    if (!perfil.isNull() && perfil.trimmed().isEmpty())
+        return QStringLiteral("--perfil precisa de um nome");
     return {};
 }
 
@@ -132,7 +148,8 @@ int executaImprimir(const QStringList &argumentos, Console &console)
     OpcoesLinha opcoes(argumentos);
     const QString pdf = opcoes.valor(QStringLiteral("pdf"));
     const bool relatorio = opcoes.sinal(QStringLiteral("relatorio"));
-    const QString problema = problemaDeUso(opcoes, pdf, relatorio);
+    const QString nomePerfil = opcoes.valor(QStringLiteral("perfil"));
+    const QString problema = problemaDeUso(opcoes, pdf, relatorio, nomePerfil);
     if (!problema.isEmpty()) {
         console.falha(problema);
         return Saida::Uso;
@@ -159,7 +176,19 @@ int executaImprimir(const QStringList &argumentos, Console &console)
         const auto aquisicao = DocumentoCli::le(arquivo, amb.regional, console, false);
         if (!aquisicao)
             return Saida::Falha;
-        ok = imprimeGravacao(*aquisicao, arquivo, relatorio, amb.ambiente, impressora);
+        // With a profile (the one named, the logger's, or its stored
+        // limits') the report is the compliance report; without, the
+        // summary and the other reports after the chart.
+        QString erro;
+        const std::optional<PerfilAlarme> perfil = relatorio
+            ? PerfisGuardados(&configuracoes).escolhe(aquisicao->NumeroSerie, nomePerfil, amb.catalogo, erro)
+            : std::nullopt;
+        if (!erro.isEmpty()) {
+            console.falha(erro + QStringLiteral(" (%1)").arg(configuracoes.caminho()));
+            return Saida::Uso;
+        }
+        ok = perfil ? imprimeConformidade(*aquisicao, *perfil, arquivo, amb.ambiente, impressora)
+                    : imprimeGravacao(*aquisicao, arquivo, relatorio, amb.ambiente, impressora);
     }
     if (!ok || QFileInfo(pdf).size() == 0) {
         console.falha(QStringLiteral("não foi possível escrever ") + pdf);
@@ -175,7 +204,7 @@ Comando ComandoImprimir()
 {
     return { QStringLiteral("imprimir"),
         QStringLiteral("imprime o gráfico de um arquivo .qvg ou .qvj num PDF, sem tela"),
-        QStringLiteral("imprimir ARQUIVO.qvg|ARQUIVO.qvj --pdf SAIDA.pdf [--relatorio]"),
+        QStringLiteral("imprimir ARQUIVO.qvg|ARQUIVO.qvj --pdf SAIDA.pdf [--relatorio [--perfil NOME]]"),
         QStringLiteral("Escreve o gráfico como \"Imprimir\" o imprime: uma página em paisagem, o\n"
                        "canal 2 tracejado, os limites de alarme do aquisitor (guardados pelo\n"
                        "programa) em traço e ponto, nomeados na legenda, e, num gráfico de junção,\n"
@@ -185,8 +214,13 @@ Comando ComandoImprimir()
                        "termina com o código 1.\n"
                        "\n"
                        "  --pdf SAIDA.pdf   o arquivo PDF a escrever (substituído se existir)\n"
-                       "  --relatorio       depois do gráfico, o resumo dos canais com os limites de\n"
-                       "                    alarme e os relatórios dos parâmetros gerais e da tabela\n"
-                       "                    de aquisições, em páginas Carta (só .qvg)"),
+                       "  --relatorio       o relatório de conformidade, como \"Imprimir\" no resumo:\n"
+                       "                    o veredito pelo perfil da gravação (o de --perfil, o do\n"
+                       "                    número de série ou o dos limites de alarme guardados),\n"
+                       "                    gráfico com a faixa permitida, excursões, procedência e a\n"
+                       "                    tabela diária, em páginas Carta (só .qvg). Sem perfil:\n"
+                       "                    depois do gráfico, o resumo dos canais e os relatórios\n"
+                       "                    dos parâmetros gerais e da tabela de aquisições\n"
+                       "  --perfil NOME     o nome curto ou o nome de um perfil (quorvane-cli perfis)"),
         executaImprimir };
 }
