@@ -13,6 +13,7 @@
 #include "SeloGravacao.h"
 #include "TDatalogger.h"
 #include "TMSComm.h"
+#include "TextoAvaliacao.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,10 @@ enum Texto {
     SemResposta = 381,  // "Nenhum Tarvek respondeu em %1. ..."
     PastaNaoCriada = 580,  // "A pasta %1 não pôde ser criada."
     ErroGravacao = 581,  // "Erro na gravação de %1"
+    SemPerfil = 588,
+    Falha = 589,  // "FALHA: %1"
+    SemVeredito = 592,  // "Sem veredito: %1"
+    Perfil = 451,  // "Perfil: %1"
 };
 
 const QString Secao = QStringLiteral("COLETA");
@@ -209,4 +214,14 @@ void ColetaTodos::julga(const TAquisicao &aquisicao, Resultado &r) const
     }
     r.perfil = perfil->nome;
     r.aprovado = avalia(aquisicao, *perfil).aprovado;
+}
+
+QString ColetaTodos::textoResultado(const Resultado &r, const Catalogo &catalogo)
+{
+    if (!r.ok())
+        return catalogo.texto(Falha).arg(r.motivo);
+    if (!r.aprovado)
+        return r.perfil.isEmpty() ? catalogo.texto(SemPerfil) : catalogo.texto(SemVeredito).arg(r.perfil);
+    return TextoAvaliacao::veredito(*r.aprovado, catalogo) + QStringLiteral(" — ")
+        + catalogo.texto(Perfil).arg(r.perfil);
 }

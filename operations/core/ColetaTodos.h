@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class Catalogo;
 class TDatalogger;
 class TMSComm;
 
@@ -74,6 +75,10 @@ public:
     // The path of nome in pasta, or with " (2)", " (3)"... before its
     // extension when a file of that name exists: nothing is overwritten.
     static QString caminhoLivre(const QString &pasta, const QString &nome);
+
+    // The outcome in words: the verdict and the profile ("APROVADO — Perfil:
+    // Vacinas"), "Sem perfil", or "FALHA: " and the reason.
+    static QString textoResultado(const Resultado &resultado, const Catalogo &catalogo);
 
 private:
     void defineTexto(const QString &texto) override { m_texto = texto; }

@@ -82,6 +82,16 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
     return true;
 }
 
+TMSCommRoteador &SessaoTarvek::roteador(const QString &descricaoSimulador)
+{
+    if (!m_roteador) {
+        m_roteador = std::make_unique<TMSCommRoteador>(
+            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
+            TMSCommRoteador::FabricaSerial {}, &m_ambiente);
+    }
+    return *m_roteador;
+}
+
 std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)
 {
     // A scenario of the simulator by name, or a description file.
