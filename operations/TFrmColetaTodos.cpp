@@ -5,8 +5,10 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -60,7 +62,7 @@ TFrmColetaTodos::TFrmColetaTodos(
         catalogo.texto(ColunaTitulo), catalogo.texto(ColunaResultado), catalogo.texto(ColunaArquivo) });
     m_tabela->verticalHeader()->hide();
     m_tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tabela->setWordWrap(false);
+    m_tabela->setWordWrap(true);
     preenche(resultados);
     auto *botoes = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -68,7 +70,18 @@ TFrmColetaTodos::TFrmColetaTodos(
     layout->addWidget(rotulo);
     layout->addWidget(m_tabela);
     layout->addWidget(botoes);
-    resize(860, 160 + 30 * int(resultados.size()));
+    // Every column in view, on the screen.
+    int largura = 2 * m_tabela->frameWidth() + 40;
+    for (int c = 0; c < Colunas; ++c)
+        largura += m_tabela->columnWidth(c);
+    const QScreen *tela = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (tela)
+        largura = qMin(largura, tela->availableGeometry().width() - 40);
+    int altura = m_tabela->horizontalHeader()->height() + 2 * m_tabela->frameWidth();
+    for (int i = 0; i < m_tabela->rowCount(); ++i)
+        altura += m_tabela->rowHeight(i);
+    m_tabela->setMinimumHeight(qMin(altura + 4, 480));
+    resize(largura, sizeHint().height());
 }
 
 void TFrmColetaTodos::preenche(const QList<ColetaTodos::Resultado> &resultados)
@@ -95,7 +108,8 @@ void TFrmColetaTodos::preenche(const QList<ColetaTodos::Resultado> &resultados)
         m_tabela->setItem(i, Arquivo, arquivo);
     }
     m_tabela->resizeColumnsToContents();
-    // A long reason is read whole in its tip.
-    m_tabela->setColumnWidth(Resultado, qMin(m_tabela->columnWidth(Resultado), 420));
+    // A long reason wraps within its row.
+    m_tabela->setColumnWidth(Resultado, qMin(m_tabela->columnWidth(Resultado), 340));
+    m_tabela->resizeRowsToContents();
     m_tabela->horizontalHeader()->setStretchLastSection(true);
 }
