@@ -127,12 +127,12 @@ int executaColetarTodos(const QStringList &argumentos, Console &console)
     SessaoTarvek sessao(console, verboso);
     Ambiente ambiente = sessao.ambiente();
     ambiente.sinal = nullptr;  // the beeps of a console are silent: no pause for them either
+    // The program's folder, else one in the user's home (the daily timer's
+    // first run, before the program chose one).
     if (pasta.isEmpty())
         pasta = ColetaTodos::pastaGuardada(ambiente.configuracoes);
-    if (pasta.isEmpty()) {
-        console.falha(QStringLiteral("informe a pasta com --pasta"));
-        return Saida::Uso;
-    }
+    if (pasta.isEmpty())
+        pasta = QDir::home().filePath(QStringLiteral("Quorvane/Coletas"));
     TMSCommRoteador &roteador = sessao.roteador(descricao);
     ColetaTodos coleta(
         ambiente, [&roteador](int n) { return roteador.Destino(n); },
