@@ -7,6 +7,8 @@
 #                                    the desktop entry, the .qvg/.qvj types, the icon
 #   share/doc/quorvane/              the user guide (also built into the program)
 #   share/man/man1/                  the manual page of quorvane-cli
+#   lib/systemd/user/                the daily "coletar --todas" of quorvane-cli, a user
+#                                    timer and its service, not enabled
 # The program looks for its optional libraries in its own folder, then in
 # lib/quorvane beside its bin/ (QUORVANE_PASTA_BIBLIOTECAS), then through the
 # system's library search path.
@@ -45,6 +47,9 @@ if(TARGET quorvane)
 endif()
 if(TARGET quorvane-cli)
   install(FILES ${instalacao}/quorvane-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # Not the multiarch library folder: systemd looks in lib/systemd/user.
+  install(FILES ${instalacao}/quorvane-coleta.service ${instalacao}/quorvane-coleta.timer
+    DESTINATION lib/systemd/user)
 endif()
 
 # cpack -G DEB: one package, its library dependencies found by

@@ -40,12 +40,12 @@ TFrmProgress::TFrmProgress(const Catalogo &catalogo, QWidget *parent)
     setFixedSize(sizeHint());
 }
 
-void TFrmProgress::mostra(int maximo)
+void TFrmProgress::mostra(int maximo, const QString &texto)
 {
     // The texts are taken at every showing: the language library may have
     // replaced them since the window was made.
     setWindowTitle(m_catalogo.texto(Caption));
-    m_rotulo->setText(m_catalogo.texto(Coletando));
+    m_rotulo->setText(texto.isEmpty() ? m_catalogo.texto(Coletando) : texto);
     m_barra->setRange(0, qMax(1, maximo));
     m_barra->setValue(0);
     setFixedSize(sizeHint());
@@ -56,8 +56,7 @@ void TFrmProgress::mostra(int maximo)
 
 void TFrmProgress::mostraEspera(const QString &texto)
 {
-    mostra(0);
-    m_rotulo->setText(texto);
+    mostra(0, texto);
     m_barra->setRange(0, 0);
     atualiza();
 }

@@ -16,8 +16,9 @@ class TFrmProgress : public QDialog
 public:
     explicit TFrmProgress(const Catalogo &catalogo, QWidget *parent = nullptr);
 
-    // Shows the window with the bar at 0 of maximo.
-    void mostra(int maximo);
+    // Shows the window with the bar at 0 of maximo, and the text
+    // ("Coletando aquisições..." when none is given).
+    void mostra(int maximo, const QString &texto = QString());
     // Shows the window at once with the text and a busy bar, before the
     // number of pages is known.
     void mostraEspera(const QString &texto);

@@ -305,4 +305,5 @@ void TFormPrinc::aplicaUsoDoLink(bool emUso)
         habilita(nome, ativo);
     // "Portas..." may close and reopen the port: not while it is in use.
     habilita("ItemPortas", !emUso && !m_dispositivoOcupado);
+    habilita("ItemColetarTodos", !emUso && !m_dispositivoOcupado);
 }

@@ -187,6 +187,10 @@ public:
     void ItemPortasClick();
     // TFormPrincLoggers.cpp: the "Loggers" window, or the one open.
     void ItemLoggersClick();
+    // "Coletar todos...": every logger of COM1 to COM4 into the folder of
+    // the settings (asked for the first time), then the summary.
+    void ColetarTodos();
+    void ItemPastaColetasClick();
     void ItemCascataClick();
     void ItemOrganizarIconesClick();
     void ItemVerticalmenteClick();
@@ -262,6 +266,7 @@ private:
     // The device a port number maps to now (empty when the port has no
     // router), and the captions of the port items that show it.
     QString destinoPorta(int n) const;
+    QString escolhePastaColetas();
     void atualizaMenuPorta();
 
     // TFormPrincPortaPerdida.cpp

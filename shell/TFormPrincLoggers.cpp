@@ -26,6 +26,7 @@ void TFormPrinc::ItemLoggersClick()
     janela->defineLinkAberto([this](int n) -> TDatalogger * {
         return EstadoPorta == 0 && m_porta.CommPort() == n ? m_datalogger.get() : nullptr;
     });
+    connect(janela, &TFormLoggers::coletarTodosPedido, this, &TFormPrinc::ColetarTodos);
     m_loggers = janela;
     insereFilha(janela);
     // Its columns want the frame's width.

@@ -8,21 +8,30 @@
 
 #include "Catalogo.h"
 #include "ColetaDados.h"
+#include "ColetaTodos.h"
 #include "CursorEspera.h"
 #include "Espera.h"
+#include "IDialogosArquivo.h"
 #include "IMensagens.h"
 #include "TDatalogger.h"
+#include "TFormLoggers.h"
 #include "TFormOffset.h"
 #include "TFrmBateria.h"
+#include "TFrmColetaTodos.h"
 #include "TFrmConfig.h"
 #include "TFrmMonitor.h"
 #include "TFrmProgress.h"
+#include "TMSComm.h"
 
 #include <QApplication>
+#include <QLabel>
 
 namespace {
 
 constexpr int TextoAguardando = 392;  // "Aguardando o Tarvek..."
+constexpr int TextoAguardandoPorta = 578;  // "%1 (%2): aguardando o Tarvek..."
+constexpr int TextoColetandoLogger = 579;  // "%1, Tarvek %2: coletando aquisições..."
+constexpr int TextoNenhumaPorta = 591;
 
 // The collection's pages on the progress window.
 class ProgressoColeta : public ColetaDados::Observador
@@ -38,6 +47,39 @@ public:
 
 private:
     TFrmProgress &m_janela;
+};
+
+// Each logger of "Coletar todos" on the progress window: its port while it
+// wakes, then its serial number over its pages.
+class ProgressoTodos : public ColetaTodos::Observador
+{
+public:
+    ProgressoTodos(TFrmProgress &janela, const Catalogo &catalogo)
+        : m_janela(janela)
+        , m_catalogo(catalogo)
+    {
+    }
+    void iniciaPorta(int porta, const QString &dispositivo) override
+    {
+        m_porta = QStringLiteral("COM%1").arg(porta);
+        m_rotulo = m_catalogo.texto(TextoAguardandoPorta).arg(m_porta, dispositivo);
+        m_janela.mostraEspera(m_rotulo);
+    }
+    void identificado(const QString &numeroSerie, const QString &) override
+    {
+        m_rotulo = m_catalogo.texto(TextoColetandoLogger).arg(m_porta, numeroSerie);
+        m_janela.Label()->setText(m_rotulo);
+        m_janela.atualiza();
+    }
+    void iniciaPaginas(int total) override { m_janela.mostra(total, m_rotulo); }
+    void paginaLida(int lidas) override { m_janela.definePosicao(lidas); }
+    void paginasCompletas() override { m_janela.atualiza(); }
+
+private:
+    TFrmProgress &m_janela;
+    const Catalogo &m_catalogo;
+    QString m_porta;
+    QString m_rotulo;
 };
 
 }  // namespace
@@ -177,4 +219,70 @@ void TFormPrinc::SpeedButtonPararClick()
 {
     ItemPararClick();
     AtualizaCruzMouse();
+}
+
+QString TFormPrinc::escolhePastaColetas()
+{
+    const QString pasta
+        = dialogos().pasta(this, m_catalogo.texto(577), ColetaTodos::pastaGuardada(m_ambiente.configuracoes));
+    if (pasta.isEmpty())
+        return pasta;
+    const GravacaoConfiguracao g = ColetaTodos::guardaPasta(m_ambiente.configuracoes, pasta);
+    if (!g.ok())
+        m_ambiente.mensagens->aviso(g.mensagem(m_ambiente.catalogo));
+    return pasta;
+}
+
+void TFormPrinc::ItemPastaColetasClick()
+{
+    escolhePastaColetas();
+}
+
+void TFormPrinc::ColetarTodos()
+{
+    // The "Loggers" window reading its ports holds them: its button waits.
+    auto *loggers = qobject_cast<TFormLoggers *>(m_loggers.data());
+    if (m_datalogger->EmUso() || m_dispositivoOcupado || (loggers && loggers->lendo()))
+        return;
+    ColetaTodos coleta(
+        m_ambiente, [this](int n) { return destinoPorta(n); },
+        [this](const QString &destino) { return m_porta.PortaAvulsa(destino); });
+    const QList<int> portas = coleta.portas();
+    if (portas.isEmpty()) {
+        m_ambiente.mensagens->aviso(m_catalogo.texto(TextoNenhumaPorta));
+        return;
+    }
+    QString pasta = ColetaTodos::pastaGuardada(m_ambiente.configuracoes);
+    if (pasta.isEmpty() && (pasta = escolhePastaColetas()).isEmpty())
+        return;
+    // A device this window holds open is collected on a port of its own:
+    // it is closed meanwhile (the simulated Tarvek is a new one each time).
+    int aberta = 0;
+    if (EstadoPorta == 0) {
+        const QString destino = destinoPorta(m_porta.CommPort());
+        const bool coletada
+            = std::any_of(portas.begin(), portas.end(), [&](int n) { return destinoPorta(n) == destino; });
+        if (coletada && !TMSComm::EhSimulador(destino)) {
+            aberta = m_porta.CommPort();
+            m_datalogger->FechaComunicacao();
+            DesabilitaPortas();
+            atualizaCampoPorta();
+        }
+    }
+    QList<ColetaTodos::Resultado> resultados;
+    {
+        const DispositivoOcupado ocupado(*this);
+        CursorEspera espera;
+        ProgressoTodos progresso(*m_progresso, m_catalogo);
+        resultados = coleta.executa(pasta, &progresso);
+    }
+    m_progresso->hide();
+    if (aberta)
+        selecionaPorta(aberta, false);
+    TFrmColetaTodos resumo(m_catalogo, resultados, pasta, this);
+    resumo.exec();
+    AtualizaCruzMouse();
+    // Its rows' last collections are these now.
+    if ((loggers = qobject_cast<TFormLoggers *>(m_loggers.data())))
+        loggers->AtualizarClick();
 }

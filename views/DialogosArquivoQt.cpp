@@ -36,3 +36,14 @@ QString DialogosArquivoQt::salvar(QWidget *pai, const QString &titulo, const QSt
     m_pasta = QFileInfo(caminho).absolutePath();
     return caminho;
 }
+
+QString DialogosArquivoQt::pasta(QWidget *pai, const QString &titulo, const QString &inicial)
+{
+    QFileDialog d(pai, titulo, inicial.isEmpty() ? m_pasta : inicial);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::Directory);
+    d.setOption(QFileDialog::ShowDirsOnly);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return QString();
+    return d.selectedFiles().constFirst();
+}

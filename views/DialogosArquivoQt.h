@@ -9,6 +9,7 @@ public:
     Escolha abrir(QWidget *pai, const QString &titulo, const QString &filtro) override;
     QString salvar(QWidget *pai, const QString &titulo, const QString &filtro, const QString &extensaoPadrao,
         const QString &nomeProposto) override;
+    QString pasta(QWidget *pai, const QString &titulo, const QString &inicial) override;
 
 private:
     QString m_pasta;

@@ -23,4 +23,6 @@ public:
     virtual QString salvar(QWidget *pai, const QString &titulo, const QString &filtro,
         const QString &extensaoPadrao, const QString &nomeProposto)
         = 0;
+    // A folder, starting at inicial; empty when cancelled.
+    virtual QString pasta(QWidget *pai, const QString &titulo, const QString &inicial) = 0;
 };

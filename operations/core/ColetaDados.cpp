@@ -3,6 +3,8 @@
 #include "DataHora.h"
 #include "Registros.h"
 
+#include "BlocoCalibracao.h"
+#include "BlocoNaoVolatil.h"
 #include "Catalogo.h"
 #include "DecodificacaoColeta.h"
 #include "Espera.h"
@@ -59,15 +61,24 @@ ColetaDados::Resultado ColetaDados::executa(Observador *observador, const QStrin
     if (!m_datalogger.LeCalibracao(calibracao))
         return falha(FalhaCalibracao);
 
+    const QString serie = BlocoCalibracao::decodifica(calibracao).textoNumeroSerie();
+    const QString titulo = BlocoNaoVolatil::decodifica(naoVolatil).Titulo;
+    if (observador)
+        observador->identificado(serie, titulo);
+
     const DecodificacaoColeta::Plano plano
         = DecodificacaoColeta::planeja(configuracao, naoVolatil, calibracao, forca);
+    Resultado r;
     if (plano.falha != DecodificacaoColeta::Nenhuma) {
         const Catalogo padrao;
-        return falha(plano.falha,
+        r = falha(plano.falha,
             DecodificacaoColeta::textoFalha(plano, m_ambiente.catalogo ? *m_ambiente.catalogo : padrao));
+    } else {
+        r = coleta(plano, calibracao, observador, pastaTraco);
     }
-
-    return coleta(plano, calibracao, observador, pastaTraco);
+    r.numeroSerie = serie;
+    r.titulo = titulo;
+    return r;
 }
 
 ColetaDados::Resultado ColetaDados::coleta(const DecodificacaoColeta::Plano &plano,

@@ -22,6 +22,9 @@ public:
     {
     public:
         virtual ~Observador() = default;
+        // The three blocks are in: the logger's serial number as the
+        // program shows it, and its title.
+        virtual void identificado(const QString & /*numeroSerie*/, const QString & /*titulo*/) { }
         // The pages are about to be read: total of them.
         virtual void iniciaPaginas(int total) = 0;
         // lidas pages have been read.
@@ -35,6 +38,9 @@ public:
         int texto = 0;  // catalogue number of the failure, 0 on success
         QString mensagem;  // the failure's warning
         std::optional<TAquisicao> aquisicao;  // the document on success
+        // Once the three blocks were read (a plan's failure too).
+        QString numeroSerie;
+        QString titulo;
         bool ok() const { return aquisicao.has_value(); }
     };
 

@@ -40,7 +40,9 @@ foreach(arquivo
     ${PREFIXO}/${DATADIR}/mime/packages/quorvane.xml
     ${PREFIXO}/${DATADIR}/icons/hicolor/scalable/apps/quorvane.svg
     ${PREFIXO}/${DATADIR}/doc/quorvane/quorvane.html
-    ${PREFIXO}/${MANDIR}/man1/quorvane-cli.1)
+    ${PREFIXO}/${MANDIR}/man1/quorvane-cli.1
+    ${PREFIXO}/lib/systemd/user/quorvane-coleta.service
+    ${PREFIXO}/lib/systemd/user/quorvane-coleta.timer)
   if(NOT EXISTS ${arquivo})
     falha("not installed: ${arquivo}")
   endif()
@@ -68,6 +70,14 @@ foreach(tipo "type=\"application/x-quorvane-qvg\"" "pattern=\"*.qvg\"" "type=\"a
     falha("the file types lack ${tipo}")
   endif()
 endforeach()
+# The daily collection runs the installed tool on every logger.
+file(READ ${PREFIXO}/lib/systemd/user/quorvane-coleta.service servico)
+file(READ ${PREFIXO}/lib/systemd/user/quorvane-coleta.timer temporizador)
+string(FIND "${servico}" "ExecStart=quorvane-cli coletar --todas" k)
+string(FIND "${temporizador}" "Persistent=true" t)
+if(k LESS 0 OR t LESS 0)
+  falha("the collection's service or timer is not the daily coletar --todas")
+endif()
 find_program(VALIDA_DESKTOP desktop-file-validate)
 if(VALIDA_DESKTOP)
   executa(COMANDO ${VALIDA_DESKTOP} ${PREFIXO}/${DATADIR}/applications/quorvane.desktop)

@@ -23,6 +23,7 @@ public:
     QList<Pedido> pedidos;
     QQueue<Escolha> respostasAbrir;  // default: cancelled
     QQueue<QString> respostasSalvar;  // default: cancelled (empty)
+    QQueue<QString> respostasPasta;  // default: cancelled (empty)
 
     Escolha abrir(QWidget *, const QString &titulo, const QString &filtro) override
     {
@@ -34,5 +35,10 @@ public:
     {
         pedidos.append({ true, titulo, filtro, extensaoPadrao, nomeProposto });
         return respostasSalvar.isEmpty() ? QString() : respostasSalvar.dequeue();
+    }
+    QString pasta(QWidget *, const QString &titulo, const QString &inicial) override
+    {
+        pedidos.append({ false, titulo, {}, {}, inicial });
+        return respostasPasta.isEmpty() ? QString() : respostasPasta.dequeue();
     }
 };

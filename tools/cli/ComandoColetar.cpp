@@ -4,6 +4,7 @@
 #include "ArquivoQvg.h"
 #include "Catalogo.h"
 #include "ColetaDados.h"
+#include "ComandoColetarTodos.h"
 #include "ConfigRegional.h"
 #include "DocumentoGrafico.h"
 #include "NomeArquivoGrafico.h"
@@ -16,13 +17,6 @@
 
 #include <QFileInfo>
 #include <QTextStream>
-
-#include <cstdio>
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -47,15 +41,6 @@ QString lePedido(OpcoesLinha &opcoes, Pedido &p)
     if (!p.separador.isNull() && p.separador != u"," && p.separador != u".")
         return QStringLiteral("o separador decimal deve ser , ou .");
     return {};
-}
-
-bool terminal()
-{
-#ifdef Q_OS_WIN
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return isatty(STDERR_FILENO) != 0;
-#endif
 }
 
 // The pages read, on one line of stderr rewritten in place.
@@ -129,6 +114,8 @@ bool grava(
 
 int executaColetar(const QStringList &argumentos, Console &console)
 {
+    if (argumentos.contains(QStringLiteral("--todas")))
+        return executaColetarTodos(argumentos, console);
     OpcoesLinha opcoes(argumentos);
     Pedido p { OpcoesPorta(opcoes), {}, {} };
     const QString problema = lePedido(opcoes, p);
@@ -152,7 +139,7 @@ int executaColetar(const QStringList &argumentos, Console &console)
             avisaPerda();
     };
     const ColetaDados::Resultado r
-        = ColetaDados(sessao.link(), ambiente).executa(terminal() ? &progresso : nullptr);
+        = ColetaDados(sessao.link(), ambiente).executa(Console::errosNoTerminal() ? &progresso : nullptr);
     progresso.termina();
     if (!r.ok()) {
         if (falhaDoLink(r.texto))
@@ -184,8 +171,10 @@ Comando ComandoColetar()
     Comando c;
     c.nome = QStringLiteral("coletar");
     c.resumo = QStringLiteral("coleta as aquisições do Tarvek num arquivo .qvg");
-    c.uso = QStringLiteral("coletar --porta <1-4 | dispositivo | simulador> [--saida ARQUIVO.qvg] "
-                           "[--separador , | .] [--descricao <cenário | arquivo.json>] [--verboso]");
+    c.uso = QStringLiteral(
+        "coletar --porta <1-4 | dispositivo | simulador> [--saida ARQUIVO.qvg] "
+        "[--separador , | .] [--descricao <cenário | arquivo.json>] [--verboso]\n"
+        "       coletar --todas [--pasta PASTA] [--json] [--descricao <cenário | arquivo.json>]");
     c.ajuda = QStringLiteral(
         "Faz a coleta de dados como o comando \"Coletar Dados\" do programa: lê os blocos de\n"
         "configuração, de não-voláteis e de calibração e as páginas da memória que guardam\n"
@@ -211,7 +200,18 @@ Comando ComandoColetar()
         "Num terminal, a saída de erros mostra as páginas lidas. Ao gravar, escreve o nome do\n"
         "arquivo na saída padrão e termina com 0. Uma falha mostra a mensagem do programa\n"
         "(depois do erro da comunicação, quando houver) e termina com 1: também um Tarvek sem\n"
-        "aquisições (\"Nenhuma aquisição foi efetuada.\"). 2 para uso incorreto.");
+        "aquisições (\"Nenhuma aquisição foi efetuada.\"). 2 para uso incorreto.\n"
+        "\n"
+        "Com --todas, coleta um a um os Tarvek das portas 1 a 4 (as atribuídas na seção\n"
+        "PORTAS e as que têm o dispositivo padrão presente), como \"Coletar todos\" do\n"
+        "programa: cada gravação vai para a pasta (--pasta; sem ela, a chave PASTA_TODOS da\n"
+        "seção COLETA, ou ~/Quorvane/Coletas) com o nome SERIE_TITULO_AAAA-MM-DD_HHMM.qvg,\n"
+        "criada se faltar, sem substituir arquivo\n"
+        "algum, com seu selo nos registros, e é avaliada pelo perfil do Tarvek. Escreve uma\n"
+        "linha por Tarvek coletado (porta, série, título, arquivo e veredito; --json: uma\n"
+        "lista de objetos, também dos que falharam) e, na saída de erros, cada porta que\n"
+        "falhou com o motivo. Termina com 1 quando alguma falhou, com 0 quando todas\n"
+        "foram coletadas.");
     c.executa = executaColetar;
     return c;
 }

@@ -6,7 +6,7 @@
 #include "LeituraLoggers.h"
 #include "OpcoesLinha.h"
 #include "SessaoTarvek.h"
-#include "TMSComm.h"
+#include "TMSCommRoteador.h"
 #include "TextoLoggers.h"
 
 #include <QJsonArray>
@@ -47,10 +47,10 @@ int executaStatus(const QStringList &argumentos, Console &console)
         return Saida::Uso;
     }
     SessaoTarvek sessao(console, verboso);
-    const std::unique_ptr<TMSComm> roteador = sessao.roteador(descricao);
+    TMSCommRoteador &roteador = sessao.roteador(descricao);
     LeituraLoggers leitura(
-        sessao.ambiente(), [&roteador](int n) { return roteador->Destino(n); },
-        [&roteador](const QString &destino) { return roteador->PortaAvulsa(destino); });
+        sessao.ambiente(), [&roteador](int n) { return roteador.Destino(n); },
+        [&roteador](const QString &destino) { return roteador.PortaAvulsa(destino); });
     const QList<EstadoLogger> linhas = leitura.leTodas();
 
     const Ambiente &a = sessao.ambiente();

@@ -3,6 +3,22 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+bool Console::errosNoTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
 void Console::falha(const QString &texto) const
 {
     const QString prefixo = comando.isEmpty() ? QStringLiteral("quorvane-cli: ")

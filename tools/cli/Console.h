@@ -23,4 +23,6 @@ struct Console
     QString comando;  // the sub-command that runs; empty before one is chosen
 
     void falha(const QString &texto) const;
+    // Whether stderr is a terminal (where progress lines are rewritten).
+    static bool errosNoTerminal();
 };

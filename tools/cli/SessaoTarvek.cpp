@@ -67,7 +67,9 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
     } else if (ehNumero) {
         // The port numbers map to devices as the program maps them (the
         // section PORTAS of the settings file), the simulator included.
-        m_comm = roteador(descricaoSimulador);
+        m_comm = std::make_unique<TMSCommRoteador>(
+            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
+            TMSCommRoteador::FabricaSerial {}, &m_ambiente);
     } else {
         numero = 1;
         m_comm = std::make_unique<TMSCommSerial>(porta, &m_ambiente);
@@ -80,11 +82,14 @@ bool SessaoTarvek::abre(const QString &porta, const QString &descricaoSimulador)
     return true;
 }
 
-std::unique_ptr<TMSComm> SessaoTarvek::roteador(const QString &descricaoSimulador)
+TMSCommRoteador &SessaoTarvek::roteador(const QString &descricaoSimulador)
 {
-    return std::make_unique<TMSCommRoteador>(
-        &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
-        TMSCommRoteador::FabricaSerial {}, &m_ambiente);
+    if (!m_roteador) {
+        m_roteador = std::make_unique<TMSCommRoteador>(
+            &m_configuracoes, [this, descricaoSimulador] { return criaSimulador(descricaoSimulador); },
+            TMSCommRoteador::FabricaSerial {}, &m_ambiente);
+    }
+    return *m_roteador;
 }
 
 std::unique_ptr<TMSComm> SessaoTarvek::criaSimulador(const QString &descricao)

@@ -17,6 +17,7 @@
 
 class TDatalogger;
 class TMSComm;
+class TMSCommRoteador;
 
 // A logger reached from the command line: the port named by --porta, the
 // link bound to it and to a status line kept for the error report, and the
@@ -37,10 +38,9 @@ public:
     // Opens the port; on failure reports why on stderr and returns false.
     bool abre(const QString &porta, const QString &descricaoSimulador = QString());
     TDatalogger &link() { return *m_link; }
-    // A port that maps the numbers 1 to 4 to devices as the program does
-    // (the simulated Tarvek of the description included), closed: several
-    // ports are read in turn through its PortaAvulsa.
-    std::unique_ptr<TMSComm> roteador(const QString &descricaoSimulador = QString());
+    // The ports 1 to 4 mapped as the program maps them, none of them
+    // opened: for operations that open a port of their own on each device.
+    TMSCommRoteador &roteador(const QString &descricaoSimulador = QString());
     const Catalogo &catalogo() const { return m_catalogo; }
     // The console's seams, for operations that take them (the collection).
     const Ambiente &ambiente() const { return m_ambiente; }
@@ -65,6 +65,7 @@ private:
     RegistroLogger m_registroLogger { m_registros, &m_catalogo };
     Ambiente m_ambiente;
     std::unique_ptr<TMSComm> m_comm;
+    std::unique_ptr<TMSCommRoteador> m_roteador;
     std::unique_ptr<TDatalogger> m_link;
     bool m_perdaDita = false;  // the lost port was told (its text is also the last error)
 };
