@@ -361,7 +361,7 @@ void TFrmPerfis::RemoverClick()
 void TFrmPerfis::AtribuirClick()
 {
     const Catalogo catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : Catalogo();
-    if (falhou(EditorPerfil::semAtribuicao(m_numeroSerie, catalogo)))
+    if (m_novo || Lista->currentRow() < 0 || falhou(EditorPerfil::semAtribuicao(m_numeroSerie, catalogo)))
         return;
     const PerfilAlarme p = m_perfis.value(Lista->currentRow());
     const bool limites = p.curto == QStringLiteral("limites") && p.somenteLeitura;
