@@ -523,7 +523,7 @@ const Catalogo::Padrao kTabela[] = {
     { 473, u"", u"passa" },
     { 474, u"", u"falha" },
     { 475, u"", u"Perfis de Alarme" },
-    { 476, u"", u"&Perfis de Alarme..." },
+    { 476, u"", u"Per&fis de Alarme..." },
     { 477, u"", u"&Perfis..." },
     { 478, u"", u"%1 (somente leitura)" },
     { 479, u"", u"&Novo" },

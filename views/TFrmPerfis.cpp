@@ -6,6 +6,7 @@
 #include "IMensagens.h"
 #include "LimitesAlarme.h"
 #include "PerfisGuardados.h"
+#include "TextoInformacoes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -57,21 +59,21 @@ TFrmPerfis::TFrmPerfis(const Ambiente &ambiente, qint32 numeroSerie, QWidget *pa
     LabelAtribuicao = new QLabel(this);
     LabelAtribuicao->setObjectName(QStringLiteral("LabelAtribuicao"));
     LabelAtribuicao->setWordWrap(true);
-    auto *esquerda = new QVBoxLayout;
-    esquerda->addWidget(Lista, 1);
-    auto *botoesLista = new QHBoxLayout;
+    // The list over the chosen profile: the rules take the width.
+    auto *botoesLista = new QVBoxLayout;
     botoesLista->addWidget(BotaoNovo);
     botoesLista->addWidget(BotaoRemover);
-    esquerda->addLayout(botoesLista);
-    auto *centro = new QHBoxLayout;
-    centro->addLayout(esquerda, 1);
-    centro->addWidget(montaEdicao(), 3);
+    botoesLista->addStretch(1);
+    auto *topo = new QHBoxLayout;
+    topo->addWidget(Lista, 1);
+    topo->addLayout(botoesLista);
     auto *base = new QHBoxLayout;
     base->addWidget(LabelAtribuicao, 1);
     base->addWidget(BotaoAtribuir);
     base->addWidget(BotaoFechar);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(centro, 1);
+    layout->addLayout(topo);
+    layout->addWidget(montaEdicao(), 1);
     layout->addLayout(base);
     connect(Lista, &QListWidget::currentRowChanged, this, &TFrmPerfis::mostraPerfil);
     connect(BotaoNovo, &QPushButton::clicked, this, &TFrmPerfis::NovoClick);
@@ -80,7 +82,8 @@ TFrmPerfis::TFrmPerfis(const Ambiente &ambiente, qint32 numeroSerie, QWidget *pa
     connect(BotaoAtribuir, &QPushButton::clicked, this, &TFrmPerfis::AtribuirClick);
     connect(BotaoFechar, &QPushButton::clicked, this, &QDialog::accept);
     carrega(PerfisGuardados(m_ambiente.configuracoes).doRegistrador(m_numeroSerie));
-    resize(860, 420);
+    // Wide enough for the list and every column of the rules.
+    resize(std::min(1000, sizeHint().width() + 20), 540);
 }
 
 QString TFrmPerfis::texto(int numero) const
@@ -110,7 +113,7 @@ QWidget *TFrmPerfis::montaEdicao()
     TabelaRegras->verticalHeader()->hide();
     TabelaRegras->setSelectionBehavior(QAbstractItemView::SelectRows);
     TabelaRegras->setSelectionMode(QAbstractItemView::SingleSelection);
-    TabelaRegras->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TabelaRegras->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const QStringList botoes = opcoes(kBotoesRegra);
     BotaoAdicionaRegra = new QPushButton(botoes.value(0), painel);
     BotaoRemoveRegra = new QPushButton(botoes.value(1), painel);
@@ -151,6 +154,7 @@ void TFrmPerfis::carrega(const QString &escolhido)
         const QString nome = QStringLiteral("%1 [%2]").arg(p.nome, p.curto);
         Lista->addItem(p.somenteLeitura ? texto(kSomenteLeitura).arg(nome) : nome);
     }
+    Lista->setFixedHeight(Lista->sizeHintForRow(0) * 7 + 2 * Lista->frameWidth());
     m_novo = false;
     if (!escolhe(escolhido))
         mostraPerfil(-1);
@@ -185,6 +189,26 @@ void TFrmPerfis::mostraPerfil(int indice)
     habilita();
 }
 
+// Each column as wide as its title and the widest of its fields, so that
+// no choice is cut.
+void TFrmPerfis::ajustaColunas()
+{
+    QHeaderView *cabecalho = TabelaRegras->horizontalHeader();
+    int total
+        = 2 * TabelaRegras->frameWidth() + TabelaRegras->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int coluna = 0; coluna < Colunas; ++coluna) {
+        const QTableWidgetItem *titulo = TabelaRegras->horizontalHeaderItem(coluna);
+        int largura = cabecalho->fontMetrics().horizontalAdvance(titulo ? titulo->text() : QString()) + 16;
+        for (int l = 0; l < TabelaRegras->rowCount(); ++l) {
+            if (const QWidget *w = TabelaRegras->cellWidget(l, coluna))
+                largura = std::max(largura, std::min(w->sizeHint().width(), w->maximumWidth()));
+        }
+        cabecalho->resizeSection(coluna, largura);
+        total += largura;
+    }
+    TabelaRegras->setMinimumWidth(total);
+}
+
 void TFrmPerfis::poeRegra(int linha, const EditorPerfil::CamposRegra &c)
 {
     const auto combo = [&](int coluna, int numero, int indice) {
@@ -203,6 +227,9 @@ void TFrmPerfis::poeRegra(int linha, const EditorPerfil::CamposRegra &c)
         auto *edit = new QLineEdit(valor);
         edit->setAlignment(Qt::AlignRight);
         edit->setMaxLength(12);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(
+                                coluna == Limite ? QStringLiteral("-00000,000") : QStringLiteral("0000,0"))
+            + 12);
         TabelaRegras->setCellWidget(linha, coluna, edit);
     };
     combo(Canal, kCanais, c.canal);
@@ -271,7 +298,8 @@ void TFrmPerfis::habilita()
     BotaoRemover->setEnabled(!m_novo && editavel);
     for (int l = 0; l < TabelaRegras->rowCount(); ++l)
         ajustaLinha(l);
-    BotaoAtribuir->setText(texto(kAtribuir).arg(quint32(m_numeroSerie)));
+    ajustaColunas();
+    BotaoAtribuir->setText(texto(kAtribuir).arg(TextoNumeroSerie(quint32(m_numeroSerie))));
     BotaoAtribuir->setEnabled(!m_novo && Lista->currentRow() >= 0
         && EditorPerfil::semAtribuicao(m_numeroSerie, Catalogo()).isEmpty());
 }
@@ -287,7 +315,7 @@ void TFrmPerfis::mostraAtribuicao()
     const QString curto = PerfisGuardados(m_ambiente.configuracoes).doRegistrador(m_numeroSerie);
     const auto p = PerfisAlarme::procura(m_perfis, curto);
     LabelAtribuicao->setText(texto(kAtribuido)
-                                 .arg(quint32(m_numeroSerie))
+                                 .arg(TextoNumeroSerie(quint32(m_numeroSerie)))
                                  .arg(curto.isEmpty() ? texto(kSemAtribuicao)
                                          : p          ? p->nome
                                                       : curto));

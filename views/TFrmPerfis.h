@@ -59,6 +59,7 @@ private:
     void mostraAtribuicao();
     void adicionaRegra();
     void ajustaLinha(int linha);
+    void ajustaColunas();
     bool falhou(const QString &erro);
     QStringList opcoes(int numero) const;
     QString texto(int numero) const;
