@@ -544,7 +544,9 @@ const Catalogo::Padrao kTabela[] = {
     { 494, u"", u"Regra %1: a duração \"%2\" não é um número maior ou igual a zero." },
     { 495, u"", u"Regra %1: um evento ou um tempo acumulado precisa de uma duração maior que zero." },
     { 496, u"", u"O perfil não tem regras: adicione ao menos uma." },
-    { 497, u"", u"Esta gravação não tem número de série: um perfil é atribuído a um registrador pelo número de série." },
+    { 497, u"",
+        u"Esta gravação não tem número de série: um perfil é atribuído a um registrador pelo número de "
+        u"série." },
     { 498, u"", u"Registrador %1: %2" },
     { 499, u"", u"sem perfil atribuído (valem os limites de alarme)" },
 };

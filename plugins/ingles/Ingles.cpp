@@ -522,7 +522,9 @@ const Texto kTextos[] = {
     { 483, "Name:|Short name:" },
     { 484, "Add &rule|Remove r&ule" },
     { 485, "Channel|Kind|Direction|Threshold|Threshold counts|Hours|Minutes|MKT window" },
-    { 486, "All in \xb0" "C|Channel 1|Channel 2" },
+    { 486,
+        "All in \xb0"
+        "C|Channel 1|Channel 2" },
     { 487, "Single event|Cumulative|Any reading|MKT" },
     { 488, "Above|Below" },
     { 489, "24 h|30 days|Whole recording" },
