@@ -286,6 +286,7 @@ void TFormPrinc::UpdateMenuItems()
              "ItemParametrosGerais", "ItemFaixaZoom", "ItemResumo" })
         habilita(nome, G && !J);
     habilita("ItemLimitesAlarme", G);
+    habilita("ItemPerfis", G && !J);
     habilita("ItemFormula", G && !J && FormulaDisponivel);
     m_menuPropriedades->menuAction()->setEnabled(G);
     habilita("ItemJuncao", VerificaGraficosAbertos());

@@ -170,6 +170,7 @@ public:
     // of every graph window on or off (kept in the settings file).
     void ItemResumoClick();
     void ItemLimitesAlarmeClick();
+    void ItemPerfisClick();
     void ItemJuncaoClick();
     void ItemBateriaClick();
     void ItemColetarDadosClick();
@@ -232,6 +233,7 @@ private:
     // file keeps it.
     bool leMostraLimites() const;
     void atualizaLimites(qint32 numeroSerie);
+    void atualizaPerfis();
 
     // TFormPrincPreparo.cpp
     // Draws a small graph and its views out of sight, once, so that the

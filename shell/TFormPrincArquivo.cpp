@@ -61,6 +61,7 @@ TFormGrafico *TFormPrinc::NovoGrafico(const QString &nome, TAquisicao aquisicao,
     ligacoes.ajuda = [this](const QString &palavraChave) { MostraAjuda(palavraChave); };
     ligacoes.pastaPrograma = m_pastaPrograma;
     ligacoes.limitesGravados = [this](qint32 numeroSerie) { atualizaLimites(numeroSerie); };
+    ligacoes.perfisGravados = [this] { atualizaPerfis(); };
     auto *grafico = new TFormGrafico(m_ambiente, ligacoes);
     grafico->MostraLimites(m_mostraLimites);
     connect(grafico, &TFormGrafico::tornouAtual, this, [this](TFormGrafico *g) {
@@ -217,6 +218,22 @@ void TFormPrinc::atualizaLimites(qint32 numeroSerie)
     for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
         TFormGrafico *g = comoGrafico(sub->widget());
         if (g && g->aquisicao().NumeroSerie == numeroSerie)
+            g->AtualizaLimites();
+    }
+}
+
+void TFormPrinc::ItemPerfisClick()
+{
+    if (TFormGrafico *g = comoGrafico(GraficoAtual()))
+        g->ConfigPerfis();
+}
+
+// A profile or an assignment was written: every graph judges again, as a
+// profile may be any logger's.
+void TFormPrinc::atualizaPerfis()
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (TFormGrafico *g = comoGrafico(sub->widget()))
             g->AtualizaLimites();
     }
 }

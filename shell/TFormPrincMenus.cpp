@@ -78,6 +78,7 @@ void TFormPrinc::criaMenuVisualizar()
     QAction *limites = item(m, "ItemLimitesAlarme", 356, &TFormPrinc::ItemLimitesAlarmeClick);
     limites->setCheckable(true);
     limites->setChecked(m_mostraLimites);
+    item(m, "ItemPerfis", 476, &TFormPrinc::ItemPerfisClick);
     m->addSeparator();
     item(m, "ItemJuncao", 15, &TFormPrinc::ItemJuncaoClick);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ambiente.h"
+#include "FaixaPerfil.h"
 #include "InterfaceFormulas.h"
 #include "ResumoCanal.h"
 #include "TAquisicao.h"
@@ -21,6 +22,7 @@
 class GraficoLinhas;
 class IDialogosArquivo;
 class NumeracaoGraficos;
+class QCPAbstractItem;
 class QCheckBox;
 class QLabel;
 class QMouseEvent;
@@ -34,6 +36,7 @@ class TFormInform;
 class TFrmFaixaZoom;
 class TFrmFormula;
 class TFrmLimitesAlarme;
+class TFrmPerfis;
 class TFormResumo;
 struct ContextoVista;
 namespace LeituraCursor {
@@ -74,6 +77,11 @@ public:
         // The limits of a logger were written: every graph of that logger
         // reads them again.
         std::function<void(qint32 numeroSerie)> limitesGravados;
+        // Shows the profile dialog modally; by default exec().
+        std::function<void(TFrmPerfis &dialogo)> mostraPerfis;
+        // The profiles or an assignment were written: every graph reads
+        // its profile again.
+        std::function<void()> perfisGravados;
     };
 
     TFormGrafico(const Ambiente &ambiente, const Ligacoes &ligacoes, QWidget *parent = nullptr);
@@ -138,6 +146,11 @@ public:
     bool limitesVisiveis() const { return m_mostraLimites; }
     const std::array<LimitesCanal, 2> &limites() const { return m_limites; }
     void ConfigLimites();
+    // The profile of the document's logger (its own, else the one its
+    // limits make) judges the recording: its band and the excursions that
+    // break it are drawn with the limits; the dialog sets the profiles.
+    const FaixaPerfil::Geometria &faixaPerfil() const { return m_faixaPerfil; }
+    void ConfigPerfis();
     void registraLimites(qint32 serie, const QJsonObject &mudancas);
     void MostraResumo();
     TFormResumo *resumo() const;
@@ -257,6 +270,8 @@ private:
     QPointer<TFormResumo> m_resumo;
     std::array<LimitesCanal, 2> m_limites;
     bool m_mostraLimites = true;
+    FaixaPerfil::Geometria m_faixaPerfil;
+    QList<QCPAbstractItem *> m_itensPerfil;
     int m_numero = -1;
     bool m_fechada = false;
 

@@ -4,15 +4,18 @@
 #include "TFormGrafico.h"
 
 #include "ArranjoGrafico.h"
+#include "CamadaPerfil.h"
 #include "Catalogo.h"
 #include "ExportacaoTexto.h"
 #include "GraficoLinhas.h"
 #include "IMensagens.h"
 #include "LimitesAlarme.h"
+#include "PerfisGuardados.h"
 #include "Registros.h"
 #include "SerieLinhas.h"
 #include "TFormResumo.h"
 #include "TFrmLimitesAlarme.h"
+#include "TFrmPerfis.h"
 #include "VistaGrafico.h"
 
 #include <QMdiArea>
@@ -33,6 +36,14 @@ void TFormGrafico::AtualizaLimites()
         if (!l.aceita() && canalComSensor(a, canal) && m_ambiente.mensagens)
             m_ambiente.mensagens->aviso(l.erro);
     }
+    // The profile may have changed with the limits (the one they make) or
+    // on its own: the band and the summary's verdict follow it.
+    QString erro;
+    const std::optional<PerfilAlarme> perfil
+        = PerfisGuardados(m_ambiente.configuracoes).escolhe(a.NumeroSerie, {}, catalogo, erro);
+    m_faixaPerfil = perfil ? FaixaPerfil::calcula(a, avalia(a, *perfil)) : FaixaPerfil::Geometria();
+    if (m_resumo)
+        m_resumo->esqueceVeredito();
     desenhaLimites();
     atualizaResumo();
 }
@@ -62,6 +73,19 @@ void TFormGrafico::desenhaLimites()
         }
     }
     TheChart->defineLinhasLimite(linhas);
+    // The profile's band and excursions go with the limits' switch.
+    CamadaPerfil::apaga(*TheChart, m_itensPerfil);
+    if (m_mostraLimites) {
+        CamadaPerfil::Canais canais;
+        for (int canal = 1; canal <= 2; ++canal) {
+            const SerieLinhas *serie = a.umCanal() || canal == 1 ? Canal1 : Canal2;
+            canais.mostrados[size_t(canal - 1)] = serie && serie->visivel() && canalComSensor(a, canal);
+            if (serie)
+                canais.cores[size_t(canal - 1)] = serie->cor();
+        }
+        m_itensPerfil = CamadaPerfil::desenha(*TheChart, m_faixaPerfil, canais);
+    }
+    TheChart->pedeRedesenho();
 }
 
 namespace {
@@ -128,6 +152,23 @@ void TFormGrafico::ConfigLimites()
         AtualizaLimites();
 }
 
+// The profiles: what the dialog writes is read again by every graph (a
+// profile may be any logger's).
+void TFormGrafico::ConfigPerfis()
+{
+    TFrmPerfis dialogo(m_ambiente, m_aquisicao->NumeroSerie, this);
+    if (m_ligacoes.mostraPerfis)
+        m_ligacoes.mostraPerfis(dialogo);
+    else
+        dialogo.exec();
+    if (!dialogo.mudou())
+        return;
+    if (m_ligacoes.perfisGravados)
+        m_ligacoes.perfisGravados();
+    else
+        AtualizaLimites();
+}
+
 std::pair<int, int> TFormGrafico::entradasMostradas() const
 {
     const ExportacaoTexto::Faixa f = ExportacaoTexto::faixa(
@@ -162,6 +203,7 @@ void TFormGrafico::MostraResumo()
         nome.chop(sufixo.size());
     m_resumo = TFormResumo::Abre_Resumo(nome, contexto());
     connect(m_resumo, &TFormResumo::pedeLimites, this, &TFormGrafico::ConfigLimites);
+    connect(m_resumo, &TFormResumo::pedePerfis, this, &TFormGrafico::ConfigPerfis);
     atualizaResumo();
     auto *sub = qobject_cast<QMdiSubWindow *>(m_resumo->parentWidget());
     QMdiArea *area = sub ? sub->mdiArea() : nullptr;

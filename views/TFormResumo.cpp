@@ -29,6 +29,7 @@ constexpr int kLegenda = 359;
 constexpr int kBotaoLimites = 361;
 constexpr int kInteira = 365;
 constexpr int kMostrada = 366;
+constexpr int kBotaoPerfis = 477;
 
 QTableWidgetItem *celula(const QString &texto, Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -69,6 +70,8 @@ TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
     BotaoLimites = new QPushButton(ambiente.catalogo->texto(kBotaoLimites), conteudo);
     BotaoLimites->setObjectName(QStringLiteral("BotaoLimites"));
     auto *botoes = new QHBoxLayout;
+    BotaoPerfis = new QPushButton(ambiente.catalogo->texto(kBotaoPerfis), conteudo);
+    BotaoPerfis->setObjectName(QStringLiteral("BotaoPerfis"));
     botoes->addStretch(1);
     botoes->addWidget(BotaoLimites);
     // The verdict by the logger's profile, in words and in colour, above
@@ -82,10 +85,17 @@ TFormResumo::TFormResumo(const Ambiente &ambiente, QWidget *parent)
     auto *layout = new QVBoxLayout(conteudo);
     layout->setContentsMargins(0, 0, 0, 4);
     layout->addWidget(LabelVeredito);
+    // The profile dialog under the verdict it sets.
+    auto *perfil = new QHBoxLayout;
+    perfil->setContentsMargins(0, 2, 4, 2);
+    perfil->addStretch(1);
+    perfil->addWidget(BotaoPerfis);
+    layout->addLayout(perfil);
     layout->addWidget(Tabela, 1);
     layout->addLayout(botoes);
     poeConteudo(conteudo);
     connect(BotaoLimites, &QPushButton::clicked, this, &TFormResumo::pedeLimites);
+    connect(BotaoPerfis, &QPushButton::clicked, this, &TFormResumo::pedePerfis);
     resize(sizeHint());
 }
 

@@ -51,11 +51,16 @@ public:
     QLabel *LabelVeredito = nullptr;
     QTableWidget *Tabela = nullptr;
     QPushButton *BotaoLimites = nullptr;
+    QPushButton *BotaoPerfis = nullptr;
+    // The profile changed: the next Atualiza judges the recording again.
+    void esqueceVeredito() { m_chaveVeredito.reset(); }
     QSize sizeHint() const override { return QSize(400, 440); }
 
 signals:
     // The button: the graph opens its alarm-limits dialog.
     void pedeLimites();
+    // The button beside the verdict: the graph opens the profile dialog.
+    void pedePerfis();
 
 private:
     QStringList mostraVeredito(const TAquisicao &aquisicao, const std::array<LimitesCanal, 2> &limites);

@@ -1,5 +1,6 @@
 // The English language library: GetStr gives the English text of every
 // catalogue number (1 to 514), in Windows-1252. Numbers without a text
+// catalogue number (1 to 499), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -569,6 +570,33 @@ const Texto kTextos[] = {
     { 590, "%1 of %2 Tarvek collected into %3." },
     { 591, "No port has a Tarvek assigned or a device present. Assign them in \"Ports...\"." },
     { 592, "No verdict: %1" },
+    { 475, "Alarm Profiles" },
+    { 476, "Alarm &Profiles..." },
+    { 477, "&Profiles..." },
+    { 478, "%1 (read-only)" },
+    { 479, "&New" },
+    { 480, "&Save" },
+    { 481, "Re&move" },
+    { 482, "&Assign to logger %1" },
+    { 483, "Name:|Short name:" },
+    { 484, "Add &rule|Remove r&ule" },
+    { 485, "Channel|Kind|Direction|Threshold|Threshold counts|Hours|Minutes|MKT window" },
+    { 486,
+        "All in \xb0"
+        "C|Channel 1|Channel 2" },
+    { 487, "Single event|Cumulative|Any reading|MKT" },
+    { 488, "Above|Below" },
+    { 489, "24 h|30 days|Whole recording" },
+    { 490, "The short name \"%1\" may hold only letters, digits, - and _, no blanks." },
+    { 491, "The short name \"%1\" already belongs to another profile." },
+    { 492, "Give the profile a name." },
+    { 493, "Rule %1: the threshold \"%2\" is not a number." },
+    { 494, "Rule %1: the duration \"%2\" is not a number at or above zero." },
+    { 495, "Rule %1: a single event or a cumulative time needs a duration above zero." },
+    { 496, "The profile has no rules: add at least one." },
+    { 497, "This recording has no serial number: a profile is assigned to a logger by its serial number." },
+    { 498, "Logger %1: %2" },
+    { 499, "no profile assigned (the alarm limits apply)" },
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "TFormGrafico.h"
 #include "TFormResumo.h"
 #include "TFrmLimitesAlarme.h"
+#include "TFrmPerfis.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -40,6 +41,8 @@ private slots:
     void resumoDizOVeredito_data();
     void resumoDizOVeredito();
     void resumoSegueOZoom();
+    void perfilDoDialogo_data();
+    void perfilDoDialogo();
 };
 
 namespace {
@@ -419,6 +422,50 @@ void tst_LimitesGrafico::resumoSegueOZoom()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!janela);
     QVERIFY(!resumo);
+}
+
+// A profile made in the dialog and assigned to the logger: the summary's
+// verdict and the graph's band follow it. A settings file that refuses the
+// profile says so, and the dialog keeps what was typed.
+void tst_LimitesGrafico::perfilDoDialogo_data()
+{
+    QTest::addColumn<bool>("recusa");
+    QTest::newRow("made and assigned") << false;
+    QTest::newRow("the settings file refuses it") << true;
+}
+
+void tst_LimitesGrafico::perfilDoDialogo()
+{
+    QFETCH(bool, recusa);
+    AmbienteFalso f;
+    if (recusa)
+        f.configuracoes.falha = GravacaoConfiguracao::Falha::Permissao;
+    TFormGrafico::Ligacoes ligacoes;
+    ligacoes.mostraPerfis = [recusa](TFrmPerfis &d) {
+        d.NovoClick();
+        d.EditNome->setText(QStringLiteral("Câmara"));
+        d.EditCurto->setText(QStringLiteral("camara"));
+        d.poeRegra(0, { 0, TipoRegra::Evento, true, QStringLiteral("30"), true, {}, QStringLiteral("20") });
+        d.GravarClick();
+        QCOMPARE(d.EditNome->text(), QStringLiteral("Câmara"));
+        QCOMPARE(d.camposDaLinha(0).minutos, QStringLiteral("20"));
+        QCOMPARE(d.escolhe(QStringLiteral("camara")), !recusa);
+        d.AtribuirClick();
+    };
+    QPointer<TFormGrafico> janela = new TFormGrafico(f.ambiente, ligacoes);
+    janela->Seta_Aquisicao(documento());
+    janela->MostraResumo();
+    QVERIFY(janela->faixaPerfil().vazia());
+    janela->ConfigPerfis();
+    QCOMPARE(f.mensagens.textos().size(), recusa ? 1 : 0);
+    QCOMPARE(janela->resumo()->LabelVeredito->isHidden(), recusa);
+    QCOMPARE(janela->faixaPerfil().faixas.size(), recusa ? 0 : 1);
+    if (!recusa) {
+        QVERIFY(janela->resumo()->LabelVeredito->text().startsWith(QStringLiteral("<b>REPROVADO<")));
+        QCOMPARE(janela->faixaPerfil().faixas[0].alto, 30.0);
+        QCOMPARE(janela->faixaPerfil().trechos.size(), 7);
+    }
+    delete janela;
 }
 
 QUORVANE_TEST_MAIN(tst_LimitesGrafico)
