@@ -1,6 +1,7 @@
 #include "ComandoAuditoria.h"
 
 #include "OpcoesLinha.h"
+#include "ConfiguracoesIni.h"
 #include "Registros.h"
 #include "TextoInformacoes.h"
 #include "TextoRegistros.h"
@@ -78,7 +79,7 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
         return Saida::Uso;
     }
 
-    Registros registros;
+    Registros registros { ConfiguracoesIni() };
     if (!registros.disponivel()) {
         console.falha(QStringLiteral("os registros não puderam ser abertos: %1").arg(registros.motivo()));
         return Saida::Falha;
