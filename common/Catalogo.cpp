@@ -522,6 +522,9 @@ const Catalogo::Padrao kTabela[] = {
     { 472, u"", u"Canal %1: %2 — %3" },
     { 473, u"", u"passa" },
     { 474, u"", u"falha" },
+    { 525, u"",
+        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se o "
+        u"servidor dos registros está no ar e se este computador o alcança." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

@@ -23,7 +23,7 @@ public:
     };
 
     static constexpr int Primeiro = 1;
-    static constexpr int Ultimo = 474;
+    static constexpr int Ultimo = 525;
     static constexpr int TamanhoMaximo = 255;
 
     // The text of a number as the given window shows it. Unknown numbers

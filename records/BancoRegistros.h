@@ -55,6 +55,7 @@ public:
 
 private:
     bool migra(int ateVersao);
+    bool iniciaMigracao();
     bool aplica(int versao);
     bool conecta(const QString &driver);
 

@@ -8,8 +8,9 @@ class BancoRegistros;
 // The installation's key with which every row of the audit trail is signed
 // (HMAC-SHA-256): 32 random bytes in a file that only its user may read,
 // made at the first use; on a server, in a table that only the program's
-// database role may read, so that every PC of the lab signs with the same. Someone who edits the database without the key
-// cannot make a row that verifies.
+// database role may read, so that every PC of the lab signs with the same.
+// Someone who edits the database without the key cannot make a row that
+// verifies.
 namespace ChaveInstalacao {
 
 struct Resultado

@@ -45,7 +45,8 @@ EnderecoBanco EnderecoBanco::interpreta(const QString &texto)
     QUrlQuery consulta(url);
     if (url.userInfo().contains(u':') || consulta.hasQueryItem(QStringLiteral("password")))
         return recusa(e,
-            QStringLiteral("a senha não vai nas configurações; ponha-a no arquivo ~/.pgpass do usuário"), false);
+            QStringLiteral("a senha não vai nas configurações; ponha-a no arquivo ~/.pgpass do usuário"),
+            false);
     e.usuario = url.userName();
     e.host = url.host();
     e.porta = url.port();

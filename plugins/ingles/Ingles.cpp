@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 474), in Windows-1252. Numbers without a text
+// catalogue number (1 to 525), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -511,6 +511,9 @@ const Texto kTextos[] = {
     { 472, "Channel %1: %2 — %3" },
     { 473, "passes" },
     { 474, "fails" },
+    { 525,
+        "Nothing was sent to the logger: the audit trail could not be written (%1). Check that the records "
+        "server is up and that this computer reaches it." },
 };
 
 }  // namespace

@@ -146,6 +146,7 @@ void tst_RegistroLogger::semTrilhaNadaEEnviado()
     QVERIFY(b.link.EscritaRecusada());
     QVERIFY2(
         b.link.TextoRecusa().startsWith(u"Nada foi enviado ao logger"_qs), qPrintable(b.link.TextoRecusa()));
+    QCOMPARE(b.link.TextoRecusa().contains(u"servidor dos registros"_qs), BancoTeste::postgres());
     QVERIFY(!b.link.FimAquisicoes());
     QCOMPARE(b.naoVolateis(), lido);
     QVERIFY(!b.tarvek->aquisicoesEncerradas());

@@ -1,7 +1,7 @@
 #include "ComandoAuditoria.h"
 
-#include "OpcoesLinha.h"
 #include "ConfiguracoesIni.h"
+#include "OpcoesLinha.h"
 #include "Registros.h"
 #include "TextoInformacoes.h"
 #include "TextoRegistros.h"
@@ -144,7 +144,8 @@ Comando ComandoAuditoria()
         "Lista os eventos da trilha de auditoria desta instalação (quem, quando, em que\n"
         "computador, com que versão do programa, o quê e em que logger), do mais antigo\n"
         "ao mais novo. A trilha fica em registros.db, na pasta de dados do usuário\n"
-        "(QUORVANE_DATA_DIR, ou ~/.local/share/Quorvane).\n"
+        "(QUORVANE_DATA_DIR, ou ~/.local/share/Quorvane), ou no servidor PostgreSQL que\n"
+        "a chave BANCO da seção [REGISTROS] das configurações indica.\n"
         "\n"
         "  --logger SERIE    só os eventos do logger com esse número de série (como os\n"
         "                    parâmetros gerais o mostram)\n"

@@ -1,8 +1,8 @@
 #include "ComandoVerificar.h"
 
 #include "Catalogo.h"
-#include "OpcoesLinha.h"
 #include "ConfiguracoesIni.h"
+#include "OpcoesLinha.h"
 #include "Registros.h"
 #include "SeloGravacao.h"
 #include "TextoInformacoes.h"
