@@ -608,6 +608,9 @@ const Catalogo::Padrao kTabela[] = {
         u"série." },
     { 498, u"", u"Registrador %1: %2" },
     { 499, u"", u"sem perfil atribuído (valem os limites de alarme)" },
+    { 525, u"",
+        u"Nada foi enviado ao logger: a trilha de auditoria não pôde ser gravada (%1). Verifique se o "
+        u"servidor dos registros está no ar e se este computador o alcança." },
 };
 
 bool unidadeCasa(const char16_t *lista, QStringView unidade)

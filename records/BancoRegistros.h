@@ -1,13 +1,17 @@
 #pragma once
 
+#include "EnderecoBanco.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
 // The records database: one SQLite file, in WAL mode with a busy timeout so
 // that two copies of the program, or the program and quorvane-cli, write to
-// it at once without losing a row. Its schema is versioned; opening a file
-// of an older version brings it up to date, one migration at a time, each in
-// a transaction of its own.
+// it at once without losing a row; or a PostgreSQL server that a lab's PCs
+// share. Its schema is versioned (SQLite's user_version, a one-row table on
+// the server); opening a database of an older version brings it up to date,
+// one migration at a time, each in a transaction of its own. Both hold the
+// same tables and columns; the SQL differs only where the two do.
 class BancoRegistros
 {
 public:
@@ -28,6 +32,9 @@ public:
     // erro() saying why: a folder that cannot be made, a file that is not a
     // database, a schema newer than this program's.
     bool abre(const QString &caminho, int ateVersao = VersaoAtual);
+    // The same on a server; false also when it does not answer.
+    bool abre(const EnderecoBanco &endereco, int ateVersao = VersaoAtual);
+    bool postgres() const { return m_postgres; }
     bool aberto() const { return m_db.isValid() && m_db.isOpen(); }
     QString erro() const { return m_erro; }
     QString caminho() const { return m_caminho; }
@@ -35,12 +42,26 @@ public:
 
     QSqlDatabase &db() { return m_db; }
 
+    // A transaction in which no other program writes to `tabela` until it
+    // ends (SQLite: the database's write lock; the server: the table's).
+    bool iniciaExclusiva(const QString &tabela);
+    // A transaction whose reads all see the database as it was at the first.
+    bool iniciaLeitura();
+    bool executa(const QString &sql);
+    // The server's connection is still there (always true for a file).
+    bool conectado();
+    // Connects to the server again, after conectado() found it gone.
+    bool reconecta();
+
 private:
     bool migra(int ateVersao);
-    bool executa(const QString &sql);
+    bool iniciaMigracao();
+    bool aplica(int versao);
+    bool conecta(const QString &driver);
 
     QSqlDatabase m_db;
     QString m_conexao;
     QString m_caminho;
     QString m_erro;
+    bool m_postgres = false;
 };

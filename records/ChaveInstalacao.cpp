@@ -1,7 +1,11 @@
 #include "ChaveInstalacao.h"
 
+#include "BancoRegistros.h"
+
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include <cerrno>
 #include <cstring>
@@ -42,7 +46,44 @@ Resultado le(const QString &caminho)
     return r;
 }
 
+QByteArray novaChave()
+{
+    QByteArray chave(kTamanho, '\0');
+    QRandomGenerator::system()->generate(
+        reinterpret_cast<quint32 *>(chave.data()), reinterpret_cast<quint32 *>(chave.data() + kTamanho));
+    return chave;
+}
+
 }  // namespace
+
+Resultado doBanco(BancoRegistros &banco)
+{
+    // Under the table's lock: of two programs finding none, the second
+    // reads the one the first made.
+    if (!banco.iniciaExclusiva(QStringLiteral("chave")))
+        return { {}, banco.erro() };
+    Resultado r;
+    QSqlQuery q(banco.db());
+    if (q.exec(QStringLiteral("SELECT valor FROM chave")) && q.next()) {
+        r.chave = QByteArray::fromHex(q.value(0).toString().toLatin1());
+        if (r.chave.size() != kTamanho)
+            r.erro = QStringLiteral("a chave da instalação no banco não tem %1 bytes").arg(kTamanho);
+    } else if (q.lastError().isValid()) {
+        r.erro = q.lastError().text().simplified();
+    } else {
+        r.chave = novaChave();
+        q.prepare(QStringLiteral("INSERT INTO chave (unico, valor) VALUES (1, ?)"));
+        q.addBindValue(QString::fromLatin1(r.chave.toHex()));
+        if (!q.exec())
+            r.erro = q.lastError().text().simplified();
+    }
+    if (r.erro.isEmpty() && banco.executa(QStringLiteral("COMMIT")))
+        return r;
+    if (r.erro.isEmpty())
+        r.erro = banco.erro();
+    banco.executa(QStringLiteral("ROLLBACK"));
+    return { {}, r.erro };
+}
 
 Resultado obtem(const QString &caminho)
 {
@@ -57,9 +98,7 @@ Resultado obtem(const QString &caminho)
     if (fd < 0)
         return { {}, motivo(caminho, errno) };
     ::fchmod(fd, 0600);
-    QByteArray chave(kTamanho, '\0');
-    QRandomGenerator::system()->generate(
-        reinterpret_cast<quint32 *>(chave.data()), reinterpret_cast<quint32 *>(chave.data() + kTamanho));
+    const QByteArray chave = novaChave();
     bool escrito = ::write(fd, chave.constData(), size_t(kTamanho)) == kTamanho && ::fsync(fd) == 0;
     int erro = errno;
     ::close(fd);

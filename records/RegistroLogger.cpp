@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kTrilhaRecusada = 394;
+constexpr int kTrilhaRecusadaServidor = 525;
 
 using Campos = QList<std::pair<const char *, QJsonValue>>;
 
@@ -138,7 +139,8 @@ bool RegistroLogger::antesDeEscrever(Escrita comando, const QByteArray &bytes, Q
     if (m_intencao)
         return true;
     const QString erro = m_registros.erro();
-    const QString texto = m_catalogo ? m_catalogo->texto(kTrilhaRecusada) : Catalogo::padrao(kTrilhaRecusada);
+    const int numero = m_registros.banco().postgres() ? kTrilhaRecusadaServidor : kTrilhaRecusada;
+    const QString texto = m_catalogo ? m_catalogo->texto(numero) : Catalogo::padrao(numero);
     if (motivo)
         *motivo = texto.arg(erro);
     return false;

@@ -2,16 +2,33 @@
 
 #include "ChaveInstalacao.h"
 #include "DataHora.h"
+#include "IConfiguracoes.h"
 #include "TAquisicao.h"
 
 #include <QFileInfo>
 
-Registros::Registros(const QString &pasta, AutorEventos autor)
+Registros::Registros(const QString &pasta, AutorEventos autor, const QString &banco)
     : m_pasta(pasta)
+    , m_endereco(EnderecoBanco::interpreta(banco))
     , m_autor(std::move(autor))
     , m_agora([] { return QDateTime::currentDateTime(); })
 {
     abre();
+}
+
+Registros::Registros(const IConfiguracoes &configuracoes)
+    : Registros(BancoRegistros::pastaPadrao(), AutorEventos::doSistema(), bancoConfigurado(configuracoes))
+{
+}
+
+QString Registros::bancoConfigurado(const IConfiguracoes &configuracoes)
+{
+    return configuracoes.le(QStringLiteral("REGISTROS"), QStringLiteral("BANCO"), QString());
+}
+
+QString Registros::arquivo() const
+{
+    return m_endereco.local() ? m_pasta + QStringLiteral("/registros.db") : m_endereco.descricao();
 }
 
 bool Registros::abre()
@@ -19,12 +36,19 @@ bool Registros::abre()
     m_selos.reset();
     m_trilha.reset();
     m_banco = std::make_unique<BancoRegistros>();
+    if (!m_endereco.valido()) {
+        m_motivo = m_endereco.erro;
+        return false;
+    }
     const QString caminho = arquivo();
-    if (!m_banco->abre(caminho)) {
+    if (m_endereco.local() ? !m_banco->abre(caminho) : !m_banco->abre(m_endereco)) {
         m_motivo = QStringLiteral("%1: %2").arg(caminho, m_banco->erro());
         return false;
     }
-    const ChaveInstalacao::Resultado chave = ChaveInstalacao::obtem(m_pasta + QStringLiteral("/chave"));
+    // On a server the key is in the database, the same for every PC.
+    const ChaveInstalacao::Resultado chave = m_endereco.local()
+        ? ChaveInstalacao::obtem(m_pasta + QStringLiteral("/chave"))
+        : ChaveInstalacao::doBanco(*m_banco);
     if (chave.chave.isEmpty()) {
         m_motivo = chave.erro;
         return false;
@@ -53,6 +77,12 @@ std::optional<qint64> Registros::registra(const EventoAuditoria &evento)
     }
     const std::optional<qint64> id = m_trilha->anexa(evento);
     m_erro = id ? QString() : m_trilha->erro();
+    if (!id && !m_banco->conectado()) {
+        // The server went away: this event is not recorded (and its write
+        // not sent); the connection is made again for the next one.
+        m_erro = QStringLiteral("%1: a conexão com o servidor caiu (%2)").arg(arquivo(), m_erro);
+        m_banco->reconecta();
+    }
     return id;
 }
 

@@ -9,24 +9,35 @@
 #include <memory>
 #include <optional>
 
+class IConfiguracoes;
 class TAquisicao;
 
 // The records of this installation as the program and quorvane-cli use them:
-// the database of the data folder, the trail signed with the installation's
-// key and the seals. When the database cannot be opened (a folder that
-// cannot be written, a file that is not a database), disponivel() is false
-// and motivo() says why: recordings still open, and writes to a logger are
+// the database of the data folder, or the server the settings name, the
+// trail signed with the installation's key and the seals. When the database
+// cannot be opened (a folder that cannot be written, a file that is not a
+// database, a server that does not answer), disponivel() is false and
+// motivo() says why: recordings still open, and writes to a logger are
 // refused, since their intent cannot be recorded.
 class Registros
 {
 public:
-    explicit Registros(
-        const QString &pasta = BancoRegistros::pastaPadrao(), AutorEventos autor = AutorEventos::doSistema());
+    // `banco`: empty for the SQLite file of `pasta`, or a server's URL
+    // (EnderecoBanco).
+    explicit Registros(const QString &pasta = BancoRegistros::pastaPadrao(),
+        AutorEventos autor = AutorEventos::doSistema(), const QString &banco = {});
+    // The records the settings name, those of the user's data folder when
+    // they name none.
+    explicit Registros(const IConfiguracoes &configuracoes);
     ~Registros();
+
+    // Key BANCO of section [REGISTROS]: where the records are kept.
+    static QString bancoConfigurado(const IConfiguracoes &configuracoes);
 
     bool disponivel() const { return m_trilha != nullptr; }
     QString motivo() const { return m_motivo; }
-    QString arquivo() const { return m_pasta + QStringLiteral("/registros.db"); }
+    // Where the records are: the database file, or the server and database.
+    QString arquivo() const;
 
     // Appends an event; nothing on failure, with erro(). Records that could
     // not be opened are tried again first, so that a folder made writable
@@ -67,6 +78,7 @@ private:
     bool abre();
 
     QString m_pasta;
+    EnderecoBanco m_endereco;
     std::unique_ptr<BancoRegistros> m_banco;
     std::unique_ptr<TrilhaAuditoria> m_trilha;
     std::unique_ptr<SelosArquivo> m_selos;

@@ -102,12 +102,13 @@ std::optional<qint64> TrilhaAuditoria::anexa(const EventoAuditoria &evento)
     QSqlDatabase &db = m_banco.db();
     QSqlQuery q(db);
     const auto falha = [&](const QSqlQuery &consulta) -> std::optional<qint64> {
-        m_erro = consulta.lastError().text();
+        m_erro = consulta.lastError().text().simplified();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return std::nullopt;
     };
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        m_erro = q.lastError().text();
+    // The last row is read under a lock that every other writer waits for.
+    if (!m_banco.iniciaExclusiva(QStringLiteral("trilha"))) {
+        m_erro = m_banco.erro();
         return std::nullopt;
     }
     LinhaTrilha l;
@@ -156,6 +157,21 @@ std::optional<qint64> TrilhaAuditoria::anexa(const EventoAuditoria &evento)
 }
 
 VerificacaoTrilha TrilhaAuditoria::verifica()
+{
+    // The rows and the record of the last one as of one instant, whatever
+    // another program appends meanwhile.
+    if (!m_banco.iniciaLeitura()) {
+        VerificacaoTrilha v;
+        v.integra = false;
+        v.motivo = m_banco.erro();
+        return v;
+    }
+    const VerificacaoTrilha v = percorre();
+    m_banco.executa(QStringLiteral("COMMIT"));
+    return v;
+}
+
+VerificacaoTrilha TrilhaAuditoria::percorre()
 {
     VerificacaoTrilha v;
     const auto quebra = [&v](qint64 id, const QString &motivo) {

@@ -72,6 +72,8 @@ public:
     static QString hmacLinha(const QByteArray &chave, const QString &hash);
 
 private:
+    VerificacaoTrilha percorre();
+
     BancoRegistros &m_banco;
     QByteArray m_chave;
     AutorEventos m_autor;

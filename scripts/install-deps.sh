@@ -6,7 +6,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 PKGS="build-essential cmake ninja-build pkg-config git \
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite sqlite3 libqt6serialport6-dev qt6-tools-dev-tools \
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite sqlite3 libqt6sql6-psql postgresql libqt6serialport6-dev qt6-tools-dev-tools \
   libqcustomplot-dev libgl-dev \
   qt6-qpa-plugins libqt6svg6 qt6-translations-l10n \
   xvfb xauth fonts-dejavu-core clang-format \

@@ -1,6 +1,7 @@
 // The English language library: GetStr gives the English text of every
 // catalogue number (1 to 514), in Windows-1252. Numbers without a text
 // catalogue number (1 to 499), in Windows-1252. Numbers without a text
+// catalogue number (1 to 525), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -597,6 +598,9 @@ const Texto kTextos[] = {
     { 497, "This recording has no serial number: a profile is assigned to a logger by its serial number." },
     { 498, "Logger %1: %2" },
     { 499, "no profile assigned (the alarm limits apply)" },
+    { 525,
+        "Nothing was sent to the logger: the audit trail could not be written (%1). Check that the records "
+        "server is up and that this computer reaches it." },
 };
 
 }  // namespace

@@ -53,9 +53,10 @@ int main(int argc, char *argv[])
     ambiente.catalogo = &catalogo;
     ambiente.regional = &regional;
     ambiente.portas = &portas;
-    // The records of the data folder: every write to a logger is recorded
-    // before it is sent, and refused when it cannot be.
-    Registros registros;
+    // The records of the data folder, or of the server the settings name:
+    // every write to a logger is recorded before it is sent, and refused
+    // when it cannot be.
+    Registros registros(configuracoes);
     RegistroLogger registroLogger(registros, &catalogo);
     ambiente.registros = &registros;
     ambiente.observadorLogger = &registroLogger;

@@ -1,5 +1,5 @@
-// Appends N events to the trail of a records folder, as another copy of the
-// program would: anexa_trilha FOLDER N NAME.
+// Appends N events to the trail of a records folder, or of a server, as
+// another copy of the program would: anexa_trilha FOLDER N NAME [URL].
 #include "Registros.h"
 
 #include <QCoreApplication>
@@ -9,9 +9,10 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 4)
+    if (argc != 4 && argc != 5)
         return 2;
-    Registros registros(QString::fromLocal8Bit(argv[1]));
+    Registros registros(QString::fromLocal8Bit(argv[1]), AutorEventos::doSistema(),
+        argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString());
     if (!registros.disponivel()) {
         std::fprintf(stderr, "%s\n", qPrintable(registros.motivo()));
         return 1;

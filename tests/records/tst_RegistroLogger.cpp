@@ -3,6 +3,7 @@
 // intent cannot be recorded never reaches the logger.
 
 #include "AmbienteFalso.h"
+#include "BancoTeste.h"
 #include "BlocoNaoVolatil.h"
 #include "CenariosTarvek.h"
 #include "RegistroLogger.h"
@@ -26,8 +27,8 @@ struct Bancada : AmbienteFalso
     RegistroLogger observador { registros, &catalogo };
     TDatalogger link { comObservador() };
 
-    explicit Bancada(const QString &pasta)
-        : registros(pasta, { QStringLiteral("tecnico"), QStringLiteral("pc"), QStringLiteral("1.14") })
+    explicit Bancada(const QString &pasta, const QString &banco = BancoTeste::novo())
+        : registros(pasta, { QStringLiteral("tecnico"), QStringLiteral("pc"), QStringLiteral("1.14") }, banco)
     {
         QString erro;
         const std::optional<DescricaoTarvek> d = CenariosTarvek::descricao(CenariosTarvek::Padrao, &erro);
@@ -134,8 +135,10 @@ void tst_RegistroLogger::semTrilhaNadaEEnviado()
     QFile arquivo(pasta.filePath(u"ocupa"_qs));
     QVERIFY(arquivo.open(QIODevice::WriteOnly));
     arquivo.close();
-    // A data folder that cannot be made: the trail cannot be written.
-    Bancada b(arquivo.fileName() + u"/dados"_qs);
+    // A data folder that cannot be made, a server that does not answer:
+    // the trail cannot be written.
+    Bancada b(arquivo.fileName() + u"/dados"_qs,
+        BancoTeste::postgres() ? BancoTeste::inalcancavel(pasta.path()) : QString());
     const QByteArray lido = b.naoVolateis();
     BlocoNaoVolatil nv = BlocoNaoVolatil::decodifica(lido);
     nv.Offset1 += 5;
@@ -143,6 +146,7 @@ void tst_RegistroLogger::semTrilhaNadaEEnviado()
     QVERIFY(b.link.EscritaRecusada());
     QVERIFY2(
         b.link.TextoRecusa().startsWith(u"Nada foi enviado ao logger"_qs), qPrintable(b.link.TextoRecusa()));
+    QCOMPARE(b.link.TextoRecusa().contains(u"servidor dos registros"_qs), BancoTeste::postgres());
     QVERIFY(!b.link.FimAquisicoes());
     QCOMPARE(b.naoVolateis(), lido);
     QVERIFY(!b.tarvek->aquisicoesEncerradas());

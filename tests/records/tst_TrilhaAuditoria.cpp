@@ -1,7 +1,9 @@
+#include "BancoTeste.h"
 #include "RegistroTestes.h"
 #include "Registros.h"
 
 #include <QProcess>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +22,16 @@ EventoAuditoria evento(int n)
     return e;
 }
 
+// The records of a test: the SQLite file of `pasta`, or a new database on
+// the test server.
+struct RegistrosTeste : Registros
+{
+    explicit RegistrosTeste(const QString &pasta, const QString &banco = BancoTeste::novo())
+        : Registros(pasta, autor(), banco)
+    {
+    }
+};
+
 bool sql(Registros &r, const QString &comando)
 {
     return QSqlQuery(r.banco().db()).exec(comando);
@@ -36,7 +48,10 @@ private slots:
     void adulteracaoEncontradaNaLinhaCerta();
     void linhaForjadaSemChaveEncontrada();
     void bancoRecusaAlterarOuExcluirLinhas();
-    void doisProgramasAnexamAoMesmoTempo();
+    void programasAnexamAoMesmoTempo_data();
+    void programasAnexamAoMesmoTempo();
+    void servidorInalcancavelRecusaEscritas();
+    void chaveNoServidorSoDoPapel();
     void esquemaAntigoMigradoSemPerderLinhas();
     void arquivoQueNaoEBancoRecusado();
     void intencaoAntesDaEscrita();
@@ -48,8 +63,9 @@ void tst_TrilhaAuditoria::adulteracaoEncontradaNaLinhaCerta_data()
 {
     QTest::addColumn<QStringList>("comandos");
     QTest::addColumn<qint64>("linha");
-    const QString semGatilhos
-        = QStringLiteral("DROP TRIGGER trilha_sem_alteracao;DROP TRIGGER trilha_sem_exclusao;");
+    const QString semGatilhos = BancoTeste::postgres()
+        ? QStringLiteral("ALTER TABLE trilha DISABLE TRIGGER USER;")
+        : QStringLiteral("DROP TRIGGER trilha_sem_alteracao;DROP TRIGGER trilha_sem_exclusao;");
     QTest::newRow("intacta") << QStringList() << qint64(0);
     QTest::newRow("detalhes alterados")
         << (semGatilhos + "UPDATE trilha SET detalhes = '{\"n\":9}' WHERE id = 3")
@@ -75,7 +91,7 @@ void tst_TrilhaAuditoria::adulteracaoEncontradaNaLinhaCerta()
     QFETCH(QStringList, comandos);
     QFETCH(qint64, linha);
     QTemporaryDir pasta;
-    Registros r(pasta.path(), autor());
+    RegistrosTeste r(pasta.path());
     QVERIFY2(r.disponivel(), qPrintable(r.motivo()));
     for (int i = 1; i <= 5; ++i)
         QCOMPARE(r.registra(evento(i)), std::optional<qint64>(i));
@@ -90,7 +106,7 @@ void tst_TrilhaAuditoria::adulteracaoEncontradaNaLinhaCerta()
 void tst_TrilhaAuditoria::linhaForjadaSemChaveEncontrada()
 {
     QTemporaryDir pasta;
-    Registros r(pasta.path(), autor());
+    RegistrosTeste r(pasta.path());
     QVERIFY2(r.registra(evento(1)), qPrintable(r.motivo()));
     // Every hash worked out as the program does; only the key is missing.
     LinhaTrilha l = r.trilha()->lista().constLast();
@@ -116,45 +132,103 @@ void tst_TrilhaAuditoria::linhaForjadaSemChaveEncontrada()
 void tst_TrilhaAuditoria::bancoRecusaAlterarOuExcluirLinhas()
 {
     QTemporaryDir pasta;
-    Registros r(pasta.path(), autor());
+    RegistrosTeste r(pasta.path());
     QVERIFY2(r.registra(evento(1)), qPrintable(r.motivo()));
     QVERIFY(!sql(r, QStringLiteral("UPDATE trilha SET detalhes = '{}'")));
     QVERIFY(!sql(r, QStringLiteral("DELETE FROM trilha")));
     QVERIFY(r.trilha()->verifica().integra);
 }
 
-void tst_TrilhaAuditoria::doisProgramasAnexamAoMesmoTempo()
+void tst_TrilhaAuditoria::programasAnexamAoMesmoTempo_data()
 {
+    QTest::addColumn<int>("programas");
+    QTest::addColumn<int>("eventos");
+    QTest::newRow("dois") << 2 << 150;
+    // Several PCs on one server; on a file, the program and quorvane-cli.
+    if (BancoTeste::postgres())
+        QTest::newRow("quatro") << 4 << 1000;
+}
+
+void tst_TrilhaAuditoria::programasAnexamAoMesmoTempo()
+{
+    QFETCH(int, programas);
+    QFETCH(int, eventos);
     QTemporaryDir pasta;
-    QProcess a, b;
-    a.start(QStringLiteral(ANEXA_TRILHA), { pasta.path(), QStringLiteral("150"), QStringLiteral("a") });
-    b.start(QStringLiteral(ANEXA_TRILHA), { pasta.path(), QStringLiteral("150"), QStringLiteral("b") });
-    QVERIFY(a.waitForFinished(60000) && b.waitForFinished(60000));
-    QVERIFY2(a.exitCode() == 0, a.readAllStandardError().constData());
-    QVERIFY2(b.exitCode() == 0, b.readAllStandardError().constData());
-    Registros r(pasta.path(), autor());
+    const QString banco = BancoTeste::novo();
+    std::vector<std::unique_ptr<QProcess>> processos;
+    for (int i = 0; i < programas; ++i) {
+        processos.push_back(std::make_unique<QProcess>());
+        processos.back()->start(QStringLiteral(ANEXA_TRILHA),
+            { pasta.path(), QString::number(eventos), QString(QChar(u'a' + i)), banco });
+    }
+    for (const auto &p : processos) {
+        QVERIFY(p->waitForFinished(120000));
+        QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+    }
+    RegistrosTeste r(pasta.path(), banco);
     const VerificacaoTrilha v = r.trilha()->verifica();
     QVERIFY2(v.integra, qPrintable(v.motivo));
-    QCOMPARE(v.linhas, 300);
+    QCOMPARE(v.linhas, programas * eventos);
     FiltroTrilha f;
-    f.serie = 149;
-    QCOMPARE(r.trilha()->lista(f).size(), 2);
+    f.serie = eventos - 1;
+    QCOMPARE(r.trilha()->lista(f).size(), programas);
+}
+
+void tst_TrilhaAuditoria::servidorInalcancavelRecusaEscritas()
+{
+    QTemporaryDir pasta;
+    RegistrosTeste r(pasta.path(), BancoTeste::inalcancavel(pasta.path()));
+    QVERIFY(!r.disponivel());
+    QVERIFY2(r.motivo().contains(u"servidor"_qs), qPrintable(r.motivo()));
+    const auto escrita = [](QJsonObject &) { return true; };
+    QVERIFY(!r.escreveNoLogger({ AcaoAuditoria::Offset, 1, {} }, escrita).enviado);
+    QVERIFY(!r.erro().isEmpty());
+    QCOMPARE(r.integridade(pasta.path()).tipo, EstadoIntegridade::SemRegistro);
+}
+
+void tst_TrilhaAuditoria::chaveNoServidorSoDoPapel()
+{
+    if (!BancoTeste::postgres())
+        QSKIP("a server's own");
+    QTemporaryDir pasta;
+    const QString banco = BancoTeste::novo();
+    RegistrosTeste r(pasta.path(), banco);
+    QVERIFY2(r.registra(evento(1)), qPrintable(r.motivo()));
+    QVERIFY(!QFile::exists(pasta.filePath(u"chave"_qs)));
+    // Another PC, with the same role: the same key.
+    QTemporaryDir outraPasta;
+    RegistrosTeste outro(outraPasta.path(), banco);
+    QVERIFY(outro.registra(evento(2)));
+    QVERIFY(r.trilha()->verifica().integra);
+    // Another role of the same server reads no key.
+    const QString papel = r.banco().db().databaseName() + u"_outro"_qs;
+    QVERIFY(sql(r, u"CREATE ROLE %1 LOGIN"_qs.arg(papel)));
+    QSqlDatabase db = QSqlDatabase::cloneDatabase(r.banco().db(), papel);
+    db.setUserName(papel);
+    QVERIFY(db.open());
+    QSqlQuery q(db);
+    QVERIFY(!q.exec(u"SELECT valor FROM chave"_qs));
+    QVERIFY2(q.lastError().text().contains(u"permission denied"_qs), qPrintable(q.lastError().text()));
 }
 
 void tst_TrilhaAuditoria::esquemaAntigoMigradoSemPerderLinhas()
 {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("registros.db"));
+    const EnderecoBanco servidor = EnderecoBanco::interpreta(BancoTeste::novo());
+    const auto abre = [&](BancoRegistros &b, int versao) {
+        return servidor.local() ? b.abre(arquivo, versao) : b.abre(servidor, versao);
+    };
     {
         BancoRegistros antigo;
-        QVERIFY(antigo.abre(arquivo, 1));
+        QVERIFY(abre(antigo, 1));
         QCOMPARE(antigo.versao(), 1);
         QVERIFY(QSqlQuery(antigo.db())
                     .exec(QStringLiteral("INSERT INTO trilha VALUES (1, 'x', 0, 'u', 'h', 'v', 'coleta', 7, "
                                          "'{}', '', 'h1', 'm1')")));
     }
     BancoRegistros novo;
-    QVERIFY2(novo.abre(arquivo), qPrintable(novo.erro()));
+    QVERIFY2(abre(novo, BancoRegistros::VersaoAtual), qPrintable(novo.erro()));
     QCOMPARE(novo.versao(), BancoRegistros::VersaoAtual);
     QSqlQuery q(novo.db());
     QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM trilha")) && q.next());
@@ -164,12 +238,14 @@ void tst_TrilhaAuditoria::esquemaAntigoMigradoSemPerderLinhas()
 
 void tst_TrilhaAuditoria::arquivoQueNaoEBancoRecusado()
 {
+    if (BancoTeste::postgres())
+        QSKIP("a file's own");
     QTemporaryDir pasta;
     QFile f(pasta.filePath(QStringLiteral("registros.db")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(4096, 'x'));
     f.close();
-    Registros r(pasta.path(), autor());
+    RegistrosTeste r(pasta.path());
     QVERIFY(!r.disponivel());
     QVERIFY(r.motivo().contains(QStringLiteral("registros.db")));
     QCOMPARE(f.size(), 4096);  // left as it was, for whoever recovers it
@@ -178,7 +254,7 @@ void tst_TrilhaAuditoria::arquivoQueNaoEBancoRecusado()
 void tst_TrilhaAuditoria::intencaoAntesDaEscrita()
 {
     QTemporaryDir pasta;
-    Registros r(pasta.path(), autor());
+    RegistrosTeste r(pasta.path());
     int escritas = 0;
     const auto escrita = [&](QJsonObject &resultado) {
         ++escritas;
@@ -198,7 +274,8 @@ void tst_TrilhaAuditoria::intencaoAntesDaEscrita()
     QFile bloqueio(pasta.filePath(QStringLiteral("arquivo")));
     QVERIFY(bloqueio.open(QIODevice::WriteOnly));
     bloqueio.close();
-    Registros semTrilha(bloqueio.fileName() + QStringLiteral("/dados"), autor());
+    RegistrosTeste semTrilha(bloqueio.fileName() + QStringLiteral("/dados"),
+        BancoTeste::postgres() ? BancoTeste::inalcancavel(pasta.path()) : QString());
     const Registros::Escrita recusada = semTrilha.escreveNoLogger({ AcaoAuditoria::Offset, 1, {} }, escrita);
     QVERIFY(!recusada.enviado && !recusada.ok);
     QCOMPARE(escritas, 1);
@@ -220,7 +297,7 @@ void tst_TrilhaAuditoria::integridadePeloHash()
     QFETCH(QString, mudanca);
     QFETCH(int, estado);
     QTemporaryDir pasta;
-    Registros r(pasta.path(), autor());
+    RegistrosTeste r(pasta.path());
     QString caminho = pasta.filePath(QStringLiteral("ensaio.qvg"));
     QFile f(caminho);
     QVERIFY(f.open(QIODevice::WriteOnly));

@@ -1,5 +1,6 @@
 #include "ComandoAuditoria.h"
 
+#include "ConfiguracoesIni.h"
 #include "OpcoesLinha.h"
 #include "Registros.h"
 #include "TextoInformacoes.h"
@@ -78,7 +79,7 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
         return Saida::Uso;
     }
 
-    Registros registros;
+    Registros registros { ConfiguracoesIni() };
     if (!registros.disponivel()) {
         console.falha(QStringLiteral("os registros não puderam ser abertos: %1").arg(registros.motivo()));
         return Saida::Falha;
@@ -143,7 +144,8 @@ Comando ComandoAuditoria()
         "Lista os eventos da trilha de auditoria desta instalação (quem, quando, em que\n"
         "computador, com que versão do programa, o quê e em que logger), do mais antigo\n"
         "ao mais novo. A trilha fica em registros.db, na pasta de dados do usuário\n"
-        "(QUORVANE_DATA_DIR, ou ~/.local/share/Quorvane).\n"
+        "(QUORVANE_DATA_DIR, ou ~/.local/share/Quorvane), ou no servidor PostgreSQL que\n"
+        "a chave BANCO da seção [REGISTROS] das configurações indica.\n"
         "\n"
         "  --logger SERIE    só os eventos do logger com esse número de série (como os\n"
         "                    parâmetros gerais o mostram)\n"

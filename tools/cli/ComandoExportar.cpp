@@ -92,8 +92,8 @@ int executaExportar(const QStringList &argumentos, Console &console)
         return Saida::Uso;
     }
     AmbienteArquivos seams(console);
-    Registros registros;
-    ConfiguracoesIni configuracoes;  // the logger's alarm limits, for the seal
+    ConfiguracoesIni configuracoes;  // the logger's alarm limits, for the seal; where the records are
+    Registros registros(configuracoes);
     seams.ambiente.registros = &registros;
     seams.ambiente.configuracoes = &configuracoes;
     const Ambiente &ambiente = seams.ambiente;

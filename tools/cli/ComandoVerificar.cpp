@@ -1,6 +1,7 @@
 #include "ComandoVerificar.h"
 
 #include "Catalogo.h"
+#include "ConfiguracoesIni.h"
 #include "OpcoesLinha.h"
 #include "Registros.h"
 #include "SeloGravacao.h"
@@ -49,7 +50,7 @@ int executaVerificar(const QStringList &argumentos, Console &console)
         console.falha(problema);
         return Saida::Uso;
     }
-    Registros registros;
+    Registros registros { ConfiguracoesIni() };
     if (!registros.disponivel()) {
         console.falha(QStringLiteral("os registros não puderam ser abertos: %1").arg(registros.motivo()));
         return Saida::Falha;

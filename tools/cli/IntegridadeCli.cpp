@@ -1,5 +1,6 @@
 #include "IntegridadeCli.h"
 
+#include "ConfiguracoesIni.h"
 #include "Registros.h"
 #include "SeloGravacao.h"
 
@@ -7,7 +8,7 @@ namespace IntegridadeCli {
 
 QString texto(const QString &arquivo, const Catalogo &catalogo)
 {
-    Registros registros;
+    Registros registros { ConfiguracoesIni() };
     if (!registros.disponivel())
         return SeloGravacao::nome(EstadoIntegridade::SemRegistro, catalogo)
             + QStringLiteral(" (os registros não puderam ser abertos: %1)").arg(registros.motivo());
@@ -16,7 +17,7 @@ QString texto(const QString &arquivo, const Catalogo &catalogo)
 
 QJsonObject json(const QString &arquivo, const Catalogo &catalogo)
 {
-    Registros registros;
+    Registros registros { ConfiguracoesIni() };
     const EstadoIntegridade e = registros.integridade(arquivo);
     const auto ou = [](bool tem, const QJsonValue &v) { return tem ? v : QJsonValue(); };
     QJsonObject o { { "estado", SeloGravacao::nome(e.tipo, catalogo) },

@@ -61,7 +61,7 @@ private:
     Catalogo m_catalogo;
     ConfigRegional m_regional;
     ListaPortasSistema m_portas;
-    Registros m_registros;
+    Registros m_registros { m_configuracoes };
     RegistroLogger m_registroLogger { m_registros, &m_catalogo };
     Ambiente m_ambiente;
     std::unique_ptr<TMSComm> m_comm;
