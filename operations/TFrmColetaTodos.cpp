@@ -17,13 +17,13 @@
 namespace {
 
 enum Texto {
-    Titulo = 582,  // "Coletar todos"
-    ColunaPorta = 583,
-    ColunaSerie = 584,
-    ColunaTitulo = 585,
-    ColunaResultado = 586,
-    ColunaArquivo = 587,
-    Coletados = 590,  // "%1 de %2 Tarvek coletados em %3."
+    Titulo = 548,  // "Coletar todos"
+    ColunaPorta = 549,
+    ColunaSerie = 550,
+    ColunaTitulo = 551,
+    ColunaResultado = 552,
+    ColunaArquivo = 553,
+    Coletados = 556,  // "%1 de %2 Tarvek coletados em %3."
 };
 
 enum Coluna { Porta, Serie, NomeLogger, Resultado, Arquivo, Colunas };

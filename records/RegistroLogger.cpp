@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int kTrilhaRecusada = 394;
-constexpr int kTrilhaRecusadaServidor = 525;
+constexpr int kTrilhaRecusadaServidor = 515;
 
 using Campos = QList<std::pair<const char *, QJsonValue>>;
 

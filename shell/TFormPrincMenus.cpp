@@ -115,10 +115,10 @@ void TFormPrinc::criaMenuPorta()
     }
     m->addSeparator();
     item(m, "ItemPortas", 326, &TFormPrinc::ItemPortasClick);
-    item(m, "ItemLoggers", 550, &TFormPrinc::ItemLoggersClick);
+    item(m, "ItemLoggers", 516, &TFormPrinc::ItemLoggersClick);
     m->addSeparator();
-    item(m, "ItemColetarTodos", 575, &TFormPrinc::ColetarTodos);
-    item(m, "ItemPastaColetas", 576, &TFormPrinc::ItemPastaColetasClick);
+    item(m, "ItemColetarTodos", 541, &TFormPrinc::ColetarTodos);
+    item(m, "ItemPastaColetas", 542, &TFormPrinc::ItemPastaColetasClick);
     // Each item shows its device as the settings file gives it now.
     connect(m, &QMenu::aboutToShow, this, &TFormPrinc::atualizaMenuPorta);
     atualizaMenuPorta();

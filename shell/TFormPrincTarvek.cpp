@@ -29,9 +29,9 @@
 namespace {
 
 constexpr int TextoAguardando = 392;  // "Aguardando o Tarvek..."
-constexpr int TextoAguardandoPorta = 578;  // "%1 (%2): aguardando o Tarvek..."
-constexpr int TextoColetandoLogger = 579;  // "%1, Tarvek %2: coletando aquisições..."
-constexpr int TextoNenhumaPorta = 591;
+constexpr int TextoAguardandoPorta = 544;  // "%1 (%2): aguardando o Tarvek..."
+constexpr int TextoColetandoLogger = 545;  // "%1, Tarvek %2: coletando aquisições..."
+constexpr int TextoNenhumaPorta = 557;
 
 // The collection's pages on the progress window.
 class ProgressoColeta : public ColetaDados::Observador
@@ -224,7 +224,7 @@ void TFormPrinc::SpeedButtonPararClick()
 QString TFormPrinc::escolhePastaColetas()
 {
     const QString pasta
-        = dialogos().pasta(this, m_catalogo.texto(577), ColetaTodos::pastaGuardada(m_ambiente.configuracoes));
+        = dialogos().pasta(this, m_catalogo.texto(543), ColetaTodos::pastaGuardada(m_ambiente.configuracoes));
     if (pasta.isEmpty())
         return pasta;
     const GravacaoConfiguracao g = ColetaTodos::guardaPasta(m_ambiente.configuracoes, pasta);

@@ -4,6 +4,7 @@
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
+#include "FaixaPerfil.h"
 #include "IRelogio.h"
 #include "ImpressaoGrafico.h"
 #include "Procedencia.h"
@@ -149,26 +150,28 @@ struct Escala
 // The band the profile allows on the first judged channel: from the
 // highest threshold of a rule below to the lowest of a rule above (the
 // chart's edge where a side has none), with its thresholds dashed.
-void desenhaFaixa(QPainter &pintor, const Escala &e, const Avaliacao &av, int canal, double escala)
+void desenhaFaixa(
+    QPainter &pintor, const Escala &e, const TAquisicao &a, const Avaliacao &av, int canal, double escala)
 {
-    double baixo = e.minimo;
-    double alto = e.maximo;
+    // The band is the graph's (FaixaPerfil); every threshold of a reading
+    // is drawn, not only the band's edges.
     QList<double> limiares;
-    for (const ResultadoRegra &res : av.regras) {
-        if (res.canal != canal || res.regra.tipo == TipoRegra::Tcm)
-            continue;
-        limiares << res.regra.limite;
-        if (res.regra.acima)
-            alto = std::min(alto, res.regra.limite);
-        else
-            baixo = std::max(baixo, res.regra.limite);
-    }
-    if (limiares.isEmpty() || baixo >= alto)
+    for (const ResultadoRegra &res : av.regras)
+        if (res.canal == canal && res.regra.tipo != TipoRegra::Tcm)
+            limiares << res.regra.limite;
+    const FaixaPerfil::Geometria geometria = FaixaPerfil::calcula(a, av);
+    const auto faixa = std::find_if(geometria.faixas.cbegin(), geometria.faixas.cend(),
+        [canal](const FaixaPerfil::Faixa &f) { return f.canal == canal; });
+    if (limiares.isEmpty() || faixa == geometria.faixas.cend())
         return;
+    const double baixo = std::max(e.minimo, faixa->baixo.value_or(e.minimo));
+    const double alto = std::min(e.maximo, faixa->alto.value_or(e.maximo));
     pintor.save();
-    pintor.setPen(Qt::NoPen);
-    pintor.setBrush(kCorFaixa);
-    pintor.drawRect(QRectF(QPointF(e.area.left(), e.y(alto)), QPointF(e.area.right(), e.y(baixo))));
+    if (baixo < alto) {
+        pintor.setPen(Qt::NoPen);
+        pintor.setBrush(kCorFaixa);
+        pintor.drawRect(QRectF(QPointF(e.area.left(), e.y(alto)), QPointF(e.area.right(), e.y(baixo))));
+    }
     pintor.setPen(QPen(QColor(0, 110, 0), escala, Qt::DashLine));
     for (const double l : std::as_const(limiares))
         pintor.drawLine(QLineF(e.area.left(), e.y(l), e.area.right(), e.y(l)));
@@ -288,7 +291,7 @@ void desenhaGrafico(
     e.maximo += folga;
 
     pintor.save();
-    desenhaFaixa(pintor, e, av, canais.first(), escala);
+    desenhaFaixa(pintor, e, a, av, canais.first(), escala);
     pintor.setClipRect(e.area);
     pintor.setBrush(Qt::NoBrush);
     QStringList legendas;

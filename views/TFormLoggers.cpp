@@ -21,10 +21,10 @@
 namespace {
 
 enum Texto {
-    Caption = 550,
-    Atualizar = 560,
-    ColetarTodos = 561,
-    Lendo = 564,
+    Caption = 516,
+    Atualizar = 526,
+    ColetarTodos = 527,
+    Lendo = 530,
 };
 
 constexpr int LarguraMaximaColuna = 260;  // pixels

@@ -23,11 +23,11 @@ namespace {
 enum Texto {
     NaoAbriu = 254,  // "Não foi possível abrir porta."
     SemResposta = 381,  // "Nenhum Tarvek respondeu em %1. ..."
-    PastaNaoCriada = 580,  // "A pasta %1 não pôde ser criada."
-    ErroGravacao = 581,  // "Erro na gravação de %1"
-    SemPerfil = 588,
-    Falha = 589,  // "FALHA: %1"
-    SemVeredito = 592,  // "Sem veredito: %1"
+    PastaNaoCriada = 546,  // "A pasta %1 não pôde ser criada."
+    ErroGravacao = 547,  // "Erro na gravação de %1"
+    SemPerfil = 554,
+    Falha = 555,  // "FALHA: %1"
+    SemVeredito = 558,  // "Sem veredito: %1"
     Perfil = 451,  // "Perfil: %1"
 };
 

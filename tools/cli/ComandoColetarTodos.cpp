@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int TextoNenhumaPorta = 591;
+constexpr int TextoNenhumaPorta = 557;
 
 // Each port and its pages on stderr, one line rewritten in place per logger.
 class ProgressoTodos : public ColetaTodos::Observador

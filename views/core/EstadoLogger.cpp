@@ -8,10 +8,10 @@
 namespace {
 
 enum Texto {
-    AtencaoMemoria = 569,
-    AtencaoBateria = 570,
-    AtencaoColeta = 571,
-    SemResposta = 572,
+    AtencaoMemoria = 535,
+    AtencaoBateria = 536,
+    AtencaoColeta = 537,
+    SemResposta = 538,
 };
 
 // Half seconds from one acquisition to the next.

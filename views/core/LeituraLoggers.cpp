@@ -22,7 +22,7 @@ enum Texto {
     NaoAbriu = 254,
     SemResposta = 381,
     Cancelado = 382,
-    EmUso = 574,
+    EmUso = 540,
 };
 
 // The read failures are worded as the configuration window words them.

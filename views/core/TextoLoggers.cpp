@@ -12,15 +12,15 @@ namespace {
 enum Texto {
     Passa = 473,
     Falha = 474,
-    CabecalhoPorta = 551,  // to 558, one per column
-    CabecalhoAtencao = 559,
-    Gravando = 562,
-    Parado = 563,
-    Enche = 565,
-    Para = 566,
-    Sobrescreve = 567,
-    IdadeBateria = 568,
-    SemVeredito = 573,
+    CabecalhoPorta = 517,  // to 524, one per column
+    CabecalhoAtencao = 525,
+    Gravando = 528,
+    Parado = 529,
+    Enche = 531,
+    Para = 532,
+    Sobrescreve = 533,
+    IdadeBateria = 534,
+    SemVeredito = 539,
 };
 
 QString dataHora(const QDateTime &instante, const ConfigRegional &regional)

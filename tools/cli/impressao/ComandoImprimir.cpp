@@ -159,7 +159,7 @@ int executaImprimir(const QStringList &argumentos, Console &console)
     // The alarm limits of the recording's logger, as the program keeps them.
     ConfiguracoesIni configuracoes;
     amb.ambiente.configuracoes = &configuracoes;
-    Registros registros;
+    Registros registros(configuracoes);
     amb.ambiente.registros = &registros;
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setOutputFormat(QPrinter::PdfFormat);
