@@ -2,11 +2,14 @@
 // hand: the verdict of each rule, what it measured, the excursions that
 // break it, the worst window of the mean kinetic temperature and the days.
 #include "AvaliacaoPerfil.h"
+#include "Catalogo.h"
+#include "ConfigRegional.h"
 #include "DataHora.h"
 #include "GravacaoTeste.h"
 #include "Real48.h"
 #include "RegistroTestes.h"
 #include "TAquisicao.h"
+#include "TextoAvaliacao.h"
 
 #include <QtTest>
 
@@ -51,6 +54,8 @@ private slots:
     void perfilFornecido_data();
     void perfilFornecido();
     void dias();
+    void textoDaRegra_data();
+    void textoDaRegra();
 };
 
 void tst_AvaliacaoPerfil::umaRegra_data()
@@ -233,3 +238,22 @@ void tst_AvaliacaoPerfil::dias()
 
 QUORVANE_TEST_GUILESS_MAIN(tst_AvaliacaoPerfil)
 #include "tst_AvaliacaoPerfil.moc"
+
+void tst_AvaliacaoPerfil::textoDaRegra_data()
+{
+    QTest::addColumn<RegraAlarme>("regra");
+    QTest::addColumn<QString>("texto");
+    // Channel 1 shows one decimal: a threshold with more keeps them.
+    QTest::newRow("à resolução") << regra(TipoRegra::Instante, true, 8.0, true)
+                                 << QStringLiteral("a partir de 8,0 °C em qualquer leitura");
+    QTest::newRow("mais casas") << regra(TipoRegra::Evento, false, -0.25, true, 3600)
+                                << QStringLiteral("até -0,25 °C por 1:00:00 em um evento");
+}
+
+void tst_AvaliacaoPerfil::textoDaRegra()
+{
+    QFETCH(RegraAlarme, regra);
+    QFETCH(QString, texto);
+    const TAquisicao a = documento({ 5 }, 60.0, as(1, 0));
+    QCOMPARE(TextoAvaliacao::regra(a, regra, 1, Catalogo(), ConfigRegional::portuguesBrasil()), texto);
+}

@@ -7,6 +7,8 @@
 #include "TextoNumero.h"
 #include "TextoResumo.h"
 
+#include <cmath>
+
 namespace TextoAvaliacao {
 
 namespace {
@@ -40,6 +42,16 @@ QString comUnidade(const TAquisicao &a, int canal, double v, int casas, QChar se
     return unidade.isEmpty() ? t : t + u' ' + unidade;
 }
 
+// A threshold is written as it was given: at the channel's decimals, or
+// at more where it has more (-0,5 on a channel of whole degrees).
+int casasDoLimite(double limite, int casas)
+{
+    while (casas < 3
+        && std::abs(limite * std::pow(10.0, casas) - std::round(limite * std::pow(10.0, casas))) > 1e-6)
+        ++casas;
+    return casas;
+}
+
 QString lado(const RegraAlarme &r, const QString &limite, const Catalogo &cat)
 {
     if (r.acima)
@@ -60,7 +72,7 @@ QString regra(
     const QChar sep = regional.separadorDecimal;
     const int casas = r.tipo == TipoRegra::Tcm ? RegrasLimites::casasEstatistica(a, canal)
                                                : RegrasLimites::casas(a, canal);
-    const QString limite = lado(r, comUnidade(a, canal, r.limite, casas, sep), cat);
+    const QString limite = lado(r, comUnidade(a, canal, r.limite, casasDoLimite(r.limite, casas), sep), cat);
     switch (r.tipo) {
     case TipoRegra::Evento:
         return cat.texto(TextoEvento).arg(limite, TextoResumo::duracao(r.segundos, sep));
