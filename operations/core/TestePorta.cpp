@@ -7,15 +7,11 @@ TestePorta::TestePorta(const Ambiente &ambiente)
 
 TestePorta::Resultado TestePorta::testa(TMSComm &porta, int numero, const QString &dispositivo)
 {
-    const LeituraBlocos::Resultado lido = m_leitura.le(porta, numero, dispositivo);
     Resultado r;
-    r.sucesso = lido.sucesso;
-    r.motivo = lido.motivo;
-    r.semResposta = lido.semResposta;
-    r.cancelado = lido.cancelado;
-    if (lido.sucesso) {
-        r.numeroSerie = lido.calibracao.textoNumeroSerie();
-        r.titulo = lido.naoVolatil.Titulo;
+    static_cast<LeituraBlocos::Resultado &>(r) = m_leitura.le(porta, numero, dispositivo);
+    if (r.sucesso) {
+        r.numeroSerie = r.calibracao.textoNumeroSerie();
+        r.titulo = r.naoVolatil.Titulo;
     }
     return r;
 }

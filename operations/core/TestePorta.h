@@ -15,14 +15,12 @@ class TMSComm;
 class TestePorta
 {
 public:
-    struct Resultado
+    // The reading's outcome, and the logger's serial number as the program
+    // shows it and its title when it answered.
+    struct Resultado : LeituraBlocos::Resultado
     {
-        bool sucesso = false;
         QString numeroSerie;
         QString titulo;
-        QString motivo;  // why it failed: the port's reason or the link's error
-        bool semResposta = false;  // nothing answered the wake-up
-        bool cancelado = false;
     };
 
     // The environment's pointers must outlive the object.
