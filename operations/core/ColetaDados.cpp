@@ -1,6 +1,9 @@
 #include "ColetaDados.h"
 
+#include "AvaliacaoPerfil.h"
 #include "DataHora.h"
+#include "DocumentoGrafico.h"
+#include "PerfisGuardados.h"
 #include "Registros.h"
 
 #include "BlocoCalibracao.h"
@@ -108,16 +111,36 @@ ColetaDados::Resultado ColetaDados::coleta(const DecodificacaoColeta::Plano &pla
 
     Resultado r;
     r.aquisicao = DecodificacaoColeta::decodifica(plano, calibracao, imagem);
-    registra(*r.aquisicao, imagem.left(qsizetype(plano.paginas) * DecodificacaoColeta::TamanhoPagina));
+    julga(r);
+    registra(r, imagem.left(qsizetype(plano.paginas) * DecodificacaoColeta::TamanhoPagina));
     return r;
 }
 
-// The collection in the trail: the entries, their first and last instants
-// and the SHA-256 of the memory as the logger gave it.
-void ColetaDados::registra(const TAquisicao &a, const QByteArray &memoria) const
+void ColetaDados::julga(Resultado &r) const
+{
+    const Catalogo padrao;
+    const Catalogo &catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : padrao;
+    QString erro;
+    const auto perfil
+        = PerfisGuardados(m_ambiente.configuracoes).escolhe(r.aquisicao->NumeroSerie, {}, catalogo, erro);
+    if (!perfil) {
+        r.perfil = erro;
+        return;
+    }
+    TAquisicao documento = *r.aquisicao;
+    DocumentoGrafico::ajusta(documento);
+    r.perfil = perfil->nome;
+    r.aprovado = avalia(documento, *perfil).aprovado;
+}
+
+// The collection in the trail: the entries, their first and last instants,
+// the SHA-256 of the memory as the logger gave it, and the verdict when
+// the logger has a profile.
+void ColetaDados::registra(const Resultado &r, const QByteArray &memoria) const
 {
     if (!m_ambiente.registros)
         return;
+    const TAquisicao &a = *r.aquisicao;
     EventoAuditoria e;
     e.acao = AcaoAuditoria::Coleta;
     if (a.NumeroSerie != 0)
@@ -132,6 +155,10 @@ void ColetaDados::registra(const TAquisicao &a, const QByteArray &memoria) const
     }
     e.detalhes.insert(QStringLiteral("paginas"), int(memoria.size() / DecodificacaoColeta::TamanhoPagina));
     e.detalhes.insert(QStringLiteral("sha256"), SelosArquivo::sha256(memoria));
+    if (r.aprovado) {
+        e.detalhes.insert(QStringLiteral("aprovado"), *r.aprovado);
+        e.detalhes.insert(QStringLiteral("perfil"), r.perfil);
+    }
     // The data is already in hand: a trail that cannot be written does not
     // take it away (the status line says so).
     m_ambiente.registros->registra(e);

@@ -41,6 +41,11 @@ public:
         // Once the three blocks were read (a plan's failure too).
         QString numeroSerie;
         QString titulo;
+        // The document as the graph window takes it judged by its logger's
+        // profile, as the collection's event records it: none without a
+        // profile, whose name or refusal is then in perfil.
+        std::optional<bool> aprovado;
+        QString perfil;
         bool ok() const { return aquisicao.has_value(); }
     };
 
@@ -62,7 +67,8 @@ public:
 private:
     Resultado falha(int texto, const QString &mensagem = QString()) const;
     bool forcaColeta() const;
-    void registra(const TAquisicao &aquisicao, const QByteArray &memoria) const;
+    void julga(Resultado &r) const;
+    void registra(const Resultado &r, const QByteArray &memoria) const;
 
     TDatalogger &m_datalogger;
     Ambiente m_ambiente;

@@ -1,7 +1,6 @@
 #include "ColetaTodos.h"
 
 #include "ArquivoQvg.h"
-#include "AvaliacaoPerfil.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "DataHora.h"
@@ -9,7 +8,6 @@
 #include "IConfiguracoes.h"
 #include "IListaPortas.h"
 #include "IRelogio.h"
-#include "PerfisGuardados.h"
 #include "SeloGravacao.h"
 #include "TDatalogger.h"
 #include "TMSComm.h"
@@ -179,12 +177,13 @@ ColetaTodos::Resultado ColetaTodos::coleta(int porta, const QString &pasta, Obse
     }
     link.FechaComunicacao();
     if (coletado.ok())
-        grava(std::move(*coletado.aquisicao), pasta, r);
+        grava(std::move(coletado), pasta, r);
     return r;
 }
 
-void ColetaTodos::grava(TAquisicao aquisicao, const QString &pasta, Resultado &r) const
+void ColetaTodos::grava(ColetaDados::Resultado coletado, const QString &pasta, Resultado &r) const
 {
+    TAquisicao &aquisicao = *coletado.aquisicao;
     DocumentoGrafico::ajusta(aquisicao);
     const QDateTime agora = m_ambiente.relogio ? DataHora::paraQDateTime(m_ambiente.relogio->dataHoraAtual())
                                                : QDateTime::currentDateTime();
@@ -198,22 +197,9 @@ void ColetaTodos::grava(TAquisicao aquisicao, const QString &pasta, Resultado &r
     // A seal that could not be recorded leaves the file saved; the message
     // seam says why, as after "Salvar Arquivo".
     SeloGravacao::registra(m_ambiente, AcaoAuditoria::Gravacao, caminho, QStringLiteral("qvg"), &aquisicao);
-    julga(aquisicao, r);
-}
-
-void ColetaTodos::julga(const TAquisicao &aquisicao, Resultado &r) const
-{
-    const Catalogo padrao;
-    const Catalogo &catalogo = m_ambiente.catalogo ? *m_ambiente.catalogo : padrao;
-    QString erro;
-    const auto perfil
-        = PerfisGuardados(m_ambiente.configuracoes).escolhe(aquisicao.NumeroSerie, {}, catalogo, erro);
-    if (!perfil) {
-        r.perfil = erro;
-        return;
-    }
-    r.perfil = perfil->nome;
-    r.aprovado = avalia(aquisicao, *perfil).aprovado;
+    // Judged as the collection's event records it.
+    r.aprovado = coletado.aprovado;
+    r.perfil = coletado.perfil;
 }
 
 QString ColetaTodos::textoResultado(const Resultado &r, const Catalogo &catalogo)

@@ -87,8 +87,7 @@ private:
     QString texto(int numero) const;
     Resultado coleta(int porta, const QString &pasta, Observador *observador);
     QString motivoLink(const TDatalogger &link, const QString &mensagem) const;
-    void grava(TAquisicao aquisicao, const QString &pasta, Resultado &r) const;
-    void julga(const TAquisicao &aquisicao, Resultado &r) const;
+    void grava(ColetaDados::Resultado coletado, const QString &pasta, Resultado &r) const;
 
     Ambiente m_ambiente;
     LeDestino m_destino;

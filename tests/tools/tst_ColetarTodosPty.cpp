@@ -70,6 +70,21 @@ void tst_ColetarTodosPty::coletaOsPresentesENomeiaOQueFalhou()
     QCOMPARE(selos.size(), 2);
     for (const QJsonValue &selo : selos)
         QCOMPARE(selo.toObject().value("estado").toString(), QStringLiteral("Íntegro"));
+
+    // Each collection's event (the last two, the records outliving a run)
+    // carries its verdict when its logger has a profile.
+    const Saida t = cli({ "auditoria", "--acao", "coleta", "--json" }, pasta.path());
+    QCOMPARE(t.codigo, 0);
+    const QJsonArray eventos = QJsonDocument::fromJson(t.saida.toUtf8()).array();
+    QVERIFY(eventos.size() >= 2);
+    for (qsizetype i = eventos.size() - 2; i < eventos.size(); ++i) {
+        const QJsonObject d = eventos.at(i).toObject().value("detalhes").toObject();
+        const bool julgada = eventos.at(i).toObject().value("serie").toInteger() == 157920;
+        QCOMPARE(d.contains("aprovado"), julgada);
+        if (julgada)
+            QCOMPARE(d.value("aprovado"), QJsonValue(false));
+        QCOMPARE(d.value("perfil").toString().isEmpty(), !julgada);
+    }
 }
 
 QUORVANE_TEST_GUILESS_MAIN(tst_ColetarTodosPty)

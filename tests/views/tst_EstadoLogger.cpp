@@ -1,9 +1,21 @@
 // When a recording logger's memory runs out (each stop mode, interval and
-// averaging, the half-second mode) and the order of the "Loggers" rows.
+// averaging, the half-second mode), what makes a row need attention, a
+// logger's last collection with its verdict, and the order of the
+// "Loggers" rows.
+#include "ArquivoQvg.h"
 #include "BlocoConfiguracao.h"
+#include "Catalogo.h"
+#include "ConfigRegional.h"
 #include "EstadoLogger.h"
+#include "Fakes.h"
+#include "GravacaoTeste.h"
+#include "PerfisGuardados.h"
 #include "RegistroTestes.h"
+#include "Registros.h"
+#include "UltimaColeta.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 class tst_EstadoLogger : public QObject
@@ -12,12 +24,27 @@ class tst_EstadoLogger : public QObject
 private slots:
     void previsaoDaMemoria_data();
     void previsaoDaMemoria();
+    void motivosDeAtencao_data();
+    void motivosDeAtencao();
+    void ultimaColeta_data();
+    void ultimaColeta();
     void ordemDasLinhas_data();
     void ordemDasLinhas();
 };
 
 using Tipo = PrevisaoMemoria::Tipo;
 Q_DECLARE_METATYPE(PrevisaoMemoria::Tipo)
+using Veredito = EstadoLogger::Veredito;
+Q_DECLARE_METATYPE(EstadoLogger::Veredito)
+
+namespace {
+
+// The recording saved from the collection, as it is on disk.
+enum class Arquivo { Nenhum, Integro, Alterado };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Arquivo)
 
 void tst_EstadoLogger::previsaoDaMemoria_data()
 {
@@ -61,6 +88,102 @@ void tst_EstadoLogger::previsaoDaMemoria()
     const PrevisaoMemoria p = PrevisaoMemoria::de(c);
     QTEST(p.tipo, "tipo");
     QTEST(p.segundos, "segundos");
+}
+
+void tst_EstadoLogger::motivosDeAtencao_data()
+{
+    QTest::addColumn<bool>("respondeu");
+    QTest::addColumn<int>("memoria");
+    QTest::addColumn<int>("diasBateria");  // before now, over the rated life of 24 months; -1: unknown
+    QTest::addColumn<Veredito>("veredito");
+    QTest::addColumn<int>("atencoes");
+    using A = EstadoLogger::Atencao;
+    QTest::newRow("nada a notar") << true << 50 << -20 << Veredito::Aprovada << 0;
+    QTest::newRow("memória acima de 90 %") << true << 91 << -20 << Veredito::Aprovada << int(A::Memoria);
+    QTest::newRow("memória em 90 %") << true << 90 << -20 << Veredito::Aprovada << 0;
+    QTest::newRow("bateria além da vida") << true << 10 << 1 << Veredito::SemColeta << int(A::Bateria);
+    QTest::newRow("bateria no fim da vida") << true << 10 << 0 << Veredito::SemColeta << 0;
+    QTest::newRow("bateria desconhecida") << true << 10 << -1 << Veredito::SemColeta << 0;
+    QTest::newRow("última coleta reprovada")
+        << true << 10 << -20 << Veredito::Reprovada << int(A::ColetaReprovada);
+    QTest::newRow("coleta sem veredito") << true << 10 << -20 << Veredito::SemVeredito << 0;
+    QTest::newRow("tudo junto") << true << 95 << 30 << Veredito::Reprovada
+                                << int(A::Memoria | A::Bateria | A::ColetaReprovada);
+    QTest::newRow("sem resposta: só isso") << false << 95 << 30 << Veredito::Reprovada << int(A::SemResposta);
+}
+
+void tst_EstadoLogger::motivosDeAtencao()
+{
+    QFETCH(bool, respondeu);
+    QFETCH(int, memoria);
+    QFETCH(int, diasBateria);
+    QFETCH(Veredito, veredito);
+    const QDateTime agora(QDate(2026, 12, 7), QTime(9, 30));
+    EstadoLogger e;
+    e.respondeu = respondeu;
+    e.memoria = memoria;
+    if (diasBateria >= 0)
+        e.bateria = agora.addMonths(-24).addDays(-diasBateria);
+    e.veredito = veredito;
+    QTEST(int(EstadoLogger::avalia(e, 24, agora)), "atencoes");
+}
+
+void tst_EstadoLogger::ultimaColeta_data()
+{
+    QTest::addColumn<QString>("detalhes");  // of the collection's event; empty: none recorded
+    QTest::addColumn<Arquivo>("arquivo");
+    QTest::addColumn<bool>("excursao");  // the recording leaves 2 to 8 °C
+    QTest::addColumn<Veredito>("veredito");
+    QTest::addColumn<QString>("perfil");
+    const QString faixa = QStringLiteral("2 a 8 °C");
+    QTest::newRow("nenhuma coleta") << QString() << Arquivo::Nenhum << false << Veredito::SemColeta
+                                    << QString();
+    QTest::newRow("o evento traz o veredito")
+        << R"({"aprovado": false, "perfil": "Vacinas"})" << Arquivo::Integro << false << Veredito::Reprovada
+        << "Vacinas";
+    QTest::newRow("o evento traz a aprovação") << R"({"aprovado": true, "perfil": "Vacinas"})"
+                                               << Arquivo::Nenhum << true << Veredito::Aprovada << "Vacinas";
+    QTest::newRow("sem veredito: o arquivo íntegro julgado")
+        << "{}" << Arquivo::Integro << true << Veredito::Reprovada << faixa;
+    QTest::newRow("sem veredito: o arquivo íntegro aprovado")
+        << "{}" << Arquivo::Integro << false << Veredito::Aprovada << faixa;
+    QTest::newRow("arquivo alterado depois do selo")
+        << "{}" << Arquivo::Alterado << true << Veredito::SemVeredito << QString();
+    QTest::newRow("sem arquivo nem veredito")
+        << "{}" << Arquivo::Nenhum << false << Veredito::SemVeredito << QString();
+}
+
+void tst_EstadoLogger::ultimaColeta()
+{
+    QFETCH(QString, detalhes);
+    QFETCH(Arquivo, arquivo);
+    QFETCH(bool, excursao);
+    constexpr qint32 Serie = 10010;
+    QTemporaryDir pasta;
+    Registros registros(pasta.path());
+    QVERIFY(registros.disponivel());
+    ConfiguracoesMemoria configuracoes;
+    QVERIFY(PerfisGuardados(&configuracoes).atribui(Serie, QStringLiteral("geladeira")).ok());
+    if (!detalhes.isEmpty())
+        QVERIFY(registros.registra(
+            { AcaoAuditoria::Coleta, Serie, QJsonDocument::fromJson(detalhes.toUtf8()).object() }));
+    const ConfigRegional regional = ConfigRegional::portuguesBrasil();
+    if (arquivo != Arquivo::Nenhum) {
+        TAquisicao a = gravacaoTeste();
+        a.NumeroSerie = Serie;
+        a = comLeituras(a, 30, [excursao](int i) { return ParTeste(excursao && i == 10 ? 9.5 : 5.0, 1.0); });
+        const QString caminho = pasta.filePath(QStringLiteral("coleta.qvg"));
+        QVERIFY(ArquivoQvg::grava(a, caminho, regional));
+        QVERIFY(registros.registraArquivo(AcaoAuditoria::Gravacao, caminho, QStringLiteral("qvg"), &a));
+        if (arquivo == Arquivo::Alterado) {
+            a = comLeituras(a, 1, [](int) { return ParTeste(5.0, 1.0); });
+            QVERIFY(ArquivoQvg::grava(a, caminho, regional));
+        }
+    }
+    const UltimaColeta u = UltimaColeta::de(registros, Serie, &configuracoes, Catalogo(), regional);
+    QCOMPARE(u.instante.isValid(), !detalhes.isEmpty());
+    QTEST(u.veredito, "veredito");
+    QTEST(u.perfil, "perfil");
 }
 
 // Each row: its port and whether it needs attention ("2!" does).

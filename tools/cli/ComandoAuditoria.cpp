@@ -53,9 +53,7 @@ int executaAuditoria(const QStringList &argumentos, Console &console)
     const QString de = opcoes.valor(QStringLiteral("de"));
     const QString ate = opcoes.valor(QStringLiteral("ate"));
     const QString acao = opcoes.valor(QStringLiteral("acao"));
-    QString problema = opcoes.erro();
-    if (problema.isEmpty())
-        problema = opcoes.opcaoNaoReconhecida();
+    QString problema = opcoes.problema();
     if (problema.isEmpty() && !opcoes.sobras().isEmpty())
         problema = QStringLiteral("argumento não reconhecido: %1").arg(opcoes.sobras().constFirst());
     FiltroTrilha filtro;

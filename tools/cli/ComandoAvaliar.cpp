@@ -66,12 +66,8 @@ int executaAvaliar(const QStringList &argumentos, Console &console)
     OpcoesLinha opcoes(argumentos);
     const bool json = opcoes.sinal(QStringLiteral("json"));
     const QString nome = opcoes.valor(QStringLiteral("perfil"));
-    if (!opcoes.erro().isEmpty()) {
-        console.falha(opcoes.erro());
-        return Saida::Uso;
-    }
-    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty()) {
-        console.falha(opcao);
+    if (const QString problema = opcoes.problema(); !problema.isEmpty()) {
+        console.falha(problema);
         return Saida::Uso;
     }
     if (opcoes.sobras().size() != 1) {

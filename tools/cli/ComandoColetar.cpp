@@ -10,6 +10,7 @@
 #include "NomeArquivoGrafico.h"
 #include "OpcoesLinha.h"
 #include "OpcoesPorta.h"
+#include "ProgressoConsole.h"
 #include "SeamsConsole.h"
 #include "SeloGravacao.h"
 #include "SessaoTarvek.h"
@@ -42,40 +43,6 @@ QString lePedido(OpcoesLinha &opcoes, Pedido &p)
         return QStringLiteral("o separador decimal deve ser , ou .");
     return {};
 }
-
-// The pages read, on one line of stderr rewritten in place.
-class ProgressoConsole : public ColetaDados::Observador
-{
-public:
-    ProgressoConsole(QTextStream &erros, const QString &rotulo)
-        : m_erros(erros)
-        , m_rotulo(rotulo)
-    {
-    }
-    void iniciaPaginas(int total) override
-    {
-        m_total = total;
-        paginaLida(0);
-    }
-    void paginaLida(int lidas) override
-    {
-        m_erros << '\r' << m_rotulo << ' ' << lidas << '/' << m_total << Qt::flush;
-        m_escreveu = true;
-    }
-    // Ends the line, so that what follows starts on a line of its own.
-    void termina()
-    {
-        if (m_escreveu)
-            m_erros << Qt::endl;
-        m_escreveu = false;
-    }
-
-private:
-    QTextStream &m_erros;
-    QString m_rotulo;
-    int m_total = 0;
-    bool m_escreveu = false;
-};
 
 // The name the save dialog proposes for the graph window of a collection
 // (named by the logger's title), in the current folder.

@@ -5,6 +5,7 @@
 #include "Comando.h"
 #include "Console.h"
 #include "OpcoesLinha.h"
+#include "ProgressoConsole.h"
 #include "SessaoTarvek.h"
 #include "TMSCommRoteador.h"
 
@@ -19,49 +20,6 @@
 namespace {
 
 constexpr int TextoNenhumaPorta = 557;
-
-// Each port and its pages on stderr, one line rewritten in place per logger.
-class ProgressoTodos : public ColetaTodos::Observador
-{
-public:
-    explicit ProgressoTodos(QTextStream &erros)
-        : m_erros(erros)
-    {
-    }
-    ~ProgressoTodos() override { termina(); }
-    void iniciaPorta(int porta, const QString &dispositivo) override
-    {
-        termina();
-        m_rotulo = QStringLiteral("COM%1 (%2)").arg(porta).arg(dispositivo);
-        m_erros << m_rotulo << Qt::flush;
-        m_escreveu = true;
-    }
-    void identificado(const QString &numeroSerie, const QString &) override
-    {
-        m_rotulo += u' ' + numeroSerie;
-    }
-    void iniciaPaginas(int total) override
-    {
-        m_total = total;
-        paginaLida(0);
-    }
-    void paginaLida(int lidas) override
-    {
-        m_erros << '\r' << m_rotulo << ' ' << lidas << '/' << m_total << Qt::flush;
-    }
-    void termina()
-    {
-        if (m_escreveu)
-            m_erros << Qt::endl;
-        m_escreveu = false;
-    }
-
-private:
-    QTextStream &m_erros;
-    QString m_rotulo;
-    int m_total = 0;
-    bool m_escreveu = false;
-};
 
 QJsonObject json(const ColetaTodos::Resultado &r)
 {
@@ -112,9 +70,7 @@ int executaColetarTodos(const QStringList &argumentos, Console &console)
     QString pasta = opcoes.valor(QStringLiteral("pasta"));
     QString descricao = opcoes.valor(QStringLiteral("descricao"));
     const bool verboso = opcoes.sinal(QStringLiteral("verboso"));
-    QString problema = opcoes.erro();
-    if (problema.isEmpty())
-        problema = opcoes.opcaoNaoReconhecida();
+    QString problema = opcoes.problema();
     if (problema.isEmpty() && !opcoes.sobras().isEmpty())
         problema = QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
     if (!problema.isEmpty()) {
@@ -137,7 +93,7 @@ int executaColetarTodos(const QStringList &argumentos, Console &console)
     ColetaTodos coleta(
         ambiente, [&roteador](int n) { return roteador.Destino(n); },
         [&roteador](const QString &destino) { return roteador.PortaAvulsa(destino); });
-    ProgressoTodos progresso(console.erros);
+    ProgressoConsole progresso(console.erros);
     const QList<ColetaTodos::Resultado> resultados
         = coleta.executa(pasta, Console::errosNoTerminal() ? &progresso : nullptr);
     progresso.termina();

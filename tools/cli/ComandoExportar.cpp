@@ -47,10 +47,8 @@ QString lePedido(const QStringList &argumentos, PedidoExportar &p)
     p.decimal = opcoes.valor(QStringLiteral("decimal"));
     p.utc = opcoes.sinal(QStringLiteral("utc"));
     p.semBom = opcoes.sinal(QStringLiteral("sem-bom"));
-    if (!opcoes.erro().isEmpty())
-        return opcoes.erro();
-    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty())
-        return opcao;
+    if (const QString problema = opcoes.problema(); !problema.isEmpty())
+        return problema;
     const QStringList sobras = opcoes.sobras();
     if (sobras.size() != 2)
         return QStringLiteral("informe o arquivo .qvg e o arquivo de saída");

@@ -38,12 +38,8 @@ int executaStatus(const QStringList &argumentos, Console &console)
     const bool json = opcoes.sinal(QStringLiteral("json"));
     const bool verboso = opcoes.sinal(QStringLiteral("verboso"));
     const QString descricao = opcoes.valor(QStringLiteral("descricao"));
-    if (!opcoes.erro().isEmpty()) {
-        console.falha(opcoes.erro());
-        return Saida::Uso;
-    }
-    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty()) {
-        console.falha(opcao);
+    if (const QString problema = opcoes.problema(); !problema.isEmpty()) {
+        console.falha(problema);
         return Saida::Uso;
     }
     SessaoTarvek sessao(console, verboso);

@@ -40,9 +40,7 @@ int executaVerificar(const QStringList &argumentos, Console &console)
 {
     OpcoesLinha opcoes(argumentos);
     const bool emJson = opcoes.sinal(QStringLiteral("json"));
-    QString problema = opcoes.erro();
-    if (problema.isEmpty())
-        problema = opcoes.opcaoNaoReconhecida();
+    QString problema = opcoes.problema();
     const QStringList arquivos = opcoes.sobras();
     if (problema.isEmpty() && arquivos.isEmpty())
         problema = QStringLiteral("falta o arquivo a verificar");

@@ -25,6 +25,9 @@ public:
     // empty when there is none.
     QString opcaoNaoReconhecida() const;
     QString erro() const { return m_erro; }
+    // erro(), else opcaoNaoReconhecida(): what makes the line unusable
+    // before the command looks at its arguments.
+    QString problema() const { return m_erro.isEmpty() ? opcaoNaoReconhecida() : m_erro; }
 
 private:
     int procura(const QString &nome, QString *valorJunto) const;

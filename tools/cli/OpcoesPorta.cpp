@@ -15,10 +15,8 @@ OpcoesPorta::OpcoesPorta(OpcoesLinha &opcoes)
 
 QString OpcoesPorta::problema(const OpcoesPorta &p, const OpcoesLinha &opcoes)
 {
-    if (!opcoes.erro().isEmpty())
-        return opcoes.erro();
-    if (const QString repetida = opcoes.opcaoNaoReconhecida(); !repetida.isEmpty())
-        return repetida;
+    if (const QString problema = opcoes.problema(); !problema.isEmpty())
+        return problema;
     if (!opcoes.sobras().isEmpty())
         return QStringLiteral("argumento não reconhecido: ") + opcoes.sobras().join(u' ');
     if (p.porta.isEmpty())

@@ -1,8 +1,5 @@
 #include "LeituraLoggers.h"
 
-#include "BlocoCalibracao.h"
-#include "BlocoConfiguracao.h"
-#include "BlocoNaoVolatil.h"
 #include "Catalogo.h"
 #include "ConfigRegional.h"
 #include "IConfiguracoes.h"
@@ -16,16 +13,11 @@
 namespace {
 
 enum Texto {
-    FalhaConfiguracao = 136,
-    FalhaNaoVolateis = 137,
-    FalhaCalibracao = 146,
     NaoAbriu = 254,
-    SemResposta = 381,
-    Cancelado = 382,
     EmUso = 540,
 };
 
-// The read failures are worded as the configuration window words them.
+// Worded as the configuration window words a failed read.
 const QStringView Janela = u"FrmConfig";
 const QString Secao = QStringLiteral("LOGGERS");
 
@@ -54,6 +46,7 @@ LeituraLoggers::LeituraLoggers(const Ambiente &ambiente, LeDestino destino, Cria
     : m_ambiente(ambiente)
     , m_destino(std::move(destino))
     , m_criaPorta(std::move(criaPorta))
+    , m_leitura(ambiente)
 {
 }
 
@@ -61,12 +54,6 @@ QString LeituraLoggers::texto(int numero) const
 {
     return m_ambiente.catalogo ? m_ambiente.catalogo->texto(numero, Janela)
                                : Catalogo::padrao(numero, Janela);
-}
-
-QString LeituraLoggers::falha(int numero) const
-{
-    const QString erro = m_cor == Cor::Vermelho ? m_texto.trimmed() : QString();
-    return erro.isEmpty() ? texto(numero) : texto(numero) + u' ' + erro;
 }
 
 QList<int> LeituraLoggers::portas() const
@@ -91,8 +78,7 @@ QList<int> LeituraLoggers::portas() const
 void LeituraLoggers::cancela()
 {
     m_cancelada = true;
-    if (m_link)
-        m_link->Interrompe();
+    m_leitura.cancela();
 }
 
 QList<EstadoLogger> LeituraLoggers::leTodas()
@@ -108,31 +94,16 @@ QList<EstadoLogger> LeituraLoggers::leTodas()
     return linhas;
 }
 
-bool LeituraLoggers::leBlocos(TDatalogger &link, EstadoLogger &e)
+void LeituraLoggers::preenche(const LeituraBlocos::Resultado &lido, EstadoLogger &e) const
 {
-    m_link = &link;
-    QByteArray configuracao, naoVolatil, calibracao;
-    if (!link.LeConfiguracao(configuracao))
-        e.motivo = falha(FalhaConfiguracao);
-    else if (!link.LeNaoVolateis(naoVolatil))
-        e.motivo = falha(FalhaNaoVolateis);
-    else if (!link.LeCalibracao(calibracao))
-        e.motivo = falha(FalhaCalibracao);
-    m_link = nullptr;
-    if (!e.motivo.isEmpty()) {
-        if (m_cancelada)
-            e.motivo = texto(Cancelado).arg(e.dispositivo);
-        else if (!link.Ativou() && !link.PortaPerdida())
-            e.motivo = texto(SemResposta).arg(e.dispositivo);
-        return false;
+    if (!lido.sucesso) {
+        e.motivo = lido.motivo;
+        return;
     }
-    const BlocoCalibracao k = BlocoCalibracao::decodifica(calibracao);
-    const BlocoNaoVolatil nv = BlocoNaoVolatil::decodifica(naoVolatil);
     const QDateTime agora
         = m_ambiente.relogio ? DataHora::paraQDateTime(m_ambiente.relogio->dataHoraAtual()) : QDateTime();
-    e.preenche(BlocoConfiguracao::decodifica(configuracao), k.NumeroSerie, k.textoNumeroSerie(), nv.Titulo,
-        nv.dataBateria(), agora);
-    return true;
+    e.preenche(lido.configuracao, lido.calibracao.NumeroSerie, lido.calibracao.textoNumeroSerie(),
+        lido.naoVolatil.Titulo, lido.naoVolatil.dataBateria(), agora);
 }
 
 // The last collection, and what needs attention.
@@ -164,24 +135,15 @@ EstadoLogger LeituraLoggers::le(int porta)
         if (aberto->EmUso())
             e.motivo = texto(EmUso).arg(e.dispositivo);
         else
-            leBlocos(*aberto, e);
+            preenche(m_leitura.le(*aberto, e.dispositivo), e);
         completa(e);
         return e;
     }
-    Ambiente semCaixas = m_ambiente;
-    semCaixas.mensagens = nullptr;
-    semCaixas.observadorLogger = nullptr;
-    TDatalogger link(semCaixas);
-    m_texto.clear();
-    m_cor = Cor::Preto;
     std::unique_ptr<TMSComm> comm = m_criaPorta ? m_criaPorta(e.dispositivo) : nullptr;
-    if (!comm || !link.AbreComunicacao(porta, comm.get(), this)) {
-        const QString motivo = comm ? comm->erro().trimmed() : QString();
-        e.motivo = motivo.isEmpty() ? texto(NaoAbriu) : texto(NaoAbriu) + u' ' + motivo;
-    } else {
-        leBlocos(link, e);
-        link.FechaComunicacao();
-    }
+    if (comm)
+        preenche(m_leitura.le(*comm, porta, e.dispositivo), e);
+    else
+        e.motivo = texto(NaoAbriu);
     completa(e);
     return e;
 }

@@ -2,7 +2,7 @@
 
 #include "Ambiente.h"
 #include "EstadoLogger.h"
-#include "ILinhaStatus.h"
+#include "LeituraBlocos.h"
 
 #include <QList>
 #include <QString>
@@ -18,11 +18,11 @@ class TMSComm;
 // in turn on a port of its own (the simulated Tarvek too), its three blocks
 // giving its serial number, title, state, memory and battery, and the
 // records its last collection. The port the main window holds open is read
-// through the main window's link, which stays open. The link's errors are
-// kept here (a port that does not answer shows them as its reason); no
-// message box is shown. While the link waits, window messages are
+// through the main window's link, which stays open. The blocks are read by
+// LeituraBlocos: a port that does not answer shows the link's errors as its
+// reason; no message box is shown. While the link waits, window messages are
 // processed: cancela() from one of them stops the reading at its next wait.
-class LeituraLoggers : private ILinhaStatus
+class LeituraLoggers
 {
 public:
     using LeDestino = std::function<QString(int porta)>;
@@ -52,19 +52,13 @@ public:
     bool cancelada() const { return m_cancelada; }
 
 private:
-    void defineTexto(const QString &texto) override { m_texto = texto; }
-    void defineCor(Cor cor) override { m_cor = cor; }
-    void repinta() override { }
     QString texto(int numero) const;
-    QString falha(int numero) const;
-    bool leBlocos(TDatalogger &link, EstadoLogger &e);
+    void preenche(const LeituraBlocos::Resultado &lido, EstadoLogger &e) const;
     void completa(EstadoLogger &e) const;
 
     Ambiente m_ambiente;
     LeDestino m_destino;
     CriaPorta m_criaPorta;
-    QString m_texto;
-    Cor m_cor = Cor::Preto;
-    TDatalogger *m_link = nullptr;  // during a read
+    LeituraBlocos m_leitura;
     bool m_cancelada = false;
 };

@@ -126,10 +126,8 @@ bool imprimeConformidade(const TAquisicao &aquisicao, const PerfilAlarme &perfil
 QString problemaDeUso(OpcoesLinha &opcoes, const QString &pdf, bool relatorio, const QString &perfil)
 {
     const QStringList arquivos = opcoes.sobras();
-    if (!opcoes.erro().isEmpty())
-        return opcoes.erro();
-    if (const QString opcao = opcoes.opcaoNaoReconhecida(); !opcao.isEmpty())
-        return opcao;
+    if (const QString problema = opcoes.problema(); !problema.isEmpty())
+        return problema;
     if (arquivos.size() != 1)
         return QStringLiteral("informe um arquivo .qvg ou .qvj");
     if (pdf.isEmpty())
