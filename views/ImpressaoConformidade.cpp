@@ -139,6 +139,7 @@ struct Escala
     QRectF area;
     double minimo = 0.0;
     double maximo = 1.0;
+    double passo = 0.25;  // between the value axis' labels
     int entradas = 1;
     double x(int entrada) const
     {
@@ -203,6 +204,24 @@ QPainterPath caminho(const TAquisicao &a, int canal, const Escala &e, int primei
     return p;
 }
 
+// The value axis from a multiple of a round step (1, 2, 2,5 or 5 times a
+// power of ten) below the lowest value to one above the highest, about
+// four steps in all.
+void arredonda(Escala &e, double minimo, double maximo)
+{
+    const double bruto = (maximo - minimo) / 4;
+    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
+    double passo = 10 * potencia;
+    for (const double m : { 1.0, 2.0, 2.5, 5.0 })
+        if (m * potencia >= bruto) {
+            passo = m * potencia;
+            break;
+        }
+    e.passo = passo;
+    e.minimo = std::floor(minimo / passo) * passo;
+    e.maximo = std::ceil(maximo / passo) * passo;
+}
+
 void desenhaEixos(QPainter &pintor, const Escala &e, const TAquisicao &a, int canal, double escala,
     const ConfigRegional &regional)
 {
@@ -210,9 +229,13 @@ void desenhaEixos(QPainter &pintor, const Escala &e, const TAquisicao &a, int ca
     pintor.setBrush(Qt::NoBrush);
     pintor.drawRect(e.area);
     pintor.setFont(fonte(7));
-    const int casas = RegrasLimites::casas(a, canal);
-    for (int k = 0; k <= 4; ++k) {
-        const double v = e.minimo + (e.maximo - e.minimo) * k / 4;
+    int casas = RegrasLimites::casas(a, canal);
+    while (casas < 3
+        && std::abs(e.passo * std::pow(10.0, casas) - std::round(e.passo * std::pow(10.0, casas))) > 1e-6)
+        ++casas;
+    const int rotulos = int(std::lround((e.maximo - e.minimo) / e.passo));
+    for (int k = 0; k <= rotulos; ++k) {
+        const double v = e.minimo + e.passo * k;
         const QRectF caixa(e.area.left() - 58 * escala, e.y(v) - 7 * escala, 54 * escala, 14 * escala);
         cabeNaCaixa(pintor, caixa, Qt::AlignRight | Qt::AlignVCenter,
             TextoNumero::fixo(v, casas, regional.separadorDecimal));
@@ -287,8 +310,7 @@ void desenhaGrafico(
         e.maximo = e.minimo + 2;
     }
     const double folga = (e.maximo - e.minimo) * 0.05;
-    e.minimo -= folga;
-    e.maximo += folga;
+    arredonda(e, e.minimo - folga, e.maximo + folga);
 
     pintor.save();
     desenhaFaixa(pintor, e, a, av, canais.first(), escala);
