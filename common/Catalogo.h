@@ -8,7 +8,7 @@
 #include <optional>
 
 // The text catalogue: every caption and message the user can see, by
-// number (1 to 558), with its Portuguese default. A few numbers stand behind
+// number (1 to 559), with its Portuguese default. A few numbers stand behind
 // texts of several windows with different defaults; the window (its unit
 // name, "FormGrafico", "FrmConfig", ...) picks its own. A replacement, from
 // a language library, replaces every variant of its number with one text.
@@ -23,7 +23,7 @@ public:
     };
 
     static constexpr int Primeiro = 1;
-    static constexpr int Ultimo = 558;
+    static constexpr int Ultimo = 559;
     static constexpr int TamanhoMaximo = 255;
 
     // The text of a number as the given window shows it. Unknown numbers

@@ -115,7 +115,7 @@ void TFormPrinc::criaMenuPorta()
     }
     m->addSeparator();
     item(m, "ItemPortas", 326, &TFormPrinc::ItemPortasClick);
-    item(m, "ItemLoggers", 516, &TFormPrinc::ItemLoggersClick);
+    item(m, "ItemLoggers", 559, &TFormPrinc::ItemLoggersClick);
     m->addSeparator();
     item(m, "ItemColetarTodos", 541, &TFormPrinc::ColetarTodos);
     item(m, "ItemPastaColetas", 542, &TFormPrinc::ItemPastaColetasClick);

@@ -1,5 +1,5 @@
 // The English language library: GetStr gives the English text of every
-// catalogue number (1 to 558), in Windows-1252. Numbers without a text
+// catalogue number (1 to 559), in Windows-1252. Numbers without a text
 // (22 and 228, and anything outside the range) give null, which leaves the
 // program's own text. GetIdioma names the language ("en").
 
@@ -552,7 +552,7 @@ const Texto kTextos[] = {
     { 513, "Allowed band" },
     { 514, "Excursion that fails" },
     { 541, "Collect &all..." },
-    { 542, "\"Collect all\" folder..." },
+    { 542, "\"Collect all\" fol&der..." },
     { 543, "Folder where \"Collect all\" saves the collections" },
     { 544, "%1 (%2): waiting for the Tarvek..." },
     { 545, "%1, Tarvek %2: collecting acquisitions..." },
@@ -569,6 +569,7 @@ const Texto kTextos[] = {
     { 556, "%1 of %2 Tarvek collected into %3." },
     { 557, "No port has a Tarvek assigned or a device present. Assign them in \"Ports...\"." },
     { 558, "No verdict: %1" },
+    { 559, "&Loggers" },
     { 475, "Alarm Profiles" },
     { 476, "Alarm &Profiles..." },
     { 477, "&Profiles..." },
