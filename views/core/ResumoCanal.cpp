@@ -135,10 +135,15 @@ std::optional<ResumoCanal> resumeCanal(const TAquisicao &a, int canal, int prime
     const bool celsius = unidadeCelsius(r.unidade) && deltaHSobreR > 0.0 && std::isfinite(deltaHSobreR);
     // Compared at the channel's decimals: a reading shown as the limit is
     // not beyond it, however the 48-bit real holds it.
+    // (RegrasLimites::compara, with the limits' counts and the scale taken
+    // once, out of the loop.)
     const int casas = RegrasLimites::casas(a, canal);
-    const auto alem = [&](double v, const std::optional<double> &limite, int lado) {
-        return limite && RegrasLimites::compara(v, *limite, casas) == lado;
+    const double escala = std::pow(10.0, casas);
+    const auto contagem = [&](const std::optional<double> &limite) {
+        return limite ? std::optional(RegrasLimites::contagemLimite(*limite, casas)) : std::nullopt;
     };
+    const std::optional<double> contagemAlto = contagem(limites.alto);
+    const std::optional<double> contagemBaixo = contagem(limites.baixo);
     const TLeitura *l = a.Leituras().data();
 
     // Sums shifted by the first value, so that the variance of values far
@@ -165,8 +170,9 @@ std::optional<ResumoCanal> resumeCanal(const TAquisicao &a, int canal, int prime
             maximo = v;
             iMaximo = i;
         }
-        acima.entrada(i, alem(v, limites.alto, 1));
-        abaixo.entrada(i, alem(v, limites.baixo, -1));
+        const double lida = std::round(v * escala);
+        acima.entrada(i, contagemAlto && lida > *contagemAlto);
+        abaixo.entrada(i, contagemBaixo && lida < *contagemBaixo);
         if (celsius)
             exponencial.entrada(v, deltaHSobreR);
     }
