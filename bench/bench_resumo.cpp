@@ -2,52 +2,23 @@
 // given), both channels in °C, with both alarm limits of each channel on and
 // the mean kinetic temperature of each: wall time and the thread's processor
 // time, best of five (the aim is under 20 ms for both channels together).
-#include "DataHora.h"
-#include "GravacaoTeste.h"
+#include "GravacaoBench.h"
 #include "ResumoCanal.h"
 #include "TAquisicao.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include <ctime>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-qint64 cpuNs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1000000000LL + t.tv_nsec;
-}
-
-// A cold room at one decimal, drifting and now and then leaving its limits,
-// beside a warehouse probe at two.
-TAquisicao recording(int n)
-{
-    TAquisicao a = gravacaoTeste();
-    a.UnidadeCanal2 = QStringLiteral("°C");
-    a.DecimaisCanal1 = 1;
-    a.Inicio = DataHora::codifica(2024, 1, 1, 0, 0, 0).value_or(0);
-    return comLeituras(a, n, [](int i) {
-        const double t = 5.0 + 3.0 * std::sin(i * 0.001) + 0.4 * std::sin(i * 0.37);
-        const double u = 22.0 + 6.0 * std::cos(i * 0.0007) + 0.3 * std::sin(i * 0.11);
-        return ParTeste(std::round(t * 10) / 10, std::round(u * 100) / 100);
-    });
-}
-
-}  // namespace
-
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int n = argc > 1 ? std::atoi(argv[1]) : 1000000;
-    const TAquisicao a = recording(n);
+    const TAquisicao a = gravacaoBench(n);
     const LimitesCanal limites1 { 8.0, 2.0 };
     const LimitesCanal limites2 { 25.0, 17.0 };
     std::printf("%d entries, two channels, both limits on, mean kinetic temperature of both\n", n);
