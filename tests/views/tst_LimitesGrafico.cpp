@@ -105,6 +105,18 @@ TAquisicao documento(bool soCanal2 = false)
     return a;
 }
 
+// The limits dialog as a user answers it: channel 1's upper limit on, at 55.
+TFormGrafico::Ligacoes altoDoCanal1Em55()
+{
+    TFormGrafico::Ligacoes ligacoes;
+    ligacoes.mostraLimites = [](TFrmLimitesAlarme &d) {
+        d.canais[0].ligaAlto->setChecked(true);
+        d.canais[0].alto->setText(QStringLiteral("55"));
+        d.OKBtn->click();
+    };
+    return ligacoes;
+}
+
 }  // namespace
 
 void tst_LimitesGrafico::linhaTracejadaNoValorDoEixo_data()
@@ -302,13 +314,7 @@ void tst_LimitesGrafico::gravacaoRecusadaDizPorQue()
 {
     AmbienteFalso f;
     f.configuracoes.falha = GravacaoConfiguracao::Falha::Permissao;
-    TFormGrafico::Ligacoes ligacoes;
-    ligacoes.mostraLimites = [](TFrmLimitesAlarme &d) {
-        d.canais[0].ligaAlto->setChecked(true);
-        d.canais[0].alto->setText(QStringLiteral("55"));
-        d.OKBtn->click();
-    };
-    TFormGrafico janela(f.ambiente, ligacoes);
+    TFormGrafico janela(f.ambiente, altoDoCanal1Em55());
     janela.Seta_Aquisicao(documento());
     janela.ConfigLimites();
     QCOMPARE(f.mensagens.textos().size(), 1);
@@ -323,13 +329,7 @@ void tst_LimitesGrafico::mudancaVaiParaATrilha()
     QTemporaryDir pasta;
     Registros registros(pasta.path());
     f.ambiente.registros = &registros;
-    TFormGrafico::Ligacoes ligacoes;
-    ligacoes.mostraLimites = [](TFrmLimitesAlarme &d) {
-        d.canais[0].ligaAlto->setChecked(true);
-        d.canais[0].alto->setText(QStringLiteral("55"));
-        d.OKBtn->click();
-    };
-    TFormGrafico janela(f.ambiente, ligacoes);
+    TFormGrafico janela(f.ambiente, altoDoCanal1Em55());
     janela.Seta_Aquisicao(documento());
     janela.ConfigLimites();
     QVERIFY2(f.mensagens.textos().isEmpty(), qPrintable(f.mensagens.textos().join(u'\n')));
