@@ -75,6 +75,12 @@ TFrmPerfis::TFrmPerfis(const Ambiente &ambiente, qint32 numeroSerie, QWidget *pa
     layout->addLayout(topo);
     layout->addWidget(montaEdicao(), 1);
     layout->addLayout(base);
+    // Tab goes as the eye does: the list and its buttons, the profile, its
+    // rules, then the buttons at the foot.
+    const QList<QWidget *> ordem { Lista, BotaoNovo, BotaoRemover, EditNome, EditCurto, TabelaRegras,
+        BotaoAdicionaRegra, BotaoRemoveRegra, BotaoGravar, BotaoAtribuir, BotaoFechar };
+    for (qsizetype i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
     connect(Lista, &QListWidget::currentRowChanged, this, &TFrmPerfis::mostraPerfil);
     connect(BotaoNovo, &QPushButton::clicked, this, &TFrmPerfis::NovoClick);
     connect(BotaoGravar, &QPushButton::clicked, this, &TFrmPerfis::GravarClick);
@@ -109,6 +115,8 @@ QWidget *TFrmPerfis::montaEdicao()
     nomes->addRow(rotulos.value(1), EditCurto);
     TabelaRegras = new QTableWidget(0, Colunas, painel);
     TabelaRegras->setObjectName(QStringLiteral("TabelaRegras"));
+    // Tab leaves the rules for the buttons under them, as in the ports window.
+    TabelaRegras->setTabKeyNavigation(false);
     TabelaRegras->setHorizontalHeaderLabels(opcoes(kColunas));
     TabelaRegras->verticalHeader()->hide();
     TabelaRegras->setSelectionBehavior(QAbstractItemView::SelectRows);
