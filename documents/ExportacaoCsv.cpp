@@ -20,6 +20,8 @@ bool precisaAspas(const QByteArray &campo, char separador)
         [separador](char c) { return c == separador || c == '"' || c == '\r' || c == '\n'; });
 }
 
+}  // namespace
+
 void acrescentaCampo(QByteArray &saida, const QByteArray &campo, char separador)
 {
     if (!precisaAspas(campo, separador)) {
@@ -34,6 +36,8 @@ void acrescentaCampo(QByteArray &saida, const QByteArray &campo, char separador)
     }
     saida += '"';
 }
+
+namespace {
 
 QByteArray tituloCanal(const TAquisicao &a, int canal)
 {

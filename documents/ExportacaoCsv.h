@@ -29,6 +29,10 @@ struct Opcoes
 // the decimal separator is ",", otherwise "," and the decimal point.
 Opcoes opcoesRegionais(const ConfigRegional &regional);
 
+// One field onto a line: as it is, or in double quotes (its quotes doubled)
+// when it holds the separator, a quote or a line break.
+void acrescentaCampo(QByteArray &saida, const QByteArray &campo, char separador);
+
 // The channels (1, 2) the document uses, in order.
 QList<int> canaisUsados(const TAquisicao &aquisicao);
 

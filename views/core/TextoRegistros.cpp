@@ -46,22 +46,6 @@ QString textoDeslocamento(int segundos)
         .arg(abs % 60, 2, 10, QChar(u'0'));
 }
 
-void campoCsv(QByteArray &s, const QString &texto, QChar separador)
-{
-    const QByteArray b = texto.toUtf8();
-    if (!texto.contains(separador) && !b.contains('"') && !b.contains('\n') && !b.contains('\r')) {
-        s += b;
-        return;
-    }
-    s += '"';
-    for (char c : b) {
-        if (c == '"')
-            s += '"';
-        s += c;
-    }
-    s += '"';
-}
-
 }  // namespace
 
 Integridade integridade(const SeloArquivo &selo, const QString &shaAtual, bool seladoDepois)
@@ -229,7 +213,7 @@ QByteArray csvTrilha(
         for (qsizetype k = 0; k < campos.size(); ++k) {
             if (k > 0)
                 s += sep.toLatin1();
-            campoCsv(s, campos.at(k), sep);
+            ExportacaoCsv::acrescentaCampo(s, campos.at(k).toUtf8(), char(sep.toLatin1()));
         }
         s += "\r\n";
     };
